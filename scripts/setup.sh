@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs (only those missing), then
+# configures and builds. Usage: scripts/setup.sh [--sanitize] [--no-build]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev fonts-liberation
+  libgtest-dev libgmock-dev libbenchmark-dev
+  cups cups-client printer-driver-cups-pdf poppler-utils
+  xvfb xdotool x11-utils imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+build_dir=build
+cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=Release)
+for arg in "$@"; do
+  case "$arg" in
+    --sanitize) build_dir=build-asan; cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADRELLE_SANITIZE=ON) ;;
+    --no-build) exit 0 ;;
+  esac
+done
+
+cmake -S . -B "$build_dir" "${cmake_args[@]}" >/dev/null
+cmake --build "$build_dir"

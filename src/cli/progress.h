@@ -1,0 +1,28 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <iosfwd>
+
+namespace quadrelle {
+
+// A one-line progress bar that appears only once a run has lasted a second.
+class ProgressBar {
+public:
+    ProgressBar(std::ostream &out, bool enabled, std::uintmax_t totalBytes);
+
+    void Update(long puzzlesDone, std::uintmax_t bytesRead);
+    // Erases the bar, so that other output can follow on a clean line.
+    void Clear();
+
+private:
+    using Clock = std::chrono::steady_clock;
+    std::ostream &out_;
+    bool enabled_;
+    std::uintmax_t totalBytes_;
+    Clock::time_point start_ = Clock::now();
+    Clock::time_point lastDraw_{};
+    bool shown_ = false;
+};
+
+} // namespace quadrelle

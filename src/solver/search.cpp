@@ -1,0 +1,91 @@
+#include "search.h"
+
+#include <cmath>
+
+namespace quadrelle {
+
+DigitBitTable MakeDigitBit()
+{
+    DigitBitTable table{};
+    for (int d = 1; d <= 9; ++d)
+        table[static_cast<std::size_t>(d - 1)] = static_cast<std::int32_t>(std::pow(2, d));
+    return table;
+}
+
+Search::Search(Board &board, const DigitBitTable &digitBit, EventHook hook)
+    : board_(board), DigitBit(digitBit), hook_(std::move(hook))
+{
+}
+
+int Search::PickNextCell()
+{
+    SearchState &s = state_;
+    int best = 10;
+    const cCell &previous = board_.CellAt(s.CurrentCell);
+    if (previous.Value() == 0) {
+        s.ChosenMask = previous.CandidateMask();
+        best = CountOf(s.ChosenMask);
+    }
+
+    int first = CellCount;
+    int last = -1;
+    for (int q = s.LowCell; q <= s.HighCell; ++q) {
+        const cCell &cell = board_.CellAt(q);
+        if (cell.Value() != 0)
+            continue;
+        if (first == CellCount)
+            first = q;
+        last = q;
+        if (best == 0)
+            continue;
+        // A full count gives the same choice as counting only up to best: only k < best matters.
+        const std::int32_t m = cell.CandidateMask();
+        const int k = CountOf(m);
+        if (k < best) {
+            best = k;
+            s.CurrentCell = q;
+            s.ChosenMask = m;
+        }
+    }
+
+    s.LowCell = first;
+    s.HighCell = last;
+    s.StopSearch = last == -1;
+    return s.CurrentCell;
+}
+
+void Search::TryCell(int p)
+{
+    SearchState &s = state_;
+    const std::int32_t m = s.ChosenMask;
+    if (s.StopSearch || m == 0)
+        return;
+
+    cCell &cell = board_.CellAt(p);
+    for (int d = 1; d <= 9; ++d) {
+        if ((m & DigitBit[static_cast<std::size_t>(d - 1)]) == 0)
+            continue;
+        cell.SetValueUnchecked(d);
+        ++s.SearchCount;
+        if (s.SearchCount % EventInterval == 0 && hook_)
+            hook_();
+        if (s.SearchCount >= PlacementLimit) {
+            s.StopSearch = true;
+            s.GaveUp = true;
+        } else {
+            TryCell(PickNextCell());
+        }
+        if (s.StopSearch)
+            break;
+    }
+    if (s.StopSearch)
+        return;
+
+    cell.SetValueUnchecked(0);
+    if (p < s.LowCell)
+        s.LowCell = p;
+    else if (p > s.HighCell)
+        s.HighCell = p;
+}
+
+} // namespace quadrelle
