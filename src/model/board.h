@@ -75,10 +75,12 @@ public:
         }
     }
 
-    std::int32_t CandidateMask() const
+    std::int32_t CandidateMask() const { return CandidateMaskIn(*groups_); }
+    // The same, with the board's groups at hand (saves a load per cell in the search's scan).
+    std::int32_t CandidateMaskIn(const GroupArray &g) const
     {
-        const GroupArray &g = *groups_;
-        return g[colGroup_].Mask() & g[rowGroup_].Mask() & g[boxGroup_].Mask();
+        return g[static_cast<std::size_t>(colGroup_)].Mask() & g[static_cast<std::size_t>(rowGroup_)].Mask()
+            & g[static_cast<std::size_t>(boxGroup_)].Mask();
     }
 
 private:
@@ -124,6 +126,7 @@ public:
         assert(p >= 0 && p < CellCount);
         return cells_[static_cast<std::size_t>(p)];
     }
+    const GroupArray &AllGroups() const { return groups_; }
 
 private:
     GroupArray groups_;

@@ -27,6 +27,7 @@ int Search::PickNextCell()
         best = CountOf(s.ChosenMask);
     }
 
+    const GroupArray &groups = board_.AllGroups();
     int first = CellCount;
     int last = -1;
     for (int q = s.LowCell; q <= s.HighCell; ++q) {
@@ -39,7 +40,7 @@ int Search::PickNextCell()
         if (best == 0)
             continue;
         // A full count gives the same choice as counting only up to best: only k < best matters.
-        const std::int32_t m = cell.CandidateMask();
+        const std::int32_t m = cell.CandidateMaskIn(groups);
         const int k = CountOf(m);
         if (k < best) {
             best = k;
