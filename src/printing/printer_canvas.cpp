@@ -1,0 +1,164 @@
+#include "printing/printer_canvas.h"
+
+#include "model/runtime_error.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPaintDevice>
+#include <QStringList>
+
+namespace quadrelle {
+
+namespace {
+constexpr float DefaultFontSize = 10;
+
+RuntimeError PrinterError() { return RuntimeError("Printer error"); }
+} // namespace
+
+PrinterCanvas::PrinterCanvas(QPaintDevice &device) : device_(&device), fontSize_(DefaultFontSize)
+{
+    font_.setPointSizeF(fontSize_);
+}
+
+PrinterCanvas::PrinterCanvas(std::unique_ptr<QPaintDevice> owned) : PrinterCanvas(*owned)
+{
+    owned_ = std::move(owned);
+}
+
+PrinterCanvas::~PrinterCanvas()
+{
+    // A document never ended is still handed over, as the printer would at the program's end.
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void PrinterCanvas::SetFontName(const QString &name)
+{
+    font_.setFamily(name);
+    if (painter_.isActive())
+        painter_.setFont(font_);
+}
+
+void PrinterCanvas::SetFontSize(float points)
+{
+    if (!(points > 0))
+        throw InvalidArgument();
+    fontSize_ = points;
+    font_.setPointSizeF(points);
+    if (painter_.isActive())
+        painter_.setFont(font_);
+}
+
+void PrinterCanvas::SetFontBold(bool bold)
+{
+    font_.setBold(bold);
+    if (painter_.isActive())
+        painter_.setFont(font_);
+}
+
+void PrinterCanvas::SetForeColor(QColor color)
+{
+    foreColor_ = color;
+    if (painter_.isActive())
+        painter_.setPen(foreColor_);
+}
+
+void PrinterCanvas::SetScaleMode(int mode)
+{
+    if (mode != 3)
+        throw RuntimeError("Invalid property value");
+}
+
+float PrinterCanvas::ScaleWidth() const { return static_cast<float>(device_->width()); }
+
+float PrinterCanvas::ScaleHeight() const { return static_cast<float>(device_->height()); }
+
+double PrinterCanvas::TextWidth(const QString &text) const
+{
+    return QFontMetricsF(font_, device_).horizontalAdvance(text);
+}
+
+double PrinterCanvas::TextHeight() const { return QFontMetricsF(font_, device_).lineSpacing(); }
+
+int PrinterCanvas::Resolution() const { return device_->logicalDpiX(); }
+
+QPainter &PrinterCanvas::Painter()
+{
+    if (unusable_)
+        throw PrinterError();
+    if (!painter_.isActive()) {
+        if (!painter_.begin(device_)) {
+            unusable_ = true;
+            throw PrinterError();
+        }
+        pages_ = 1;
+        painter_.setRenderHint(QPainter::TextAntialiasing);
+        painter_.setFont(font_);
+        painter_.setPen(foreColor_);
+    }
+    return painter_;
+}
+
+void PrinterCanvas::DrawLine(const QString &piece)
+{
+    QPainter &painter = Painter();
+    if (!piece.isEmpty()) {
+        const QFontMetricsF metrics(font_, device_);
+        const QPointF baseline(currentX_ - scaleLeft_, currentY_ + metrics.ascent());
+        painter.setPen(foreColor_);
+        painter.drawText(baseline, piece);
+        currentX_ = static_cast<float>(currentX_ + metrics.horizontalAdvance(piece));
+    }
+}
+
+void PrinterCanvas::Print(const QString &text, bool endLine)
+{
+    QString normalized = text;
+    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QStringList pieces = normalized.split(u'\n');
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        DrawLine(pieces[i]);
+        if (i + 1 < pieces.size() || endLine) {
+            currentX_ = 0;
+            currentY_ = static_cast<float>(currentY_ + TextHeight());
+        }
+    }
+}
+
+void PrinterCanvas::DrawOutline(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom)
+{
+    QPainter &painter = Painter();
+    if (right <= left || bottom <= top)
+        return;
+    // Filled one-pixel strips hit exactly the outermost pixels on any device, unlike pens.
+    const QColor frame = Qt::black;
+    const int width = right - left;
+    const int height = bottom - top;
+    painter.fillRect(QRect(left, top, width, 1), frame);
+    painter.fillRect(QRect(left, bottom - 1, width, 1), frame);
+    painter.fillRect(QRect(left, top, 1, height), frame);
+    painter.fillRect(QRect(right - 1, top, 1, height), frame);
+}
+
+void PrinterCanvas::NewPage()
+{
+    auto *paged = dynamic_cast<QPagedPaintDevice *>(device_);
+    if (!paged)
+        throw PrinterError();
+    Painter();
+    if (!paged->newPage())
+        throw PrinterError();
+    ++pages_;
+    currentX_ = 0;
+    currentY_ = 0;
+}
+
+void PrinterCanvas::EndDoc()
+{
+    if (painter_.isActive() && !painter_.end())
+        throw PrinterError();
+    currentX_ = 0;
+    currentY_ = 0;
+}
+
+} // namespace quadrelle

@@ -1,0 +1,130 @@
+#include "page_scan.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace quadrelle::testing {
+
+QImage Gray(const QImage &image) { return image.convertToFormat(QImage::Format_Grayscale8); }
+
+namespace {
+
+bool Dark(const QImage &gray, int x, int y, int dark)
+{
+    return x >= 0 && y >= 0 && x < gray.width() && y < gray.height() && gray.constScanLine(y)[x] < dark;
+}
+
+// At least 90 % of the pixels of the segment are dark.
+bool MostlyDarkRow(const QImage &gray, int y, int x0, int x1, int dark)
+{
+    int count = 0;
+    for (int x = x0; x <= x1; ++x)
+        count += Dark(gray, x, y, dark);
+    return count * 10 >= (x1 - x0 + 1) * 9;
+}
+
+bool MostlyDarkColumn(const QImage &gray, int x, int y0, int y1, int dark)
+{
+    int count = 0;
+    for (int y = y0; y <= y1; ++y)
+        count += Dark(gray, x, y, dark);
+    return count * 10 >= (y1 - y0 + 1) * 9;
+}
+
+bool Near(const QRect &a, const QRect &b, int distance)
+{
+    return std::abs(a.left() - b.left()) <= distance && std::abs(a.top() - b.top()) <= distance;
+}
+
+} // namespace
+
+std::vector<QRect> FindOutlines(const QImage &gray, OutlineShape shape, int dark)
+{
+    std::vector<QRect> found;
+    const int t = shape.tolerance;
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar *line = gray.constScanLine(y);
+        for (int x = 0; x < gray.width();) {
+            if (line[x] >= dark) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            while (end < gray.width() && line[end] < dark)
+                ++end;
+            const int length = end - x;
+            if (std::abs(length - shape.width) <= t) {
+                const int right = end - 1;
+                int bottom = -1;
+                for (int y2 = y + shape.height - 1 + t; y2 >= y + shape.height - 1 - t; --y2) {
+                    if (MostlyDarkRow(gray, y2, x + t, right - t, dark)) {
+                        bottom = y2;
+                        break;
+                    }
+                }
+                const auto sideDark = [&](int column) {
+                    for (int dx = 0; dx <= std::max(1, t); ++dx)
+                        if (MostlyDarkColumn(gray, column + (column == x ? dx : -dx), y + t + 1, bottom - t - 1, dark))
+                            return true;
+                    return false;
+                };
+                if (bottom > y && sideDark(x) && sideDark(right)) {
+                    const QRect rect(QPoint(x, y), QPoint(right, bottom));
+                    const bool known = std::any_of(found.begin(), found.end(),
+                                                   [&](const QRect &r) { return Near(r, rect, shape.merge); });
+                    if (!known)
+                        found.push_back(rect);
+                }
+            }
+            x = end;
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), [&](const QRect &a, const QRect &b) {
+        if (std::abs(a.top() - b.top()) > shape.height / 2)
+            return a.top() < b.top();
+        return a.left() < b.left();
+    });
+    return found;
+}
+
+int InkIn(const QImage &gray, const QRect &rect, int inset, int dark)
+{
+    const QRect inner = rect.adjusted(inset, inset, -inset, -inset).intersected(gray.rect());
+    int count = 0;
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            count += gray.constScanLine(y)[x] < dark;
+    return count;
+}
+
+int DarkestIn(const QImage &gray, const QRect &rect, int inset)
+{
+    const QRect inner = rect.adjusted(inset, inset, -inset, -inset).intersected(gray.rect());
+    int darkest = 255;
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            darkest = std::min<int>(darkest, gray.constScanLine(y)[x]);
+    return darkest;
+}
+
+QRect InkBounds(const QImage &gray, const QRect &area, int dark)
+{
+    QRect bounds;
+    const QRect inner = area.intersected(gray.rect());
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            if (gray.constScanLine(y)[x] < dark)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+std::vector<QRect> Inside(const std::vector<QRect> &boxes, const QRect &frame)
+{
+    std::vector<QRect> inside;
+    for (const QRect &box : boxes)
+        if (frame.contains(box))
+            inside.push_back(box);
+    return inside;
+}
+
+} // namespace quadrelle::testing

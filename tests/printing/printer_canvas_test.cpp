@@ -1,0 +1,168 @@
+#include "page_scan.h"
+
+#include "model/runtime_error.h"
+#include "printing/printer_canvas.h"
+
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quadrelle;
+using namespace quadrelle::testing;
+
+namespace {
+
+QImage WhitePage(int dpi, QSize size = QSize(1200, 900))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    return image;
+}
+
+} // namespace
+
+class PrinterCanvasTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cursorFollowsPrintedText()
+    {
+        QImage image = WhitePage(300);
+        PrinterCanvas canvas(image);
+        canvas.SetFontName("Liberation Sans");
+        canvas.SetFontSize(12);
+        const double width = canvas.TextWidth("Puzzle");
+        const double line = canvas.TextHeight();
+        QVERIFY(width > 0 && line > 0);
+
+        canvas.Print("Puzzle", false);
+        QCOMPARE(canvas.CurrentX(), static_cast<float>(width));
+        QCOMPARE(canvas.CurrentY(), 0.0f);
+        canvas.Print(QString(), true);
+        QCOMPARE(canvas.CurrentX(), 0.0f);
+        QCOMPARE(canvas.CurrentY(), static_cast<float>(line));
+        // A CR LF inside the text ends a line, and so does the print itself.
+        canvas.Print("\r\n", true);
+        QCOMPARE(canvas.CurrentY(), static_cast<float>(3 * line));
+        canvas.Print("a\r\nbc", false);
+        QCOMPARE(canvas.CurrentY(), static_cast<float>(4 * line));
+        QCOMPARE(canvas.CurrentX(), static_cast<float>(canvas.TextWidth("bc")));
+        canvas.EndDoc();
+    }
+
+    void fontSizeFollowsResolution()
+    {
+        QImage low = WhitePage(300), high = WhitePage(600);
+        PrinterCanvas a(low), b(high);
+        for (PrinterCanvas *c : {&a, &b}) {
+            c->SetFontName("Liberation Sans");
+            c->SetFontSize(22);
+        }
+        QCOMPARE(a.Resolution(), 300);
+        QCOMPARE(b.Resolution(), 600);
+        QVERIFY(qAbs(b.TextWidth("0   ") / a.TextWidth("0   ") - 2.0) < 0.05);
+    }
+
+    void scaleLeftMovesTheTextRight()
+    {
+        QImage image = WhitePage(300);
+        {
+            PrinterCanvas canvas(image);
+            canvas.SetFontSize(20);
+            canvas.SetScaleLeft(-400);
+            canvas.SetCurrentY(100);
+            canvas.Print("H", true);
+            QCOMPARE(canvas.CurrentX(), 0.0f);
+            canvas.EndDoc();
+        }
+        const QRect ink = InkBounds(Gray(image), image.rect());
+        QVERIFY2(ink.left() >= 400 && ink.left() < 420, qPrintable(QString::number(ink.left())));
+        QVERIFY(ink.top() >= 100);
+    }
+
+    void colourAndBoldApplyToLaterText()
+    {
+        QImage image = WhitePage(300);
+        {
+            PrinterCanvas canvas(image);
+            canvas.SetFontSize(30);
+            canvas.SetForeColor(QColor(0x80, 0x80, 0x80));
+            canvas.Print("8", false);
+            canvas.SetForeColor(Qt::black);
+            canvas.SetFontBold(true);
+            QVERIFY(canvas.FontBold());
+            canvas.Print("   8", true);
+            canvas.EndDoc();
+        }
+        const QImage gray = Gray(image);
+        const QRect grey(0, 0, 150, 200), black(150, 0, 400, 200);
+        QCOMPARE(DarkestIn(gray, grey, 0), 0x80);
+        QVERIFY(DarkestIn(gray, black, 0) < 40);
+        QVERIFY(InkIn(gray, black, 0, 200) > InkIn(gray, grey, 0, 200));
+    }
+
+    void outlineOnTheOutermostPixels()
+    {
+        QImage image = WhitePage(600, QSize(100, 100));
+        {
+            PrinterCanvas canvas(image);
+            canvas.DrawOutline(10, 20, 40, 60);
+            canvas.EndDoc();
+        }
+        const auto ink = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+        for (int x = 10; x < 40; ++x)
+            QVERIFY(ink(x, 20) && ink(x, 59));
+        for (int y = 20; y < 60; ++y)
+            QVERIFY(ink(10, y) && ink(39, y));
+        QVERIFY(!ink(9, 30) && !ink(40, 30) && !ink(20, 19) && !ink(20, 60) && !ink(11, 21) && !ink(38, 58));
+        QCOMPARE(InkIn(Gray(image), image.rect(), 0, 128), 2 * 30 + 2 * 38);
+    }
+
+    void refusedSettingsThrow()
+    {
+        QImage image = WhitePage(300);
+        PrinterCanvas canvas(image);
+        canvas.SetScaleMode(3);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, canvas.SetScaleMode(1));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, canvas.SetFontSize(0));
+        // An image has a single page.
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, canvas.NewPage());
+    }
+
+    void pagesOfAPdf()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("pages.pdf");
+        {
+            PrinterCanvas canvas(std::make_unique<QPdfWriter>(path));
+            canvas.Print("one", true);
+            QCOMPARE(canvas.PageCount(), 1);
+            canvas.NewPage();
+            QCOMPARE(canvas.PageCount(), 2);
+            QCOMPARE(canvas.CurrentY(), 0.0f);
+            canvas.Print("two", true);
+            canvas.EndDoc();
+        }
+        QVERIFY(QFileInfo(path).size() > 0);
+    }
+
+    void deviceThatCannotStartIsUnusable()
+    {
+        // Without a printer a QPrinter still says it is valid, yet it cannot start a document.
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QString());
+        PrinterCanvas canvas(std::move(printer));
+        QVERIFY(!canvas.Unusable());
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, canvas.Print(QString(), true));
+        QVERIFY(canvas.Unusable());
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, canvas.Print("x", false));
+    }
+};
+
+QTEST_MAIN(PrinterCanvasTest)
+#include "printer_canvas_test.moc"
