@@ -1,0 +1,387 @@
+#include "fake_source.h"
+#include "page_scan.h"
+
+#include "printing/print_job.h"
+
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace quadrelle;
+using namespace quadrelle::testing;
+
+namespace {
+
+// The A4 page of a printer of the given resolution, its printable area as a whole.
+QImage A4Page(int dpi)
+{
+    const QSize size = QPageSize(QPageSize::A4).sizePixels(dpi);
+    QImage image(size, QImage::Format_Grayscale8);
+    image.fill(255);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    return image;
+}
+
+struct Printed {
+    QImage page;
+    std::vector<RecordingStepRunner::Failure> failures;
+};
+
+Printed PrintOnImage(const FakeSource &source, int mode, int dpi)
+{
+    Printed printed{A4Page(dpi), {}};
+    RecordingStepRunner runner;
+    PrintJob job(source, runner, [&] { return std::make_unique<PrinterCanvas>(printed.page); });
+    job.PrintIt(mode);
+    printed.failures = runner.Failures();
+    return printed;
+}
+
+// The layout's pixel counts at a resolution, rounded as the print rounds them.
+int Px(double pixels, int dpi) { return static_cast<int>(std::nearbyint(pixels * dpi / 600.0)); }
+
+// Text measures of the digits' font on a device of the given resolution.
+struct DigitMetrics {
+    double space, cell, line, rowGap;
+};
+
+DigitMetrics MeasureDigits(const FakeSource &source, int dpi)
+{
+    QImage probe = A4Page(dpi);
+    PrinterCanvas canvas(probe);
+    canvas.SetFontName(source.fontName);
+    canvas.SetFontSize(22);
+    canvas.SetFontBold(true);
+    return {canvas.TextWidth(" "), canvas.TextWidth("0   "), canvas.TextHeight(), canvas.TextWidth("1") / 2.4};
+}
+
+struct Grid {
+    QRect frame; // the inner one
+    std::vector<QRect> cells;
+};
+
+// tolerance: 0 for a page drawn directly, 1 for one rendered from a PDF file.
+std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance = 0)
+{
+    const int gap = Px(15, dpi);
+    const auto inner = FindOutlines(page, {Px(2445, dpi), Px(2430, dpi), tolerance, 2});
+    const auto outer = FindOutlines(page, {Px(2445, dpi) + 2 * gap, Px(2430, dpi) + 2 * gap, tolerance, 2});
+    const auto boxes = FindOutlines(page, {Px(225, dpi), Px(225, dpi), tolerance, 2});
+    std::vector<Grid> grids;
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+        grids.push_back({inner[i], Inside(boxes, inner[i])});
+        // The double frame: the outer one 15 pixels out on every side.
+        const QRect expected = inner[i].adjusted(-gap, -gap, gap, gap);
+        const auto near = [&](int a, int b) { return std::abs(a - b) <= tolerance; };
+        if (i >= outer.size() || !near(outer[i].left(), expected.left()) || !near(outer[i].top(), expected.top())
+            || !near(outer[i].right(), expected.right()) || !near(outer[i].bottom(), expected.bottom()))
+            grids.back().frame = QRect();
+    }
+    return grids;
+}
+
+bool HasInk(const QImage &page, const QRect &cell) { return InkIn(page, cell, 2) > 0; }
+
+// Boxes at the columns and rows of the layout, whatever the cells hold.
+void CheckGridLayout(const Grid &grid, const DigitMetrics &m, int dpi)
+{
+    QVERIFY(!grid.frame.isNull());
+    QCOMPARE(grid.frame.left(), Px(1155, dpi));
+    QCOMPARE(grid.frame.right(), Px(1155, dpi) + Px(2445, dpi) - 1);
+    QCOMPARE(grid.frame.height(), Px(2430, dpi));
+    QCOMPARE(static_cast<int>(grid.cells.size()), 81);
+    for (int n = 0; n < 81; ++n) {
+        QCOMPARE(grid.cells[n].left(), grid.cells[n % 9].left());
+        QCOMPARE(grid.cells[n].top(), grid.cells[n / 9 * 9].top());
+    }
+    const double firstLeft = 1200.0 * dpi / 600 + m.space - 60.0 * dpi / 600;
+    QVERIFY(std::abs(grid.cells[0].left() - firstLeft) <= 1);
+    for (int c = 1; c < 9; ++c) {
+        const double pitch = m.cell + (c % 3 == 0 ? m.space : 0);
+        QVERIFY2(std::abs(grid.cells[c].left() - grid.cells[c - 1].left() - pitch) <= 1, qPrintable(QString::number(c)));
+    }
+    for (int r = 1; r < 9; ++r) {
+        const double pitch = m.line + m.rowGap + (r % 3 == 0 ? m.space : 0);
+        QVERIFY(std::abs(grid.cells[r * 9].top() - grid.cells[(r - 1) * 9].top() - pitch) <= 1);
+    }
+    const double firstTop = m.line + m.rowGap + m.space - 255.0 * dpi / 600;
+    QVERIFY(std::abs(grid.cells[0].top() - grid.frame.top() - firstTop) <= 1);
+}
+
+QString Pattern(const QImage &page, const Grid &grid)
+{
+    QString pattern;
+    for (const QRect &cell : grid.cells)
+        pattern += HasInk(page, cell) ? u'#' : u'.';
+    return pattern;
+}
+
+QString Expected(const std::string &digits)
+{
+    QString pattern;
+    for (char c : digits)
+        pattern += c == '.' ? u'.' : u'#';
+    return pattern;
+}
+
+} // namespace
+
+class PrintJobTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void puzzlePage_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("600 dpi, the layout's own") << 600;
+        QTest::newRow("300 dpi, scaled") << 300;
+    }
+
+    void puzzlePage()
+    {
+        QFETCH(int, dpi);
+        const FakeSource source(Givens, NoneDeduced, Solution);
+        const Printed printed = PrintOnImage(source, 1, dpi);
+        QVERIFY(printed.failures.empty());
+
+        const auto grids = FindGrids(printed.page, dpi);
+        QCOMPARE(static_cast<int>(grids.size()), 1);
+        CheckGridLayout(grids[0], MeasureDigits(source, dpi), dpi);
+        QCOMPARE(Pattern(printed.page, grids[0]), Expected(Givens));
+
+        // Title centred on the page, bold; the heading 1200 pixels in, above the frame.
+        const QRect above(0, 0, printed.page.width(), grids[0].frame.top() - Px(15, dpi) - 1);
+        const QRect ink = InkBounds(printed.page, above);
+        int titleBottom = ink.top();
+        while (InkIn(printed.page, QRect(0, titleBottom, above.width(), 1), 0) > 0)
+            ++titleBottom;
+        const QRect title = InkBounds(printed.page, QRect(0, ink.top(), above.width(), titleBottom - ink.top()));
+        QVERIFY2(std::abs(title.center().x() - printed.page.width() / 2) <= printed.page.width() / 100,
+                 qPrintable(QString::number(title.center().x())));
+        const QRect heading = InkBounds(printed.page, QRect(0, titleBottom, above.width(), above.bottom() - titleBottom));
+        QVERIFY(heading.left() >= Px(1200, dpi) && heading.left() <= Px(1200, dpi) + Px(60, dpi));
+        QVERIFY(heading.right() < Px(3600, dpi));
+    }
+
+    void solutionPage()
+    {
+        const int dpi = 300;
+        const FakeSource source(Givens, NoneDeduced, Solution);
+        const Printed printed = PrintOnImage(source, 2, dpi);
+        QVERIFY(printed.failures.empty());
+
+        const auto grids = FindGrids(printed.page, dpi);
+        QCOMPARE(static_cast<int>(grids.size()), 2);
+        const DigitMetrics metrics = MeasureDigits(source, dpi);
+        CheckGridLayout(grids[0], metrics, dpi);
+        CheckGridLayout(grids[1], metrics, dpi);
+        QVERIFY(grids[1].frame.top() > grids[0].frame.bottom());
+        QCOMPARE(Pattern(printed.page, grids[0]), Expected(Givens));
+        QCOMPARE(Pattern(printed.page, grids[1]), Expected(Solution));
+
+        // Givens: bold black in the puzzle, thin grey in the solution; found digits bold black.
+        for (int i = 0; i < 81; ++i) {
+            const int darkest = DarkestIn(printed.page, grids[1].cells[i], 2);
+            if (Givens[i] != '.') {
+                QVERIFY(darkest >= 0x70 && darkest <= 0x90);
+                QVERIFY(DarkestIn(printed.page, grids[0].cells[i], 2) < 0x40);
+                QVERIFY(InkIn(printed.page, grids[0].cells[i], 2) > InkIn(printed.page, grids[1].cells[i], 2));
+            } else {
+                QVERIFY(darkest < 0x40);
+            }
+        }
+    }
+
+    void blanksKeepTheColumns()
+    {
+        // A digit the propagation filled in prints blank in the puzzle; an empty caption and a
+        // puzzle box emptied after the solve still take a digit's width.
+        const int dpi = 300;
+        std::string deduced = NoneDeduced;
+        deduced[2] = '4';
+        FakeSource source(Givens, deduced, Solution);
+        source.solutionCaption[14] = QString(); // row 2, column 5
+        source.puzzleText[1] = QString();       // given 5, box then emptied
+        std::string puzzleInk = Givens, solutionInk = Solution;
+        puzzleInk[0] = '.';
+        solutionInk[13] = '.';
+
+        const Printed both = PrintOnImage(source, 2, dpi);
+        const auto grids = FindGrids(both.page, dpi);
+        QCOMPARE(static_cast<int>(grids.size()), 2);
+        const DigitMetrics metrics = MeasureDigits(source, dpi);
+        CheckGridLayout(grids[0], metrics, dpi);
+        CheckGridLayout(grids[1], metrics, dpi);
+        QCOMPARE(Pattern(both.page, grids[0]), Expected(puzzleInk));
+        QCOMPARE(Pattern(both.page, grids[1]), Expected(solutionInk));
+
+        const Printed puzzle = PrintOnImage(source, 1, dpi);
+        const auto grid = FindGrids(puzzle.page, dpi);
+        QCOMPARE(static_cast<int>(grid.size()), 1);
+        CheckGridLayout(grid[0], metrics, dpi);
+        QCOMPARE(Pattern(puzzle.page, grid[0]), Expected(puzzleInk));
+    }
+
+    void emptyBoardPrintsEmptyBoxes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("Print Puzzle") << 1;
+        QTest::newRow("Print Solution before any solve") << 2;
+    }
+
+    void emptyBoardPrintsEmptyBoxes()
+    {
+        QFETCH(int, mode);
+        const int dpi = 300;
+        const FakeSource source(NotSolved, NoneDeduced, NotSolved);
+        const Printed printed = PrintOnImage(source, mode, dpi);
+        QVERIFY(printed.failures.empty());
+        const auto grids = FindGrids(printed.page, dpi);
+        QCOMPARE(static_cast<int>(grids.size()), mode);
+        for (const Grid &grid : grids) {
+            CheckGridLayout(grid, MeasureDigits(source, dpi), dpi);
+            QCOMPARE(Pattern(printed.page, grid), Expected(NotSolved));
+        }
+    }
+
+    void failedStepsAreReportedAndPrintingGoesOn_data()
+    {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<int>>("labels");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<QString>("puzzleInk");
+        const QString givens = Expected(Givens);
+        QString box5Blank = givens;
+        box5Blank[4] = u'.';
+        QTest::newRow("caption") << "Caption" << 1 << QList<int>{116, 118} << 81 << givens;
+        // The default font is wider than the grid was made for: boxes only.
+        QTest::newRow("font name") << "SolutionFontName" << 1 << QList<int>{102} << 81 << QString();
+        QTest::newRow("font size") << "SolutionFontSize" << 2 << QList<int>{104, 124, 124} << 162 << givens;
+        // The step left "blank" as box 4 had it.
+        QTest::newRow("one puzzle text") << "PuzzleText:5" << 1 << QList<int>{178} << 81 << box5Blank;
+        // Nothing printed for box 5: box 6 is drawn over it, and the row shifts.
+        QTest::newRow("one puzzle text, mode 2") << "PuzzleText:5" << 2 << QList<int>{190} << 161 << QString();
+        QTest::newRow("one solution colour") << "SolutionBackColor:9" << 1 << QList<int>{168} << 81 << givens;
+    }
+
+    void failedStepsAreReportedAndPrintingGoesOn()
+    {
+        QFETCH(QString, failing);
+        QFETCH(int, mode);
+        QFETCH(QList<int>, labels);
+        QFETCH(int, boxes);
+        QFETCH(QString, puzzleInk);
+        const int dpi = 300;
+        FakeSource source(Givens, NoneDeduced, Solution);
+        source.failing.insert(failing.toStdString());
+        const Printed printed = PrintOnImage(source, mode, dpi);
+
+        QList<int> reported;
+        for (const auto &failure : printed.failures) {
+            reported << failure.label;
+            QCOMPARE(QString::fromStdString(failure.description), "Test failure in " + failing.section(':', 0, 0));
+        }
+        QCOMPARE(reported, labels);
+        QCOMPARE(static_cast<int>(FindOutlines(printed.page, {Px(225, dpi), Px(225, dpi), 0, 2}).size()), boxes);
+        if (puzzleInk.isEmpty())
+            return;
+        const auto grids = FindGrids(printed.page, dpi);
+        QCOMPARE(static_cast<int>(grids.size()), mode);
+        QCOMPARE(Pattern(printed.page, grids[0]), puzzleInk);
+        if (mode == 2)
+            QCOMPARE(Pattern(printed.page, grids[1]), Expected(Solution));
+    }
+
+    void noPrinterIsReportedOnceAndStops()
+    {
+        FakeSource source(Givens, NoneDeduced, Solution);
+        RecordingStepRunner runner;
+        PrintJob job(source, runner, []() -> std::unique_ptr<PrinterCanvas> { throw NoPrinter(); });
+        job.PrintIt(2);
+        QCOMPARE(runner.Failures().size(), std::size_t{1});
+        QCOMPARE(runner.Failures()[0].label, 100);
+        QCOMPARE(runner.Failures()[0].description, NoPrinter().description());
+        QCOMPARE(source.reads, 0);
+    }
+
+    void printerThatCannotStartIsReportedOnce()
+    {
+        FakeSource source(Givens, NoneDeduced, Solution);
+        RecordingStepRunner runner;
+        PrintJob job(source, runner, [] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(QString());
+            return std::make_unique<PrinterCanvas>(std::move(printer));
+        });
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        job.PrintIt(1);
+        QCOMPARE(runner.Failures().size(), std::size_t{1});
+        QCOMPARE(runner.Failures()[0].label, 114);
+        QCOMPARE(source.reads, 2); // the font's name and size, before the first output
+    }
+
+    void gridThatWouldRunPastTheBottomStartsANewPage_data()
+    {
+        QTest::addColumn<int>("heightMillimetres");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("A4 holds both grids") << 297 << 1;
+        QTest::newRow("room for one grid") << 190 << 2;
+    }
+
+    void gridThatWouldRunPastTheBottomStartsANewPage()
+    {
+        QFETCH(int, heightMillimetres);
+        QFETCH(int, pages);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.pdf");
+        const FakeSource source(Givens, NoneDeduced, Solution);
+        RecordingStepRunner runner;
+        PrintJob job(source, runner, [&] {
+            auto writer = std::make_unique<QPdfWriter>(path);
+            writer->setResolution(600);
+            writer->setPageSize(QPageSize(QSizeF(210, heightMillimetres), QPageSize::Millimeter));
+            return std::make_unique<PrinterCanvas>(std::move(writer));
+        });
+        job.PrintIt(2);
+        QVERIFY(runner.Failures().empty());
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString pdf = QString::fromLatin1(file.readAll());
+        QCOMPARE(static_cast<int>(pdf.count(QRegularExpression("/Type\\s*/Page\\b(?!s)"))), pages);
+
+        // Each page holds whole grids: both frames with all their boxes.
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+            return;
+        const int dpi = 150;
+        int grids = 0;
+        for (int page = 1; page <= pages; ++page) {
+            const QString base = dir.filePath(QString("page%1").arg(page));
+            QCOMPARE(QProcess::execute("pdftoppm", {"-r", QString::number(dpi), "-gray", "-aa", "no", "-f",
+                                                    QString::number(page), "-l", QString::number(page),
+                                                    "-singlefile", path, base}),
+                     0);
+            const QImage image = Gray(QImage(base + ".pgm"));
+            for (const Grid &grid : FindGrids(image, dpi, 1)) {
+                QVERIFY(!grid.frame.isNull());
+                QCOMPARE(static_cast<int>(grid.cells.size()), 81);
+                ++grids;
+            }
+        }
+        QCOMPARE(grids, 2);
+    }
+};
+
+QTEST_MAIN(PrintJobTest)
+#include "print_job_test.moc"
