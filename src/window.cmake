@@ -9,3 +9,15 @@ target_link_libraries(quadrelle_ui PUBLIC quadrelle_engine Qt6::Widgets Qt6::Pri
 add_subdirectory(shell)
 add_subdirectory(board)
 add_subdirectory(printing)
+
+qt_add_executable(quadrelle shell/main.cpp)
+target_link_libraries(quadrelle PRIVATE quadrelle_ui)
+
+include(GNUInstallDirs)
+install(TARGETS quadrelle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES shell/resources/quadrelle.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size 32 48 128 256)
+    install(FILES shell/resources/quadrelle-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME quadrelle.png)
+endforeach()

@@ -1,0 +1,120 @@
+#include "grids.h"
+
+#include "model/runtime_error.h"
+
+namespace quadrelle {
+
+namespace {
+
+QFont CellFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(15.75);
+    font.setBold(true);
+    return font;
+}
+
+int RowOf(int n) { return (n - 1) / 9 + 1; }
+int ColumnOf(int n) { return (n - 1) % 9 + 1; }
+
+template <class Control>
+Control &Element(const std::array<Control *, 82> &array, int n)
+{
+    CheckSubscript(n, 0, 81);
+    Control *control = array[static_cast<std::size_t>(n)];
+    if (!control)
+        throw SubscriptOutOfRange();
+    return *control;
+}
+
+} // namespace
+
+Grids::Grids(QWidget &window, bool &updating, std::function<void(int)> onChange)
+    : window_(window), updating_(updating), onChange_(std::move(onChange))
+{
+    auto *puzzle = new PuzzleBox(0, &window);
+    puzzle->setGeometry(10, 48, 40, 40);
+    puzzle->setFont(CellFont());
+    puzzle->setAlignment(Qt::AlignCenter);
+    puzzle->setMaxLength(1);
+    puzzle->setCursor(Qt::ArrowCursor);
+    puzzle->SetForeColor(colors::DarkRed);
+    puzzle->SetBackColor(colors::White);
+    // The templates are references only: never shown, never focused, never typed into.
+    puzzle->setFocusPolicy(Qt::NoFocus);
+    puzzle->setEnabled(false);
+    puzzle->hide();
+    puz_[0] = puzzle;
+
+    auto *solution = new Label(QStringLiteral("txSol"), 0, &window);
+    solution->setGeometry(388, 48, 40, 40);
+    solution->setFont(CellFont());
+    solution->SetForeColor(colors::WindowText);
+    solution->SetBackColor(colors::WindowBackground);
+    solution->setEnabled(false);
+    solution->hide();
+    sol_[0] = solution;
+}
+
+PuzzleBox &Grids::txPuz(int n) { return Element(puz_, n); }
+const PuzzleBox &Grids::txPuz(int n) const { return Element(puz_, n); }
+Label &Grids::txSol(int n) { return Element(sol_, n); }
+const Label &Grids::txSol(int n) const { return Element(sol_, n); }
+
+QRect Grids::PuzzleBoxGeometry(int n)
+{
+    return QRect(41 * ColumnOf(n) - 32, 41 * RowOf(n) + 6, 40, 40);
+}
+
+QRect Grids::SolutionLabelGeometry(int n)
+{
+    return QRect(41 * ColumnOf(n) + 348, 41 * RowOf(n) + 5, 40, 40);
+}
+
+void Grids::CreatePuzzleBox(int n)
+{
+    CheckSubscript(n, 1, 81);
+    const PuzzleBox &model = txPuz(0);
+    auto *box = new PuzzleBox(n, &window_);
+    box->CopyLookFrom(model);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->setGeometry(PuzzleBoxGeometry(n));
+    box->setAccessibleName(QStringLiteral("Puzzle row %1 column %2").arg(RowOf(n)).arg(ColumnOf(n)));
+    QObject::connect(box, &PuzzleBox::MoveFocus, box, [this](int target) { txPuz(target).setFocus(Qt::OtherFocusReason); });
+    QObject::connect(box, &PuzzleBox::Change, box, [this](int index) {
+        if (onChange_)
+            onChange_(index);
+    });
+    puz_[static_cast<std::size_t>(n)] = box;
+    box->show();
+}
+
+void Grids::CreateSolutionLabel(int n)
+{
+    CheckSubscript(n, 1, 81);
+    const Label &model = txSol(0);
+    auto *label = new Label(QStringLiteral("txSol"), n, &window_);
+    label->CopyLookFrom(model);
+    label->setGeometry(SolutionLabelGeometry(n));
+    label->setAccessibleName(QStringLiteral("Solution row %1 column %2").arg(RowOf(n)).arg(ColumnOf(n)));
+    sol_[static_cast<std::size_t>(n)] = label;
+    label->show();
+}
+
+void Grids::ShowDeducedDigit(int p, int d)
+{
+    PuzzleBox &box = txPuz(p + 1);
+    const Label &model = txSol(0);
+    updating_ = true;
+    box.SetText(QString::number(d));
+    box.SetForeColor(model.ForeColor());
+    box.SetBackColor(model.BackColor());
+    updating_ = false;
+}
+
+void Grids::TagBox(int p, int tag)
+{
+    txPuz(p + 1).SetTag(QString::number(tag));
+}
+
+} // namespace quadrelle

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "puzzle_box.h"
+#include "shell/controls.h"
+#include "solver/propagation.h"
+
+#include <QRect>
+
+#include <array>
+#include <functional>
+
+namespace quadrelle {
+
+// The puzzle grid txPuz(1..81) and the solution grid txSol(1..81), each built from its
+// hidden template element 0. Box n shows board position n - 1.
+class Grids final : public PuzzleGrid {
+public:
+    // Creates the two templates on `window`. `updating` is set around the program's own
+    // writes of deduced digits; `onChange` gets the box number of every changed box.
+    Grids(QWidget &window, bool &updating, std::function<void(int)> onChange);
+
+    // n in 0..81 and created, else "Subscript out of range".
+    PuzzleBox &txPuz(int n);
+    const PuzzleBox &txPuz(int n) const;
+    Label &txSol(int n);
+    const Label &txSol(int n) const;
+
+    // A copy of the template with its look as it is now, placed and shown.
+    void CreatePuzzleBox(int n);
+    void CreateSolutionLabel(int n);
+
+    static QRect PuzzleBoxGeometry(int n);
+    static QRect SolutionLabelGeometry(int n);
+
+    // Under Updating: the digit into box p + 1 in txSol(0)'s colours.
+    void ShowDeducedDigit(int p, int d) override;
+    void TagBox(int p, int tag) override;
+
+private:
+    QWidget &window_;
+    bool &updating_;
+    std::function<void(int)> onChange_;
+    std::array<PuzzleBox *, 82> puz_{};
+    std::array<Label *, 82> sol_{};
+};
+
+} // namespace quadrelle

@@ -1,0 +1,120 @@
+#include "puzzle_box.h"
+
+#include "shell/controls.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace quadrelle {
+
+int ArrowTarget(int n, int key)
+{
+    switch (key) {
+    case Qt::Key_Left: return (n + 79) % 81 + 1;
+    case Qt::Key_Right: return n % 81 + 1;
+    case Qt::Key_Up: return (n + 71) % 81 + 1;
+    case Qt::Key_Down: return (n + 8) % 81 + 1;
+    default: return 0;
+    }
+}
+
+KeyFilter FilterCharacter(QChar c)
+{
+    if (c == QChar(27))
+        return KeyFilter::PassOn;
+    if (c < QLatin1Char('1') || c > QLatin1Char('9'))
+        return KeyFilter::Refuse;
+    return KeyFilter::Insert;
+}
+
+PuzzleBox::PuzzleBox(int index, QWidget *parent) : QLineEdit(parent), index_(index)
+{
+    setObjectName(QStringLiteral("txPuz_%1").arg(index));
+    setAcceptDrops(false);
+    setDragEnabled(false);
+    Restyle();
+    connect(this, &QLineEdit::textChanged, this, [this] { emit Change(index_); });
+}
+
+void PuzzleBox::SetForeColor(StoredColor color)
+{
+    fore_ = color;
+    Restyle();
+}
+
+void PuzzleBox::SetBackColor(StoredColor color)
+{
+    back_ = color;
+    Restyle();
+}
+
+void PuzzleBox::CopyLookFrom(const PuzzleBox &model)
+{
+    setFont(model.font());
+    setAlignment(model.alignment());
+    setMaxLength(model.maxLength());
+    setFrame(model.hasFrame());
+    setCursor(model.cursor());
+    fore_ = model.fore_;
+    back_ = model.back_;
+    Restyle();
+}
+
+void PuzzleBox::Restyle()
+{
+    setStyleSheet(ColorSheet("QLineEdit", fore_, back_));
+}
+
+void PuzzleBox::keyPressEvent(QKeyEvent *event)
+{
+    // Arrows move the focus whatever the modifiers.
+    if (const int target = ArrowTarget(index_, event->key()))
+        emit MoveFocus(target);
+
+    if (event->key() == Qt::Key_Delete) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+
+    // Every other key has lost its editing effect; only its character may still arrive.
+    const QString text = event->text();
+    if (text.size() != 1) {
+        event->accept();
+        return;
+    }
+    switch (FilterCharacter(text.front())) {
+    case KeyFilter::Refuse:
+        event->accept();
+        return;
+    case KeyFilter::PassOn:
+        event->ignore();
+        return;
+    case KeyFilter::Insert: {
+        // Without modifiers, so the digit is typed rather than taken as a shortcut.
+        QKeyEvent plain(QEvent::KeyPress, event->key(), Qt::NoModifier, text);
+        QLineEdit::keyPressEvent(&plain);
+        event->accept();
+        return;
+    }
+    }
+}
+
+void PuzzleBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    // The digit is selected, so the next accepted one replaces it.
+    setSelection(0, 1);
+}
+
+void PuzzleBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    // Composed input is typing too: the same filter applies.
+    const QString commit = event->commitString();
+    if (!commit.isEmpty() && (commit.size() != 1 || FilterCharacter(commit.front()) != KeyFilter::Insert)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+} // namespace quadrelle

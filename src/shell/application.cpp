@@ -1,0 +1,30 @@
+#include "application.h"
+
+#include "guard.h"
+
+namespace quadrelle {
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+
+QString UnguardedErrorText(const QString &description)
+{
+    return description + QStringLiteral("\r\nin Quadrelle2017/04/05.Form1\r\r")
+           + QStringLiteral("Please email screenshot of this message to ") + QLatin1String(SupportAddress);
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        const QString text = UnguardedErrorText(DescriptionOf(std::current_exception()));
+        if (boxes_) {
+            boxes_->Show(text, QLatin1String(ErrorTitle), MessageIcon::Exclamation);
+        } else {
+            QtMessageBoxes(activeWindow()).Show(text, QLatin1String(ErrorTitle), MessageIcon::Exclamation);
+        }
+        return false;
+    }
+}
+
+} // namespace quadrelle
