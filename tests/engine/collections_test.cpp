@@ -1,0 +1,175 @@
+#include "solver/pipeline.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+using namespace quadrelle;
+
+namespace {
+
+struct Tally {
+    int solved = 0, unsolvable = 0, gaveUp = 0, invalid = 0;
+};
+
+// Solves a slice, checking every solution against its puzzle.
+Tally SolveSlice(const std::vector<Grid> &puzzles)
+{
+    Tally tally;
+    for (const Grid &puzzle : puzzles) {
+        const auto result = SolvePuzzle(puzzle);
+        if (!result) {
+            ++tally.invalid;
+            continue;
+        }
+        switch (result->outcome) {
+        case Outcome::Solved:
+            ++tally.solved;
+            EXPECT_TRUE(test::IsValidCompletion(puzzle, result->grid))
+                << test::GridString(puzzle) << " -> " << test::GridString(result->grid);
+            break;
+        case Outcome::NoSolution:
+            ++tally.unsolvable;
+            break;
+        case Outcome::GaveUp:
+            ++tally.gaveUp;
+            EXPECT_EQ(result->placements, 999'999);
+            break;
+        }
+        if (result->outcome != Outcome::GaveUp) {
+            EXPECT_LT(result->placements, 999'999);
+        }
+    }
+    return tally;
+}
+
+// Every puzzle of these slices has a solution well within the budget.
+void ExpectAllSolved(const char *file, std::size_t count, std::size_t step)
+{
+    QUADRELLE_DATASETS_OR_SKIP(folder);
+    const auto puzzles = test::ReadPuzzles(folder / file, count, step);
+    ASSERT_FALSE(puzzles.empty());
+    const Tally tally = SolveSlice(puzzles);
+    EXPECT_EQ(tally.solved, static_cast<int>(puzzles.size())) << file;
+}
+
+std::map<std::string, std::string> EdgeCaseExpectations(const std::filesystem::path &folder)
+{
+    std::map<std::string, std::string> expected;
+    for (const std::string &line : test::ReadLines(folder / "edge_cases_expected.tsv")) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string puzzle, count;
+        std::getline(fields, puzzle, '\t');
+        std::getline(fields, count, '\t');
+        expected[puzzle] = count;
+    }
+    return expected;
+}
+
+} // namespace
+
+TEST(Collections, EdgeCasesComeOutAsExpected)
+{
+    QUADRELLE_DATASETS_OR_SKIP(folder);
+    const auto expected = EdgeCaseExpectations(folder);
+    ASSERT_EQ(expected.size(), 55u);
+    for (const auto &[text, count] : expected) {
+        SCOPED_TRACE(text + " expected " + count);
+        const Grid puzzle = test::ParseGrid(text);
+        const auto result = SolvePuzzle(puzzle);
+        if (count == "invalid-givens") {
+            EXPECT_FALSE(result);
+            continue;
+        }
+        ASSERT_TRUE(result);
+        if (count == "0") {
+            EXPECT_NE(result->outcome, Outcome::Solved);
+        } else if (result->outcome == Outcome::Solved) {
+            EXPECT_TRUE(test::IsValidCompletion(puzzle, result->grid));
+        } else {
+            EXPECT_EQ(result->outcome, Outcome::GaveUp); // a puzzle with solutions is never "unsolvable"
+        }
+    }
+}
+
+TEST(Collections, NoSolutionAndInvalidFilesAreAllCoveredByTheExpectations)
+{
+    QUADRELLE_DATASETS_OR_SKIP(folder);
+    const auto expected = EdgeCaseExpectations(folder);
+    int noSolution = 0, invalid = 0;
+    for (const char *file : {"tdoku_test_puzzles.txt", "sudopedia_invalid7.txt"}) {
+        for (const Grid &puzzle : test::ReadPuzzles(folder / file)) {
+            const auto found = expected.find(test::GridString(puzzle));
+            ASSERT_NE(found, expected.end()) << file << ": " << test::GridString(puzzle);
+            noSolution += found->second == "0";
+            invalid += found->second == "invalid-givens";
+        }
+    }
+    EXPECT_EQ(noSolution, 14);
+    EXPECT_EQ(invalid, 3);
+}
+
+TEST(Collections, UniqueSolutionsMatchThePublishedOnes)
+{
+    QUADRELLE_DATASETS_OR_SKIP(folder);
+    int checked = 0;
+    // puzzle:count:solution
+    for (const std::string &line : test::ReadLines(folder / "originals" / "tdoku_test_puzzles.orig.txt")) {
+        if (line.size() < 2 * CellCount + 3 || line.substr(CellCount, 3) != ":1:")
+            continue;
+        const auto result = SolvePuzzle(test::ParseGrid(line.substr(0, CellCount)));
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->outcome, Outcome::Solved);
+        EXPECT_EQ(test::GridString(result->grid), line.substr(CellCount + 3, CellCount));
+        ++checked;
+    }
+    EXPECT_EQ(checked, 18);
+
+    // puzzle,solution,... for a slice of the Kaggle sample.
+    const auto lines = test::ReadLines(folder / "originals" / "kaggle3m_radcliffe_sample7034.orig.csv");
+    for (std::size_t i = 1; i < lines.size(); i += 70) {
+        const std::string &line = lines[i];
+        const auto result = SolvePuzzle(test::ParseGrid(line.substr(0, CellCount)));
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->outcome, Outcome::Solved);
+        EXPECT_EQ(test::GridString(result->grid), line.substr(CellCount + 1, CellCount));
+    }
+}
+
+TEST(Collections, CapStressPuzzlesAllGiveUp)
+{
+    QUADRELLE_DATASETS_OR_SKIP(folder);
+    const auto puzzles = test::ReadPuzzles(folder / "cap_stress_7.txt", test::Sanitized ? 2 : 7);
+    ASSERT_FALSE(puzzles.empty());
+    const Tally tally = SolveSlice(puzzles);
+    EXPECT_EQ(tally.gaveUp, static_cast<int>(puzzles.size()));
+}
+
+TEST(Collections, SeventeenClueSliceSolvesOrGivesUp)
+{
+    QUADRELLE_DATASETS_OR_SKIP(folder);
+    const auto puzzles = test::ReadPuzzles(folder / "17_clue_49158.txt", test::Slice(50), 1);
+    const Tally tally = SolveSlice(puzzles);
+    EXPECT_EQ(tally.unsolvable, 0);
+    EXPECT_EQ(tally.invalid, 0);
+    EXPECT_EQ(tally.solved + tally.gaveUp, static_cast<int>(puzzles.size()));
+}
+
+TEST(Collections, Top95) { ExpectAllSolved("magictour_top95.txt", test::Slice(95), 1); }
+TEST(Collections, NorvigHardestAndEasy)
+{
+    ExpectAllSolved("norvig_hardest11.txt", 11, 1);
+    ExpectAllSolved("norvig_easy50.txt", 50, 1);
+    ExpectAllSolved("plb_hard20.txt", 20, 1);
+}
+TEST(Collections, Top1465Slice) { ExpectAllSolved("magictour_top1465.txt", test::Slice(150), 9); }
+TEST(Collections, ForumHardest1106Slice) { ExpectAllSolved("forum_hardest_1106.txt", test::Slice(60), 6); }
+TEST(Collections, ForumHardest1905Slice) { ExpectAllSolved("forum_hardest_1905_11plus.txt", test::Slice(100), 487); }
+TEST(Collections, Top50000Slice) { ExpectAllSolved("top50000.txt", test::Slice(300), 166); }
+TEST(Collections, DiabolicalSlice) { ExpectAllSolved("sudoku_exchange_diabolical.txt", test::Slice(200), 198); }
+TEST(Collections, KaggleSlice) { ExpectAllSolved("kaggle3m_radcliffe_sample7034.txt", test::Slice(200), 35); }
+TEST(Collections, MultiSolutionSlice) { ExpectAllSolved("serg_benchmark_multisolution.txt", test::Slice(200), 50); }
