@@ -1,0 +1,368 @@
+// quadrelle-solve run as a user runs it: by path, with files, standard input and options.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string EmptyBoard(81, '0');
+const std::string EmptyBoardSolved =
+    "solved 81 123456789456789123789123456231674895875912364694538217317265948542897631968341572";
+
+struct Result {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path &path, const std::string &content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::vector<std::string> Lines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+class BatchSolver : public ::testing::Test {
+protected:
+    fs::path dir;
+
+    void SetUp() override
+    {
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::temp_directory_path() / ("quadrelle-cli-" + std::to_string(getpid()) + "-" + info->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    fs::path File(const std::string &name, const std::string &content)
+    {
+        const fs::path path = dir / name;
+        WriteFile(path, content);
+        return path;
+    }
+
+    // Runs the solver with `input` on standard input; `stdoutPath` replaces the captured output.
+    Result Run(const std::vector<std::string> &args, const std::string &input = "",
+               const std::string &stdoutPath = "")
+    {
+        const fs::path in = File("stdin.txt", input), out = dir / "stdout.txt", err = dir / "stderr.txt";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, stdoutPath.empty() ? out.c_str() : stdoutPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+
+        std::vector<std::string> all{QUADRELLE_SOLVE};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char *> argv;
+        for (std::string &a : all)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+
+        Result result;
+        pid_t pid = 0;
+        const int spawned = posix_spawn(&pid, QUADRELLE_SOLVE, &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (spawned != 0) {
+            ADD_FAILURE() << "cannot start " << QUADRELLE_SOLVE;
+            return result;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (WIFEXITED(status))
+            result.exitCode = WEXITSTATUS(status);
+        else
+            ADD_FAILURE() << "the solver died with signal " << WTERMSIG(status);
+        result.out = stdoutPath.empty() ? ReadFile(out) : "";
+        result.err = ReadFile(err);
+        return result;
+    }
+
+    // A usage error: status 2, nothing on standard output, one line naming `named`.
+    void ExpectUsageError(const std::vector<std::string> &args, const std::string &named)
+    {
+        SCOPED_TRACE(args.empty() ? "" : args.front());
+        const Result r = Run(args, EmptyBoard + "\n");
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+    }
+};
+
+std::optional<fs::path> Datasets()
+{
+    const char *env = std::getenv("QUADRELLE_DATASETS");
+    if (env == nullptr || !fs::exists(fs::path(env) / "magictour_top95.txt"))
+        return std::nullopt;
+    return fs::path(env);
+}
+
+} // namespace
+
+TEST_F(BatchSolver, HelpDescribesUsageAndSucceeds)
+{
+    for (const char *option : {"--help", "-h"}) {
+        const Result r = Run({option});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_NE(r.out.find("quadrelle-solve"), std::string::npos);
+        EXPECT_NE(r.out.find("--jobs"), std::string::npos);
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST_F(BatchSolver, UsageErrorsExitWithTwoAndNameTheCulprit)
+{
+    ExpectUsageError({"--frobnicate"}, "--frobnicate");
+    ExpectUsageError({"-x"}, "-x");
+    ExpectUsageError({"--jobs", "0"}, "'0'");
+    ExpectUsageError({"--jobs", "abc"}, "'abc'");
+    ExpectUsageError({"--jobs", "-3"}, "-3");
+    ExpectUsageError({"--jobs", "2x"}, "'2x'");
+    ExpectUsageError({"--jobs="}, "--jobs");
+    ExpectUsageError({"--jobs"}, "--jobs");
+    const std::string missing = (dir / "no-such-file.txt").string();
+    ExpectUsageError({missing}, missing);
+    ExpectUsageError({File("good.txt", EmptyBoard + "\n").string(), missing}, missing);
+    ExpectUsageError({dir.string()}, dir.string());
+}
+
+TEST_F(BatchSolver, UnreadableFileExitsWithTwo)
+{
+    const fs::path locked = File("locked.txt", EmptyBoard + "\n");
+    fs::permissions(locked, fs::perms::none);
+    if (std::ifstream(locked))
+        GTEST_SKIP() << "running with rights that read any file";
+    ExpectUsageError({locked.string()}, locked.string());
+}
+
+TEST_F(BatchSolver, EmptyBoardFromStandardInput)
+{
+    for (const std::vector<std::string> &args : {std::vector<std::string>{}, {"-"}, {"--jobs", "2", "-"}}) {
+        const Result r = Run(args, EmptyBoard + "\n");
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.out, EmptyBoardSolved + "\n");
+        EXPECT_NE(r.err.find("1 puzzles: 1 solved, 0 unsolvable, 0 gave-up, 0 invalid"), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(BatchSolver, MalformedLinesAreReportedInPlaceAndExitWithOne)
+{
+    const std::string dots(81, '.');
+    std::string badChar = EmptyBoard;
+    badChar[40] = 'x';
+    std::string nulInside = EmptyBoard;
+    nulInside[10] = '\0';
+    std::string repeated = EmptyBoard;
+    repeated[3] = repeated[75] = '7'; // column 3
+    // Position 50 has no candidate: its row holds 1-4, its column 5-7, its box 4, 8, 9.
+    std::string dead = EmptyBoard;
+    for (auto [p, d] : {std::pair{45, '1'}, {46, '2'}, {47, '3'}, {48, '4'}, {5, '5'}, {14, '6'}, {23, '7'},
+                        {30, '8'}, {40, '9'}})
+        dead[static_cast<std::size_t>(p)] = d;
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {dots, EmptyBoardSolved},
+        {EmptyBoard.substr(0, 80), "invalid 0 bad-length"},
+        {EmptyBoard + "1", "invalid 0 bad-length"},
+        {EmptyBoard + "0", "invalid 0 bad-length"},
+        {badChar, "invalid 0 bad-character"},
+        {nulInside, "invalid 0 bad-character"},
+        {EmptyBoard + std::string(1, '\0'), "invalid 0 bad-length"},
+        {EmptyBoard + "\r", EmptyBoardSolved},
+        {"", ""},
+        {"   \t ", ""},
+        {"\r", ""},
+        {"# a comment", ""},
+        {"#" + EmptyBoard, ""},
+        {EmptyBoard + " 12 extra", EmptyBoardSolved},
+        {EmptyBoard + "\tx", EmptyBoardSolved},
+        {EmptyBoard + ",1,2", EmptyBoardSolved},
+        {EmptyBoard + ":1:" + EmptyBoard, EmptyBoardSolved},
+        {EmptyBoard + ";", EmptyBoardSolved},
+        {EmptyBoard + " " + std::string(1 << 20, 'x') + "\r", EmptyBoardSolved},
+        {std::string(1 << 20, '1'), "invalid 0 bad-length"},
+        {repeated, "invalid 0 repeated-digit"},
+        {dead, "unsolvable 0 " + dead},
+        {" " + EmptyBoard, "invalid 0 bad-length"},
+    };
+    std::string input, expected;
+    for (const auto &[line, output] : cases) {
+        input += line + "\n";
+        if (!output.empty())
+            expected += output + "\n";
+    }
+    input += dots; // no line end at the end of the file
+    expected += EmptyBoardSolved + "\n";
+
+    const fs::path file = File("malformed.txt", input);
+    for (const char *jobs : {"1", "3"}) {
+        const Result r = Run({"--jobs", jobs, file.string()});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.out, expected);
+        EXPECT_NE(r.err.find("19 puzzles: 9 solved, 1 unsolvable, 0 gave-up, 9 invalid"), std::string::npos)
+            << r.err;
+    }
+}
+
+// Fault: lines are cut to 129 characters before the blank-line test, so a line of more than
+// 128 blanks followed by text is skipped as blank instead of being reported.
+TEST_F(BatchSolver, FaultLongRunOfBlanksThenTextIsSkippedAsABlankLine)
+{
+    const Result r = Run({"--jobs", "1"}, std::string(200, ' ') + "junk\n" + std::string(200, '\t') + "x\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "invalid 0 bad-character\ninvalid 0 bad-character\n");
+}
+
+TEST_F(BatchSolver, BinaryJunkNeverStopsTheRun)
+{
+    std::mt19937 random(2017);
+    std::string junk;
+    for (int i = 0; i < 1 << 16; ++i) {
+        const auto byte = static_cast<char>(random() % 256);
+        junk += (i % 97 == 0) ? '\n' : (i % 89 == 0) ? '\0' : byte;
+    }
+    // Junk between valid lines: both must still be solved, in place.
+    const std::string input = EmptyBoard + "\n" + junk + "\n" + EmptyBoard + "\n";
+    const Result r = Run({"--jobs", "2", File("junk.bin", input).string()});
+    EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 1) << r.exitCode;
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines.front(), EmptyBoardSolved);
+    EXPECT_EQ(lines.back(), EmptyBoardSolved);
+    const std::regex shape("(solved|unsolvable|gave-up|invalid) [0-9]+ ([0-9]{81}|bad-length|bad-character|repeated-digit)");
+    for (const std::string &line : lines)
+        EXPECT_TRUE(std::regex_match(line, shape)) << line;
+    EXPECT_NE(r.err.find(std::to_string(lines.size()) + " puzzles"), std::string::npos) << r.err;
+}
+
+TEST_F(BatchSolver, EmptyInputAndOutcomesOtherThanInvalidExitWithZero)
+{
+    const Result empty = Run({File("empty.txt", "").string()});
+    EXPECT_EQ(empty.exitCode, 0);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_NE(empty.err.find("0 puzzles"), std::string::npos);
+
+    const auto datasets = Datasets();
+    if (!datasets)
+        GTEST_SKIP() << "puzzle collections not found: set QUADRELLE_DATASETS to the datasets folder";
+    // The first cap-stress puzzle gives up; the first no-solution test puzzle is refuted by the search.
+    std::ifstream cap(*datasets / "cap_stress_7.txt");
+    std::string gaveUp;
+    std::getline(cap, gaveUp);
+    const std::string noSolution =
+        "100050209007000000060000000200000000000501002000020390304090001500010003000800040";
+    const Result r = Run({"--jobs", "2"}, gaveUp + "\n" + noSolution + "\n");
+    EXPECT_EQ(r.exitCode, 0);
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(0, 15), "gave-up 999999 ");
+    EXPECT_EQ(lines[1].substr(0, 11), "unsolvable ");
+    for (std::size_t p = 0; p < 81; ++p) {
+        if (gaveUp[p] != '0') {
+            EXPECT_EQ(lines[0][15 + p], gaveUp[p]) << p;
+        }
+    }
+}
+
+TEST_F(BatchSolver, FilesAndStandardInputAreReadInTurn)
+{
+    std::string one = EmptyBoard;
+    one[0] = '9';
+    const fs::path a = File("a.txt", one + "\n"), b = File("b.txt", "x\n");
+    const Result r = Run({a.string(), "-", b.string()}, EmptyBoard);
+    EXPECT_EQ(r.exitCode, 1);
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].substr(0, 11), "solved 80 9");
+    EXPECT_EQ(lines[1], EmptyBoardSolved);
+    EXPECT_EQ(lines[2], "invalid 0 bad-length");
+}
+
+TEST_F(BatchSolver, UnwritableOutputExitsWithTwo)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const Result r = Run({}, EmptyBoard + "\n", "/dev/full");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("could not write"), std::string::npos) << r.err;
+}
+
+TEST_F(BatchSolver, TwoJobsGiveTheSameOutputInInputOrder)
+{
+    const auto datasets = Datasets();
+    if (!datasets)
+        GTEST_SKIP() << "puzzle collections not found: set QUADRELLE_DATASETS to the datasets folder";
+    // More lines than one batch of work, with invalid lines in between.
+    std::ifstream kaggle(*datasets / "kaggle3m_radcliffe_sample7034.txt");
+    std::string input, line;
+    std::vector<std::string> puzzles;
+    for (int i = 0; std::getline(kaggle, line) && i < 3000; ++i) {
+        input += line + "\n";
+        puzzles.push_back(line);
+        if (i % 700 == 0) {
+            input += "not a puzzle\n";
+            puzzles.push_back("");
+        }
+    }
+    const fs::path file = File("mixed.txt", input);
+    const fs::path top95 = *datasets / "magictour_top95.txt";
+    const Result one = Run({"--jobs", "1", file.string(), top95.string()});
+    const Result two = Run({"--jobs", "2", file.string(), top95.string()});
+    EXPECT_EQ(one.exitCode, 1);
+    EXPECT_EQ(two.exitCode, 1);
+    EXPECT_TRUE(one.out == two.out) << "output of --jobs 2 differs from --jobs 1";
+
+    // Line i answers puzzle i: every solution keeps its puzzle's givens.
+    std::ifstream top(top95);
+    while (std::getline(top, line))
+        puzzles.push_back(line);
+    const std::vector<std::string> lines = Lines(two.out);
+    ASSERT_EQ(lines.size(), puzzles.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (puzzles[i].empty()) {
+            EXPECT_EQ(lines[i], "invalid 0 bad-length") << i;
+            continue;
+        }
+        ASSERT_EQ(lines[i].substr(0, 7), "solved ") << i;
+        const std::string grid = lines[i].substr(lines[i].rfind(' ') + 1);
+        for (std::size_t p = 0; p < 81; ++p)
+            if (puzzles[i][p] != '0') {
+                ASSERT_EQ(grid[p], puzzles[i][p]) << "line " << i;
+            }
+    }
+}
