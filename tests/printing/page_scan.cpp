@@ -1,6 +1,7 @@
 #include "page_scan.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace quadrelle::testing {
@@ -126,5 +127,43 @@ std::vector<QRect> Inside(const std::vector<QRect> &boxes, const QRect &frame)
             inside.push_back(box);
     return inside;
 }
+
+int Px(double pixels, int dpi) { return static_cast<int>(std::nearbyint(pixels * dpi / 600.0)); }
+
+std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance)
+{
+    const int gap = Px(15, dpi);
+    const auto inner = FindOutlines(page, {Px(2445, dpi), Px(2430, dpi), tolerance, 2});
+    const auto outer = FindOutlines(page, {Px(2445, dpi) + 2 * gap, Px(2430, dpi) + 2 * gap, tolerance, 2});
+    const auto boxes = FindOutlines(page, {Px(225, dpi), Px(225, dpi), tolerance, 2});
+    std::vector<Grid> grids;
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+        grids.push_back({inner[i], Inside(boxes, inner[i])});
+        // The double frame: the outer one 15 pixels out on every side.
+        const QRect expected = inner[i].adjusted(-gap, -gap, gap, gap);
+        const auto near = [&](int a, int b) { return std::abs(a - b) <= tolerance; };
+        if (i >= outer.size() || !near(outer[i].left(), expected.left()) || !near(outer[i].top(), expected.top())
+            || !near(outer[i].right(), expected.right()) || !near(outer[i].bottom(), expected.bottom()))
+            grids.back().frame = QRect();
+    }
+    return grids;
+}
+
+QString Pattern(const QImage &page, const Grid &grid, int inset)
+{
+    QString pattern;
+    for (const QRect &cell : grid.cells)
+        pattern += InkIn(page, cell, inset) > 0 ? u'#' : u'.';
+    return pattern;
+}
+
+QString Expected(const std::string &digits)
+{
+    QString pattern;
+    for (char c : digits)
+        pattern += c == '.' ? u'.' : u'#';
+    return pattern;
+}
+
 
 } // namespace quadrelle::testing

@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QRect>
 
+#include <QString>
+
+#include <string>
 #include <vector>
 
 namespace quadrelle::testing {
@@ -30,5 +33,23 @@ QRect InkBounds(const QImage &gray, const QRect &area, int dark = 160);
 
 // The outlines lying inside frame, row-major.
 std::vector<QRect> Inside(const std::vector<QRect> &boxes, const QRect &frame);
+
+// The print's layout, found on a page printed at dpi dots per inch.
+
+// The layout's pixel counts at a resolution, rounded as the print rounds them.
+int Px(double pixels, int dpi);
+
+struct Grid {
+    QRect frame; // the inner one; null when the outer one is not 15 pixels around it
+    std::vector<QRect> cells;
+};
+
+// Grids top to bottom. tolerance: 0 for a page drawn directly, 1 or more once rendered from a PDF.
+std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance = 0);
+
+// One character per cell, row-major: '#' for ink, '.' for none.
+QString Pattern(const QImage &page, const Grid &grid, int inset = 2);
+// The pattern of 81 digits, '.' standing for empty.
+QString Expected(const std::string &digits);
 
 } // namespace quadrelle::testing
