@@ -1,6 +1,7 @@
 #include "message_boxes.h"
 
 #include <QMessageBox>
+#include <QWindow>
 
 namespace quadrelle {
 
@@ -28,11 +29,22 @@ QString DisplayText(const QString &text)
     return shown;
 }
 
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString &text, const QString &title, MessageIcon icon,
+                                            QWidget *over)
+{
+    auto box = std::make_unique<QMessageBox>(ToQt(icon), title, DisplayText(text), QMessageBox::Ok);
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::ApplicationModal);
+    if (over && over->window()->windowHandle()) {
+        box->winId();
+        box->windowHandle()->setTransientParent(over->window()->windowHandle());
+    }
+    return box;
+}
+
 void QtMessageBoxes::Show(const QString &text, const QString &title, MessageIcon icon)
 {
-    QMessageBox box(ToQt(icon), title, DisplayText(text), QMessageBox::Ok, parent_);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    MakeMessageBox(text, title, icon, parent_)->exec();
 }
 
 } // namespace quadrelle

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace quadrelle {
@@ -26,6 +29,11 @@ public:
 private:
     QWidget *parent_;
 };
+
+// The box QtMessageBoxes shows. It is no child of `over`, only kept above it, so no style
+// sheet of the window reaches it.
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString &text, const QString &title, MessageIcon icon,
+                                            QWidget *over);
 
 // The text as a QMessageBox shows it: each "\r\n" or lone "\r" becomes a line break.
 QString DisplayText(const QString &text);

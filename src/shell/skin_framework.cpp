@@ -42,13 +42,23 @@ bool NamesWindow(const QString &selector, const QString &word)
     return !(next.isLetterOrNumber() || next == QLatin1Char('_') || next == QLatin1Char('-'));
 }
 
+// "#Form1" and "Form1" with their pseudo-states mean the window itself; anything below the
+// window is narrowed to its direct children.
 QString ScopeSelector(const QString &selector, const QString &windowSelector)
 {
+    QString rest = selector;
     if (NamesWindow(selector, windowSelector))
-        return selector;
-    if (NamesWindow(selector, QStringLiteral("Form1")))
-        return windowSelector + selector.mid(5);
-    return windowSelector + QStringLiteral(" > ") + selector;
+        rest = selector.mid(windowSelector.size());
+    else if (NamesWindow(selector, QStringLiteral("Form1")))
+        rest = selector.mid(5);
+    else
+        return windowSelector + QStringLiteral(" > ") + selector;
+    if (rest.isEmpty() || !(rest.front().isSpace() || rest.front() == QLatin1Char('>')))
+        return windowSelector + rest;
+    rest = rest.trimmed();
+    if (rest.startsWith(QLatin1Char('>')))
+        rest = rest.mid(1).trimmed();
+    return windowSelector + QStringLiteral(" > ") + rest;
 }
 
 } // namespace

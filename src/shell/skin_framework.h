@@ -37,9 +37,9 @@ private:
     bool repaintOnApply_ = false;
 };
 
-// Rewrites every rule so that it matches only `window`'s own controls (its direct
-// children), or the window itself where a selector begins with "Form1" or the window's
-// selector. Dialogs opened over the window keep their look.
+// Rewrites every rule so that it matches only the window's direct children, or the window
+// itself for a selector "Form1" or `windowSelector` (with pseudo-states). Message boxes are
+// no children of the window, so they keep their look.
 QString ScopeStyleSheet(const QString &sheet, const QString &windowSelector);
 
 } // namespace quadrelle
