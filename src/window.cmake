@@ -12,9 +12,14 @@ add_subdirectory(printing)
 
 qt_add_executable(quadrelle shell/main.cpp)
 target_link_libraries(quadrelle PRIVATE quadrelle_ui)
+# The program looks for its hand pointer in its own folder, in the build tree as installed.
+add_custom_command(TARGET quadrelle POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
+            ${CMAKE_CURRENT_SOURCE_DIR}/shell/resources/HAND-M.CUR $<TARGET_FILE_DIR:quadrelle>/HAND-M.CUR)
 
 include(GNUInstallDirs)
 install(TARGETS quadrelle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES shell/resources/HAND-M.CUR DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES shell/resources/quadrelle.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 32 48 128 256)
     install(FILES shell/resources/quadrelle-${size}.png
