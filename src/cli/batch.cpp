@@ -15,14 +15,14 @@ namespace quadrelle {
 
 namespace {
 
-// Enough to classify any line; the rest of a longer line is counted, not kept.
+// Enough to classify any line (81 cells and a separator); the rest is read, not kept.
 constexpr std::size_t KeptLineLength = 128;
 
 class LineReader {
 public:
     explicit LineReader(const std::vector<std::istream *> &inputs) : inputs_(inputs) {}
 
-    // The next line, cut to KeptLineLength characters plus one (so a long line stays long).
+    // The next line, cut to KeptLineLength characters plus the first non-blank one after them.
     bool Next(std::string &line)
     {
         line.clear();
@@ -34,8 +34,12 @@ public:
                 sawAny = true;
                 if (c == '\n')
                     return true;
-                if (line.size() <= KeptLineLength)
+                if (line.size() < KeptLineLength) {
                     line.push_back(static_cast<char>(c));
+                } else if (line.size() == KeptLineLength && c != ' ' && c != '\t' && c != '\r') {
+                    // One character of the tail is enough to keep a line of blanks and text from reading as blank.
+                    line.push_back(static_cast<char>(c));
+                }
             }
             ++current_;
             if (sawAny)
