@@ -13,43 +13,47 @@ namespace quadrelle {
 
 namespace {
 
-// The layout was drawn for a 600 dpi printer; every pixel count follows the resolution.
-constexpr double LayoutDpi = 600;
-constexpr double GridLeft = 1200;
-constexpr float DigitSize = 22;
-constexpr double CellSide = 225;
-constexpr double CellLeft = 60;
-constexpr double CellTop = 15;
-constexpr double FrameWidth = 2445;
-constexpr double FrameHeight = 2430;
-constexpr double FrameLeft = 45;
-constexpr double FrameTop = 240;
-constexpr double FrameGap = 15;
+    // The layout was drawn for a 600 dpi printer; every pixel count follows the resolution.
+    constexpr double LayoutDpi = 600;
+    constexpr double GridLeft = 1200;
+    constexpr float DigitSize = 22;
+    constexpr double CellSide = 225;
+    constexpr double CellLeft = 60;
+    constexpr double CellTop = 15;
+    constexpr double FrameWidth = 2445;
+    constexpr double FrameHeight = 2430;
+    constexpr double FrameLeft = 45;
+    constexpr double FrameTop = 240;
+    constexpr double FrameGap = 15;
 
-const QColor Black(0x00, 0x00, 0x00);
-const QColor White(0xFF, 0xFF, 0xFF);
-const QColor Grey(0x80, 0x80, 0x80);
+    const QColor Black(0x00, 0x00, 0x00);
+    const QColor White(0xFF, 0xFF, 0xFF);
+    const QColor Grey(0x80, 0x80, 0x80);
 
-// To the nearest integer, halves to the even neighbour (the default rounding mode).
-std::int32_t RoundToInt32(double value)
-{
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()))
-        throw Overflow();
-    return static_cast<std::int32_t>(rounded);
-}
+    // To the nearest integer, halves to the even neighbour (the default rounding mode).
+    std::int32_t RoundToInt32(double value)
+    {
+        const double rounded = std::nearbyint(value);
+        if (!(rounded >= std::numeric_limits<std::int32_t>::min()
+                && rounded <= std::numeric_limits<std::int32_t>::max()))
+            throw Overflow();
+        return static_cast<std::int32_t>(rounded);
+    }
 
-std::int32_t Add(std::int32_t a, std::int32_t b)
-{
-    std::int32_t sum;
-    if (__builtin_add_overflow(a, b, &sum))
-        throw Overflow();
-    return sum;
-}
+    std::int32_t Add(std::int32_t a, std::int32_t b)
+    {
+        std::int32_t sum;
+        if (__builtin_add_overflow(a, b, &sum))
+            throw Overflow();
+        return sum;
+    }
 
 } // namespace
 
-RuntimeError NoPrinter() { return RuntimeError("Printer error: no default printer is set up"); }
+RuntimeError NoPrinter()
+{
+    return RuntimeError("Printer error: no default printer is set up");
+}
 
 std::unique_ptr<PrinterCanvas> TakeDefaultPrinter()
 {
@@ -63,9 +67,7 @@ std::unique_ptr<PrinterCanvas> TakeDefaultPrinter()
 }
 
 PrintJob::PrintJob(const PrintSource &source, StepRunner &runner, PrinterTaker takePrinter)
-    : source_(source)
-    , runner_(runner)
-    , takePrinter_(std::move(takePrinter))
+    : source_(source), runner_(runner), takePrinter_(std::move(takePrinter))
 {
 }
 
@@ -79,7 +81,10 @@ void PrintJob::Step(int label, const std::function<void()> &step)
         stopped_ = true;
 }
 
-std::int32_t PrintJob::Scaled(double pixels) const { return RoundToInt32(pixels * scale_); }
+std::int32_t PrintJob::Scaled(double pixels) const
+{
+    return RoundToInt32(pixels * scale_);
+}
 
 void PrintJob::PrintIt(std::int32_t mode)
 {
@@ -98,9 +103,7 @@ void PrintJob::PrintIt(std::int32_t mode)
     Step(110, [&] { p->SetScaleMode(3); });
     Step(112, [&] { p->SetScaleLeft(0); });
     Step(114, [&] { p->Print(QString(), true); });
-    Step(116, [&] {
-        p->SetCurrentX(static_cast<float>((p->ScaleWidth() - p->TextWidth(source_.Caption())) / 2));
-    });
+    Step(116, [&] { p->SetCurrentX(static_cast<float>((p->ScaleWidth() - p->TextWidth(source_.Caption())) / 2)); });
     Step(118, [&] { p->Print(source_.Caption(), true); });
     Step(120, [&] { p->SetScaleLeft(static_cast<float>(-GridLeft * scale_)); });
 
@@ -137,7 +140,8 @@ void PrintJob::PrintIt(std::int32_t mode)
                 Step(174, [&] { p->SetFontBold(true); });
                 if (mode == 1)
                     Step(178, [&] {
-                        blank = source_.PuzzleBackColor(n) != source_.PuzzleBackColor(0) || source_.PuzzleText(n).isEmpty();
+                        blank = source_.PuzzleBackColor(n) != source_.PuzzleBackColor(0)
+                            || source_.PuzzleText(n).isEmpty();
                     });
                 else
                     Step(180, [&] { blank = source_.SolutionBackColor(n) == source_.SolutionBackColor(0); });

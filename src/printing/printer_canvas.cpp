@@ -10,9 +10,12 @@
 namespace quadrelle {
 
 namespace {
-constexpr float DefaultFontSize = 10;
+    constexpr float DefaultFontSize = 10;
 
-RuntimeError PrinterError() { return RuntimeError("Printer error"); }
+    RuntimeError PrinterError()
+    {
+        return RuntimeError("Printer error");
+    }
 } // namespace
 
 PrinterCanvas::PrinterCanvas(QPaintDevice &device) : device_(&device), fontSize_(DefaultFontSize)
@@ -69,18 +72,30 @@ void PrinterCanvas::SetScaleMode(int mode)
         throw RuntimeError("Invalid property value");
 }
 
-float PrinterCanvas::ScaleWidth() const { return static_cast<float>(device_->width()); }
+float PrinterCanvas::ScaleWidth() const
+{
+    return static_cast<float>(device_->width());
+}
 
-float PrinterCanvas::ScaleHeight() const { return static_cast<float>(device_->height()); }
+float PrinterCanvas::ScaleHeight() const
+{
+    return static_cast<float>(device_->height());
+}
 
 double PrinterCanvas::TextWidth(const QString &text) const
 {
     return QFontMetricsF(font_, device_).horizontalAdvance(text);
 }
 
-double PrinterCanvas::TextHeight() const { return QFontMetricsF(font_, device_).lineSpacing(); }
+double PrinterCanvas::TextHeight() const
+{
+    return QFontMetricsF(font_, device_).lineSpacing();
+}
 
-int PrinterCanvas::Resolution() const { return device_->logicalDpiX(); }
+int PrinterCanvas::Resolution() const
+{
+    return device_->logicalDpiX();
+}
 
 QPainter &PrinterCanvas::Painter()
 {

@@ -58,8 +58,7 @@ public:
     mutable int reads = 0;
 
 private:
-    template <class T>
-    T Read(const std::string &member, int n, const T &value) const
+    template <class T> T Read(const std::string &member, int n, const T &value) const
     {
         ++reads;
         if (failing.count(member) || failing.count(member + ":" + std::to_string(n)))

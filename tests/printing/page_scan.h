@@ -19,7 +19,7 @@ struct OutlineShape {
     int width;
     int height;
     int tolerance; // on either size, in pixels
-    int merge;     // outlines whose top-left corners lie this close count once
+    int merge; // outlines whose top-left corners lie this close count once
 };
 
 // Rectangle outlines of the given shape, top to bottom, then left to right.

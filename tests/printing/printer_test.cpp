@@ -33,14 +33,17 @@ QString Run(const QString &program, const QStringList &arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
 
-QStringList Pdfs() { return QDir(OutputFolder()).entryList({"*.pdf"}, QDir::Files, QDir::Name); }
+QStringList Pdfs()
+{
+    return QDir(OutputFolder()).entryList({ "*.pdf" }, QDir::Files, QDir::Name);
+}
 
 // The PDF of the one job sent since `before` was listed, once the spooler has finished it.
 QString FinishedPdf(const QStringList &before)
 {
     const QDeadlineTimer deadline(60000);
     while (!deadline.hasExpired()) {
-        if (Run("lpstat", {"-o"}).isEmpty()) {
+        if (Run("lpstat", { "-o" }).isEmpty()) {
             for (const QString &name : Pdfs())
                 if (!before.contains(name))
                     return QDir(OutputFolder()).filePath(name);
@@ -64,10 +67,10 @@ private slots:
                   "(scripts/cups.sh sets it up; CI runs it before the tests)");
         if (!printer.makeAndModel().contains("PDF", Qt::CaseInsensitive))
             QSKIP(qPrintable("The default printer \"" + printer.printerName()
-                             + "\" is not the CUPS PDF printer; not printing paper in a test"));
+                + "\" is not the CUPS PDF printer; not printing paper in a test"));
         if (!QDir(OutputFolder()).isReadable())
             QSKIP(qPrintable("No readable PDF folder " + OutputFolder()
-                             + " (scripts/cups.sh FOLDER, and QUADRELLE_PDF_OUT=FOLDER for another one)"));
+                + " (scripts/cups.sh FOLDER, and QUADRELLE_PDF_OUT=FOLDER for another one)"));
         if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
             QSKIP("pdftoppm (poppler-utils) is missing");
     }
@@ -93,13 +96,14 @@ private slots:
 
         const QString pdf = FinishedPdf(before);
         QVERIFY2(!pdf.isEmpty(), "no finished PDF from the printer within a minute");
-        QCOMPARE(Run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\b")), true);
+        QCOMPARE(Run("pdfinfo", { pdf }).contains(QRegularExpression("Pages:\\s+1\\b")), true);
 
         // The PDF printer's output carries no text: read the page as pixels.
         QTemporaryDir dir;
         const int dpi = 72;
         const QString base = dir.filePath("page");
-        QCOMPARE(QProcess::execute("pdftoppm", {"-q", "-r", QString::number(dpi), "-gray", "-singlefile", pdf, base}), 0);
+        QCOMPARE(
+            QProcess::execute("pdftoppm", { "-q", "-r", QString::number(dpi), "-gray", "-singlefile", pdf, base }), 0);
         const QImage page = Gray(QImage(base + ".pgm"));
         QVERIFY(!page.isNull());
 
@@ -121,7 +125,7 @@ private slots:
             if (!picture.isEmpty()) {
                 QString stem = picture;
                 stem.remove(QRegularExpression("\\.png$"));
-                QCOMPARE(QProcess::execute("pdftoppm", {"-q", "-r", "100", "-png", "-singlefile", pdf, stem}), 0);
+                QCOMPARE(QProcess::execute("pdftoppm", { "-q", "-r", "100", "-png", "-singlefile", pdf, stem }), 0);
             }
         }
     }
