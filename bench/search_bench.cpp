@@ -15,7 +15,7 @@ namespace {
 
 Grid ParseGrid(std::string_view text)
 {
-    Grid grid{};
+    Grid grid {};
     for (std::size_t p = 0; p < grid.size(); ++p)
         grid[p] = static_cast<std::int8_t>(text[p] == '.' ? 0 : text[p] - '0');
     return grid;
@@ -67,14 +67,14 @@ void SolvePuzzleWhole(benchmark::State &state, std::string_view puzzle)
     state.counters["placements/s"] = benchmark::Counter(static_cast<double>(placements), benchmark::Counter::kIsRate);
 }
 
-constexpr std::string_view Top95Median =
-    "005008001800000090000000780000400000640000900000053002060000000001380050000907140";
-constexpr std::string_view Top95Hardest =
-    "000000520080400000030009000501000600200700000000300000600010000000000704000000030";
-constexpr std::string_view Forum1106Hardest =
-    "000000009050700020709002000010670050000000400800005000070310000600007030030060001";
-constexpr std::string_view CapStress =
-    "000000000000000012003004005000003600000070000020000080007800000080120000400000007";
+constexpr std::string_view Top95Median
+    = "005008001800000090000000780000400000640000900000053002060000000001380050000907140";
+constexpr std::string_view Top95Hardest
+    = "000000520080400000030009000501000600200700000000300000600010000000000704000000030";
+constexpr std::string_view Forum1106Hardest
+    = "000000009050700020709002000010670050000000400800005000070310000600007030030060001";
+constexpr std::string_view CapStress
+    = "000000000000000012003004005000003600000070000020000080007800000080120000400000007";
 
 } // namespace
 
@@ -82,8 +82,8 @@ BENCHMARK_CAPTURE(SearchFrom, top95_median, Top95Median, 2'626)->Unit(benchmark:
 BENCHMARK_CAPTURE(SearchFrom, top95_hardest, Top95Hardest, 293'343)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchFrom, forum1106_hardest, Forum1106Hardest, 77'031)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchFrom, cap_stress_gave_up, CapStress, 999'999)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SolvePuzzleWhole, empty_board, std::string_view(
-    "000000000000000000000000000000000000000000000000000000000000000000000000000000000"))
+BENCHMARK_CAPTURE(SolvePuzzleWhole, empty_board,
+    std::string_view("000000000000000000000000000000000000000000000000000000000000000000000000000000000"))
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolvePuzzleWhole, top95_median, Top95Median)->Unit(benchmark::kMicrosecond);
 

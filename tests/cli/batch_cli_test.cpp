@@ -24,8 +24,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string EmptyBoard(81, '0');
-const std::string EmptyBoardSolved =
-    "solved 81 123456789456789123789123456231674895875912364694538217317265948542897631968341572";
+const std::string EmptyBoardSolved
+    = "solved 81 123456789456789123789123456231674895875912364694538217317265948542897631968341572";
 
 struct Result {
     int exitCode = -1;
@@ -75,18 +75,17 @@ protected:
     }
 
     // Runs the solver with `input` on standard input; `stdoutPath` replaces the captured output.
-    Result Run(const std::vector<std::string> &args, const std::string &input = "",
-               const std::string &stdoutPath = "")
+    Result Run(const std::vector<std::string> &args, const std::string &input = "", const std::string &stdoutPath = "")
     {
         const fs::path in = File("stdin.txt", input), out = dir / "stdout.txt", err = dir / "stderr.txt";
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, stdoutPath.empty() ? out.c_str() : stdoutPath.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(
+            &actions, 1, stdoutPath.empty() ? out.c_str() : stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
-        std::vector<std::string> all{QUADRELLE_SOLVE};
+        std::vector<std::string> all { QUADRELLE_SOLVE };
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char *> argv;
         for (std::string &a : all)
@@ -136,8 +135,8 @@ std::optional<fs::path> Datasets()
 
 TEST_F(BatchSolver, HelpDescribesUsageAndSucceeds)
 {
-    for (const char *option : {"--help", "-h"}) {
-        const Result r = Run({option});
+    for (const char *option : { "--help", "-h" }) {
+        const Result r = Run({ option });
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_NE(r.out.find("quadrelle-solve"), std::string::npos);
         EXPECT_NE(r.out.find("--jobs"), std::string::npos);
@@ -147,18 +146,18 @@ TEST_F(BatchSolver, HelpDescribesUsageAndSucceeds)
 
 TEST_F(BatchSolver, UsageErrorsExitWithTwoAndNameTheCulprit)
 {
-    ExpectUsageError({"--frobnicate"}, "--frobnicate");
-    ExpectUsageError({"-x"}, "-x");
-    ExpectUsageError({"--jobs", "0"}, "'0'");
-    ExpectUsageError({"--jobs", "abc"}, "'abc'");
-    ExpectUsageError({"--jobs", "-3"}, "-3");
-    ExpectUsageError({"--jobs", "2x"}, "'2x'");
-    ExpectUsageError({"--jobs="}, "--jobs");
-    ExpectUsageError({"--jobs"}, "--jobs");
+    ExpectUsageError({ "--frobnicate" }, "--frobnicate");
+    ExpectUsageError({ "-x" }, "-x");
+    ExpectUsageError({ "--jobs", "0" }, "'0'");
+    ExpectUsageError({ "--jobs", "abc" }, "'abc'");
+    ExpectUsageError({ "--jobs", "-3" }, "-3");
+    ExpectUsageError({ "--jobs", "2x" }, "'2x'");
+    ExpectUsageError({ "--jobs=" }, "--jobs");
+    ExpectUsageError({ "--jobs" }, "--jobs");
     const std::string missing = (dir / "no-such-file.txt").string();
-    ExpectUsageError({missing}, missing);
-    ExpectUsageError({File("good.txt", EmptyBoard + "\n").string(), missing}, missing);
-    ExpectUsageError({dir.string()}, dir.string());
+    ExpectUsageError({ missing }, missing);
+    ExpectUsageError({ File("good.txt", EmptyBoard + "\n").string(), missing }, missing);
+    ExpectUsageError({ dir.string() }, dir.string());
 }
 
 TEST_F(BatchSolver, UnreadableFileExitsWithTwo)
@@ -167,12 +166,12 @@ TEST_F(BatchSolver, UnreadableFileExitsWithTwo)
     fs::permissions(locked, fs::perms::none);
     if (std::ifstream(locked))
         GTEST_SKIP() << "running with rights that read any file";
-    ExpectUsageError({locked.string()}, locked.string());
+    ExpectUsageError({ locked.string() }, locked.string());
 }
 
 TEST_F(BatchSolver, EmptyBoardFromStandardInput)
 {
-    for (const std::vector<std::string> &args : {std::vector<std::string>{}, {"-"}, {"--jobs", "2", "-"}}) {
+    for (const std::vector<std::string> &args : { std::vector<std::string> {}, { "-" }, { "--jobs", "2", "-" } }) {
         const Result r = Run(args, EmptyBoard + "\n");
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.out, EmptyBoardSolved + "\n");
@@ -191,34 +190,34 @@ TEST_F(BatchSolver, MalformedLinesAreReportedInPlaceAndExitWithOne)
     repeated[3] = repeated[75] = '7'; // column 3
     // Position 50 has no candidate: its row holds 1-4, its column 5-7, its box 4, 8, 9.
     std::string dead = EmptyBoard;
-    for (auto [p, d] : {std::pair{45, '1'}, {46, '2'}, {47, '3'}, {48, '4'}, {5, '5'}, {14, '6'}, {23, '7'},
-                        {30, '8'}, {40, '9'}})
+    for (auto [p, d] : { std::pair { 45, '1' }, { 46, '2' }, { 47, '3' }, { 48, '4' }, { 5, '5' }, { 14, '6' },
+             { 23, '7' }, { 30, '8' }, { 40, '9' } })
         dead[static_cast<std::size_t>(p)] = d;
 
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {dots, EmptyBoardSolved},
-        {EmptyBoard.substr(0, 80), "invalid 0 bad-length"},
-        {EmptyBoard + "1", "invalid 0 bad-length"},
-        {EmptyBoard + "0", "invalid 0 bad-length"},
-        {badChar, "invalid 0 bad-character"},
-        {nulInside, "invalid 0 bad-character"},
-        {EmptyBoard + std::string(1, '\0'), "invalid 0 bad-length"},
-        {EmptyBoard + "\r", EmptyBoardSolved},
-        {"", ""},
-        {"   \t ", ""},
-        {"\r", ""},
-        {"# a comment", ""},
-        {"#" + EmptyBoard, ""},
-        {EmptyBoard + " 12 extra", EmptyBoardSolved},
-        {EmptyBoard + "\tx", EmptyBoardSolved},
-        {EmptyBoard + ",1,2", EmptyBoardSolved},
-        {EmptyBoard + ":1:" + EmptyBoard, EmptyBoardSolved},
-        {EmptyBoard + ";", EmptyBoardSolved},
-        {EmptyBoard + " " + std::string(1 << 20, 'x') + "\r", EmptyBoardSolved},
-        {std::string(1 << 20, '1'), "invalid 0 bad-length"},
-        {repeated, "invalid 0 repeated-digit"},
-        {dead, "unsolvable 0 " + dead},
-        {" " + EmptyBoard, "invalid 0 bad-length"},
+        { dots, EmptyBoardSolved },
+        { EmptyBoard.substr(0, 80), "invalid 0 bad-length" },
+        { EmptyBoard + "1", "invalid 0 bad-length" },
+        { EmptyBoard + "0", "invalid 0 bad-length" },
+        { badChar, "invalid 0 bad-character" },
+        { nulInside, "invalid 0 bad-character" },
+        { EmptyBoard + std::string(1, '\0'), "invalid 0 bad-length" },
+        { EmptyBoard + "\r", EmptyBoardSolved },
+        { "", "" },
+        { "   \t ", "" },
+        { "\r", "" },
+        { "# a comment", "" },
+        { "#" + EmptyBoard, "" },
+        { EmptyBoard + " 12 extra", EmptyBoardSolved },
+        { EmptyBoard + "\tx", EmptyBoardSolved },
+        { EmptyBoard + ",1,2", EmptyBoardSolved },
+        { EmptyBoard + ":1:" + EmptyBoard, EmptyBoardSolved },
+        { EmptyBoard + ";", EmptyBoardSolved },
+        { EmptyBoard + " " + std::string(1 << 20, 'x') + "\r", EmptyBoardSolved },
+        { std::string(1 << 20, '1'), "invalid 0 bad-length" },
+        { repeated, "invalid 0 repeated-digit" },
+        { dead, "unsolvable 0 " + dead },
+        { " " + EmptyBoard, "invalid 0 bad-length" },
     };
     std::string input, expected;
     for (const auto &[line, output] : cases) {
@@ -230,12 +229,11 @@ TEST_F(BatchSolver, MalformedLinesAreReportedInPlaceAndExitWithOne)
     expected += EmptyBoardSolved + "\n";
 
     const fs::path file = File("malformed.txt", input);
-    for (const char *jobs : {"1", "3"}) {
-        const Result r = Run({"--jobs", jobs, file.string()});
+    for (const char *jobs : { "1", "3" }) {
+        const Result r = Run({ "--jobs", jobs, file.string() });
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(r.out, expected);
-        EXPECT_NE(r.err.find("19 puzzles: 9 solved, 1 unsolvable, 0 gave-up, 9 invalid"), std::string::npos)
-            << r.err;
+        EXPECT_NE(r.err.find("19 puzzles: 9 solved, 1 unsolvable, 0 gave-up, 9 invalid"), std::string::npos) << r.err;
     }
 }
 
@@ -243,7 +241,7 @@ TEST_F(BatchSolver, MalformedLinesAreReportedInPlaceAndExitWithOne)
 // 128 blanks followed by text is skipped as blank instead of being reported.
 TEST_F(BatchSolver, FaultLongRunOfBlanksThenTextIsSkippedAsABlankLine)
 {
-    const Result r = Run({"--jobs", "1"}, std::string(200, ' ') + "junk\n" + std::string(200, '\t') + "x\n");
+    const Result r = Run({ "--jobs", "1" }, std::string(200, ' ') + "junk\n" + std::string(200, '\t') + "x\n");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "invalid 0 bad-character\ninvalid 0 bad-character\n");
 }
@@ -258,13 +256,14 @@ TEST_F(BatchSolver, BinaryJunkNeverStopsTheRun)
     }
     // Junk between valid lines: both must still be solved, in place.
     const std::string input = EmptyBoard + "\n" + junk + "\n" + EmptyBoard + "\n";
-    const Result r = Run({"--jobs", "2", File("junk.bin", input).string()});
+    const Result r = Run({ "--jobs", "2", File("junk.bin", input).string() });
     EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 1) << r.exitCode;
     const std::vector<std::string> lines = Lines(r.out);
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines.front(), EmptyBoardSolved);
     EXPECT_EQ(lines.back(), EmptyBoardSolved);
-    const std::regex shape("(solved|unsolvable|gave-up|invalid) [0-9]+ ([0-9]{81}|bad-length|bad-character|repeated-digit)");
+    const std::regex shape(
+        "(solved|unsolvable|gave-up|invalid) [0-9]+ ([0-9]{81}|bad-length|bad-character|repeated-digit)");
     for (const std::string &line : lines)
         EXPECT_TRUE(std::regex_match(line, shape)) << line;
     EXPECT_NE(r.err.find(std::to_string(lines.size()) + " puzzles"), std::string::npos) << r.err;
@@ -272,7 +271,7 @@ TEST_F(BatchSolver, BinaryJunkNeverStopsTheRun)
 
 TEST_F(BatchSolver, EmptyInputAndOutcomesOtherThanInvalidExitWithZero)
 {
-    const Result empty = Run({File("empty.txt", "").string()});
+    const Result empty = Run({ File("empty.txt", "").string() });
     EXPECT_EQ(empty.exitCode, 0);
     EXPECT_EQ(empty.out, "");
     EXPECT_NE(empty.err.find("0 puzzles"), std::string::npos);
@@ -284,9 +283,8 @@ TEST_F(BatchSolver, EmptyInputAndOutcomesOtherThanInvalidExitWithZero)
     std::ifstream cap(*datasets / "cap_stress_7.txt");
     std::string gaveUp;
     std::getline(cap, gaveUp);
-    const std::string noSolution =
-        "100050209007000000060000000200000000000501002000020390304090001500010003000800040";
-    const Result r = Run({"--jobs", "2"}, gaveUp + "\n" + noSolution + "\n");
+    const std::string noSolution = "100050209007000000060000000200000000000501002000020390304090001500010003000800040";
+    const Result r = Run({ "--jobs", "2" }, gaveUp + "\n" + noSolution + "\n");
     EXPECT_EQ(r.exitCode, 0);
     const std::vector<std::string> lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -304,7 +302,7 @@ TEST_F(BatchSolver, FilesAndStandardInputAreReadInTurn)
     std::string one = EmptyBoard;
     one[0] = '9';
     const fs::path a = File("a.txt", one + "\n"), b = File("b.txt", "x\n");
-    const Result r = Run({a.string(), "-", b.string()}, EmptyBoard);
+    const Result r = Run({ a.string(), "-", b.string() }, EmptyBoard);
     EXPECT_EQ(r.exitCode, 1);
     const std::vector<std::string> lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 3u);
@@ -341,8 +339,8 @@ TEST_F(BatchSolver, TwoJobsGiveTheSameOutputInInputOrder)
     }
     const fs::path file = File("mixed.txt", input);
     const fs::path top95 = *datasets / "magictour_top95.txt";
-    const Result one = Run({"--jobs", "1", file.string(), top95.string()});
-    const Result two = Run({"--jobs", "2", file.string(), top95.string()});
+    const Result one = Run({ "--jobs", "1", file.string(), top95.string() });
+    const Result two = Run({ "--jobs", "2", file.string(), top95.string() });
     EXPECT_EQ(one.exitCode, 1);
     EXPECT_EQ(two.exitCode, 1);
     EXPECT_TRUE(one.out == two.out) << "output of --jobs 2 differs from --jobs 1";

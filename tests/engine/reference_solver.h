@@ -12,14 +12,14 @@ namespace quadrelle::test {
 struct ReferenceRun {
     bool validGivens = true;
     bool propagationAlive = true;
-    Grid afterPropagation{};
+    Grid afterPropagation {};
     bool searched = false;
     std::int32_t searchCount = 0;
     bool stopSearch = false;
     bool gaveUp = false;
     std::int32_t currentCell = 0;
     // The board when the search ended (trial digits included).
-    Grid final{};
+    Grid final {};
 };
 
 // Givens, propagation from position 0, then the fewest-candidates search with its budget.

@@ -64,9 +64,10 @@ void CompareCollection(const char *file, std::size_t count, std::size_t step)
 
 TEST(Reference, SmallCasesMatch)
 {
-    ExpectSameAsReference(Grid{});
-    ExpectSameAsReference(test::ParseGrid("974236158638591742125487936316754289742918563589362417867125394253649871491873625"));
-    Grid repeated{};
+    ExpectSameAsReference(Grid {});
+    ExpectSameAsReference(
+        test::ParseGrid("974236158638591742125487936316754289742918563589362417867125394253649871491873625"));
+    Grid repeated {};
     repeated[3] = repeated[30] = 6;
     ExpectSameAsReference(repeated);
 }
@@ -81,10 +82,31 @@ TEST(Reference, EdgeCasesMatch)
     }
 }
 
-TEST(Reference, Top95Matches) { CompareCollection("magictour_top95.txt", test::Slice(48), 2); }
-TEST(Reference, Top1465SliceMatches) { CompareCollection("magictour_top1465.txt", test::Slice(80), 18); }
-TEST(Reference, ForumHardestSliceMatches) { CompareCollection("forum_hardest_1106.txt", test::Slice(40), 9); }
-TEST(Reference, SeventeenClueSliceMatches) { CompareCollection("17_clue_49158.txt", test::Slice(20), 1); }
-TEST(Reference, MultiSolutionSliceMatches) { CompareCollection("serg_benchmark_multisolution.txt", test::Slice(80), 125); }
-TEST(Reference, KaggleSliceMatches) { CompareCollection("kaggle3m_radcliffe_sample7034.txt", test::Slice(80), 87); }
-TEST(Reference, GaveUpBoardMatches) { CompareCollection("cap_stress_7.txt", 1, 1); }
+TEST(Reference, Top95Matches)
+{
+    CompareCollection("magictour_top95.txt", test::Slice(48), 2);
+}
+TEST(Reference, Top1465SliceMatches)
+{
+    CompareCollection("magictour_top1465.txt", test::Slice(80), 18);
+}
+TEST(Reference, ForumHardestSliceMatches)
+{
+    CompareCollection("forum_hardest_1106.txt", test::Slice(40), 9);
+}
+TEST(Reference, SeventeenClueSliceMatches)
+{
+    CompareCollection("17_clue_49158.txt", test::Slice(20), 1);
+}
+TEST(Reference, MultiSolutionSliceMatches)
+{
+    CompareCollection("serg_benchmark_multisolution.txt", test::Slice(80), 125);
+}
+TEST(Reference, KaggleSliceMatches)
+{
+    CompareCollection("kaggle3m_radcliffe_sample7034.txt", test::Slice(80), 87);
+}
+TEST(Reference, GaveUpBoardMatches)
+{
+    CompareCollection("cap_stress_7.txt", 1, 1);
+}

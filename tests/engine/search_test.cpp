@@ -57,7 +57,7 @@ TEST(Search, DigitBitHoldsTheNineDigitBits)
 
 TEST(Search, InitialStateIsTheOneASearchStartsFrom)
 {
-    Searcher s(Grid{});
+    Searcher s(Grid {});
     s.search.State().SearchCount = 5;
     s.search.State().GaveUp = true;
     s.search.Initialise();
@@ -71,7 +71,7 @@ TEST(Search, InitialStateIsTheOneASearchStartsFrom)
 
 TEST(Search, EmptyBoardFillsInEightyOnePlacementsWithoutBacktracking)
 {
-    Searcher s(Grid{});
+    Searcher s(Grid {});
     EXPECT_EQ(s.search.PickNextCell(), 0);
     EXPECT_EQ(s.State().ChosenMask, 1022);
     s.search.Initialise();
@@ -103,8 +103,9 @@ TEST(Search, FullBoardStopsAtOnceWithAnEmptyRange)
 TEST(Search, DeadCellAtTheStartIsChosenAndEndsWithoutAPlacement)
 {
     // Position 50 (row 5, column 5): row holds 1-4, column 5-7, box 4, 8, 9.
-    Grid grid{};
-    for (auto [p, d] : {std::pair{45, 1}, {46, 2}, {47, 3}, {48, 4}, {5, 5}, {14, 6}, {23, 7}, {30, 8}, {40, 9}})
+    Grid grid {};
+    for (auto [p, d] :
+        { std::pair { 45, 1 }, { 46, 2 }, { 47, 3 }, { 48, 4 }, { 5, 5 }, { 14, 6 }, { 23, 7 }, { 30, 8 }, { 40, 9 } })
         grid[static_cast<std::size_t>(p)] = static_cast<std::int8_t>(d);
     Searcher s(grid);
     s.search.Run();
@@ -119,7 +120,7 @@ TEST(Search, DeadCellAtTheStartIsChosenAndEndsWithoutAPlacement)
 TEST(Search, TiesGoToThePreviousChoiceWhileItIsEmptyElseToTheLowestPosition)
 {
     // A 1 at position 0 leaves its row, column and box cells with 8 candidates, all others 9.
-    Grid grid{};
+    Grid grid {};
     grid[0] = 1;
     Searcher s(grid);
 
@@ -197,7 +198,7 @@ TEST(Search, GivesUpAtExactlyThePlacementLimitKeepingTheTrialDigits)
 
 TEST(Pipeline, OutcomesOfSolvePuzzle)
 {
-    auto empty = SolvePuzzle(Grid{});
+    auto empty = SolvePuzzle(Grid {});
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->outcome, Outcome::Solved);
     EXPECT_EQ(empty->placements, 81);
@@ -209,23 +210,25 @@ TEST(Pipeline, OutcomesOfSolvePuzzle)
     EXPECT_EQ(full->placements, 0);
 
     // Last empty square: propagation alone completes it, so no placement is counted.
-    auto last = SolvePuzzle(ParseGrid("256489173374615982981723456593274861712806549468591327635147298127958634849362715"));
+    auto last
+        = SolvePuzzle(ParseGrid("256489173374615982981723456593274861712806549468591327635147298127958634849362715"));
     ASSERT_TRUE(last);
     EXPECT_EQ(last->outcome, Outcome::Solved);
     EXPECT_EQ(last->placements, 0);
     EXPECT_EQ(last->grid[40], 3);
 
     // A repeated digit in row 0 (positions 0 and 8).
-    Grid repeated{};
+    Grid repeated {};
     repeated[0] = repeated[8] = 4;
     EXPECT_FALSE(SolvePuzzle(repeated));
-    Grid repeatedBox{};
+    Grid repeatedBox {};
     repeatedBox[0] = repeatedBox[20] = 4;
     EXPECT_FALSE(SolvePuzzle(repeatedBox));
 
     // Dead cell met by the propagation: no search, the board as propagation left it.
-    Grid dead{};
-    for (auto [p, d] : {std::pair{45, 1}, {46, 2}, {47, 3}, {48, 4}, {5, 5}, {14, 6}, {23, 7}, {30, 8}, {40, 9}})
+    Grid dead {};
+    for (auto [p, d] :
+        { std::pair { 45, 1 }, { 46, 2 }, { 47, 3 }, { 48, 4 }, { 5, 5 }, { 14, 6 }, { 23, 7 }, { 30, 8 }, { 40, 9 } })
         dead[static_cast<std::size_t>(p)] = static_cast<std::int8_t>(d);
     auto deadResult = SolvePuzzle(dead);
     ASSERT_TRUE(deadResult);

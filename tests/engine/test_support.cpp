@@ -10,7 +10,7 @@ Grid ParseGrid(std::string_view text)
 {
     if (text.size() != CellCount)
         throw std::invalid_argument("a grid has 81 characters: " + std::string(text));
-    Grid grid{};
+    Grid grid {};
     for (std::size_t p = 0; p < text.size(); ++p) {
         const char c = text[p];
         if (c >= '1' && c <= '9')
@@ -59,12 +59,12 @@ bool IsValidCompletion(const Grid &puzzle, const Grid &solution)
 
 bool GroupsInStep(const Board &board)
 {
-    std::array<int, GroupCount> taken{};
+    std::array<int, GroupCount> taken {};
     for (int p = 0; p < CellCount; ++p) {
         const int d = board.Cells(p).Value();
         if (d == 0)
             continue;
-        for (int g : {p / 9, 9 + p % 9, 18 + p / 27 * 3 + p % 9 / 3})
+        for (int g : { p / 9, 9 + p % 9, 18 + p / 27 * 3 + p % 9 / 3 })
             taken[static_cast<std::size_t>(g)] |= 1 << d;
     }
     for (int g = 0; g < GroupCount; ++g) {

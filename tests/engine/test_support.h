@@ -37,7 +37,10 @@ constexpr bool Sanitized = false;
 #endif
 
 // A slice size: the sanitizer build runs some 25 times slower, so it takes a third.
-constexpr std::size_t Slice(std::size_t n) { return Sanitized ? (n + 2) / 3 : n; }
+constexpr std::size_t Slice(std::size_t n)
+{
+    return Sanitized ? (n + 2) / 3 : n;
+}
 
 // Every `step`-th puzzle of a collection, from the first, at most `count` of them.
 std::vector<Grid> ReadPuzzles(const std::filesystem::path &file, std::size_t count = SIZE_MAX, std::size_t step = 1);
@@ -48,9 +51,9 @@ std::vector<std::string> ReadLines(const std::filesystem::path &file);
 } // namespace quadrelle::test
 
 // For a test body: the collection folder, or skip the test.
-#define QUADRELLE_DATASETS_OR_SKIP(folder)                                                                         \
-    const auto folder##Found = ::quadrelle::test::DatasetFolder();                                                 \
-    if (!folder##Found) {                                                                                          \
-        GTEST_SKIP() << "puzzle collections not found: set QUADRELLE_DATASETS to the datasets folder";            \
-    }                                                                                                              \
+#define QUADRELLE_DATASETS_OR_SKIP(folder)                                                                             \
+    const auto folder##Found = ::quadrelle::test::DatasetFolder();                                                     \
+    if (!folder##Found) {                                                                                              \
+        GTEST_SKIP() << "puzzle collections not found: set QUADRELLE_DATASETS to the datasets folder";                 \
+    }                                                                                                                  \
     const std::filesystem::path folder = *folder##Found
