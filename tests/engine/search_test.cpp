@@ -48,27 +48,6 @@ int Count(const Grid &grid)
 
 } // namespace
 
-TEST(Search, DigitBitHoldsTheNineDigitBits)
-{
-    const DigitBitTable table = MakeDigitBit();
-    for (int d = 1; d <= 9; ++d)
-        EXPECT_EQ(table[static_cast<std::size_t>(d - 1)], 1 << d);
-}
-
-TEST(Search, InitialStateIsTheOneASearchStartsFrom)
-{
-    Searcher s(Grid {});
-    s.search.State().SearchCount = 5;
-    s.search.State().GaveUp = true;
-    s.search.Initialise();
-    EXPECT_EQ(s.State().SearchCount, 0);
-    EXPECT_FALSE(s.State().StopSearch);
-    EXPECT_FALSE(s.State().GaveUp);
-    EXPECT_EQ(s.State().CurrentCell, 0);
-    EXPECT_EQ(s.State().LowCell, 0);
-    EXPECT_EQ(s.State().HighCell, 80);
-}
-
 TEST(Search, EmptyBoardFillsInEightyOnePlacementsWithoutBacktracking)
 {
     Searcher s(Grid {});
