@@ -1,5 +1,3 @@
-#include "guard_test.h"
-
 #include "support.h"
 
 #include "model/runtime_error.h"
@@ -14,6 +12,22 @@
 
 using namespace quadrelle;
 using namespace quadrelle::test;
+
+// The error report and the small start-up routines, without a window.
+class GuardTest : public QObject {
+    Q_OBJECT
+private slots:
+    void failingStepsAreReportedAndSkipped();
+    void reportText_data();
+    void reportText();
+    void escapedExceptionIsReported();
+    void applicationTitle_data();
+    void applicationTitle();
+    void fileExists();
+    void homePageAtSeven_data();
+    void homePageAtSeven();
+    void skinRulesAreScoped();
+};
 
 namespace {
 
@@ -174,3 +188,11 @@ void GuardTest::skinRulesAreScoped()
     QCOMPARE(ScopeStyleSheet("color: red;", "#Form1"), QStringLiteral("#Form1 { color: red; }\n"));
     QCOMPARE(ScopeStyleSheet("Form1Like { a: b }", "#Form1"), QStringLiteral("#Form1 > Form1Like { a: b }\n"));
 }
+
+int RunGuardTest(int argc, char **argv)
+{
+    GuardTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "guard_test.moc"

@@ -1,11 +1,32 @@
-#include "keyboard_test.h"
-
 #include "support.h"
 
 #include <QClipboard>
 
 using namespace quadrelle;
 using namespace quadrelle::test;
+
+// Keys, focus and selection in the puzzle grid, and the grid's two writes for the solver.
+class KeyboardTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void arrowsMoveWithWrapAround_data();
+    void arrowsMoveWithWrapAround();
+    void onlyDigitsGetIn_data();
+    void onlyDigitsGetIn();
+    void editingKeysDoNothing_data();
+    void editingKeysDoNothing();
+    void deleteEmptiesTheBox();
+    void escapePassesOn();
+    void focusSelectsTheDigit();
+    void contextMenuPasteIsNotFiltered();
+    void deducedDigitIsWrittenUnderUpdating();
+
+private:
+    std::unique_ptr<WindowFixture> fixture_;
+};
 
 namespace {
 
@@ -18,9 +39,6 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 }
 
 } // namespace
-
-KeyboardTest::KeyboardTest() = default;
-KeyboardTest::~KeyboardTest() = default;
 
 void KeyboardTest::initTestCase()
 {
@@ -192,3 +210,11 @@ void KeyboardTest::deducedDigitIsWrittenUnderUpdating()
     QCOMPARE(box.Tag(), QStringLiteral("17"));
     QVERIFY_THROWS_EXCEPTION(RuntimeError, form.grids().ShowDeducedDigit(81, 1));
 }
+
+int RunKeyboardTest(int argc, char **argv)
+{
+    KeyboardTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "keyboard_test.moc"

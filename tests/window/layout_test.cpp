@@ -1,5 +1,3 @@
-#include "layout_test.h"
-
 #include "support.h"
 
 #include <QProgressBar>
@@ -8,8 +6,23 @@
 using namespace quadrelle;
 using namespace quadrelle::test;
 
-LayoutTest::LayoutTest() = default;
-LayoutTest::~LayoutTest() = default;
+// The fixed design and the two grids, on one started window.
+class LayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void window();
+    void designControls_data();
+    void designControls();
+    void captionsAndFrames();
+    void cells_data();
+    void cells();
+    void templatesStayHidden();
+
+private:
+    std::unique_ptr<WindowFixture> fixture_;
+};
 
 void LayoutTest::initTestCase()
 {
@@ -135,3 +148,11 @@ void LayoutTest::templatesStayHidden()
     QCOMPARE(expected, 82);
     QVERIFY_THROWS_EXCEPTION(RuntimeError, form.txPuz(82));
 }
+
+int RunLayoutTest(int argc, char **argv)
+{
+    LayoutTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "layout_test.moc"

@@ -1,5 +1,3 @@
-#include "startup_test.h"
-
 #include "support.h"
 
 #include "model/runtime_error.h"
@@ -14,6 +12,22 @@
 
 using namespace quadrelle;
 using namespace quadrelle::test;
+
+// Start-up with and without the optional files, activation, the pointer policy, closing.
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void plainStartUp();
+    void skinRecolours();
+    void skinNeverReachesMessageBoxes();
+    void badCursorIsReportedAndStartUpCompletes();
+    void homePageFailureIsReported();
+    void pointerPolicy_data();
+    void pointerPolicy();
+    void activationBeforeLoadIsReported();
+    void messageBoxKeepsTheFocus();
+    void closingEndsTheProgram();
+};
 
 namespace {
 
@@ -194,3 +208,11 @@ void StartupTest::closingEndsTheProgram()
     QVERIFY(form.close());
     QCOMPARE(unloaded.size(), 1);
 }
+
+int RunStartupTest(int argc, char **argv)
+{
+    StartupTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "startup_test.moc"
