@@ -9,6 +9,8 @@ target_link_libraries(quadrelle_ui PUBLIC quadrelle_engine Qt6::Widgets Qt6::Pri
 add_subdirectory(shell)
 add_subdirectory(board)
 add_subdirectory(printing)
+# The window's side of the solver.
+target_sources(quadrelle_ui PRIVATE solver/solve_command.cpp solver/solve_command.h)
 
 qt_add_executable(quadrelle shell/main.cpp)
 target_link_libraries(quadrelle PRIVATE quadrelle_ui)

@@ -1,8 +1,11 @@
 #include "form1.h"
 
+#include "board/clear_command.h"
 #include "colors.h"
 #include "guard.h"
+#include "printing/print_command.h"
 #include "program_files.h"
+#include "solver/solve_command.h"
 #include "title.h"
 
 #include <QApplication>
@@ -63,7 +66,8 @@ Form1::Form1(Form1Environment environment, QWidget *parent)
       boxes_(environment_.messageBoxes ? environment_.messageBoxes : ownBoxes_.get()),
       search_(board_, DigitBit, [] { QCoreApplication::processEvents(); }),
       grids_(*this, Updating, [this](int n) { txPuz_Change(n); }),
-      homePage_(environment_.random, environment_.openUrl)
+      homePage_(environment_.random, environment_.openUrl),
+      entry_(*this)
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(768, 495);
@@ -234,32 +238,29 @@ void Form1::PushButton_MouseMove()
 
 void Form1::PushButton1_Click()
 {
-    Guard guard(*boxes_, GuardedOperation::PushButton1_Click);
-    (void)guard; // Clear comes with the board entry commands.
+    ClearCommand(*this);
 }
 
 void Form1::PushButton2_Click()
 {
-    Guard guard(*boxes_, GuardedOperation::PushButton2_Click);
-    (void)guard; // Start Solving comes with the solve command.
+    SolveCommand(*this);
 }
 
 void Form1::PushButton3_Click()
 {
     Guard guard(*boxes_, GuardedOperation::PushButton3_Click);
-    (void)guard; // Print Puzzle comes with printing.
+    guard.Run(100, [&] { PrintCommand(*this, 1); });
 }
 
 void Form1::PushButton4_Click()
 {
     Guard guard(*boxes_, GuardedOperation::PushButton4_Click);
-    (void)guard; // Print Solution comes with printing.
+    guard.Run(100, [&] { PrintCommand(*this, 2); });
 }
 
 void Form1::txPuz_Change(int n)
 {
-    // Entry validation goes here.
-    (void)n;
+    entry_.txPuz_Change(n);
 }
 
 bool Form1::event(QEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/entry_validation.h"
 #include "board/grids.h"
 #include "controls.h"
 #include "home_page.h"
@@ -115,6 +116,7 @@ private:
     Grids grids_;
     SkinFramework skin_;
     HomePageVisit homePage_;
+    EntryValidation entry_;
     std::array<Label *, 2> headings_{};
     std::array<Shape *, 20> shapes_{};
     std::array<QPushButton *, 4> buttons_{};

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "message_boxes.h"
+#include "printing/step_runner.h"
 
 #include <QString>
 
 #include <exception>
-#include <utility>
+#include <functional>
 
 namespace quadrelle {
 
@@ -34,17 +35,16 @@ QString DescriptionOf(std::exception_ptr error);
 
 // Runs the steps of one guarded operation. A step that throws is reported in one
 // "Application Error" box and abandoned; the operation goes on with its next step.
-class Guard {
+class Guard final : public StepRunner {
 public:
     Guard(MessageBoxes &boxes, GuardedOperation operation)
         : boxes_(boxes), location_(LocationText(operation)) {}
 
     // Runs step() under `label`; returns false when it failed and was reported.
-    template <class Step>
-    bool Run(int label, Step &&step)
+    bool Run(int label, const std::function<void()> &step) override
     {
         try {
-            std::forward<Step>(step)();
+            step();
             return true;
         } catch (...) {
             Report(label, DescriptionOf(std::current_exception()));
