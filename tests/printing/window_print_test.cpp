@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
