@@ -27,25 +27,12 @@ KeyFilter FilterCharacter(QChar c)
     return KeyFilter::Insert;
 }
 
-PuzzleBox::PuzzleBox(int index, QWidget *parent) : QLineEdit(parent), index_(index)
+PuzzleBox::PuzzleBox(int index, QWidget *parent) : StoredColorControl("QLineEdit", parent), index_(index)
 {
     setObjectName(QStringLiteral("txPuz_%1").arg(index));
     setAcceptDrops(false);
     setDragEnabled(false);
-    Restyle();
     connect(this, &QLineEdit::textChanged, this, [this] { emit Change(index_); });
-}
-
-void PuzzleBox::SetForeColor(StoredColor color)
-{
-    fore_ = color;
-    Restyle();
-}
-
-void PuzzleBox::SetBackColor(StoredColor color)
-{
-    back_ = color;
-    Restyle();
 }
 
 void PuzzleBox::CopyLookFrom(const PuzzleBox &model)
@@ -55,14 +42,7 @@ void PuzzleBox::CopyLookFrom(const PuzzleBox &model)
     setMaxLength(model.maxLength());
     setFrame(model.hasFrame());
     setCursor(model.cursor());
-    fore_ = model.fore_;
-    back_ = model.back_;
-    Restyle();
-}
-
-void PuzzleBox::Restyle()
-{
-    setStyleSheet(ColorSheet("QLineEdit", fore_, back_));
+    CopyColorsFrom(model);
 }
 
 void PuzzleBox::keyPressEvent(QKeyEvent *event)

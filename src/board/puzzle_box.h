@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/stored_color.h"
+#include "shell/controls.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -17,7 +17,7 @@ KeyFilter FilterCharacter(QChar c);
 
 // One entry box of the puzzle grid. Keys: arrows ask for the focus to move, every key but
 // Delete loses its editing effect, and only the digits 1 to 9 are typed in.
-class PuzzleBox : public QLineEdit {
+class PuzzleBox : public StoredColorControl<QLineEdit> {
     Q_OBJECT
 public:
     PuzzleBox(int index, QWidget *parent);
@@ -27,10 +27,6 @@ public:
     QString Text() const { return text(); }
     // Runs the change handler, as any change of the text does.
     void SetText(const QString &text) { setText(text); }
-    StoredColor ForeColor() const { return fore_; }
-    void SetForeColor(StoredColor color);
-    StoredColor BackColor() const { return back_; }
-    void SetBackColor(StoredColor color);
     // Empty, or the box number of the entry whose deductions filled this box.
     QString Tag() const { return tag_; }
     void SetTag(const QString &tag) { tag_ = tag; }
@@ -51,11 +47,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
-    void Restyle();
-
     int index_;
-    StoredColor fore_ = StoredColor::System(StoredColor::SystemIndex::WindowText);
-    StoredColor back_ = StoredColor::System(StoredColor::SystemIndex::WindowBackground);
     QString tag_;
 };
 

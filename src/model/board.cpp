@@ -43,20 +43,10 @@ void cCell::SetPosition(int p)
 
 void cCell::SetValue(std::int32_t d)
 {
-    // Checked before anything changes, so a refused digit cannot leave the groups out of step.
+    // Checked before anything changes, so a refused digit cannot leave the groups out of step;
+    // the digit held is always 0..9, so releasing it needs no check.
     CheckSubscript(d, 0, 9);
-    GroupArray &g = *groups_;
-    if (value_ != 0) {
-        g[rowGroup_].Release(value_);
-        g[colGroup_].Release(value_);
-        g[boxGroup_].Release(value_);
-    }
-    value_ = d;
-    if (d != 0) {
-        g[rowGroup_].Take(d);
-        g[colGroup_].Take(d);
-        g[boxGroup_].Take(d);
-    }
+    SetValueUnchecked(d);
 }
 
 namespace {

@@ -59,6 +59,7 @@ public:
     int ColGroup() const { return colGroup_; }
     int BoxGroup() const { return boxGroup_; }
 
+    // For the search, whose digits are 0..9 by construction.
     void SetValueUnchecked(std::int32_t d)
     {
         GroupArray &g = *groups_;

@@ -12,24 +12,12 @@ QString ColorSheet(const char *type, StoredColor fore, StoredColor back)
         .arg(QLatin1String(type), CssColor(fore), CssColor(back));
 }
 
-Label::Label(const QString &name, int index, QWidget *parent) : QLabel(parent), name_(name), index_(index)
+Label::Label(const QString &name, int index, QWidget *parent)
+    : StoredColorControl("QLabel", parent), name_(name), index_(index)
 {
     setObjectName(QStringLiteral("%1_%2").arg(name).arg(index));
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::NoFocus);
-    Restyle();
-}
-
-void Label::SetForeColor(StoredColor color)
-{
-    fore_ = color;
-    Restyle();
-}
-
-void Label::SetBackColor(StoredColor color)
-{
-    back_ = color;
-    Restyle();
 }
 
 void Label::CopyLookFrom(const Label &model)
@@ -38,14 +26,7 @@ void Label::CopyLookFrom(const Label &model)
     setAlignment(model.alignment());
     setFrameStyle(model.frameStyle());
     setFocusPolicy(model.focusPolicy());
-    fore_ = model.fore_;
-    back_ = model.back_;
-    Restyle();
-}
-
-void Label::Restyle()
-{
-    setStyleSheet(ColorSheet("QLabel", fore_, back_));
+    CopyColorsFrom(model);
 }
 
 Shape::Shape(int index, int borderWidth, QWidget *parent) : QWidget(parent), index_(index), borderWidth_(borderWidth)

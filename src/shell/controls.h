@@ -12,8 +12,45 @@ namespace quadrelle {
 // skin rule, so what is stored is what shows.
 QString ColorSheet(const char *type, StoredColor fore, StoredColor back);
 
+// A control whose text and background colours are stored values. They are painted through
+// the control's own style sheet, which wins over any skin rule, so what is stored shows.
+template <class Widget>
+class StoredColorControl : public Widget {
+public:
+    StoredColor ForeColor() const { return fore_; }
+    void SetForeColor(StoredColor color)
+    {
+        fore_ = color;
+        Restyle();
+    }
+    StoredColor BackColor() const { return back_; }
+    void SetBackColor(StoredColor color)
+    {
+        back_ = color;
+        Restyle();
+    }
+
+protected:
+    // styleType: the Qt class name the style sheet's rule selects.
+    StoredColorControl(const char *styleType, QWidget *parent) : Widget(parent), styleType_(styleType) { Restyle(); }
+
+    void CopyColorsFrom(const StoredColorControl &model)
+    {
+        fore_ = model.fore_;
+        back_ = model.back_;
+        Restyle();
+    }
+
+private:
+    void Restyle() { this->setStyleSheet(ColorSheet(styleType_, fore_, back_)); }
+
+    const char *styleType_;
+    StoredColor fore_ = colors::WindowText;
+    StoredColor back_ = colors::WindowBackground;
+};
+
 // A label with the window's stored colours: the headings `lb` and the solution cells `txSol`.
-class Label : public QLabel {
+class Label : public StoredColorControl<QLabel> {
     Q_OBJECT
 public:
     // `name` is the control array's name, as the skin's recolouring walk matches it.
@@ -24,21 +61,12 @@ public:
 
     QString Caption() const { return text(); }
     void SetCaption(const QString &caption) { setText(caption); }
-    StoredColor ForeColor() const { return fore_; }
-    void SetForeColor(StoredColor color);
-    StoredColor BackColor() const { return back_; }
-    void SetBackColor(StoredColor color);
-
     // Every look property of `model` (font, alignment, border, colours); not text or place.
     void CopyLookFrom(const Label &model);
 
 private:
-    void Restyle();
-
     QString name_;
     int index_;
-    StoredColor fore_ = StoredColor::System(StoredColor::SystemIndex::WindowText);
-    StoredColor back_ = StoredColor::System(StoredColor::SystemIndex::WindowBackground);
 };
 
 // A rectangle outline drawn on the window beneath the cells; mouse events pass through it.
