@@ -4,7 +4,8 @@
 #   bench/throughput.sh [-s SOLVER] [-d DATASETS] [-j "1 2"] [SET...]
 #
 # SET is a collection's file name without .txt (default: the four below). For each set and
-# job count it prints puzzles/s, placements/s, the total placement count and the status
+# job count it prints puzzles/s and placements/s over the wall-clock time, the CPU seconds
+# used (a shared machine slows the wall clock), the total placement count and the status
 # counts. The total placement count is a signature of the search: it must not change
 # unless a bug is fixed, and it must be the same for every job count.
 set -euo pipefail
@@ -33,18 +34,19 @@ done
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 
-printf '%-22s %4s %8s %9s %11s %14s %14s  %s\n' set jobs puzzles seconds puzzles/s placements/s placements \
+printf '%-22s %4s %8s %9s %9s %11s %14s %14s  %s\n' set jobs puzzles seconds cpu-s puzzles/s placements/s placements \
   "solved/unsolvable/gave-up/invalid"
 for set in "${sets[@]}"; do
   for j in $jobs; do
     start=$(date +%s.%N)
-    "$solver" --jobs "$j" "$datasets/$set.txt" >"$out" 2>/dev/null || [ $? -eq 1 ]
+    cpu=$( { TIMEFORMAT='%U %S'; time "$solver" --jobs "$j" "$datasets/$set.txt" >"$out" 2>/dev/null || [ $? -eq 1 ]; } 2>&1)
     end=$(date +%s.%N)
-    awk -v set="$set" -v jobs="$j" -v start="$start" -v end="$end" '
+    awk -v set="$set" -v jobs="$j" -v start="$start" -v end="$end" -v cpu="$cpu" '
       { n++; placements += $2; count[$1]++ }
       END {
         s = end - start
-        printf "%-22s %4d %8d %9.2f %11.1f %14.0f %14.0f  %d/%d/%d/%d\n", set, jobs, n, s, n / s,
+        split(cpu, c, " ")
+        printf "%-22s %4d %8d %9.2f %9.2f %11.1f %14.0f %14.0f  %d/%d/%d/%d\n", set, jobs, n, s, c[1] + c[2], n / s,
           placements / s, placements, count["solved"], count["unsolvable"], count["gave-up"], count["invalid"]
       }' "$out"
   done
