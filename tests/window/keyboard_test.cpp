@@ -28,18 +28,6 @@ private:
     std::unique_ptr<WindowFixture> fixture_;
 };
 
-namespace {
-
-QWidget *Focus() { return QApplication::focusWidget(); }
-
-// Types as a user does: each key goes to whichever box has the focus now.
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(Focus(), key, modifiers);
-}
-
-} // namespace
-
 void KeyboardTest::initTestCase()
 {
     fixture_ = std::make_unique<WindowFixture>();

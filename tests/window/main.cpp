@@ -9,6 +9,10 @@ int RunGuardTest(int argc, char **argv);
 int RunLayoutTest(int argc, char **argv);
 int RunKeyboardTest(int argc, char **argv);
 int RunStartupTest(int argc, char **argv);
+int RunEntryTest(int argc, char **argv);
+int RunSolveTest(int argc, char **argv);
+int RunClearTest(int argc, char **argv);
+int RunCrossCheckTest(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
@@ -17,7 +21,9 @@ int main(int argc, char **argv)
         int (*run)(int, char **);
     };
     const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest},
-                           {"keyboard", RunKeyboardTest}, {"startup", RunStartupTest}};
+                           {"keyboard", RunKeyboardTest}, {"startup", RunStartupTest},
+                           {"entry", RunEntryTest},       {"solve", RunSolveTest},
+                           {"clear", RunClearTest},       {"crosscheck", RunCrossCheckTest}};
     for (const Entry &test : tests) {
         if (argc >= 2 && !std::strcmp(argv[1], test.name)) {
             argv[1] = argv[0];
@@ -25,6 +31,6 @@ int main(int argc, char **argv)
             return test.run(argc, argv);
         }
     }
-    std::fprintf(stderr, "usage: %s guard|layout|keyboard|startup [Qt Test options]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck [Qt Test options]\n", argv[0]);
     return 2;
 }

@@ -33,8 +33,6 @@ namespace {
 
 const QByteArray Skin = "QLabel { color: rgb(1, 2, 3) } QWidget { background-color: rgb(200, 0, 0) }";
 
-QWidget *Focus() { return QApplication::focusWidget(); }
-
 } // namespace
 
 void StartupTest::plainStartUp()

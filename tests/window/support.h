@@ -89,6 +89,14 @@ inline QByteArray CursorFile(int hotX, int hotY)
     return bytes;
 }
 
+inline QWidget *Focus() { return QApplication::focusWidget(); }
+
+// Types as a user does: each key goes to whichever box has the focus now.
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(Focus(), key, modifiers);
+}
+
 // A mouse move without buttons, delivered the way the platform delivers it to `widget`.
 inline void MoveMouse(QWidget &widget, QPoint pos = QPoint(2, 2))
 {
