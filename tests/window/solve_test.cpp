@@ -102,6 +102,7 @@ void SolveTest::Solve()
     QVERIFY(form().isEnabled());
     QCOMPARE(form().Pointer(), MousePointer::Default);
     QCOMPARE(form().cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(form().txPuz(41).cursor().shape(), form().txPuz(0).cursor().shape());
     QVERIFY(form().PushButton4().isEnabled());
     VerifySolutionLooks(gridBefore, fore, back);
 }
