@@ -62,8 +62,8 @@ inline QString RepeatedDigit(Form1 &form)
     for (int p = 0; p < CellCount; ++p) {
         const int d = form.board().Cells(p).Value();
         for (int q = p + 1; d != 0 && q < CellCount; ++q) {
-            const bool peer = RowGroupOf(p) == RowGroupOf(q) || ColGroupOf(p) == ColGroupOf(q)
-                              || BoxGroupOf(p) == BoxGroupOf(q);
+            const bool peer
+                = RowGroupOf(p) == RowGroupOf(q) || ColGroupOf(p) == ColGroupOf(q) || BoxGroupOf(p) == BoxGroupOf(q);
             if (peer && form.board().Cells(q).Value() == d)
                 return QStringLiteral("digit %1 at positions %2 and %3").arg(d).arg(p).arg(q);
         }
@@ -74,13 +74,13 @@ inline QString RepeatedDigit(Form1 &form)
 inline bool HasEntryColours(Form1 &form, int n)
 {
     return form.txPuz(n).ForeColor() == form.txPuz(0).ForeColor()
-           && form.txPuz(n).BackColor() == form.txPuz(0).BackColor();
+        && form.txPuz(n).BackColor() == form.txPuz(0).BackColor();
 }
 
 inline bool HasSolutionColours(Form1 &form, int n)
 {
     return form.txPuz(n).ForeColor() == form.txSol(0).ForeColor()
-           && form.txPuz(n).BackColor() == form.txSol(0).BackColor();
+        && form.txPuz(n).BackColor() == form.txSol(0).BackColor();
 }
 
 // As a user does it: puts the focus into box n and presses the key, which goes to
@@ -116,7 +116,10 @@ inline void Plant(Form1 &form, const QString &puzzle)
     }
 }
 
-inline void Click(QPushButton &button) { QTest::mouseClick(&button, Qt::LeftButton); }
+inline void Click(QPushButton &button)
+{
+    QTest::mouseClick(&button, Qt::LeftButton);
+}
 
 inline bool IsPuzzleBox(Form1 &form, QWidget *widget, int n)
 {

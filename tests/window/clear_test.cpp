@@ -24,8 +24,8 @@ private:
 namespace {
 
 // Propagation fills its other cells while it is typed, in the solution colours.
-const QString Euler1 =
-    QStringLiteral("003020600900305001001806400008102900700000008006708200002609500800203009005010300");
+const QString Euler1
+    = QStringLiteral("003020600900305001001806400008102900700000008006708200002609500800203009005010300");
 
 } // namespace
 
@@ -35,7 +35,10 @@ void ClearTest::init()
     fixture_->Start();
 }
 
-void ClearTest::cleanup() { fixture_.reset(); }
+void ClearTest::cleanup()
+{
+    fixture_.reset();
+}
 
 void ClearTest::clearEmptiesEverything_data()
 {
@@ -78,7 +81,7 @@ void ClearTest::clearEmptiesEverything()
         const Label &label = form().txSol(n);
         QVERIFY2(label.Caption().isEmpty(), qPrintable(where));
         QVERIFY2(label.ForeColor() == form().txSol(0).ForeColor() && label.BackColor() == form().txSol(0).BackColor(),
-                 qPrintable(where));
+            qPrintable(where));
     }
     QVERIFY(Tags(form()).isEmpty());
     QVERIFY(!form().PushButton4().isEnabled());

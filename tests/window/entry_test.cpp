@@ -46,7 +46,10 @@ void EntryTest::init()
     fixture_->Start();
 }
 
-void EntryTest::cleanup() { fixture_.reset(); }
+void EntryTest::cleanup()
+{
+    fixture_.reset();
+}
 
 void EntryTest::VerifyRefusal(const QString &text)
 {
@@ -58,7 +61,7 @@ void EntryTest::VerifyRefusal(const QString &text)
 
 void EntryTest::TypeRowForcingBox5()
 {
-    for (int n : {1, 2, 3, 4, 6, 7, 8, 9})
+    for (int n : { 1, 2, 3, 4, 6, 7, 8, 9 })
         TypeAt(form(), n, QChar('0' + n));
 }
 
@@ -101,25 +104,25 @@ void EntryTest::contradictionTakesBackTheEntry()
 {
     // Typed in reading order, box 81 forces 4 into box 45. Then 1 in box 35 forces box 36
     // and box 52, after which box 53 has no candidate left.
-    const QString givens =
-        QStringLiteral("103000009006000000700100000000600800005910360690000007000000040000090000060000002");
-    const QString before =
-        QStringLiteral("103000009006000000700100000000600800005910364690000007000000040000090000060000002");
+    const QString givens
+        = QStringLiteral("103000009006000000700100000000600800005910360690000007000000040000090000060000002");
+    const QString before
+        = QStringLiteral("103000009006000000700100000000600800005910364690000007000000040000090000060000002");
     TypePuzzle(form(), givens);
     QVERIFY(shown().empty());
     QCOMPARE(PuzzleGridLine(form()), before);
-    QCOMPARE(Tags(form()), QStringList{QStringLiteral("45:81")});
+    QCOMPARE(Tags(form()), QStringList { QStringLiteral("45:81") });
 
     TypeAt(form(), 35, '1');
 
     VerifyRefusal(QStringLiteral("Contradiction between cells"));
     QCOMPARE(ModelLine(form()), before);
     QCOMPARE(PuzzleGridLine(form()), before);
-    for (int n : {35, 36, 52}) {
+    for (int n : { 35, 36, 52 }) {
         QCOMPARE(form().txPuz(n).Text(), QString());
         QVERIFY2(HasEntryColours(form(), n), qPrintable(QStringLiteral("box %1").arg(n)));
     }
-    QCOMPARE(Tags(form()), QStringList{QStringLiteral("45:81")});
+    QCOMPARE(Tags(form()), QStringList { QStringLiteral("45:81") });
     QVERIFY(HasSolutionColours(form(), 45));
     QVERIFY(IsPuzzleBox(form(), Focus(), 36));
 }
@@ -150,7 +153,7 @@ void EntryTest::forcedDigitIsFilledAndTagged()
     QCOMPARE(form().txPuz(5).Text(), QStringLiteral("5"));
     QCOMPARE(form().board().Cells(4).Value(), 5);
     QVERIFY(HasSolutionColours(form(), 5));
-    QCOMPARE(Tags(form()), QStringList{QStringLiteral("5:9")});
+    QCOMPARE(Tags(form()), QStringList { QStringLiteral("5:9") });
     QVERIFY(HasEntryColours(form(), 9));
     QVERIFY(IsPuzzleBox(form(), Focus(), 10));
 }
@@ -177,7 +180,7 @@ void EntryTest::deleteEmptiesTheCell()
     QCOMPARE(ModelLine(form()), PuzzleGridLine(form()));
     if (box == 9) {
         QCOMPARE(form().txPuz(5).Text(), QStringLiteral("5"));
-        QCOMPARE(Tags(form()), QStringList{QStringLiteral("5:9")});
+        QCOMPARE(Tags(form()), QStringList { QStringLiteral("5:9") });
     }
 }
 
@@ -203,7 +206,7 @@ void EntryTest::sameDigitOverItselfDoesNothing()
     QCOMPARE(ModelLine(form()), model);
     QVERIFY(IsPuzzleBox(form(), Focus(), box));
     QCOMPARE(HasSolutionColours(form(), box), deduced);
-    QCOMPARE(Tags(form()), QStringList{QStringLiteral("5:9")});
+    QCOMPARE(Tags(form()), QStringList { QStringLiteral("5:9") });
 }
 
 void EntryTest::pastedNonDigitCountsAsEmpty_data()
@@ -232,7 +235,7 @@ void EntryTest::pastedNonDigitCountsAsEmpty()
 void EntryTest::randomKeysKeepModelAndGridInStep_data()
 {
     QTest::addColumn<quint32>("seed");
-    for (quint32 seed : {1u, 2u, 3u, 4u})
+    for (quint32 seed : { 1u, 2u, 3u, 4u })
         QTest::addRow("seed %u", seed) << seed;
 }
 
@@ -240,10 +243,10 @@ void EntryTest::randomKeysKeepModelAndGridInStep()
 {
     QFETCH(quint32, seed);
     QRandomGenerator random(seed);
-    const Qt::Key arrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
-    const QStringList expected{QStringLiteral("Duplicate value in cell"),
-                               QStringLiteral("Contradiction between cells"), QStringLiteral("Done."),
-                               QStringLiteral("Done scanning but no solution was found.")};
+    const Qt::Key arrows[] = { Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down };
+    const QStringList expected { QStringLiteral("Duplicate value in cell"),
+        QStringLiteral("Contradiction between cells"), QStringLiteral("Done."),
+        QStringLiteral("Done scanning but no solution was found.") };
     int digits = 0;
     for (int step = 0; step < 300; ++step) {
         const int roll = random.bounded(100);
@@ -268,16 +271,16 @@ void EntryTest::randomKeysKeepModelAndGridInStep()
         }
         const QString where = QStringLiteral("seed %1, step %2 (%3)").arg(seed).arg(step).arg(key);
         QVERIFY2(ModelLine(form()) == PuzzleGridLine(form()),
-                 qPrintable(where + QStringLiteral(": model ") + ModelLine(form()) + QStringLiteral(" grid ")
-                            + PuzzleGridLine(form())));
+            qPrintable(where + QStringLiteral(": model ") + ModelLine(form()) + QStringLiteral(" grid ")
+                + PuzzleGridLine(form())));
         const QString repeated = RepeatedDigit(form());
         QVERIFY2(repeated.isEmpty(), qPrintable(where + QStringLiteral(": ") + repeated));
         QVERIFY2(qobject_cast<PuzzleBox *>(Focus()) && static_cast<PuzzleBox *>(Focus())->Index() >= 1,
-                 qPrintable(where + QStringLiteral(": focus left the puzzle grid")));
+            qPrintable(where + QStringLiteral(": focus left the puzzle grid")));
         for (const Message &m : shown()) {
             QVERIFY2((expected.contains(m.text) && m.title == form().AppTitle() && m.icon == MessageIcon::None)
-                         || m.title == QStringLiteral("Sorry..."),
-                     qPrintable(where + QStringLiteral(": unexpected message ") + m.text));
+                    || m.title == QStringLiteral("Sorry..."),
+                qPrintable(where + QStringLiteral(": unexpected message ") + m.text));
         }
     }
     QVERIFY(digits > 100);

@@ -22,7 +22,7 @@ private:
     // Presses "Start Solving"; checks the window while it runs and the state it is left in.
     void Solve();
     void VerifySolutionLooks(const QString &gridBefore, const std::vector<StoredColor> &foreBefore,
-                             const std::vector<StoredColor> &backBefore);
+        const std::vector<StoredColor> &backBefore);
 
     std::unique_ptr<WindowFixture> fixture_;
 };
@@ -37,13 +37,13 @@ constexpr int EarlierBar = 50;
 
 // Row 1 and row 2 but box 11, whose 5 propagation deduces; then box 19 has no candidate
 // left (7 is in its column). Without boxes 4 and 5 the board's first empty cell is box 4.
-const QString DeadAfterDeduction =
-    QStringLiteral("123456789406789123089000000700000000000000000000000000000000000000000000000000000");
-const QString DeductionPastFirstEmpty =
-    QStringLiteral("123006789406789123089000000700000000000000000000000000000000000000000000000000000");
+const QString DeadAfterDeduction
+    = QStringLiteral("123456789406789123089000000700000000000000000000000000000000000000000000000000000");
+const QString DeductionPastFirstEmpty
+    = QStringLiteral("123006789406789123089000000700000000000000000000000000000000000000000000000000000");
 // Box 1 sees 2 to 9 in its row and 1 in its column.
-const QString DeadInBox1 =
-    QStringLiteral("023456789000000000000000000100000000000000000000000000000000000000000000000000000");
+const QString DeadInBox1
+    = QStringLiteral("023456789000000000000000000100000000000000000000000000000000000000000000000000000");
 
 QString With(QString line, int p, QChar digit)
 {
@@ -59,7 +59,10 @@ void SolveTest::init()
     fixture_->Start();
 }
 
-void SolveTest::cleanup() { fixture_.reset(); }
+void SolveTest::cleanup()
+{
+    fixture_.reset();
+}
 
 void SolveTest::Solve()
 {
@@ -109,8 +112,8 @@ void SolveTest::Solve()
 
 // Digits that were in the puzzle grid keep their box's colours; all else is in the
 // solution template's.
-void SolveTest::VerifySolutionLooks(const QString &gridBefore, const std::vector<StoredColor> &foreBefore,
-                                    const std::vector<StoredColor> &backBefore)
+void SolveTest::VerifySolutionLooks(
+    const QString &gridBefore, const std::vector<StoredColor> &foreBefore, const std::vector<StoredColor> &backBefore)
 {
     const Label &model = form().txSol(0);
     for (int n = 1; n <= 81; ++n) {
@@ -120,7 +123,7 @@ void SolveTest::VerifySolutionLooks(const QString &gridBefore, const std::vector
         const StoredColor fore = given ? foreBefore[i] : model.ForeColor();
         const StoredColor back = given ? backBefore[i] : model.BackColor();
         QVERIFY2(label.ForeColor() == fore && label.BackColor() == back,
-                 qPrintable(QStringLiteral("solution label %1").arg(n)));
+            qPrintable(QStringLiteral("solution label %1").arg(n)));
     }
 }
 
@@ -133,22 +136,22 @@ void SolveTest::outcome_data()
     QTest::addColumn<QString>("solution");
     QTest::addColumn<QString>("puzzleAfter"); // empty: not checked
 
-    const QString firstOfTop95 =
-        QStringLiteral("400000805030000000000700000020000060000080400000010000000603070500200000104000000");
-    const QString euler1 =
-        QStringLiteral("003020600900305001001806400008102900700000008006708200002609500800203009005010300");
-    const QString complete =
-        QStringLiteral("123456789456789123789123456231674895875912364694538217317265948542897631968341572");
-    const QString refutedBySearch =
-        QStringLiteral("100050209007000000060000000200000000000501002000020390304090001500010003000800040");
+    const QString firstOfTop95
+        = QStringLiteral("400000805030000000000700000020000060000080400000010000000603070500200000104000000");
+    const QString euler1
+        = QStringLiteral("003020600900305001001806400008102900700000008006708200002609500800203009005010300");
+    const QString complete
+        = QStringLiteral("123456789456789123789123456231674895875912364694538217317265948542897631968341572");
+    const QString refutedBySearch
+        = QStringLiteral("100050209007000000060000000200000000000501002000020390304090001500010003000800040");
 
     QTest::newRow("empty board") << Empty << false << Done << 100 << complete << Empty;
     QTest::newRow("solved by the search")
         << firstOfTop95 << false << Done << 100
         << QStringLiteral("417369825632158947958724316825437169791586432346912758289643571573291684164875293")
         << QString();
-    const QString euler1Solution =
-        QStringLiteral("483921657967345821251876493548132976729564138136798245372689514814253769695417382");
+    const QString euler1Solution
+        = QStringLiteral("483921657967345821251876493548132976729564138136798245372689514814253769695417382");
     QTest::newRow("solved by propagation while typing")
         << euler1 << false << Done << 100 << euler1Solution << euler1Solution;
     QTest::newRow("complete board") << complete << false << Done << 100 << complete << complete;
@@ -194,13 +197,13 @@ void SolveTest::outcome()
     if (!puzzleAfter.isEmpty())
         QCOMPARE(PuzzleGridLine(form()), puzzleAfter);
     if (planted)
-        QCOMPARE(Tags(form()), QStringList{QStringLiteral("50:7")});
+        QCOMPARE(Tags(form()), QStringList { QStringLiteral("50:7") });
 }
 
 void SolveTest::deadCellRightAfterGivingUp()
 {
-    const QString needsTooMany =
-        QStringLiteral("000000000000000012003004005000003600000070000020000080007800000080120000400000007");
+    const QString needsTooMany
+        = QStringLiteral("000000000000000012003004005000003600000070000020000080007800000080120000400000007");
     TypePuzzle(form(), needsTooMany);
     QVERIFY(shown().empty());
     const QString typed = PuzzleGridLine(form());
@@ -209,8 +212,9 @@ void SolveTest::deadCellRightAfterGivingUp()
     Solve();
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(shown().back().text, QStringLiteral("Could not find a solution within reasonable\r\n"
-                                                 "time -- and I'm pretty sure there is none."));
+    QCOMPARE(shown().back().text,
+        QStringLiteral("Could not find a solution within reasonable\r\n"
+                       "time -- and I'm pretty sure there is none."));
     QCOMPARE(shown().back().title, QStringLiteral("Sorry..."));
     QCOMPARE(shown().back().icon, MessageIcon::Question);
     QCOMPARE(form().ProgressBar1().value(), EarlierBar);
