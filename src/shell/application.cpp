@@ -8,8 +8,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
 
 QString UnguardedErrorText(const QString &description)
 {
-    return description + QStringLiteral("\r\nin Quadrelle2017/04/05.Form1\r\r")
-           + QStringLiteral("Please email screenshot of this message to ") + QLatin1String(SupportAddress);
+    return description + QStringLiteral("\r\nin Quadrelle2017/04/05.Form1\r\r") + SupportRequest();
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

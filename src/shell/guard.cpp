@@ -25,7 +25,12 @@ QString ErrorReportText(const QString &description, const QString &location, int
 {
     return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ")
            + QString::number(label) + QStringLiteral("\r\r")
-           + QStringLiteral("Please email screenshot of this message to ") + QLatin1String(SupportAddress);
+           + SupportRequest();
+}
+
+QString SupportRequest()
+{
+    return QStringLiteral("Please email screenshot of this message to ") + QLatin1String(SupportAddress);
 }
 
 QString DescriptionOf(std::exception_ptr error)

@@ -30,6 +30,9 @@ inline constexpr char SupportAddress[] = "support@quadrelle.org";
 // The report's text: description, location, step label, then the request for a screenshot.
 QString ErrorReportText(const QString &description, const QString &location, int label);
 
+// The report's last line: the request for a screenshot, with the support address.
+QString SupportRequest();
+
 // The description a caught exception is reported by.
 QString DescriptionOf(std::exception_ptr error);
 
