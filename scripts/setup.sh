@@ -33,5 +33,9 @@ for arg in "$@"; do
   esac
 done
 
-cmake -S . -B "$build_dir" "${cmake_args[@]}" >/dev/null
-cmake --build "$build_dir"
+# Configure quietly, but show everything when it fails.
+if ! log=$(cmake -S . -B "$build_dir" "${cmake_args[@]}" 2>&1); then
+  echo "$log" >&2
+  exit 1
+fi
+cmake --build "$build_dir" -- --quiet
