@@ -25,14 +25,14 @@ struct Puzzle {
 
 // Line 7004 of the 17-clue collection, solved after 992,610 placements, and a puzzle that
 // reaches the budget.
-constexpr Puzzle NearLimit{"near-limit",
-                           "000000000000000012003004005000000060000078400290000000000006000008000009060210000"};
-constexpr Puzzle GivesUp{"gives-up",
-                         "000000000000000012003004005000003600000070000020000080007800000080120000400000007"};
+constexpr Puzzle NearLimit {
+    "near-limit", "000000000000000012003004005000000060000078400290000000000006000008000009060210000"};
+constexpr Puzzle GivesUp {
+    "gives-up", "000000000000000012003004005000003600000070000020000080007800000080120000400000007"};
 
 Grid ToGrid(std::string_view text)
 {
-    Grid grid{};
+    Grid grid {};
     for (std::size_t p = 0; p < grid.size(); ++p)
         grid[p] = static_cast<std::int8_t>(text[p] == '.' ? 0 : text[p] - '0');
     return grid;
@@ -40,7 +40,7 @@ Grid ToGrid(std::string_view text)
 
 class SilentBoxes final : public MessageBoxes {
 public:
-    void Show(const QString &, const QString &, MessageIcon) override {}
+    void Show(const QString &, const QString &, MessageIcon) override { }
 };
 
 void BareSearch(benchmark::State &state, Puzzle puzzle)
@@ -65,7 +65,7 @@ void StartSolving(benchmark::State &state, Puzzle puzzle)
 {
     QTemporaryDir folder;
     SilentBoxes boxes;
-    Form1 form(Form1Environment{folder.path(), &boxes, [] { return 0.5; }, [](const QUrl &) { return true; }});
+    Form1 form(Form1Environment {folder.path(), &boxes, [] { return 0.5; }, [](const QUrl &) { return true; }});
     form.Form_Load();
     form.show();
     for (int n = 1; n <= 81; ++n) {

@@ -10,7 +10,7 @@ class Form1;
 // repeats one of its row, column or box, or that leaves some cell without a candidate.
 class EntryValidation {
 public:
-    explicit EntryValidation(Form1 &form) : form_(form) {}
+    explicit EntryValidation(Form1 &form) : form_(form) { }
 
     // The text of puzzle box n changed, by the user or by the program.
     void txPuz_Change(int n);

@@ -14,11 +14,16 @@ QFont CellFont()
     return font;
 }
 
-int RowOf(int n) { return (n - 1) / 9 + 1; }
-int ColumnOf(int n) { return (n - 1) % 9 + 1; }
+int RowOf(int n)
+{
+    return (n - 1) / 9 + 1;
+}
+int ColumnOf(int n)
+{
+    return (n - 1) % 9 + 1;
+}
 
-template <class Control>
-Control &Element(const std::array<Control *, 82> &array, int n)
+template <class Control> Control &Element(const std::array<Control *, 82> &array, int n)
 {
     CheckSubscript(n, 0, 81);
     Control *control = array[static_cast<std::size_t>(n)];
@@ -56,10 +61,22 @@ Grids::Grids(QWidget &window, bool &updating, std::function<void(int)> onChange)
     sol_[0] = solution;
 }
 
-PuzzleBox &Grids::txPuz(int n) { return Element(puz_, n); }
-const PuzzleBox &Grids::txPuz(int n) const { return Element(puz_, n); }
-Label &Grids::txSol(int n) { return Element(sol_, n); }
-const Label &Grids::txSol(int n) const { return Element(sol_, n); }
+PuzzleBox &Grids::txPuz(int n)
+{
+    return Element(puz_, n);
+}
+const PuzzleBox &Grids::txPuz(int n) const
+{
+    return Element(puz_, n);
+}
+Label &Grids::txSol(int n)
+{
+    return Element(sol_, n);
+}
+const Label &Grids::txSol(int n) const
+{
+    return Element(sol_, n);
+}
 
 QRect Grids::PuzzleBoxGeometry(int n)
 {
@@ -80,7 +97,8 @@ void Grids::CreatePuzzleBox(int n)
     box->setFocusPolicy(Qt::StrongFocus);
     box->setGeometry(PuzzleBoxGeometry(n));
     box->setAccessibleName(QStringLiteral("Puzzle row %1 column %2").arg(RowOf(n)).arg(ColumnOf(n)));
-    QObject::connect(box, &PuzzleBox::MoveFocus, box, [this](int target) { txPuz(target).setFocus(Qt::OtherFocusReason); });
+    QObject::connect(
+        box, &PuzzleBox::MoveFocus, box, [this](int target) { txPuz(target).setFocus(Qt::OtherFocusReason); });
     QObject::connect(box, &PuzzleBox::Change, box, [this](int index) {
         if (onChange_)
             onChange_(index);

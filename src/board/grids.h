@@ -40,8 +40,8 @@ private:
     QWidget &window_;
     bool &updating_;
     std::function<void(int)> onChange_;
-    std::array<PuzzleBox *, 82> puz_{};
-    std::array<Label *, 82> sol_{};
+    std::array<PuzzleBox *, 82> puz_ {};
+    std::array<Label *, 82> sol_ {};
 };
 
 } // namespace quadrelle

@@ -10,11 +10,16 @@ namespace quadrelle {
 int ArrowTarget(int n, int key)
 {
     switch (key) {
-    case Qt::Key_Left: return (n + 79) % 81 + 1;
-    case Qt::Key_Right: return n % 81 + 1;
-    case Qt::Key_Up: return (n + 71) % 81 + 1;
-    case Qt::Key_Down: return (n + 8) % 81 + 1;
-    default: return 0;
+    case Qt::Key_Left:
+        return (n + 79) % 81 + 1;
+    case Qt::Key_Right:
+        return n % 81 + 1;
+    case Qt::Key_Up:
+        return (n + 71) % 81 + 1;
+    case Qt::Key_Down:
+        return (n + 8) % 81 + 1;
+    default:
+        return 0;
     }
 }
 

@@ -20,7 +20,7 @@ constexpr std::size_t KeptLineLength = 128;
 
 class LineReader {
 public:
-    explicit LineReader(const std::vector<std::istream *> &inputs) : inputs_(inputs) {}
+    explicit LineReader(const std::vector<std::istream *> &inputs) : inputs_(inputs) { }
 
     // The next line, cut to KeptLineLength characters plus the first non-blank one after them.
     bool Next(std::string &line)
@@ -123,7 +123,7 @@ void Add(BatchCounts &into, const BatchCounts &counts)
 } // namespace
 
 BatchCounts RunBatch(const std::vector<std::istream *> &inputs, std::ostream &out, std::ostream &progressOut,
-                     const BatchOptions &options)
+    const BatchOptions &options)
 {
     LineReader reader(inputs);
     ProgressBar progress(progressOut, options.progress, options.totalBytes);
@@ -131,7 +131,7 @@ BatchCounts RunBatch(const std::vector<std::istream *> &inputs, std::ostream &ou
     std::vector<PuzzleLine> chunk;
     std::vector<Answer> answers;
     std::string line;
-    std::atomic<long> solvedSoFar{0};
+    std::atomic<long> solvedSoFar {0};
 
     bool more = true;
     while (more) {
@@ -141,9 +141,9 @@ BatchCounts RunBatch(const std::vector<std::istream *> &inputs, std::ostream &ou
             if (parsed.kind != PuzzleLine::Kind::Skip)
                 chunk.push_back(parsed);
         }
-        answers.assign(chunk.size(), Answer{});
+        answers.assign(chunk.size(), Answer {});
 
-        std::atomic<std::size_t> next{0};
+        std::atomic<std::size_t> next {0};
         const auto work = [&](bool reportsProgress) {
             for (std::size_t i = next++; i < chunk.size(); i = next++) {
                 answers[i] = Solve(chunk[i]);

@@ -28,6 +28,6 @@ struct BatchOptions {
 
 // Solves every puzzle line of the inputs, in order, writing one result line each to out.
 BatchCounts RunBatch(const std::vector<std::istream *> &inputs, std::ostream &out, std::ostream &progressOut,
-                     const BatchOptions &options);
+    const BatchOptions &options);
 
 } // namespace quadrelle

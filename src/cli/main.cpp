@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <charconv>
 #include <chrono>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -127,10 +127,10 @@ int main(int argc, char **argv)
 
     char summary[256];
     std::snprintf(summary, sizeof summary,
-                  "quadrelle-solve: %ld puzzles: %ld solved, %ld unsolvable, %ld gave-up, %ld invalid; "
-                  "%.2f s, %.1f puzzles/s\n",
-                  counts.total(), counts.solved, counts.unsolvable, counts.gaveUp, counts.invalid, seconds,
-                  seconds > 0 ? counts.total() / seconds : 0.0);
+        "quadrelle-solve: %ld puzzles: %ld solved, %ld unsolvable, %ld gave-up, %ld invalid; "
+        "%.2f s, %.1f puzzles/s\n",
+        counts.total(), counts.solved, counts.unsolvable, counts.gaveUp, counts.invalid, seconds,
+        seconds > 0 ? counts.total() / seconds : 0.0);
     std::cerr << summary;
     if (!std::cout) {
         std::cerr << "quadrelle-solve: could not write the results\n";

@@ -21,7 +21,7 @@ private:
     bool enabled_;
     std::uintmax_t totalBytes_;
     Clock::time_point start_ = Clock::now();
-    Clock::time_point lastDraw_{};
+    Clock::time_point lastDraw_ {};
     bool shown_ = false;
 };
 

@@ -10,7 +10,7 @@ namespace quadrelle {
 struct PuzzleLine {
     enum class Kind { Skip, Puzzle, Invalid };
     Kind kind = Kind::Skip;
-    Grid givens{};
+    Grid givens {};
     // For Invalid: bad-length or bad-character.
     std::string_view reason;
 };

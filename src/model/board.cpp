@@ -50,8 +50,7 @@ void cCell::SetValue(std::int32_t d)
 }
 
 namespace {
-template <std::size_t... I>
-std::array<cCell, CellCount> MakeCells(GroupArray &groups, std::index_sequence<I...>)
+template <std::size_t... I> std::array<cCell, CellCount> MakeCells(GroupArray &groups, std::index_sequence<I...>)
 {
     return {{((void)I, cCell(groups))...}};
 }
@@ -111,7 +110,7 @@ bool Board::CanPlace(int p, int d) const
 
 Grid Board::Digits() const
 {
-    Grid digits{};
+    Grid digits {};
     for (int p = 0; p < CellCount; ++p)
         digits[static_cast<std::size_t>(p)] = static_cast<std::int8_t>(cells_[static_cast<std::size_t>(p)].Value());
     return digits;

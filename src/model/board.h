@@ -38,9 +38,9 @@ public:
 
 private:
     std::int32_t mask_ = 0;
-    std::array<std::int32_t, 9> Bit{};
-    std::array<std::int32_t, 9> NotBit{};
-    std::array<bool, 10> Available{};
+    std::array<std::int32_t, 9> Bit {};
+    std::array<std::int32_t, 9> NotBit {};
+    std::array<bool, 10> Available {};
 };
 
 using GroupArray = std::array<cGroup, GroupCount>;
@@ -48,7 +48,7 @@ using GroupArray = std::array<cGroup, GroupCount>;
 // One board position. Changing its digit keeps its three groups in step.
 class cCell {
 public:
-    explicit cCell(GroupArray &groups) : groups_(&groups) {}
+    explicit cCell(GroupArray &groups) : groups_(&groups) { }
 
     // p in 0..80.
     void SetPosition(int p);

@@ -15,7 +15,7 @@ public:
     static constexpr StoredColor Fixed(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
     {
         return StoredColor(static_cast<std::uint32_t>(red) | static_cast<std::uint32_t>(green) << 8
-                           | static_cast<std::uint32_t>(blue) << 16);
+            | static_cast<std::uint32_t>(blue) << 16);
     }
     static constexpr StoredColor System(SystemIndex index)
     {
@@ -33,7 +33,7 @@ public:
     friend constexpr bool operator==(StoredColor, StoredColor) = default;
 
 private:
-    constexpr explicit StoredColor(std::uint32_t value) : value_(value) {}
+    constexpr explicit StoredColor(std::uint32_t value) : value_(value) { }
     std::uint32_t value_ = 0;
 };
 

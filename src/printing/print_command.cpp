@@ -11,7 +11,7 @@ namespace {
 // The window's grids as the page reads them.
 class WindowPrintSource final : public PrintSource {
 public:
-    explicit WindowPrintSource(Form1 &form) : form_(form) {}
+    explicit WindowPrintSource(Form1 &form) : form_(form) { }
 
     QString Caption() const override { return form_.windowTitle(); }
     QString PuzzleText(int n) const override { return form_.txPuz(n).Text(); }

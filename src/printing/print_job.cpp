@@ -13,40 +13,39 @@ namespace quadrelle {
 
 namespace {
 
-    // The layout was drawn for a 600 dpi printer; every pixel count follows the resolution.
-    constexpr double LayoutDpi = 600;
-    constexpr double GridLeft = 1200;
-    constexpr float DigitSize = 22;
-    constexpr double CellSide = 225;
-    constexpr double CellLeft = 60;
-    constexpr double CellTop = 15;
-    constexpr double FrameWidth = 2445;
-    constexpr double FrameHeight = 2430;
-    constexpr double FrameLeft = 45;
-    constexpr double FrameTop = 240;
-    constexpr double FrameGap = 15;
+// The layout was drawn for a 600 dpi printer; every pixel count follows the resolution.
+constexpr double LayoutDpi = 600;
+constexpr double GridLeft = 1200;
+constexpr float DigitSize = 22;
+constexpr double CellSide = 225;
+constexpr double CellLeft = 60;
+constexpr double CellTop = 15;
+constexpr double FrameWidth = 2445;
+constexpr double FrameHeight = 2430;
+constexpr double FrameLeft = 45;
+constexpr double FrameTop = 240;
+constexpr double FrameGap = 15;
 
-    const QColor Black(0x00, 0x00, 0x00);
-    const QColor White(0xFF, 0xFF, 0xFF);
-    const QColor Grey(0x80, 0x80, 0x80);
+const QColor Black(0x00, 0x00, 0x00);
+const QColor White(0xFF, 0xFF, 0xFF);
+const QColor Grey(0x80, 0x80, 0x80);
 
-    // To the nearest integer, halves to the even neighbour (the default rounding mode).
-    std::int32_t RoundToInt32(double value)
-    {
-        const double rounded = std::nearbyint(value);
-        if (!(rounded >= std::numeric_limits<std::int32_t>::min()
-                && rounded <= std::numeric_limits<std::int32_t>::max()))
-            throw Overflow();
-        return static_cast<std::int32_t>(rounded);
-    }
+// To the nearest integer, halves to the even neighbour (the default rounding mode).
+std::int32_t RoundToInt32(double value)
+{
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()))
+        throw Overflow();
+    return static_cast<std::int32_t>(rounded);
+}
 
-    std::int32_t Add(std::int32_t a, std::int32_t b)
-    {
-        std::int32_t sum;
-        if (__builtin_add_overflow(a, b, &sum))
-            throw Overflow();
-        return sum;
-    }
+std::int32_t Add(std::int32_t a, std::int32_t b)
+{
+    std::int32_t sum;
+    if (__builtin_add_overflow(a, b, &sum))
+        throw Overflow();
+    return sum;
+}
 
 } // namespace
 

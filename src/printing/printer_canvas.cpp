@@ -10,12 +10,12 @@
 namespace quadrelle {
 
 namespace {
-    constexpr float DefaultFontSize = 10;
+constexpr float DefaultFontSize = 10;
 
-    RuntimeError PrinterError()
-    {
-        return RuntimeError("Printer error");
-    }
+RuntimeError PrinterError()
+{
+    return RuntimeError("Printer error");
+}
 } // namespace
 
 PrinterCanvas::PrinterCanvas(QPaintDevice &device) : device_(&device), fontSize_(DefaultFontSize)

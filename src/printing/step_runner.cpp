@@ -10,9 +10,9 @@ bool RecordingStepRunner::Run(int label, const std::function<void()> &step)
         step();
         return true;
     } catch (const std::exception &error) {
-        failures_.push_back({ label, error.what() });
+        failures_.push_back({label, error.what()});
     } catch (...) {
-        failures_.push_back({ label, "Unknown error" });
+        failures_.push_back({label, "Unknown error"});
     }
     return false;
 }

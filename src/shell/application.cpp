@@ -4,7 +4,9 @@
 
 namespace quadrelle {
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+}
 
 QString UnguardedErrorText(const QString &description)
 {

@@ -14,8 +14,7 @@ QString ColorSheet(const char *type, StoredColor fore, StoredColor back);
 
 // A control whose text and background colours are stored values. They are painted through
 // the control's own style sheet, which wins over any skin rule, so what is stored shows.
-template <class Widget>
-class StoredColorControl : public Widget {
+template <class Widget> class StoredColorControl : public Widget {
 public:
     StoredColor ForeColor() const { return fore_; }
     void SetForeColor(StoredColor color)

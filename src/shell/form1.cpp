@@ -34,6 +34,7 @@ struct FrameSpec {
 };
 
 // One 3-pixel outline around each 3 x 3 box of both grids; indexes 9 and 10 do not exist.
+// clang-format off
 constexpr std::array<FrameSpec, 18> Frames{{
     {0, 7, 45, 126, 126},    {5, 133, 45, 123, 126},  {8, 256, 45, 123, 126},
     {1, 7, 171, 126, 123},   {4, 133, 171, 123, 123}, {7, 256, 171, 123, 123},
@@ -42,6 +43,7 @@ constexpr std::array<FrameSpec, 18> Frames{{
     {18, 387, 168, 126, 123}, {15, 513, 168, 123, 123}, {12, 636, 168, 123, 123},
     {17, 387, 291, 126, 125}, {16, 513, 291, 123, 125}, {13, 636, 291, 123, 125},
 }};
+// clang-format on
 
 } // namespace
 
@@ -59,14 +61,14 @@ QIcon ApplicationIcon()
 }
 
 Form1::Form1(Form1Environment environment, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint),
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowCloseButtonHint),
       environment_(std::move(environment)),
       ownBoxes_(environment_.messageBoxes ? nullptr : std::make_unique<QtMessageBoxes>(this)),
       boxes_(environment_.messageBoxes ? environment_.messageBoxes : ownBoxes_.get()),
       search_(board_, DigitBit, [] { QCoreApplication::processEvents(); }),
-      grids_(*this, Updating, [this](int n) { txPuz_Change(n); }),
-      homePage_(environment_.random, environment_.openUrl),
+      grids_(*this, Updating, [this](int n) { txPuz_Change(n); }), homePage_(environment_.random, environment_.openUrl),
       entry_(*this)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -212,9 +214,15 @@ void Form1::SetPointer(MousePointer pointer)
 {
     pointer_ = pointer;
     switch (pointer) {
-    case MousePointer::Default: setCursor(Qt::ArrowCursor); break;
-    case MousePointer::Hourglass: setCursor(Qt::WaitCursor); break;
-    case MousePointer::Custom: setCursor(mouseIcon_ ? *mouseIcon_ : QCursor(Qt::ArrowCursor)); break;
+    case MousePointer::Default:
+        setCursor(Qt::ArrowCursor);
+        break;
+    case MousePointer::Hourglass:
+        setCursor(Qt::WaitCursor);
+        break;
+    case MousePointer::Custom:
+        setCursor(mouseIcon_ ? *mouseIcon_ : QCursor(Qt::ArrowCursor));
+        break;
     }
     // The boxes have their own arrow; the hourglass must show over them too.
     const QCursor boxCursor = pointer == MousePointer::Hourglass ? QCursor(Qt::WaitCursor) : txPuz(0).cursor();
@@ -278,7 +286,8 @@ bool Form1::event(QEvent *event)
         skipActivate_ = next == nullptr || qobject_cast<const QMessageBox *>(next) != nullptr;
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return QWidget::event(event);
 }

@@ -68,7 +68,7 @@ public:
     // State shared by the commands.
     Board &board() { return board_; }
     Search &search() { return search_; }
-    DigitBitTable DigitBit{};
+    DigitBitTable DigitBit {};
     // While true the puzzle grid's change handler does nothing.
     bool Updating = false;
 
@@ -117,9 +117,9 @@ private:
     SkinFramework skin_;
     HomePageVisit homePage_;
     EntryValidation entry_;
-    std::array<Label *, 2> headings_{};
-    std::array<Shape *, 20> shapes_{};
-    std::array<QPushButton *, 4> buttons_{};
+    std::array<Label *, 2> headings_ {};
+    std::array<Shape *, 20> shapes_ {};
+    std::array<QPushButton *, 4> buttons_ {};
     QProgressBar *progressBar_ = nullptr;
     QString appTitle_ = QStringLiteral("Quadrelle");
     StoredColor backColor_ = colors::White;

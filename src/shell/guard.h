@@ -40,8 +40,7 @@ QString DescriptionOf(std::exception_ptr error);
 // "Application Error" box and abandoned; the operation goes on with its next step.
 class Guard final : public StepRunner {
 public:
-    Guard(MessageBoxes &boxes, GuardedOperation operation)
-        : boxes_(boxes), location_(LocationText(operation)) {}
+    Guard(MessageBoxes &boxes, GuardedOperation operation) : boxes_(boxes), location_(LocationText(operation)) { }
 
     // Runs step() under `label`; returns false when it failed and was reported.
     bool Run(int label, const std::function<void()> &step) override

@@ -16,7 +16,7 @@ public:
     // Starts the browser without waiting; false when it could not be started.
     using Opener = std::function<bool(const QUrl &)>;
 
-    HomePageVisit(RandomSource random, Opener open) : random_(std::move(random)), open_(std::move(open)) {}
+    HomePageVisit(RandomSource random, Opener open) : random_(std::move(random)), open_(std::move(open)) { }
 
     // The real source and opener: a fresh seed each start, the desktop's URL handler.
     static RandomSource TimeSeededRandom();

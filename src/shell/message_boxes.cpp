@@ -10,11 +10,16 @@ namespace {
 QMessageBox::Icon ToQt(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::None: return QMessageBox::NoIcon;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -29,8 +34,7 @@ QString DisplayText(const QString &text)
     return shown;
 }
 
-std::unique_ptr<QMessageBox> MakeMessageBox(const QString &text, const QString &title, MessageIcon icon,
-                                            QWidget *over)
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString &text, const QString &title, MessageIcon icon, QWidget *over)
 {
     auto box = std::make_unique<QMessageBox>(ToQt(icon), title, DisplayText(text), QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);

@@ -23,7 +23,7 @@ public:
 // The real boxes: a modal QMessageBox over the given window.
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    explicit QtMessageBoxes(QWidget *parent) : parent_(parent) {}
+    explicit QtMessageBoxes(QWidget *parent) : parent_(parent) { }
     void Show(const QString &text, const QString &title, MessageIcon icon) override;
 
 private:
@@ -32,8 +32,7 @@ private:
 
 // The box QtMessageBoxes shows. It is no child of `over`, only kept above it, so no style
 // sheet of the window reaches it.
-std::unique_ptr<QMessageBox> MakeMessageBox(const QString &text, const QString &title, MessageIcon icon,
-                                            QWidget *over);
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString &text, const QString &title, MessageIcon icon, QWidget *over);
 
 // The text as a QMessageBox shows it: each "\r\n" or lone "\r" becomes a line break.
 QString DisplayText(const QString &text);

@@ -69,7 +69,9 @@ QString ScopeStyleSheet(const QString &sheet, const QString &windowSelector)
     text.remove(QRegularExpression(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption));
     // Declarations without a selector would reach every widget under the window.
     if (!text.contains(QLatin1Char('{')))
-        return text.trimmed().isEmpty() ? QString() : windowSelector + QStringLiteral(" { ") + text.trimmed() + QStringLiteral(" }\n");
+        return text.trimmed().isEmpty()
+            ? QString()
+            : windowSelector + QStringLiteral(" { ") + text.trimmed() + QStringLiteral(" }\n");
 
     QString out;
     qsizetype pos = 0;
@@ -88,7 +90,7 @@ QString ScopeStyleSheet(const QString &sheet, const QString &windowSelector)
         }
         if (!scoped.isEmpty())
             out += scoped.join(QStringLiteral(", ")) + QLatin1Char(' ') + text.mid(open, close - open + 1).trimmed()
-                   + QLatin1Char('\n');
+                + QLatin1Char('\n');
         pos = close + 1;
     }
     return out;

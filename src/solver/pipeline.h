@@ -14,7 +14,7 @@ struct SolveResult {
     // Trial placements of the search; 0 when no search ran.
     std::int32_t placements = 0;
     // Solved: the solution. Otherwise: the givens plus what the propagation deduced.
-    Grid grid{};
+    Grid grid {};
 };
 
 // Places the givens one by one as typed entries would be; false at the first digit

@@ -17,8 +17,8 @@ public:
 // A grid that shows nothing, for solving without a window.
 class NoGrid final : public PuzzleGrid {
 public:
-    void ShowDeducedDigit(int, int) override {}
-    void TagBox(int, int) override {}
+    void ShowDeducedDigit(int, int) override { }
+    void TagBox(int, int) override { }
 };
 
 // Fills every empty cell that has a single candidate, always the lowest such position

@@ -6,7 +6,7 @@ namespace quadrelle {
 
 DigitBitTable MakeDigitBit()
 {
-    DigitBitTable table{};
+    DigitBitTable table {};
     for (int d = 1; d <= 9; ++d)
         table[static_cast<std::size_t>(d - 1)] = static_cast<std::int32_t>(std::pow(2, d));
     return table;

@@ -47,7 +47,7 @@ public:
     const SearchState &State() const { return state_; }
 
     // The state a search starts from.
-    void Initialise() { state_ = SearchState{}; }
+    void Initialise() { state_ = SearchState {}; }
     // TryCell(PickNextCell()) from the current state.
     void Run() { TryCell(PickNextCell()); }
 

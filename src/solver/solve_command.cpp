@@ -15,8 +15,8 @@ namespace quadrelle {
 
 namespace {
 
-const QString GaveUpText = QStringLiteral(
-    "Could not find a solution within reasonable\r\ntime -- and I'm pretty sure there is none.");
+const QString GaveUpText
+    = QStringLiteral("Could not find a solution within reasonable\r\ntime -- and I'm pretty sure there is none.");
 
 void CopyPuzzleToSolution(Form1 &form, Guard &guard)
 {
@@ -82,15 +82,16 @@ void SolveCommand(Form1 &form)
 
     const QString title = form.AppTitle();
     if (state.GaveUp) {
-        guard.Run(154, [&] { form.messageBoxes().Show(GaveUpText, QStringLiteral("Sorry..."), MessageIcon::Question); });
+        guard.Run(
+            154, [&] { form.messageBoxes().Show(GaveUpText, QStringLiteral("Sorry..."), MessageIcon::Question); });
     } else {
         const bool solved = ShowResult(form, guard);
         if (solved)
             guard.Run(184, [&] { form.messageBoxes().Show(QStringLiteral("Done."), title, MessageIcon::None); });
         else
             guard.Run(186, [&] {
-                form.messageBoxes().Show(QStringLiteral("Done scanning but no solution was found."), title,
-                                         MessageIcon::None);
+                form.messageBoxes().Show(
+                    QStringLiteral("Done scanning but no solution was found."), title, MessageIcon::None);
             });
     }
     guard.Run(188, [] { QCoreApplication::processEvents(); });

@@ -85,7 +85,7 @@ protected:
             &actions, 1, stdoutPath.empty() ? out.c_str() : stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
-        std::vector<std::string> all { QUADRELLE_SOLVE };
+        std::vector<std::string> all {QUADRELLE_SOLVE};
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char *> argv;
         for (std::string &a : all)
@@ -135,8 +135,8 @@ std::optional<fs::path> Datasets()
 
 TEST_F(BatchSolver, HelpDescribesUsageAndSucceeds)
 {
-    for (const char *option : { "--help", "-h" }) {
-        const Result r = Run({ option });
+    for (const char *option : {"--help", "-h"}) {
+        const Result r = Run({option});
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_NE(r.out.find("quadrelle-solve"), std::string::npos);
         EXPECT_NE(r.out.find("--jobs"), std::string::npos);
@@ -146,18 +146,18 @@ TEST_F(BatchSolver, HelpDescribesUsageAndSucceeds)
 
 TEST_F(BatchSolver, UsageErrorsExitWithTwoAndNameTheCulprit)
 {
-    ExpectUsageError({ "--frobnicate" }, "--frobnicate");
-    ExpectUsageError({ "-x" }, "-x");
-    ExpectUsageError({ "--jobs", "0" }, "'0'");
-    ExpectUsageError({ "--jobs", "abc" }, "'abc'");
-    ExpectUsageError({ "--jobs", "-3" }, "-3");
-    ExpectUsageError({ "--jobs", "2x" }, "'2x'");
-    ExpectUsageError({ "--jobs=" }, "--jobs");
-    ExpectUsageError({ "--jobs" }, "--jobs");
+    ExpectUsageError({"--frobnicate"}, "--frobnicate");
+    ExpectUsageError({"-x"}, "-x");
+    ExpectUsageError({"--jobs", "0"}, "'0'");
+    ExpectUsageError({"--jobs", "abc"}, "'abc'");
+    ExpectUsageError({"--jobs", "-3"}, "-3");
+    ExpectUsageError({"--jobs", "2x"}, "'2x'");
+    ExpectUsageError({"--jobs="}, "--jobs");
+    ExpectUsageError({"--jobs"}, "--jobs");
     const std::string missing = (dir / "no-such-file.txt").string();
-    ExpectUsageError({ missing }, missing);
-    ExpectUsageError({ File("good.txt", EmptyBoard + "\n").string(), missing }, missing);
-    ExpectUsageError({ dir.string() }, dir.string());
+    ExpectUsageError({missing}, missing);
+    ExpectUsageError({File("good.txt", EmptyBoard + "\n").string(), missing}, missing);
+    ExpectUsageError({dir.string()}, dir.string());
 }
 
 TEST_F(BatchSolver, UnreadableFileExitsWithTwo)
@@ -166,12 +166,12 @@ TEST_F(BatchSolver, UnreadableFileExitsWithTwo)
     fs::permissions(locked, fs::perms::none);
     if (std::ifstream(locked))
         GTEST_SKIP() << "running with rights that read any file";
-    ExpectUsageError({ locked.string() }, locked.string());
+    ExpectUsageError({locked.string()}, locked.string());
 }
 
 TEST_F(BatchSolver, EmptyBoardFromStandardInput)
 {
-    for (const std::vector<std::string> &args : { std::vector<std::string> {}, { "-" }, { "--jobs", "2", "-" } }) {
+    for (const std::vector<std::string> &args : {std::vector<std::string> {}, {"-"}, {"--jobs", "2", "-"}}) {
         const Result r = Run(args, EmptyBoard + "\n");
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.out, EmptyBoardSolved + "\n");
@@ -190,34 +190,34 @@ TEST_F(BatchSolver, MalformedLinesAreReportedInPlaceAndExitWithOne)
     repeated[3] = repeated[75] = '7'; // column 3
     // Position 50 has no candidate: its row holds 1-4, its column 5-7, its box 4, 8, 9.
     std::string dead = EmptyBoard;
-    for (auto [p, d] : { std::pair { 45, '1' }, { 46, '2' }, { 47, '3' }, { 48, '4' }, { 5, '5' }, { 14, '6' },
-             { 23, '7' }, { 30, '8' }, { 40, '9' } })
+    for (auto [p, d] :
+        {std::pair {45, '1'}, {46, '2'}, {47, '3'}, {48, '4'}, {5, '5'}, {14, '6'}, {23, '7'}, {30, '8'}, {40, '9'}})
         dead[static_cast<std::size_t>(p)] = d;
 
     const std::vector<std::pair<std::string, std::string>> cases = {
-        { dots, EmptyBoardSolved },
-        { EmptyBoard.substr(0, 80), "invalid 0 bad-length" },
-        { EmptyBoard + "1", "invalid 0 bad-length" },
-        { EmptyBoard + "0", "invalid 0 bad-length" },
-        { badChar, "invalid 0 bad-character" },
-        { nulInside, "invalid 0 bad-character" },
-        { EmptyBoard + std::string(1, '\0'), "invalid 0 bad-length" },
-        { EmptyBoard + "\r", EmptyBoardSolved },
-        { "", "" },
-        { "   \t ", "" },
-        { "\r", "" },
-        { "# a comment", "" },
-        { "#" + EmptyBoard, "" },
-        { EmptyBoard + " 12 extra", EmptyBoardSolved },
-        { EmptyBoard + "\tx", EmptyBoardSolved },
-        { EmptyBoard + ",1,2", EmptyBoardSolved },
-        { EmptyBoard + ":1:" + EmptyBoard, EmptyBoardSolved },
-        { EmptyBoard + ";", EmptyBoardSolved },
-        { EmptyBoard + " " + std::string(1 << 20, 'x') + "\r", EmptyBoardSolved },
-        { std::string(1 << 20, '1'), "invalid 0 bad-length" },
-        { repeated, "invalid 0 repeated-digit" },
-        { dead, "unsolvable 0 " + dead },
-        { " " + EmptyBoard, "invalid 0 bad-length" },
+        {dots, EmptyBoardSolved},
+        {EmptyBoard.substr(0, 80), "invalid 0 bad-length"},
+        {EmptyBoard + "1", "invalid 0 bad-length"},
+        {EmptyBoard + "0", "invalid 0 bad-length"},
+        {badChar, "invalid 0 bad-character"},
+        {nulInside, "invalid 0 bad-character"},
+        {EmptyBoard + std::string(1, '\0'), "invalid 0 bad-length"},
+        {EmptyBoard + "\r", EmptyBoardSolved},
+        {"", ""},
+        {"   \t ", ""},
+        {"\r", ""},
+        {"# a comment", ""},
+        {"#" + EmptyBoard, ""},
+        {EmptyBoard + " 12 extra", EmptyBoardSolved},
+        {EmptyBoard + "\tx", EmptyBoardSolved},
+        {EmptyBoard + ",1,2", EmptyBoardSolved},
+        {EmptyBoard + ":1:" + EmptyBoard, EmptyBoardSolved},
+        {EmptyBoard + ";", EmptyBoardSolved},
+        {EmptyBoard + " " + std::string(1 << 20, 'x') + "\r", EmptyBoardSolved},
+        {std::string(1 << 20, '1'), "invalid 0 bad-length"},
+        {repeated, "invalid 0 repeated-digit"},
+        {dead, "unsolvable 0 " + dead},
+        {" " + EmptyBoard, "invalid 0 bad-length"},
     };
     std::string input, expected;
     for (const auto &[line, output] : cases) {
@@ -229,8 +229,8 @@ TEST_F(BatchSolver, MalformedLinesAreReportedInPlaceAndExitWithOne)
     expected += EmptyBoardSolved + "\n";
 
     const fs::path file = File("malformed.txt", input);
-    for (const char *jobs : { "1", "3" }) {
-        const Result r = Run({ "--jobs", jobs, file.string() });
+    for (const char *jobs : {"1", "3"}) {
+        const Result r = Run({"--jobs", jobs, file.string()});
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(r.out, expected);
         EXPECT_NE(r.err.find("19 puzzles: 9 solved, 1 unsolvable, 0 gave-up, 9 invalid"), std::string::npos) << r.err;
@@ -240,7 +240,7 @@ TEST_F(BatchSolver, MalformedLinesAreReportedInPlaceAndExitWithOne)
 // Lines are kept only in part; the part kept may be all blanks although the line is not.
 TEST_F(BatchSolver, LongRunOfBlanksThenTextIsInvalidNotBlank)
 {
-    const Result r = Run({ "--jobs", "1" }, std::string(200, ' ') + "junk\n" + std::string(200, '\t') + "x\n");
+    const Result r = Run({"--jobs", "1"}, std::string(200, ' ') + "junk\n" + std::string(200, '\t') + "x\n");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "invalid 0 bad-character\ninvalid 0 bad-character\n");
 }
@@ -255,7 +255,7 @@ TEST_F(BatchSolver, BinaryJunkNeverStopsTheRun)
     }
     // Junk between valid lines: both must still be solved, in place.
     const std::string input = EmptyBoard + "\n" + junk + "\n" + EmptyBoard + "\n";
-    const Result r = Run({ "--jobs", "2", File("junk.bin", input).string() });
+    const Result r = Run({"--jobs", "2", File("junk.bin", input).string()});
     EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 1) << r.exitCode;
     const std::vector<std::string> lines = Lines(r.out);
     ASSERT_GE(lines.size(), 2u);
@@ -270,7 +270,7 @@ TEST_F(BatchSolver, BinaryJunkNeverStopsTheRun)
 
 TEST_F(BatchSolver, EmptyInputAndOutcomesOtherThanInvalidExitWithZero)
 {
-    const Result empty = Run({ File("empty.txt", "").string() });
+    const Result empty = Run({File("empty.txt", "").string()});
     EXPECT_EQ(empty.exitCode, 0);
     EXPECT_EQ(empty.out, "");
     EXPECT_NE(empty.err.find("0 puzzles"), std::string::npos);
@@ -283,7 +283,7 @@ TEST_F(BatchSolver, EmptyInputAndOutcomesOtherThanInvalidExitWithZero)
     std::string gaveUp;
     std::getline(cap, gaveUp);
     const std::string noSolution = "100050209007000000060000000200000000000501002000020390304090001500010003000800040";
-    const Result r = Run({ "--jobs", "2" }, gaveUp + "\n" + noSolution + "\n");
+    const Result r = Run({"--jobs", "2"}, gaveUp + "\n" + noSolution + "\n");
     EXPECT_EQ(r.exitCode, 0);
     const std::vector<std::string> lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -301,7 +301,7 @@ TEST_F(BatchSolver, FilesAndStandardInputAreReadInTurn)
     std::string one = EmptyBoard;
     one[0] = '9';
     const fs::path a = File("a.txt", one + "\n"), b = File("b.txt", "x\n");
-    const Result r = Run({ a.string(), "-", b.string() }, EmptyBoard);
+    const Result r = Run({a.string(), "-", b.string()}, EmptyBoard);
     EXPECT_EQ(r.exitCode, 1);
     const std::vector<std::string> lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 3u);
@@ -338,8 +338,8 @@ TEST_F(BatchSolver, TwoJobsGiveTheSameOutputInInputOrder)
     }
     const fs::path file = File("mixed.txt", input);
     const fs::path easy50 = *datasets / "norvig_easy50.txt";
-    const Result one = Run({ "--jobs", "1", file.string(), easy50.string() });
-    const Result two = Run({ "--jobs", "2", file.string(), easy50.string() });
+    const Result one = Run({"--jobs", "1", file.string(), easy50.string()});
+    const Result two = Run({"--jobs", "2", file.string(), easy50.string()});
     EXPECT_EQ(one.exitCode, 1);
     EXPECT_EQ(two.exitCode, 1);
     EXPECT_TRUE(one.out == two.out) << "output of --jobs 2 differs from --jobs 1";

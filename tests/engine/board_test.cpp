@@ -37,8 +37,8 @@ TEST(Board, StartsEmptyWithEveryDigitFree)
 TEST(Board, GroupNumbersOfPositions)
 {
     Board board;
-    const std::tuple<int, int, int, int> expected[] = { { 0, 0, 9, 18 }, { 40, 4, 13, 22 }, { 80, 8, 17, 26 },
-        { 26, 2, 17, 20 }, { 54, 6, 9, 24 }, { 33, 3, 15, 23 } };
+    const std::tuple<int, int, int, int> expected[]
+        = {{0, 0, 9, 18}, {40, 4, 13, 22}, {80, 8, 17, 26}, {26, 2, 17, 20}, {54, 6, 9, 24}, {33, 3, 15, 23}};
     for (const auto &[p, row, col, box] : expected) {
         SCOPED_TRACE(p);
         EXPECT_EQ(board.Cells(p).RowGroup(), row);
@@ -48,7 +48,7 @@ TEST(Board, GroupNumbersOfPositions)
     // Every group has exactly nine cells.
     std::array<int, GroupCount> members {};
     for (int p = 0; p < CellCount; ++p)
-        for (int g : { board.Cells(p).RowGroup(), board.Cells(p).ColGroup(), board.Cells(p).BoxGroup() })
+        for (int g : {board.Cells(p).RowGroup(), board.Cells(p).ColGroup(), board.Cells(p).BoxGroup()})
             ++members[static_cast<std::size_t>(g)];
     for (int n : members)
         EXPECT_EQ(n, 9);
@@ -58,7 +58,7 @@ TEST(Board, SettingADigitTakesItInTheThreeGroupsAndZeroGivesItBack)
 {
     Board board;
     board.Cells(0).SetValue(5);
-    for (int g : { 0, 9, 18 }) {
+    for (int g : {0, 9, 18}) {
         EXPECT_EQ(board.Groups(g).Mask(), 1022 & ~32) << g;
         EXPECT_FALSE(board.Groups(g).IsAvailable(5)) << g;
     }
@@ -67,7 +67,7 @@ TEST(Board, SettingADigitTakesItInTheThreeGroupsAndZeroGivesItBack)
     EXPECT_EQ(board.Groups(19).Mask(), 1022);
 
     board.Cells(0).SetValue(0);
-    for (int g : { 0, 9, 18 })
+    for (int g : {0, 9, 18})
         EXPECT_EQ(board.Groups(g).Mask(), 1022) << g;
     EXPECT_TRUE(test::GroupsInStep(board));
 }
@@ -77,7 +77,7 @@ TEST(Board, ChangingFiveToSevenDirectlyFreesFiveAndTakesSeven)
     Board board;
     board.Cells(40).SetValue(5);
     board.Cells(40).SetValue(7);
-    for (int g : { 4, 13, 22 }) {
+    for (int g : {4, 13, 22}) {
         EXPECT_TRUE(board.Groups(g).IsAvailable(5)) << g;
         EXPECT_FALSE(board.Groups(g).IsAvailable(7)) << g;
         EXPECT_EQ(board.Groups(g).Mask(), 1022 & ~128) << g;

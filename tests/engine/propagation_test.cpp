@@ -22,8 +22,8 @@ public:
         bool operator==(const Call &) const = default;
     };
     std::vector<Call> calls;
-    void ShowDeducedDigit(int p, int d) override { calls.push_back({ 'S', p, d }); }
-    void TagBox(int p, int tag) override { calls.push_back({ 'T', p, tag }); }
+    void ShowDeducedDigit(int p, int d) override { calls.push_back({'S', p, d}); }
+    void TagBox(int p, int tag) override { calls.push_back({'T', p, tag}); }
 };
 
 int LowestSingle(const Board &board)
@@ -57,7 +57,7 @@ TEST(Propagation, RowOfOneToEightGivesTheNinthCellANine)
     test::Load(board, ParseGrid("123456780" + std::string(72, '0')));
     RecordingGrid grid;
     EXPECT_TRUE(PropagateSingles(board, grid, 0));
-    EXPECT_EQ(grid.calls, (std::vector<RecordingGrid::Call> { { 'S', 8, 9 } }));
+    EXPECT_EQ(grid.calls, (std::vector<RecordingGrid::Call> {{'S', 8, 9}}));
     EXPECT_EQ(board.Cells(8).Value(), 9);
 
     // With a tag, each filled box is tagged right after it is shown.
@@ -65,15 +65,14 @@ TEST(Propagation, RowOfOneToEightGivesTheNinthCellANine)
     test::Load(tagged, ParseGrid("123456780" + std::string(72, '0')));
     RecordingGrid tagGrid;
     EXPECT_FALSE(HasContradiction(tagged, tagGrid, 17));
-    EXPECT_EQ(tagGrid.calls, (std::vector<RecordingGrid::Call> { { 'S', 8, 9 }, { 'T', 8, 17 } }));
+    EXPECT_EQ(tagGrid.calls, (std::vector<RecordingGrid::Call> {{'S', 8, 9}, {'T', 8, 17}}));
 }
 
 TEST(Propagation, DeadCellStopsAtOnceWithNothingPlaced)
 {
     // Position 50's row, column and box hold all nine digits; no single lies before it.
     Grid grid {};
-    for (auto [p, d] :
-        { std::pair { 45, 1 }, { 46, 2 }, { 47, 3 }, { 48, 4 }, { 5, 5 }, { 14, 6 }, { 23, 7 }, { 30, 8 }, { 40, 9 } })
+    for (auto [p, d] : {std::pair {45, 1}, {46, 2}, {47, 3}, {48, 4}, {5, 5}, {14, 6}, {23, 7}, {30, 8}, {40, 9}})
         grid[static_cast<std::size_t>(p)] = static_cast<std::int8_t>(d);
     Board board;
     test::Load(board, grid);
@@ -88,15 +87,14 @@ TEST(Propagation, DeadCellKeepsTheFillsMadeBeforeIt)
 {
     // Row 0 holds 1-8, so position 8 gets its 9 before the scan reaches the dead position 50.
     Grid grid = ParseGrid("231548670" + std::string(72, '0'));
-    for (auto [p, d] :
-        { std::pair { 45, 1 }, { 46, 2 }, { 47, 3 }, { 48, 4 }, { 59, 5 }, { 68, 6 }, { 77, 7 }, { 30, 8 }, { 40, 9 } })
+    for (auto [p, d] : {std::pair {45, 1}, {46, 2}, {47, 3}, {48, 4}, {59, 5}, {68, 6}, {77, 7}, {30, 8}, {40, 9}})
         grid[static_cast<std::size_t>(p)] = static_cast<std::int8_t>(d);
     Board board;
     test::Load(board, grid);
     RecordingGrid recorder;
     EXPECT_FALSE(PropagateSingles(board, recorder, 0));
     ASSERT_FALSE(recorder.calls.empty());
-    EXPECT_EQ(recorder.calls.front(), (RecordingGrid::Call { 'S', 8, 9 }));
+    EXPECT_EQ(recorder.calls.front(), (RecordingGrid::Call {'S', 8, 9}));
     EXPECT_EQ(board.Cells(8).Value(), 9);
     EXPECT_EQ(board.Cells(50).Value(), 0);
     EXPECT_EQ(board.Cells(50).CandidateMask(), 0);
@@ -120,7 +118,7 @@ TEST(Propagation, EachFillIsTheLowestSingleAtThatMomentAndRestartsTheScan)
         for (std::size_t i = 0; i < recorder.calls.size(); i += 2) {
             const auto show = recorder.calls[i], tag = recorder.calls[i + 1];
             ASSERT_EQ(show.kind, 'S');
-            ASSERT_EQ(tag, (RecordingGrid::Call { 'T', show.p, 17 }));
+            ASSERT_EQ(tag, (RecordingGrid::Call {'T', show.p, 17}));
             ASSERT_EQ(show.p, LowestSingle(replay)) << test::GridString(puzzle);
             ASSERT_EQ(1 << show.value, replay.Cells(show.p).CandidateMask());
             replay.Cells(show.p).SetValue(show.value);
@@ -145,12 +143,12 @@ TEST(Propagation, LaterCallsTagOnlyTheirOwnFills)
     RecordingGrid first;
     PropagateSingles(board, first, 9);
     // Column 0 then lacks only 9, at position 72.
-    for (auto [p, d] : { std::pair { 9, 4 }, { 18, 7 }, { 27, 2 }, { 36, 3 }, { 45, 5 }, { 54, 6 }, { 63, 8 } })
+    for (auto [p, d] : {std::pair {9, 4}, {18, 7}, {27, 2}, {36, 3}, {45, 5}, {54, 6}, {63, 8}})
         board.Cells(p).SetValue(d);
     RecordingGrid second;
     PropagateSingles(board, second, 73);
     EXPECT_NE(
-        std::find(second.calls.begin(), second.calls.end(), RecordingGrid::Call { 'S', 72, 9 }), second.calls.end());
+        std::find(second.calls.begin(), second.calls.end(), RecordingGrid::Call {'S', 72, 9}), second.calls.end());
     for (const auto &call : second.calls)
         if (call.kind == 'T') {
             EXPECT_EQ(call.value, 73);

@@ -83,8 +83,7 @@ TEST(Search, DeadCellAtTheStartIsChosenAndEndsWithoutAPlacement)
 {
     // Position 50 (row 5, column 5): row holds 1-4, column 5-7, box 4, 8, 9.
     Grid grid {};
-    for (auto [p, d] :
-        { std::pair { 45, 1 }, { 46, 2 }, { 47, 3 }, { 48, 4 }, { 5, 5 }, { 14, 6 }, { 23, 7 }, { 30, 8 }, { 40, 9 } })
+    for (auto [p, d] : {std::pair {45, 1}, {46, 2}, {47, 3}, {48, 4}, {5, 5}, {14, 6}, {23, 7}, {30, 8}, {40, 9}})
         grid[static_cast<std::size_t>(p)] = static_cast<std::int8_t>(d);
     Searcher s(grid);
     s.search.Run();
@@ -206,8 +205,7 @@ TEST(Pipeline, OutcomesOfSolvePuzzle)
 
     // Dead cell met by the propagation: no search, the board as propagation left it.
     Grid dead {};
-    for (auto [p, d] :
-        { std::pair { 45, 1 }, { 46, 2 }, { 47, 3 }, { 48, 4 }, { 5, 5 }, { 14, 6 }, { 23, 7 }, { 30, 8 }, { 40, 9 } })
+    for (auto [p, d] : {std::pair {45, 1}, {46, 2}, {47, 3}, {48, 4}, {5, 5}, {14, 6}, {23, 7}, {30, 8}, {40, 9}})
         dead[static_cast<std::size_t>(p)] = static_cast<std::int8_t>(d);
     auto deadResult = SolvePuzzle(dead);
     ASSERT_TRUE(deadResult);

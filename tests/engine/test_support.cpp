@@ -64,7 +64,7 @@ bool GroupsInStep(const Board &board)
         const int d = board.Cells(p).Value();
         if (d == 0)
             continue;
-        for (int g : { p / 9, 9 + p % 9, 18 + p / 27 * 3 + p % 9 / 3 })
+        for (int g : {p / 9, 9 + p % 9, 18 + p / 27 * 3 + p % 9 / 3})
             taken[static_cast<std::size_t>(g)] |= 1 << d;
     }
     for (int g = 0; g < GroupCount; ++g) {

@@ -34,14 +34,14 @@ QString RunProgram(const QString &program, const QStringList &arguments)
 QString PdfPrinterProblem()
 {
     const QString setUp = QStringLiteral(" (scripts/cups.sh sets it up; CI runs it before the tests)");
-    for (const char *tool : { "lpstat", "pdftoppm", "pdfinfo" })
+    for (const char *tool : {"lpstat", "pdftoppm", "pdfinfo"})
         if (QStandardPaths::findExecutable(tool).isEmpty())
             return QStringLiteral("%1 is missing: no CUPS client or poppler-utils here").arg(tool) + setUp;
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull())
         return "No default printer: CUPS with its PDF printer is not set up here" + setUp;
     // The queue's device, not its model name, tells a PDF file from paper.
-    const QString device = RunProgram("lpstat", { "-v", printer.printerName() });
+    const QString device = RunProgram("lpstat", {"-v", printer.printerName()});
     if (!device.contains(QRegularExpression(": cups-pdf:/")))
         return "The default printer \"" + printer.printerName() + "\" is not the CUPS PDF printer (" + device
             + "); not printing on paper in a test";
@@ -53,7 +53,7 @@ QString PdfPrinterProblem()
 
 QStringList Pdfs()
 {
-    return QDir(PdfFolder()).entryList({ "*.pdf" }, QDir::Files, QDir::Name);
+    return QDir(PdfFolder()).entryList({"*.pdf"}, QDir::Files, QDir::Name);
 }
 
 QStringList FinishedPdfs(const QStringList &before, int deadlineMs)
@@ -61,7 +61,7 @@ QStringList FinishedPdfs(const QStringList &before, int deadlineMs)
     const QDeadlineTimer deadline(deadlineMs);
     while (!deadline.hasExpired()) {
         // The file appears before the job has finished; an empty queue means it has.
-        if (RunProgram("lpstat", { "-o" }).isEmpty()) {
+        if (RunProgram("lpstat", {"-o"}).isEmpty()) {
             QStringList added;
             for (const QString &name : Pdfs())
                 if (!before.contains(name))
@@ -76,7 +76,7 @@ QStringList FinishedPdfs(const QStringList &before, int deadlineMs)
 
 int PageCount(const QString &pdf)
 {
-    const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(RunProgram("pdfinfo", { pdf }));
+    const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(RunProgram("pdfinfo", {pdf}));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
@@ -86,8 +86,8 @@ QImage RenderPage(const QString &pdf, int dpi, int page)
     const QString base = dir.filePath("page");
     const QString number = QString::number(page);
     QProcess process;
-    process.start("pdftoppm",
-        { "-q", "-r", QString::number(dpi), "-gray", "-f", number, "-l", number, "-singlefile", pdf, base });
+    process.start(
+        "pdftoppm", {"-q", "-r", QString::number(dpi), "-gray", "-f", number, "-l", number, "-singlefile", pdf, base});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return QImage();
     return Gray(QImage(base + ".pgm"));

@@ -13,32 +13,32 @@ QImage Gray(const QImage &image)
 
 namespace {
 
-    bool Dark(const QImage &gray, int x, int y, int dark)
-    {
-        return x >= 0 && y >= 0 && x < gray.width() && y < gray.height() && gray.constScanLine(y)[x] < dark;
-    }
+bool Dark(const QImage &gray, int x, int y, int dark)
+{
+    return x >= 0 && y >= 0 && x < gray.width() && y < gray.height() && gray.constScanLine(y)[x] < dark;
+}
 
-    // At least 90 % of the pixels of the segment are dark.
-    bool MostlyDarkRow(const QImage &gray, int y, int x0, int x1, int dark)
-    {
-        int count = 0;
-        for (int x = x0; x <= x1; ++x)
-            count += Dark(gray, x, y, dark);
-        return count * 10 >= (x1 - x0 + 1) * 9;
-    }
+// At least 90 % of the pixels of the segment are dark.
+bool MostlyDarkRow(const QImage &gray, int y, int x0, int x1, int dark)
+{
+    int count = 0;
+    for (int x = x0; x <= x1; ++x)
+        count += Dark(gray, x, y, dark);
+    return count * 10 >= (x1 - x0 + 1) * 9;
+}
 
-    bool MostlyDarkColumn(const QImage &gray, int x, int y0, int y1, int dark)
-    {
-        int count = 0;
-        for (int y = y0; y <= y1; ++y)
-            count += Dark(gray, x, y, dark);
-        return count * 10 >= (y1 - y0 + 1) * 9;
-    }
+bool MostlyDarkColumn(const QImage &gray, int x, int y0, int y1, int dark)
+{
+    int count = 0;
+    for (int y = y0; y <= y1; ++y)
+        count += Dark(gray, x, y, dark);
+    return count * 10 >= (y1 - y0 + 1) * 9;
+}
 
-    bool Near(const QRect &a, const QRect &b, int distance)
-    {
-        return std::abs(a.left() - b.left()) <= distance && std::abs(a.top() - b.top()) <= distance;
-    }
+bool Near(const QRect &a, const QRect &b, int distance)
+{
+    return std::abs(a.left() - b.left()) <= distance && std::abs(a.top() - b.top()) <= distance;
+}
 
 } // namespace
 
@@ -139,12 +139,12 @@ int Px(double pixels, int dpi)
 std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance)
 {
     const int gap = Px(15, dpi);
-    const auto inner = FindOutlines(page, { Px(2445, dpi), Px(2430, dpi), tolerance, 2 });
-    const auto outer = FindOutlines(page, { Px(2445, dpi) + 2 * gap, Px(2430, dpi) + 2 * gap, tolerance, 2 });
-    const auto boxes = FindOutlines(page, { Px(225, dpi), Px(225, dpi), tolerance, 2 });
+    const auto inner = FindOutlines(page, {Px(2445, dpi), Px(2430, dpi), tolerance, 2});
+    const auto outer = FindOutlines(page, {Px(2445, dpi) + 2 * gap, Px(2430, dpi) + 2 * gap, tolerance, 2});
+    const auto boxes = FindOutlines(page, {Px(225, dpi), Px(225, dpi), tolerance, 2});
     std::vector<Grid> grids;
     for (std::size_t i = 0; i < inner.size(); ++i) {
-        grids.push_back({ inner[i], Inside(boxes, inner[i]) });
+        grids.push_back({inner[i], Inside(boxes, inner[i])});
         // The double frame: the outer one 15 pixels out on every side.
         const QRect expected = inner[i].adjusted(-gap, -gap, gap, gap);
         const auto near = [&](int a, int b) { return std::abs(a - b) <= tolerance; };

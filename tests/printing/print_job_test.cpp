@@ -37,7 +37,7 @@ struct Printed {
 
 Printed PrintOnImage(const FakeSource &source, int mode, int dpi)
 {
-    Printed printed { A4Page(dpi), {} };
+    Printed printed {A4Page(dpi), {}};
     RecordingStepRunner runner;
     PrintJob job(source, runner, [&] { return std::make_unique<PrinterCanvas>(printed.page); });
     job.PrintIt(mode);
@@ -57,7 +57,7 @@ DigitMetrics MeasureDigits(const FakeSource &source, int dpi)
     canvas.SetFontName(source.fontName);
     canvas.SetFontSize(22);
     canvas.SetFontBold(true);
-    return { canvas.TextWidth(" "), canvas.TextWidth("0   "), canvas.TextHeight(), canvas.TextWidth("1") / 2.4 };
+    return {canvas.TextWidth(" "), canvas.TextWidth("0   "), canvas.TextHeight(), canvas.TextWidth("1") / 2.4};
 }
 
 // Boxes at the columns and rows of the layout, whatever the cells hold.
@@ -218,15 +218,15 @@ private slots:
         const QString givens = Expected(Givens);
         QString box5Blank = givens;
         box5Blank[4] = u'.';
-        QTest::newRow("caption") << "Caption" << 1 << QList<int> { 116, 118 } << 81 << givens;
+        QTest::newRow("caption") << "Caption" << 1 << QList<int> {116, 118} << 81 << givens;
         // The default font is wider than the grid was made for: boxes only.
-        QTest::newRow("font name") << "SolutionFontName" << 1 << QList<int> { 102 } << 81 << QString();
-        QTest::newRow("font size") << "SolutionFontSize" << 2 << QList<int> { 104, 124, 124 } << 162 << givens;
+        QTest::newRow("font name") << "SolutionFontName" << 1 << QList<int> {102} << 81 << QString();
+        QTest::newRow("font size") << "SolutionFontSize" << 2 << QList<int> {104, 124, 124} << 162 << givens;
         // The step left "blank" as box 4 had it.
-        QTest::newRow("one puzzle text") << "PuzzleText:5" << 1 << QList<int> { 178 } << 81 << box5Blank;
+        QTest::newRow("one puzzle text") << "PuzzleText:5" << 1 << QList<int> {178} << 81 << box5Blank;
         // Nothing printed for box 5: box 6 is drawn over it, and the row shifts.
-        QTest::newRow("one puzzle text, mode 2") << "PuzzleText:5" << 2 << QList<int> { 190 } << 161 << QString();
-        QTest::newRow("one solution colour") << "SolutionBackColor:9" << 1 << QList<int> { 168 } << 81 << givens;
+        QTest::newRow("one puzzle text, mode 2") << "PuzzleText:5" << 2 << QList<int> {190} << 161 << QString();
+        QTest::newRow("one solution colour") << "SolutionBackColor:9" << 1 << QList<int> {168} << 81 << givens;
     }
 
     void failedStepsAreReportedAndPrintingGoesOn()
@@ -247,7 +247,7 @@ private slots:
             QCOMPARE(QString::fromStdString(failure.description), "Test failure in " + failing.section(':', 0, 0));
         }
         QCOMPARE(reported, labels);
-        QCOMPARE(static_cast<int>(FindOutlines(printed.page, { Px(225, dpi), Px(225, dpi), 0, 2 }).size()), boxes);
+        QCOMPARE(static_cast<int>(FindOutlines(printed.page, {Px(225, dpi), Px(225, dpi), 0, 2}).size()), boxes);
         if (puzzleInk.isEmpty())
             return;
         const auto grids = FindGrids(printed.page, dpi);
@@ -263,7 +263,7 @@ private slots:
         RecordingStepRunner runner;
         PrintJob job(source, runner, []() -> std::unique_ptr<PrinterCanvas> { throw NoPrinter(); });
         job.PrintIt(2);
-        QCOMPARE(runner.Failures().size(), std::size_t { 1 });
+        QCOMPARE(runner.Failures().size(), std::size_t {1});
         QCOMPARE(runner.Failures()[0].label, 100);
         QCOMPARE(runner.Failures()[0].description, NoPrinter().description());
         QCOMPARE(source.reads, 0);
@@ -278,7 +278,7 @@ private slots:
         });
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         job.PrintIt(1);
-        QCOMPARE(runner.Failures().size(), std::size_t { 1 });
+        QCOMPARE(runner.Failures().size(), std::size_t {1});
         QCOMPARE(runner.Failures()[0].label, 114);
         QCOMPARE(source.reads, 2); // the font's name and size, before the first output
     }
@@ -321,8 +321,8 @@ private slots:
         for (int page = 1; page <= pages; ++page) {
             const QString base = dir.filePath(QString("page%1").arg(page));
             QCOMPARE(QProcess::execute("pdftoppm",
-                         { "-q", "-r", QString::number(dpi), "-gray", "-aa", "no", "-f", QString::number(page), "-l",
-                             QString::number(page), "-singlefile", path, base }),
+                         {"-q", "-r", QString::number(dpi), "-gray", "-aa", "no", "-f", QString::number(page), "-l",
+                             QString::number(page), "-singlefile", path, base}),
                 0);
             const QImage image = Gray(QImage(base + ".pgm"));
             for (const Grid &grid : FindGrids(image, dpi, 1)) {

@@ -57,7 +57,7 @@ private slots:
     {
         QImage low = WhitePage(300), high = WhitePage(600);
         PrinterCanvas a(low), b(high);
-        for (PrinterCanvas *c : { &a, &b }) {
+        for (PrinterCanvas *c : {&a, &b}) {
             c->SetFontName("Liberation Sans");
             c->SetFontSize(22);
         }

@@ -41,7 +41,7 @@ QStringList ReadCollection(const QString &path)
 std::vector<BatchAnswer> RunBatchSolver(const QStringList &puzzles)
 {
     QProcess solver;
-    solver.start(QStringLiteral(QUADRELLE_SOLVE), { QStringLiteral("--jobs"), QStringLiteral("2") });
+    solver.start(QStringLiteral(QUADRELLE_SOLVE), {QStringLiteral("--jobs"), QStringLiteral("2")});
     if (!solver.waitForStarted(10000))
         qFatal("cannot start %s", QUADRELLE_SOLVE);
     solver.write(puzzles.join(QLatin1Char('\n')).toLatin1() + '\n');
@@ -52,7 +52,7 @@ std::vector<BatchAnswer> RunBatchSolver(const QStringList &puzzles)
     for (const QByteArray &line : solver.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> words = line.split(' ');
         if (words.size() == 3)
-            answers.push_back({ QString::fromLatin1(words[0]), QString::fromLatin1(words[2]) });
+            answers.push_back({QString::fromLatin1(words[0]), QString::fromLatin1(words[2])});
     }
     if (answers.size() != std::size_t(puzzles.size()))
         qFatal("quadrelle-solve answered %zu of %lld puzzles", answers.size(), qlonglong(puzzles.size()));
@@ -88,7 +88,7 @@ void CrossCheckTest::initTestCase()
 
     const auto add = [&](const QString &file, const QStringList &lines, int every) {
         for (int i = 0; i < lines.size(); i += every)
-            puzzles_.push_back({ QStringLiteral("%1 #%2").arg(file).arg(i + 1), lines[i], {} });
+            puzzles_.push_back({QStringLiteral("%1 #%2").arg(file).arg(i + 1), lines[i], {}});
     };
     // A slice: every run repaints the whole window twice, some 20 ms offscreen.
     add(QStringLiteral("top95"), ReadCollection(dir.filePath(QStringLiteral("magictour_top95.txt"))), 2);
@@ -147,7 +147,7 @@ void CrossCheckTest::windowAgreesWithBatchSolver()
             QVERIFY2(m.text == QStringLiteral("Contradiction between cells")
                     || m.text == QStringLiteral("Duplicate value in cell"),
                 qPrintable(m.text));
-        expected = RunBatchSolver({ typed }).front();
+        expected = RunBatchSolver({typed}).front();
     }
 
     constexpr int earlierBar = 50; // no k / 81 * 100 rounds to it

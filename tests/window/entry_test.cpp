@@ -61,7 +61,7 @@ void EntryTest::VerifyRefusal(const QString &text)
 
 void EntryTest::TypeRowForcingBox5()
 {
-    for (int n : { 1, 2, 3, 4, 6, 7, 8, 9 })
+    for (int n : {1, 2, 3, 4, 6, 7, 8, 9})
         TypeAt(form(), n, QChar('0' + n));
 }
 
@@ -111,18 +111,18 @@ void EntryTest::contradictionTakesBackTheEntry()
     TypePuzzle(form(), givens);
     QVERIFY(shown().empty());
     QCOMPARE(PuzzleGridLine(form()), before);
-    QCOMPARE(Tags(form()), QStringList { QStringLiteral("45:81") });
+    QCOMPARE(Tags(form()), QStringList {QStringLiteral("45:81")});
 
     TypeAt(form(), 35, '1');
 
     VerifyRefusal(QStringLiteral("Contradiction between cells"));
     QCOMPARE(ModelLine(form()), before);
     QCOMPARE(PuzzleGridLine(form()), before);
-    for (int n : { 35, 36, 52 }) {
+    for (int n : {35, 36, 52}) {
         QCOMPARE(form().txPuz(n).Text(), QString());
         QVERIFY2(HasEntryColours(form(), n), qPrintable(QStringLiteral("box %1").arg(n)));
     }
-    QCOMPARE(Tags(form()), QStringList { QStringLiteral("45:81") });
+    QCOMPARE(Tags(form()), QStringList {QStringLiteral("45:81")});
     QVERIFY(HasSolutionColours(form(), 45));
     QVERIFY(IsPuzzleBox(form(), Focus(), 36));
 }
@@ -153,7 +153,7 @@ void EntryTest::forcedDigitIsFilledAndTagged()
     QCOMPARE(form().txPuz(5).Text(), QStringLiteral("5"));
     QCOMPARE(form().board().Cells(4).Value(), 5);
     QVERIFY(HasSolutionColours(form(), 5));
-    QCOMPARE(Tags(form()), QStringList { QStringLiteral("5:9") });
+    QCOMPARE(Tags(form()), QStringList {QStringLiteral("5:9")});
     QVERIFY(HasEntryColours(form(), 9));
     QVERIFY(IsPuzzleBox(form(), Focus(), 10));
 }
@@ -180,7 +180,7 @@ void EntryTest::deleteEmptiesTheCell()
     QCOMPARE(ModelLine(form()), PuzzleGridLine(form()));
     if (box == 9) {
         QCOMPARE(form().txPuz(5).Text(), QStringLiteral("5"));
-        QCOMPARE(Tags(form()), QStringList { QStringLiteral("5:9") });
+        QCOMPARE(Tags(form()), QStringList {QStringLiteral("5:9")});
     }
 }
 
@@ -206,7 +206,7 @@ void EntryTest::sameDigitOverItselfDoesNothing()
     QCOMPARE(ModelLine(form()), model);
     QVERIFY(IsPuzzleBox(form(), Focus(), box));
     QCOMPARE(HasSolutionColours(form(), box), deduced);
-    QCOMPARE(Tags(form()), QStringList { QStringLiteral("5:9") });
+    QCOMPARE(Tags(form()), QStringList {QStringLiteral("5:9")});
 }
 
 void EntryTest::pastedNonDigitCountsAsEmpty_data()
@@ -235,7 +235,7 @@ void EntryTest::pastedNonDigitCountsAsEmpty()
 void EntryTest::randomKeysKeepModelAndGridInStep_data()
 {
     QTest::addColumn<quint32>("seed");
-    for (quint32 seed : { 1u, 2u, 3u, 4u })
+    for (quint32 seed : {1u, 2u, 3u, 4u})
         QTest::addRow("seed %u", seed) << seed;
 }
 
@@ -243,10 +243,10 @@ void EntryTest::randomKeysKeepModelAndGridInStep()
 {
     QFETCH(quint32, seed);
     QRandomGenerator random(seed);
-    const Qt::Key arrows[] = { Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down };
-    const QStringList expected { QStringLiteral("Duplicate value in cell"),
+    const Qt::Key arrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+    const QStringList expected {QStringLiteral("Duplicate value in cell"),
         QStringLiteral("Contradiction between cells"), QStringLiteral("Done."),
-        QStringLiteral("Done scanning but no solution was found.") };
+        QStringLiteral("Done scanning but no solution was found.")};
     int digits = 0;
     for (int step = 0; step < 300; ++step) {
         const int roll = random.bounded(100);

@@ -31,7 +31,8 @@ private slots:
 
 namespace {
 
-const QString Request = QStringLiteral("\r\rPlease email screenshot of this message to ") + QLatin1String(SupportAddress);
+const QString Request
+    = QStringLiteral("\r\rPlease email screenshot of this message to ") + QLatin1String(SupportAddress);
 
 class Throwing : public QObject {
 public:
@@ -51,17 +52,19 @@ void GuardTest::failingStepsAreReportedAndSkipped()
     Guard guard(boxes, GuardedOperation::PushButton2_Click);
     QStringList ran;
     guard.Run(100, [&] { ran << "100"; });
-    guard.Run(102, [&] { throw Overflow(); ran << "102"; });
+    guard.Run(102, [&] {
+        throw Overflow();
+        ran << "102";
+    });
     guard.Run(104, [&] { ran << "104"; });
     guard.Run(106, [&] { throw SubscriptOutOfRange(); });
     guard.Run(108, [&] { ran << "108"; });
 
     QCOMPARE(ran, QStringList({"100", "104", "108"}));
     QCOMPARE(boxes.shown.size(), 2u);
-    QCOMPARE(boxes.shown[0].text,
-             "Overflow\r\nin Quadrelle2017/04/05.Form1.PushButton2_Click at line 102" + Request);
+    QCOMPARE(boxes.shown[0].text, "Overflow\r\nin Quadrelle2017/04/05.Form1.PushButton2_Click at line 102" + Request);
     QCOMPARE(boxes.shown[1].text,
-             "Subscript out of range\r\nin Quadrelle2017/04/05.Form1.PushButton2_Click at line 106" + Request);
+        "Subscript out of range\r\nin Quadrelle2017/04/05.Form1.PushButton2_Click at line 106" + Request);
     QCOMPARE(boxes.shown[0].title, QStringLiteral("Application Error"));
     QCOMPARE(boxes.shown[0].icon, MessageIcon::Exclamation);
 }
@@ -74,8 +77,9 @@ void GuardTest::reportText_data()
     QTest::newRow("empty description starts with the line break")
         << int(GuardedOperation::Form_Load) << ""
         << "\r\nin Quadrelle2017/04/05.Form1.Form_Load at line 140" + Request;
-    QTest::newRow("activation") << int(GuardedOperation::Form_Activate) << "Invalid procedure call or argument"
-                                << "Invalid procedure call or argument\r\nin Quadrelle2017/04/05.Form1.Form_Activate at line 140" + Request;
+    QTest::newRow("activation")
+        << int(GuardedOperation::Form_Activate) << "Invalid procedure call or argument"
+        << "Invalid procedure call or argument\r\nin Quadrelle2017/04/05.Form1.Form_Activate at line 140" + Request;
     QTest::newRow("printing") << int(GuardedOperation::PrintIt) << "Printer error"
                               << "Printer error\r\nin Quadrelle2017/04/05.Form1.PrintIt at line 140" + Request;
 }
@@ -115,11 +119,13 @@ void GuardTest::applicationTitle_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
     QTest::newRow("product name loses its third word") << QString(ProductName) << "Quadrelle Sudoku";
-    QTest::newRow("short name loses exactly one word") << "a b c d" << "a b c";
+    QTest::newRow("short name loses exactly one word") << "a b c d"
+                                                       << "a b c";
     QTest::newRow("40 characters after one pass") << QString(40, 'x') + " tail" << QString(40, 'x');
-    QTest::newRow("long name loses words until 40 or fewer")
-        << "aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee" << "aaaaaaaaaa bbbbbbbbbb cccccccccc";
-    QTest::newRow("last blank first gives empty") << " Quadrelle" << "";
+    QTest::newRow("long name loses words until 40 or fewer") << "aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee"
+                                                             << "aaaaaaaaaa bbbbbbbbbb cccccccccc";
+    QTest::newRow("last blank first gives empty") << " Quadrelle"
+                                                  << "";
 }
 
 void GuardTest::applicationTitle()
@@ -164,10 +170,11 @@ void GuardTest::homePageAtSeven()
     QFETCH(double, fraction);
     QFETCH(bool, opens);
     QList<QUrl> opened;
-    HomePageVisit visit([=] { return fraction; }, [&](const QUrl &url) {
-        opened << url;
-        return true;
-    });
+    HomePageVisit visit([=] { return fraction; },
+        [&](const QUrl &url) {
+            opened << url;
+            return true;
+        });
     visit.MaybeVisit();
     QCOMPARE(opened.size(), opens ? 1 : 0);
     if (opens) {
@@ -182,9 +189,9 @@ void GuardTest::skinRulesAreScoped()
     const QString sheet = "/* a skin */ QLabel, QPushButton:hover { color: red }\n"
                           "Form1 { background: gray } #Form1 QProgressBar{x:y}";
     QCOMPARE(ScopeStyleSheet(sheet, "#Form1"),
-             QStringLiteral("#Form1 > QLabel, #Form1 > QPushButton:hover { color: red }\n"
-                            "#Form1 { background: gray }\n"
-                            "#Form1 > QProgressBar {x:y}\n"));
+        QStringLiteral("#Form1 > QLabel, #Form1 > QPushButton:hover { color: red }\n"
+                       "#Form1 { background: gray }\n"
+                       "#Form1 > QProgressBar {x:y}\n"));
     QCOMPARE(ScopeStyleSheet("color: red;", "#Form1"), QStringLiteral("#Form1 { color: red; }\n"));
     QCOMPARE(ScopeStyleSheet("Form1Like { a: b }", "#Form1"), QStringLiteral("#Form1 > Form1Like { a: b }\n"));
 }

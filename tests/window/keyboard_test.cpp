@@ -34,7 +34,10 @@ void KeyboardTest::initTestCase()
     fixture_->Start();
 }
 
-void KeyboardTest::cleanupTestCase() { fixture_.reset(); }
+void KeyboardTest::cleanupTestCase()
+{
+    fixture_.reset();
+}
 
 void KeyboardTest::init()
 {
@@ -77,13 +80,20 @@ void KeyboardTest::onlyDigitsGetIn_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("digit") << "7" << "7";
-    QTest::newRow("one and nine") << "1" << "1";
-    QTest::newRow("nine") << "9" << "9";
-    QTest::newRow("zero") << "0" << "";
-    QTest::newRow("letter") << "a" << "";
-    QTest::newRow("space") << " " << "";
-    QTest::newRow("punctuation") << "." << "";
+    QTest::newRow("digit") << "7"
+                           << "7";
+    QTest::newRow("one and nine") << "1"
+                                  << "1";
+    QTest::newRow("nine") << "9"
+                          << "9";
+    QTest::newRow("zero") << "0"
+                          << "";
+    QTest::newRow("letter") << "a"
+                            << "";
+    QTest::newRow("space") << " "
+                           << "";
+    QTest::newRow("punctuation") << "."
+                                 << "";
 }
 
 void KeyboardTest::onlyDigitsGetIn()

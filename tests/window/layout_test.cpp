@@ -30,7 +30,10 @@ void LayoutTest::initTestCase()
     fixture_->Start();
 }
 
-void LayoutTest::cleanupTestCase() { fixture_.reset(); }
+void LayoutTest::cleanupTestCase()
+{
+    fixture_.reset();
+}
 
 void LayoutTest::window()
 {
@@ -100,7 +103,8 @@ void LayoutTest::cells_data()
     QTest::newRow("box 1, top left") << 1 << QRect(9, 47, 40, 40) << QRect(389, 46, 40, 40) << "row 1 column 1";
     QTest::newRow("box 9, top right") << 9 << QRect(337, 47, 40, 40) << QRect(717, 46, 40, 40) << "row 1 column 9";
     QTest::newRow("box 73, bottom left") << 73 << QRect(9, 375, 40, 40) << QRect(389, 374, 40, 40) << "row 9 column 1";
-    QTest::newRow("box 81, bottom right") << 81 << QRect(337, 375, 40, 40) << QRect(717, 374, 40, 40) << "row 9 column 9";
+    QTest::newRow("box 81, bottom right")
+        << 81 << QRect(337, 375, 40, 40) << QRect(717, 374, 40, 40) << "row 9 column 9";
 }
 
 void LayoutTest::cells()

@@ -20,10 +20,9 @@ int main(int argc, char **argv)
         const char *name;
         int (*run)(int, char **);
     };
-    const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest},
-                           {"keyboard", RunKeyboardTest}, {"startup", RunStartupTest},
-                           {"entry", RunEntryTest},       {"solve", RunSolveTest},
-                           {"clear", RunClearTest},       {"crosscheck", RunCrossCheckTest}};
+    const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest}, {"keyboard", RunKeyboardTest},
+        {"startup", RunStartupTest}, {"entry", RunEntryTest}, {"solve", RunSolveTest}, {"clear", RunClearTest},
+        {"crosscheck", RunCrossCheckTest}};
     for (const Entry &test : tests) {
         if (argc >= 2 && !std::strcmp(argv[1], test.name)) {
             argv[1] = argv[0];
@@ -31,6 +30,7 @@ int main(int argc, char **argv)
             return test.run(argc, argv);
         }
     }
-    std::fprintf(stderr, "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck [Qt Test options]\n", argv[0]);
+    std::fprintf(
+        stderr, "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck [Qt Test options]\n", argv[0]);
     return 2;
 }

@@ -197,7 +197,7 @@ void SolveTest::outcome()
     if (!puzzleAfter.isEmpty())
         QCOMPARE(PuzzleGridLine(form()), puzzleAfter);
     if (planted)
-        QCOMPARE(Tags(form()), QStringList { QStringLiteral("50:7") });
+        QCOMPARE(Tags(form()), QStringList {QStringLiteral("50:7")});
 }
 
 void SolveTest::deadCellRightAfterGivingUp()

@@ -42,11 +42,11 @@ struct WindowFixture {
 
     Form1 &Make()
     {
-        Form1Environment environment{folder.path(), &boxes, [this] { return fraction; },
-                                     [this](const QUrl &url) {
-                                         opened.push_back(url);
-                                         return openSucceeds;
-                                     }};
+        Form1Environment environment {folder.path(), &boxes, [this] { return fraction; },
+            [this](const QUrl &url) {
+                opened.push_back(url);
+                return openSucceeds;
+            }};
         form = std::make_unique<Form1>(std::move(environment));
         return *form;
     }
@@ -77,19 +77,40 @@ inline QByteArray CursorFile(int hotX, int hotY)
 {
     QByteArray bytes;
     const auto u16 = [&bytes](int v) { bytes.append(char(v & 0xFF)).append(char(v >> 8 & 0xFF)); };
-    const auto u32 = [&](int v) { u16(v & 0xFFFF); u16(v >> 16 & 0xFFFF); };
+    const auto u32 = [&](int v) {
+        u16(v & 0xFFFF);
+        u16(v >> 16 & 0xFFFF);
+    };
     const int pixels = 32 * 32 * 4, mask = 32 * 4;
-    u16(0); u16(2); u16(1);                                              // cursor directory, one image
+    u16(0);
+    u16(2);
+    u16(1); // cursor directory, one image
     bytes.append(char(32)).append(char(32)).append(char(0)).append(char(0));
-    u16(hotX); u16(hotY); u32(40 + pixels + mask); u32(22);              // directory entry
-    u32(40); u32(32); u32(64); u16(1); u16(32); u32(0); u32(0); u32(0); u32(0); u32(0); u32(0);
+    u16(hotX);
+    u16(hotY);
+    u32(40 + pixels + mask);
+    u32(22); // directory entry
+    u32(40);
+    u32(32);
+    u32(64);
+    u16(1);
+    u16(32);
+    u32(0);
+    u32(0);
+    u32(0);
+    u32(0);
+    u32(0);
+    u32(0);
     for (int i = 0; i < 32 * 32; ++i)
-        bytes.append("\x20\x40\x80\xFF", 4);                             // opaque, blue-green-red
+        bytes.append("\x20\x40\x80\xFF", 4); // opaque, blue-green-red
     bytes.append(QByteArray(mask, '\0'));
     return bytes;
 }
 
-inline QWidget *Focus() { return QApplication::focusWidget(); }
+inline QWidget *Focus()
+{
+    return QApplication::focusWidget();
+}
 
 // Types as a user does: each key goes to whichever box has the focus now.
 inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
