@@ -152,11 +152,9 @@ BatchCounts RunBatch(const std::vector<std::istream *> &inputs, std::ostream &ou
                     progress.Update(solvedSoFar, reader.BytesRead());
             }
         };
-        const unsigned helpers = std::min<std::size_t>(options.jobs, chunk.size()) > 0
-            ? static_cast<unsigned>(std::min<std::size_t>(options.jobs, chunk.size())) - 1
-            : 0;
+        const std::size_t threadCount = std::min<std::size_t>(options.jobs, chunk.size());
         std::vector<std::jthread> threads;
-        for (unsigned t = 0; t < helpers; ++t)
+        for (std::size_t t = 1; t < threadCount; ++t)
             threads.emplace_back(work, false);
         work(true);
         threads.clear(); // joins

@@ -63,20 +63,14 @@ void SolveCommand(Form1 &form)
     guard.Run(122, [&] { form.SetPointer(MousePointer::Hourglass); });
     guard.Run(124, [] { QCoreApplication::processEvents(); });
 
-    // Every run starts from a fresh search state: a dead cell skips the search, and must
-    // not be read as the previous run's give-up.
+    // The search state is initialised before the propagation rather than before the search:
+    // a dead cell skips the search, and must not be read as the previous run's give-up.
     guard.Run(126, [&] { form.search().Initialise(); });
     bool alive = false;
     guard.Run(126, [&] { alive = PropagateSingles(form.board(), form.grids(), 0); });
     if (alive) {
         for (int i = 1; i <= 81; ++i)
             guard.Run(130, [&] { form.txPuz(i).SetTag(QString()); });
-        guard.Run(134, [&] { state.StopSearch = false; });
-        guard.Run(136, [&] { state.GaveUp = false; });
-        guard.Run(138, [&] { state.SearchCount = 0; });
-        guard.Run(140, [&] { state.CurrentCell = 0; });
-        guard.Run(142, [&] { state.LowCell = 0; });
-        guard.Run(144, [&] { state.HighCell = 80; });
         guard.Run(146, [&] { form.search().Run(); });
     }
 
