@@ -1,24 +1,27 @@
 #include "entry_validation.h"
 
+#include "grids.h"
+#include "model/board.h"
 #include "numeric_value.h"
-#include "shell/form1.h"
+#include "shell/message_boxes.h"
 #include "solver/propagation.h"
 
 namespace quadrelle {
 
 void EntryValidation::txPuz_Change(int n)
 {
-    if (form_.Updating)
+    if (context_.updating)
         return;
-    PuzzleBox &box = form_.txPuz(n);
+    Grids &grids = context_.grids;
+    PuzzleBox &box = grids.txPuz(n);
     const int v = NumericValue(box.Text());
     const int p = n - 1;
-    Board &board = form_.board();
+    Board &board = context_.board;
     if (board.Cells(p).Value() == v)
         return;
 
-    box.SetBackColor(form_.txPuz(0).BackColor());
-    box.SetForeColor(form_.txPuz(0).ForeColor());
+    box.SetBackColor(grids.txPuz(0).BackColor());
+    box.SetForeColor(grids.txPuz(0).ForeColor());
     if (!board.CanPlace(p, v)) {
         RejectEntry(n, QStringLiteral("Duplicate value in cell"));
         return;
@@ -27,8 +30,8 @@ void EntryValidation::txPuz_Change(int n)
     if (v == 0)
         return;
 
-    form_.txPuz(n % 81 + 1).setFocus();
-    if (!HasContradiction(board, form_.grids(), n))
+    grids.txPuz(n % 81 + 1).setFocus();
+    if (!HasContradiction(board, grids, n))
         return;
     TakeBackDeductionsOf(n);
     RejectEntry(n, QStringLiteral("Contradiction between cells"));
@@ -36,13 +39,13 @@ void EntryValidation::txPuz_Change(int n)
 
 void EntryValidation::TakeBackDeductionsOf(int n)
 {
-    const PuzzleBox &model = form_.txPuz(0);
+    const PuzzleBox &model = context_.grids.txPuz(0);
     for (int k = 0; k < 81; ++k) {
-        PuzzleBox &box = form_.txPuz(k + 1);
+        PuzzleBox &box = context_.grids.txPuz(k + 1);
         if (NumericValue(box.Tag()) != n)
             continue;
         box.SetTag(QString());
-        form_.board().Cells(k).SetValue(0);
+        context_.board.Cells(k).SetValue(0);
         // The box must not go on showing a digit the model no longer holds. Its cell is
         // empty already, so its own change handler leaves it alone.
         box.SetText(QString());
@@ -53,8 +56,8 @@ void EntryValidation::TakeBackDeductionsOf(int n)
 
 void EntryValidation::RejectEntry(int n, const QString &message)
 {
-    form_.messageBoxes().Show(message, form_.AppTitle(), MessageIcon::None);
-    form_.txPuz(n).SetText(QString());
+    context_.boxes.Show(message, context_.appTitle, MessageIcon::None);
+    context_.grids.txPuz(n).SetText(QString());
 }
 
 } // namespace quadrelle

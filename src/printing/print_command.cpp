@@ -1,8 +1,7 @@
 #include "print_command.h"
 
+#include "board/grids.h"
 #include "print_job.h"
-#include "shell/form1.h"
-#include "shell/guard.h"
 
 namespace quadrelle {
 
@@ -11,27 +10,27 @@ namespace {
 // The window's grids as the page reads them.
 class WindowPrintSource final : public PrintSource {
 public:
-    explicit WindowPrintSource(Form1 &form) : form_(form) { }
+    explicit WindowPrintSource(const PrintContext &context) : grids_(context.grids), window_(context.window) { }
 
-    QString Caption() const override { return form_.windowTitle(); }
-    QString PuzzleText(int n) const override { return form_.txPuz(n).Text(); }
-    StoredColor PuzzleBackColor(int n) const override { return form_.txPuz(n).BackColor(); }
-    QString SolutionCaption(int n) const override { return form_.txSol(n).Caption(); }
-    StoredColor SolutionBackColor(int n) const override { return form_.txSol(n).BackColor(); }
-    QString SolutionFontName() const override { return form_.txSol(0).font().family(); }
-    float SolutionFontSize() const override { return static_cast<float>(form_.txSol(0).font().pointSizeF()); }
+    QString Caption() const override { return window_.windowTitle(); }
+    QString PuzzleText(int n) const override { return grids_.txPuz(n).Text(); }
+    StoredColor PuzzleBackColor(int n) const override { return grids_.txPuz(n).BackColor(); }
+    QString SolutionCaption(int n) const override { return grids_.txSol(n).Caption(); }
+    StoredColor SolutionBackColor(int n) const override { return grids_.txSol(n).BackColor(); }
+    QString SolutionFontName() const override { return grids_.txSol(0).font().family(); }
+    float SolutionFontSize() const override { return static_cast<float>(grids_.txSol(0).font().pointSizeF()); }
 
 private:
-    Form1 &form_;
+    const Grids &grids_;
+    const QWidget &window_;
 };
 
 } // namespace
 
-void PrintCommand(Form1 &form, std::int32_t mode)
+void PrintCommand(const PrintContext &context, std::int32_t mode)
 {
-    const WindowPrintSource source(form);
-    Guard guard(form.messageBoxes(), GuardedOperation::PrintIt);
-    PrintJob(source, guard).PrintIt(mode);
+    const WindowPrintSource source(context);
+    PrintJob(source, context.guard).PrintIt(mode);
 }
 
 } // namespace quadrelle

@@ -1,11 +1,7 @@
 #include "form1.h"
 
-#include "board/clear_command.h"
 #include "colors.h"
-#include "guard.h"
-#include "printing/print_command.h"
 #include "program_files.h"
-#include "solver/solve_command.h"
 #include "title.h"
 
 #include <QApplication>
@@ -67,38 +63,47 @@ Form1::Form1(Form1Environment environment, QWidget *parent)
       environment_(std::move(environment)),
       ownBoxes_(environment_.messageBoxes ? nullptr : std::make_unique<QtMessageBoxes>(this)),
       boxes_(environment_.messageBoxes ? environment_.messageBoxes : ownBoxes_.get()),
-      search_(board_, DigitBit, [] { QCoreApplication::processEvents(); }),
-      grids_(*this, Updating, [this](int n) { txPuz_Change(n); }), homePage_(environment_.random, environment_.openUrl),
-      entry_(*this)
+      search_(board_, digitBit_, [] { QCoreApplication::processEvents(); }),
+      grids_(*this, updating_, [this](int n) { txPuz_Change(n); }), controls_(CreateDesignControls()),
+      homePage_(environment_.random, environment_.openUrl), clearGuard_(*boxes_, GuardedOperation::PushButton1_Click),
+      solveGuard_(*boxes_, GuardedOperation::PushButton2_Click), printGuard_(*boxes_, GuardedOperation::PrintIt),
+      entry_(EntryContext {board_, grids_, updating_, *boxes_, appTitle_}), clear_ {board_, grids_, PushButton4(),
+                                                                                clearGuard_},
+      solve_ {board_, search_, grids_, ProgressBar1(), PushButton4(), *this,
+          [this](MousePointer pointer) { SetPointer(pointer); }, solveGuard_, *boxes_, appTitle_,
+          [] { QCoreApplication::processEvents(); }},
+      print_ {grids_, *this, printGuard_}
+{
+}
+
+Form1::~Form1() = default;
+
+Form1::DesignControls Form1::CreateDesignControls()
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(768, 495);
     setFont(Arial(9));
     setMouseTracking(true);
     SetBackColor(colors::White);
-    CreateDesignControls();
-}
 
-Form1::~Form1() = default;
-
-void Form1::CreateDesignControls()
-{
     // The templates came first (tab indexes 0 and 1); the rest follows in design order.
+    DesignControls controls;
     const char *headings[] = {"Puzzle", "Solution"};
     for (int i = 0; i < 2; ++i) {
         auto *label = new Label(QStringLiteral("lb"), i, this);
         label->setGeometry(i == 0 ? 8 : 388, 8, 371, 26);
         label->setFont(Arial(14.25));
         label->SetCaption(QLatin1String(headings[i]));
-        headings_[static_cast<std::size_t>(i)] = label;
+        controls.headings[static_cast<std::size_t>(i)] = label;
     }
 
-    progressBar_ = new QProgressBar(this);
-    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar_->setGeometry(8, 425, 752, 27);
-    progressBar_->setRange(0, 100);
-    progressBar_->setValue(0);
-    progressBar_->setTextVisible(false);
+    auto *progressBar = new QProgressBar(this);
+    progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar->setGeometry(8, 425, 752, 27);
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
+    controls.progressBar = progressBar;
 
     const char *captions[] = {"Clear", "Start Solving", "Print Puzzle", "Print Solution"};
     for (int i = 0; i < 4; ++i) {
@@ -109,33 +114,35 @@ void Form1::CreateDesignControls()
         button->setAutoDefault(false);
         button->setMouseTracking(true);
         button->installEventFilter(this);
-        buttons_[static_cast<std::size_t>(i)] = button;
+        controls.buttons[static_cast<std::size_t>(i)] = button;
     }
-    connect(buttons_[0], &QPushButton::clicked, this, &Form1::PushButton1_Click);
-    connect(buttons_[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
-    connect(buttons_[2], &QPushButton::clicked, this, &Form1::PushButton3_Click);
-    connect(buttons_[3], &QPushButton::clicked, this, &Form1::PushButton4_Click);
+    connect(controls.buttons[0], &QPushButton::clicked, this, &Form1::PushButton1_Click);
+    connect(controls.buttons[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(controls.buttons[2], &QPushButton::clicked, this, &Form1::PushButton3_Click);
+    connect(controls.buttons[3], &QPushButton::clicked, this, &Form1::PushButton4_Click);
 
     // Created before the cells, so they lie beneath them.
     for (const FrameSpec &f : Frames) {
         auto *shape = new Shape(f.index, 3, this);
         shape->setGeometry(f.left, f.top, f.width, f.height);
-        shapes_[static_cast<std::size_t>(f.index)] = shape;
+        controls.shapes[static_cast<std::size_t>(f.index)] = shape;
     }
+    return controls;
 }
 
 Label &Form1::lb(int n)
 {
     CheckSubscript(n, 0, 1);
-    return *headings_[static_cast<std::size_t>(n)];
+    return *controls_.headings[static_cast<std::size_t>(n)];
 }
 
 Shape &Form1::sh(int n)
 {
     CheckSubscript(n, 0, 19);
-    if (!shapes_[static_cast<std::size_t>(n)])
+    Shape *shape = controls_.shapes[static_cast<std::size_t>(n)];
+    if (!shape)
         throw SubscriptOutOfRange();
-    return *shapes_[static_cast<std::size_t>(n)];
+    return *shape;
 }
 
 void Form1::Form_Load()
@@ -148,7 +155,7 @@ void Form1::Form_Load()
     guard.Run(108, [&] { LoadMouseIcon(); });
     guard.Run(110, [&] { homePage_.MaybeVisit(); });
     // Positions are pixels already: there is no coordinate unit to switch.
-    guard.Run(120, [&] { DigitBit = MakeDigitBit(); });
+    guard.Run(120, [&] { digitBit_ = MakeDigitBit(); });
     for (int n = 1; n <= 81; ++n) {
         guard.Run(130, [&] { grids_.CreatePuzzleBox(n); });
         guard.Run(132, [&] { grids_.CreateSolutionLabel(n); });
@@ -246,24 +253,24 @@ void Form1::PushButton_MouseMove()
 
 void Form1::PushButton1_Click()
 {
-    ClearCommand(*this);
+    ClearCommand(clear_);
 }
 
 void Form1::PushButton2_Click()
 {
-    SolveCommand(*this);
+    SolveCommand(solve_);
 }
 
 void Form1::PushButton3_Click()
 {
     Guard guard(*boxes_, GuardedOperation::PushButton3_Click);
-    guard.Run(100, [&] { PrintCommand(*this, 1); });
+    guard.Run(100, [&] { PrintCommand(print_, 1); });
 }
 
 void Form1::PushButton4_Click()
 {
     Guard guard(*boxes_, GuardedOperation::PushButton4_Click);
-    guard.Run(100, [&] { PrintCommand(*this, 2); });
+    guard.Run(100, [&] { PrintCommand(print_, 2); });
 }
 
 void Form1::txPuz_Change(int n)

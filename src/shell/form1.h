@@ -1,13 +1,17 @@
 #pragma once
 
+#include "board/clear_command.h"
 #include "board/entry_validation.h"
 #include "board/grids.h"
 #include "controls.h"
+#include "guard.h"
 #include "home_page.h"
 #include "message_boxes.h"
 #include "model/board.h"
+#include "printing/print_command.h"
 #include "skin_framework.h"
 #include "solver/search.h"
+#include "solver/solve_command.h"
 
 #include <QCursor>
 #include <QString>
@@ -21,9 +25,6 @@ class QProgressBar;
 class QPushButton;
 
 namespace quadrelle {
-
-// The window's pointer values.
-enum class MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
 
 // What the window takes from outside, so tests can put in their own.
 struct Form1Environment {
@@ -39,7 +40,8 @@ struct Form1Environment {
 };
 
 // The main window. It creates the controls, owns the board, the search state and Updating,
-// and hands each event to the part that deals with it.
+// and hands each event to the part that deals with it, each with a context of just what
+// that part uses.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -57,22 +59,19 @@ public:
     Label &txSol(int n) { return grids_.txSol(n); }
     Label &lb(int n);
     Shape &sh(int n);
-    QPushButton &PushButton1() { return *buttons_[0]; }
-    QPushButton &PushButton2() { return *buttons_[1]; }
-    QPushButton &PushButton3() { return *buttons_[2]; }
-    QPushButton &PushButton4() { return *buttons_[3]; }
-    QProgressBar &ProgressBar1() { return *progressBar_; }
+    QPushButton &PushButton1() { return *controls_.buttons[0]; }
+    QPushButton &PushButton2() { return *controls_.buttons[1]; }
+    QPushButton &PushButton3() { return *controls_.buttons[2]; }
+    QPushButton &PushButton4() { return *controls_.buttons[3]; }
+    QProgressBar &ProgressBar1() { return *controls_.progressBar; }
     SkinFramework &SkinFramework1() { return skin_; }
     Grids &grids() { return grids_; }
 
-    // State shared by the commands.
     Board &board() { return board_; }
-    Search &search() { return search_; }
-    DigitBitTable DigitBit {};
     // While true the puzzle grid's change handler does nothing.
-    bool Updating = false;
+    bool Updating() const { return updating_; }
+    const DigitBitTable &DigitBit() const { return digitBit_; }
 
-    MessageBoxes &messageBoxes() { return *boxes_; }
     // The caption of every message box that names none of its own.
     QString AppTitle() const { return appTitle_; }
     QString ProgramFolder() const { return environment_.programFolder; }
@@ -104,29 +103,45 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void CreateDesignControls();
+    // The design-time controls beside the grids.
+    struct DesignControls {
+        std::array<Label *, 2> headings {};
+        QProgressBar *progressBar = nullptr;
+        std::array<QPushButton *, 4> buttons {};
+        std::array<Shape *, 20> shapes {};
+    };
+
+    // The window's own look, then its controls in design order.
+    DesignControls CreateDesignControls();
     void LoadSkin();
     void LoadMouseIcon();
 
     Form1Environment environment_;
     std::unique_ptr<MessageBoxes> ownBoxes_;
     MessageBoxes *boxes_;
-    Board board_;
-    Search search_;
-    Grids grids_;
-    SkinFramework skin_;
-    HomePageVisit homePage_;
-    EntryValidation entry_;
-    std::array<Label *, 2> headings_ {};
-    std::array<Shape *, 20> shapes_ {};
-    std::array<QPushButton *, 4> buttons_ {};
-    QProgressBar *progressBar_ = nullptr;
+    bool updating_ = false;
+    DigitBitTable digitBit_ {};
     QString appTitle_ = QStringLiteral("Quadrelle");
     StoredColor backColor_ = colors::White;
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> mouseIcon_;
     // A modal message box took the activation; getting it back is no new activation.
     bool skipActivate_ = false;
+
+    Board board_;
+    Search search_;
+    Grids grids_;
+    DesignControls controls_;
+    SkinFramework skin_;
+    HomePageVisit homePage_;
+
+    Guard clearGuard_;
+    Guard solveGuard_;
+    Guard printGuard_;
+    EntryValidation entry_;
+    ClearContext clear_;
+    SolveContext solve_;
+    PrintContext print_;
 };
 
 // The application icon in all its sizes.

@@ -107,12 +107,11 @@ inline void Plant(Form1 &form, const QString &puzzle)
     for (int p = 0; p < CellCount; ++p) {
         const int d = DigitAt(puzzle, p);
         PuzzleBox &box = form.txPuz(p + 1);
-        form.Updating = true;
+        // The cell first: the box's change handler then finds nothing to check.
+        form.board().Cells(p).SetValue(d);
         box.SetText(d ? QString::number(d) : QString());
-        form.Updating = false;
         box.SetForeColor(form.txPuz(0).ForeColor());
         box.SetBackColor(form.txPuz(0).BackColor());
-        form.board().Cells(p).SetValue(d);
     }
 }
 

@@ -194,14 +194,14 @@ void KeyboardTest::deducedDigitIsWrittenUnderUpdating()
     PuzzleBox &box = form.txPuz(23);
     form.txSol(0).SetForeColor(colors::Black);
     bool updatingDuringWrite = false;
-    auto spy = QObject::connect(&box, &PuzzleBox::Change, [&] { updatingDuringWrite = form.Updating; });
+    auto spy = QObject::connect(&box, &PuzzleBox::Change, [&] { updatingDuringWrite = form.Updating(); });
     form.grids().ShowDeducedDigit(22, 4);
     form.grids().TagBox(22, 17);
     QObject::disconnect(spy);
     form.txSol(0).SetForeColor(colors::WindowText);
 
     QVERIFY(updatingDuringWrite);
-    QVERIFY(!form.Updating);
+    QVERIFY(!form.Updating());
     QCOMPARE(box.Text(), QStringLiteral("4"));
     QCOMPARE(box.ForeColor(), colors::Black);
     QCOMPARE(box.BackColor(), form.txSol(0).BackColor());

@@ -45,7 +45,7 @@ void StartupTest::plainStartUp()
     QCOMPARE(form.AppTitle(), QStringLiteral("Quadrelle Sudoku"));
     QCOMPARE(form.windowIcon().availableSizes().size(), 4);
     QCOMPARE(Focus(), static_cast<QWidget *>(&form.txPuz(1)));
-    QCOMPARE(form.DigitBit, (DigitBitTable {2, 4, 8, 16, 32, 64, 128, 256, 512}));
+    QCOMPARE(form.DigitBit(), (DigitBitTable {2, 4, 8, 16, 32, 64, 128, 256, 512}));
     for (int p = 0; p < 81; ++p)
         QCOMPARE(form.board().Cells(p).Value(), 0);
     for (int g = 0; g < 27; ++g)
