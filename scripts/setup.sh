@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   xvfb xdotool x11-utils imagemagick
+  dpkg-dev file man-db
 )
 
 missing=()

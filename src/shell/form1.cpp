@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "colors.h"
+#include "install_layout.h"
 #include "program_files.h"
 #include "title.h"
 
@@ -45,7 +46,8 @@ constexpr std::array<FrameSpec, 18> Frames{{
 
 Form1Environment Form1Environment::Real()
 {
-    return {ExecutableFolder(), nullptr, HomePageVisit::TimeSeededRandom(), HomePageVisit::DesktopOpener()};
+    return {ExecutableFolder(), nullptr, HomePageVisit::TimeSeededRandom(), HomePageVisit::DesktopOpener(),
+        InstalledDataFolder(ExecutableFolder())};
 }
 
 QIcon ApplicationIcon()
@@ -170,7 +172,7 @@ void Form1::Form_Load()
 
 void Form1::LoadSkin()
 {
-    const QString path = ProgramFolder() + QStringLiteral("/x/o.cjs");
+    const QString path = ProgramFile(QStringLiteral("x/o.cjs"));
     if (!IsOrdinaryFile(path))
         return;
     SetBackColor(colors::ButtonFace);
@@ -188,9 +190,14 @@ void Form1::LoadSkin()
 
 void Form1::LoadMouseIcon()
 {
-    const QString path = ProgramFolder() + QStringLiteral("/HAND-M.CUR");
+    const QString path = ProgramFile(QStringLiteral("HAND-M.CUR"));
     if (FileExists(path))
         mouseIcon_ = LoadCursorFile(path);
+}
+
+QString Form1::ProgramFile(const QString &relativePath) const
+{
+    return FindProgramFile({environment_.programFolder, environment_.dataFolder}, relativePath);
 }
 
 void Form1::Form_Activate()

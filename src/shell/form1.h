@@ -28,12 +28,14 @@ namespace quadrelle {
 
 // What the window takes from outside, so tests can put in their own.
 struct Form1Environment {
-    // Where "HAND-M.CUR" and "x/o.cjs" are looked for.
+    // Where "HAND-M.CUR" and "x/o.cjs" are looked for: the program's folder first, then the
+    // installed data folder (may be empty).
     QString programFolder;
     // Null: modal QMessageBoxes over the window.
     MessageBoxes *messageBoxes = nullptr;
     HomePageVisit::RandomSource random;
     HomePageVisit::Opener openUrl;
+    QString dataFolder = {};
 
     // The program's own: the executable's folder, real boxes, time-seeded dice, the browser.
     static Form1Environment Real();
@@ -115,6 +117,7 @@ private:
     DesignControls CreateDesignControls();
     void LoadSkin();
     void LoadMouseIcon();
+    QString ProgramFile(const QString &relativePath) const;
 
     Form1Environment environment_;
     std::unique_ptr<MessageBoxes> ownBoxes_;

@@ -3,6 +3,7 @@
 #include "model/runtime_error.h"
 #include "shell/colors.h"
 #include "shell/guard.h"
+#include "shell/install_layout.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -24,6 +25,7 @@ private slots:
     void homePageFailureIsReported();
     void pointerPolicy_data();
     void pointerPolicy();
+    void filesFromTheDataFolder();
     void activationBeforeLoadIsReported();
     void messageBoxKeepsTheFocus();
     void closingEndsTheProgram();
@@ -163,6 +165,49 @@ void StartupTest::pointerPolicy()
     QCOMPARE(form.cursor().shape(), Qt::WaitCursor);
     form.SetPointer(MousePointer::Default);
     QCOMPARE(form.txPuz(40).cursor().shape(), Qt::ArrowCursor);
+}
+
+// An installed program keeps its files in share/quadrelle; a copy in the program's own
+// folder (the build tree's) comes first.
+void StartupTest::filesFromTheDataFolder()
+{
+    QCOMPARE(InstalledDataFolder(QStringLiteral("/opt/q/bin")), QStringLiteral("/opt/q/share/quadrelle"));
+
+    QTemporaryDir data;
+    const auto writeData = [&data](const QString &name, const QByteArray &content) {
+        QDir().mkpath(QFileInfo(data.filePath(name)).absolutePath());
+        QFile file(data.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    writeData("HAND-M.CUR", CursorFile(3, 4));
+    writeData("x/o.cjs", Skin);
+    {
+        WindowFixture fixture;
+        fixture.dataFolder = data.path();
+        Form1 &form = fixture.Start();
+        QVERIFY(fixture.boxes.shown.empty());
+        QVERIFY(form.MouseIcon());
+        QCOMPARE(form.MouseIcon()->hotSpot(), QPoint(3, 4));
+        QCOMPARE(form.BackColor(), colors::ButtonFace);
+        QVERIFY(form.styleSheet().contains("#Form1 > QLabel"));
+    }
+    {
+        WindowFixture fixture;
+        fixture.dataFolder = data.path();
+        fixture.WriteFile("HAND-M.CUR", CursorFile(9, 1));
+        Form1 &form = fixture.Start();
+        QVERIFY(form.MouseIcon());
+        QCOMPARE(form.MouseIcon()->hotSpot(), QPoint(9, 1));
+    }
+    {
+        WindowFixture fixture;
+        fixture.dataFolder = fixture.folder.filePath("nowhere");
+        Form1 &form = fixture.Start();
+        QVERIFY(fixture.boxes.shown.empty());
+        QVERIFY(!form.MouseIcon());
+        QCOMPARE(form.BackColor(), colors::White);
+    }
 }
 
 void StartupTest::activationBeforeLoadIsReported()

@@ -37,6 +37,8 @@ struct WindowFixture {
     RecordingMessageBoxes boxes;
     std::vector<QUrl> opened;
     double fraction = 0.5; // n = 51: no visit
+    // The installed data folder, looked in after the program folder; none by default.
+    QString dataFolder;
     bool openSucceeds = true;
     std::unique_ptr<Form1> form;
 
@@ -46,7 +48,8 @@ struct WindowFixture {
             [this](const QUrl &url) {
                 opened.push_back(url);
                 return openSucceeds;
-            }};
+            },
+            dataFolder};
         form = std::make_unique<Form1>(std::move(environment));
         return *form;
     }

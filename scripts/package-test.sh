@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it on this machine, runs both installed programs and
+# removes the package again. Needs root (or sudo). Usage: scripts/package-test.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=$(realpath "${1:-build}")
+
+sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+fail() { echo "package-test: $*" >&2; exit 1; }
+
+scripts/setup.sh --no-build
+[ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+rm -f "$build_dir"/quadrelle_*.deb
+log=$(cmake --build "$build_dir" --target package 2>&1) || { echo "$log" >&2; fail "building the package failed"; }
+debs=("$build_dir"/quadrelle_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one package in $build_dir, found: ${debs[*]}"
+deb=${debs[0]}
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+echo "package-test: $(basename "$deb")"
+
+# What the package holds, before it goes anywhere near the system.
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+in_bin=$(grep -E '^\./usr/bin/.+' <<<"$contents" | sort | tr '\n' ' ')
+[ "$in_bin" = "./usr/bin/quadrelle ./usr/bin/quadrelle-solve " ] || fail "/usr/bin holds: $in_bin"
+for file in ./usr/share/quadrelle/HAND-M.CUR ./usr/share/applications/quadrelle.desktop \
+  ./usr/share/icons/hicolor/48x48/apps/quadrelle.png \
+  ./usr/share/man/man1/quadrelle.1.gz ./usr/share/man/man1/quadrelle-solve.1.gz; do
+  grep -qxF "$file" <<<"$contents" || fail "missing from the package: $file"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for dependency in fonts-liberation libqt6widgets6 libqt6printsupport6 libstdc++6; do
+  grep -q "$dependency" <<<"$depends" || fail "Depends lacks $dependency: $depends"
+done
+
+# Other checkouts may run this at the same time: one install at a time.
+exec 9>/tmp/quadrelle-package-test.lock
+flock -w 600 9 || fail "another package test holds the lock"
+
+apt_get() {
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 -y -qq "$@" >/dev/null
+}
+remove() { apt_get purge quadrelle || true; }
+trap remove EXIT
+apt_get install --reinstall "$deb"
+
+# From a folder that has nothing of the project in it, with the system's PATH.
+cd "$(mktemp -d)"
+export XDG_RUNTIME_DIR=$PWD
+[ "$(command -v quadrelle)" = /usr/bin/quadrelle ] || fail "quadrelle is not /usr/bin/quadrelle"
+[ "$(command -v quadrelle-solve)" = /usr/bin/quadrelle-solve ] || fail "quadrelle-solve is not in /usr/bin"
+
+for program in quadrelle-solve; do
+  QT_QPA_PLATFORM=offscreen timeout 10 "$program" --help | grep -q "$program" || fail "$program --help"
+done
+for program in quadrelle-solve quadrelle; do
+  man -w "$program" >/dev/null 2>&1 || fail "no manual page for $program"
+done
+
+empty=$(printf '0%.0s' {1..81})
+solved=$(printf '%s\n' "$empty" "12" "# a comment" "$empty" | quadrelle-solve --jobs 2 2>/dev/null) && status=0 || status=$?
+[ "$status" -eq 1 ] || fail "quadrelle-solve exit status $status for a file with an invalid line"
+expected="solved 81 123456789456789123789123456231674895875912364694538217317265948542897631968341572
+invalid 0 bad-length
+solved 81 123456789456789123789123456231674895875912364694538217317265948542897631968341572"
+[ "$solved" = "$expected" ] || fail "quadrelle-solve wrote: $solved"
+
+# The window starts offscreen and stays up until stopped; it finds its hand pointer in the
+# installed data folder.
+trace=()
+strace -f -e trace=openat -o /dev/null true 2>/dev/null && trace=(strace -f -e trace=openat,stat,statx,newfstatat -o trace.log)
+QT_QPA_PLATFORM=offscreen timeout 3 "${trace[@]}" quadrelle >window.log 2>&1 && status=0 || status=$?
+[ "$status" -eq 124 ] || { cat window.log >&2; fail "the window ended with status $status before it was stopped"; }
+if ((${#trace[@]})); then
+  grep -q 'openat(.*"/usr/share/quadrelle/HAND-M.CUR"' trace.log || fail "the window never opened its hand pointer"
+  echo "package-test: the window read /usr/share/quadrelle/HAND-M.CUR"
+else
+  echo "package-test: strace unusable here; not checking where the hand pointer came from"
+fi
+
+trap - EXIT
+apt_get purge quadrelle
+[ ! -e /usr/bin/quadrelle ] && [ ! -e /usr/share/quadrelle ] || fail "files left after removal"
+echo "package-test: installed, ran and removed $(basename "$deb")"
