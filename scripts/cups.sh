@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Makes a CUPS PDF printer the default printer, for the print tests. Safe to run again.
-# Starts the scheduler if it is not running, adds the queue "PDF", makes it the default,
-# and sends its PDFs to one folder, whose path it prints last.
-# Usage: scripts/cups.sh [output-folder]    (default /var/spool/cups-pdf-quadrelle)
+# CUPS for the print tests, without touching the system's default printer or the PDF printer's
+# settings: the tests add PDF queues of their own and find their documents by job number.
+#   scripts/cups.sh                       starts the scheduler if needed; removes test queues
+#                                         whose process has gone
+#   scripts/cups.sh add NAME [OPTION...]  adds a PDF queue, e.g. add letter-q -o PageSize=Letter
+#   scripts/cups.sh remove NAME           removes it
+#   scripts/cups.sh folder                prints the folder the PDF printer writes into for this user
+# A program prints on such a queue with LPDEST=NAME PRINTER=NAME; `lpstat -W completed -o NAME`
+# lists its finished jobs as NAME-ID and each document is the file ending in -job_ID.pdf.
 set -euo pipefail
 
-out=${1:-/var/spool/cups-pdf-quadrelle}
-queue=PDF
 conf=/etc/cups/cups-pdf.conf
-
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
@@ -19,29 +21,56 @@ done
 
 running() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
 
-if ! running; then
+start() {
+  running && return 0
   # In a container nothing starts it; cupsd forks into the background by itself.
   $sudo cupsd
   for _ in $(seq 50); do running && break; sleep 0.1; done
   running || { echo "cups.sh: the CUPS scheduler did not start" >&2; exit 1; }
-fi
+}
 
-$sudo mkdir -p "$out"
-$sudo chmod 1777 "$out"
-# The backend re-reads its settings for every job: no restart needed.
-if grep -qE '^Out[[:space:]]' "$conf"; then
-  $sudo sed -i -E "s|^Out[[:space:]].*|Out ${out}|" "$conf"
-else
-  echo "Out ${out}" | $sudo tee -a "$conf" >/dev/null
-fi
+# Queues the tests add are named quadrelle-test-PID-RANDOM; a crashed test leaves its queue behind.
+prune() {
+  local queue pid
+  for queue in $(lpstat -p 2>/dev/null | awk '$1 == "printer" && $2 ~ /^quadrelle-test-[0-9]+-/ { print $2 }'); do
+    pid=${queue#quadrelle-test-}
+    pid=${pid%%-*}
+    kill -0 "$pid" 2>/dev/null || $sudo lpadmin -x "$queue" 2>/dev/null || true
+  done
+}
 
-if ! lpstat -p "$queue" >/dev/null 2>&1; then
-  # "drivers are deprecated" is a harmless warning.
-  $sudo lpadmin -p "$queue" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
-fi
-$sudo cupsenable "$queue"
-$sudo cupsaccept "$queue"
-$sudo lpadmin -d "$queue"
+folder() {
+  local out home
+  out=$(sed -n -E 's/^Out[[:space:]]+(.*[^[:space:]])[[:space:]]*$/\1/p' "$conf" | tail -n 1)
+  out=${out:-/var/spool/cups-pdf/\$\{USER\}}
+  home=$(getent passwd "$(id -un)" | cut -d: -f6)
+  out=${out//\$\{HOME\}/$home}
+  echo "${out//\$\{USER\}/$(id -un)}"
+}
 
-lpstat -d | grep -q "$queue" || { echo "cups.sh: $queue is not the default printer" >&2; exit 1; }
-echo "$out"
+case "${1:-}" in
+  "")
+    start
+    prune
+    ;;
+  add)
+    [ $# -ge 2 ] || { echo "usage: cups.sh add NAME [lpadmin option...]" >&2; exit 2; }
+    name=$2
+    shift 2
+    start
+    # "drivers are deprecated" is a harmless warning. Label=2 ends every file name in -job_ID.pdf.
+    $sudo lpadmin -p "$name" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o Label=2 "$@" 2>/dev/null
+    lpstat -v "$name" | grep -q ': cups-pdf:/' || { echo "cups.sh: $name is not a PDF queue" >&2; exit 1; }
+    ;;
+  remove)
+    [ $# -eq 2 ] || { echo "usage: cups.sh remove NAME" >&2; exit 2; }
+    $sudo lpadmin -x "$2"
+    ;;
+  folder)
+    folder
+    ;;
+  *)
+    echo "usage: cups.sh [add NAME [OPTION...] | remove NAME | folder]" >&2
+    exit 2
+    ;;
+esac

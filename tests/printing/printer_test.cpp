@@ -26,7 +26,7 @@ private slots:
     {
         QFETCH(int, mode);
         const FakeSource source(Givens, NoneDeduced, Solution);
-        const QStringList before = Pdfs();
+        const QStringList before = PrintedJobs();
         RecordingStepRunner runner;
         PrintJob job(source, runner);
         job.PrintIt(mode);

@@ -121,7 +121,7 @@ void WindowPrinterTest::printsWhatTheWindowShows()
     QFETCH(int, button);
     Form1 &form = *fixture_->form;
     const int grids = button == 3 ? 1 : 2;
-    const QStringList before = Pdfs();
+    const QStringList before = PrintedJobs();
 
     QTest::mouseClick(button == 3 ? &form.PushButton3() : &form.PushButton4(), Qt::LeftButton);
     QVERIFY2(fixture_->boxes.shown.empty(), qPrintable(Texts(fixture_->boxes.shown)));
