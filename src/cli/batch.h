@@ -1,9 +1,11 @@
 #pragma once
 
-#include <chrono>
+#include "batch_input.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <vector>
 
 namespace quadrelle {
@@ -13,21 +15,32 @@ struct BatchCounts {
     long unsolvable = 0;
     long gaveUp = 0;
     long invalid = 0;
+    // Inputs that failed to open or part-way through; the lines read before the failure are answered.
+    long readErrors = 0;
+    // The output refused a write; the run stopped there.
+    bool writeFailed = false;
+
     long total() const { return solved + unsolvable + gaveUp + invalid; }
 };
 
 struct BatchOptions {
     unsigned jobs = 1;
-    // Draw a progress bar on the progress stream once the run has lasted a while.
+    // Draw a progress bar on the message stream once the run has lasted a while.
     bool progress = false;
     // Bytes of input when known in advance (0: unknown), for the bar's percentage.
     std::uintmax_t totalBytes = 0;
-    // Puzzles solved between two writes of results (1 answers each line at once).
+    // Most puzzles solved between two writes of results. Lines that a person types are
+    // answered one at a time whatever this says.
     std::size_t chunkSize = 2048;
 };
 
-// Solves every puzzle line of the inputs, in order, writing one result line each to out.
-BatchCounts RunBatch(const std::vector<std::istream *> &inputs, std::ostream &out, std::ostream &progressOut,
+// Answers every puzzle line of the inputs, in order, one result line each on out. A failing
+// input is reported on messages and the run goes on with the next; a failing write ends it.
+BatchCounts RunBatch(const std::vector<std::unique_ptr<BatchInput>> &inputs, std::ostream &out, std::ostream &messages,
     const BatchOptions &options);
+
+// The same over streams that the caller owns.
+BatchCounts RunBatch(
+    const std::vector<std::istream *> &inputs, std::ostream &out, std::ostream &messages, const BatchOptions &options);
 
 } // namespace quadrelle

@@ -1,130 +1,56 @@
 // quadrelle-solve: the Quadrelle engine over files of puzzles, one puzzle a line.
 
 #include "batch.h"
+#include "batch_input.h"
+#include "command_line.h"
+#include "output_buffer.h"
+#include "version.h"
 
 #include <cerrno>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
-#include <string_view>
-#include <thread>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr const char *Usage = R"(Usage: quadrelle-solve [--jobs N] [FILE...]
+using quadrelle::BatchInput;
+using quadrelle::BatchOptions;
 
-Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
-empty cell; anything after a space, tab, comma, colon or semicolon that follows
-the 81st character is ignored. Blank lines and lines starting with # are skipped.
-Reads the FILEs in turn, or standard input when there is none or FILE is -.
-
-Writes one line per puzzle, in input order:
-  <status> <placements> <grid>
-status is solved, unsolvable, gave-up (999,999 trial placements made) or invalid;
-grid is the solution, the board before the search, or why the line is invalid
-(bad-length, bad-character, repeated-digit).
-
-Options:
-  -j, --jobs N   solve on N threads (default: the number of cores)
-  -h, --help     show this help
-
-Exit status: 0 when every line was read, 1 when some line was invalid,
-2 for a usage error or an unreadable file.
-)";
-
-int UsageError(const std::string &message)
+// Every named file is checked now, so that a mistyped name fails before any work; each is
+// opened only when its turn comes. Sets what the options learn from the files.
+std::vector<std::unique_ptr<BatchInput>> OpenInputs(const std::vector<std::string> &files, BatchOptions &options)
 {
-    std::cerr << "quadrelle-solve: " << message << " (see --help)\n";
-    return 2;
-}
-
-bool ParseJobs(std::string_view text, unsigned &jobs)
-{
-    const char *end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, jobs);
-    return ec == std::errc() && ptr == end && jobs >= 1 && jobs <= 1024;
-}
-
-} // namespace
-
-int main(int argc, char **argv)
-{
-    std::ios::sync_with_stdio(false);
-
-    quadrelle::BatchOptions options;
-    options.jobs = std::max(1u, std::thread::hardware_concurrency());
-    std::vector<std::string> files;
-
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "-h" || arg == "--help") {
-            std::cout << Usage;
-            return 0;
-        }
-        if (arg == "-j" || arg == "--jobs" || arg.starts_with("--jobs=")) {
-            std::string_view value;
-            if (arg.starts_with("--jobs=")) {
-                value = arg.substr(7);
-            } else if (i + 1 < argc) {
-                value = argv[++i];
-            } else {
-                return UsageError(std::string(arg) + " needs a number");
-            }
-            if (!ParseJobs(value, options.jobs))
-                return UsageError("--jobs wants a whole number from 1 to 1024, not '" + std::string(value) + "'");
-            continue;
-        }
-        if (arg.size() > 1 && arg.front() == '-')
-            return UsageError("unknown option '" + std::string(arg) + "'");
-        files.emplace_back(arg);
-    }
-    if (files.empty())
-        files.emplace_back("-");
-
-    std::vector<std::unique_ptr<std::ifstream>> opened;
-    std::vector<std::istream *> inputs;
-    bool terminalInput = false;
+    std::vector<std::unique_ptr<BatchInput>> inputs;
+    bool someTerminal = false;
     for (const std::string &file : files) {
+        inputs.push_back(std::make_unique<quadrelle::FileInput>(file));
         if (file == "-") {
-            inputs.push_back(&std::cin);
-            terminalInput = terminalInput || isatty(STDIN_FILENO);
+            someTerminal = someTerminal || isatty(STDIN_FILENO);
             continue;
         }
-        std::error_code ec;
-        if (std::filesystem::is_directory(file, ec)) {
-            std::cerr << "quadrelle-solve: cannot read '" << file << "': it is a directory\n";
-            return 2;
-        }
-        auto stream = std::make_unique<std::ifstream>(file, std::ios::binary);
-        if (!*stream) {
-            std::cerr << "quadrelle-solve: cannot read '" << file << "': " << std::strerror(errno) << '\n';
-            return 2;
-        }
-        const auto size = std::filesystem::file_size(file, ec);
-        if (!ec)
-            options.totalBytes += size;
-        inputs.push_back(stream.get());
-        opened.push_back(std::move(stream));
+        struct stat status { };
+        if (::stat(file.c_str(), &status) != 0 || ::access(file.c_str(), R_OK) != 0)
+            throw quadrelle::ReadError("cannot read '" + file + "': " + std::strerror(errno));
+        if (S_ISDIR(status.st_mode))
+            throw quadrelle::ReadError("cannot read '" + file + "': it is a directory");
+        if (S_ISREG(status.st_mode))
+            options.totalBytes += static_cast<std::uintmax_t>(status.st_size);
+        someTerminal = someTerminal || S_ISCHR(status.st_mode);
     }
-    if (terminalInput) {
-        options.chunkSize = 1;
-        options.totalBytes = 0;
-    }
-    options.progress = isatty(STDERR_FILENO) && !terminalInput;
+    // A bar would mix with what a person types.
+    options.progress = isatty(STDERR_FILENO) && !someTerminal;
+    return inputs;
+}
 
-    const auto start = std::chrono::steady_clock::now();
-    const quadrelle::BatchCounts counts = quadrelle::RunBatch(inputs, std::cout, std::cerr, options);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
+void PrintSummary(const quadrelle::BatchCounts &counts, double seconds)
+{
     char summary[256];
     std::snprintf(summary, sizeof summary,
         "quadrelle-solve: %ld puzzles: %ld solved, %ld unsolvable, %ld gave-up, %ld invalid; "
@@ -132,9 +58,56 @@ int main(int argc, char **argv)
         counts.total(), counts.solved, counts.unsolvable, counts.gaveUp, counts.invalid, seconds,
         seconds > 0 ? counts.total() / seconds : 0.0);
     std::cerr << summary;
-    if (!std::cout) {
-        std::cerr << "quadrelle-solve: could not write the results\n";
+}
+
+int Run(const std::vector<std::unique_ptr<BatchInput>> &inputs, const BatchOptions &options)
+{
+    quadrelle::OutputBuffer outputBuffer(STDOUT_FILENO);
+    std::ostream out(&outputBuffer);
+
+    const auto start = std::chrono::steady_clock::now();
+    const quadrelle::BatchCounts counts = quadrelle::RunBatch(inputs, out, std::cerr, options);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    if (counts.writeFailed) {
+        std::cerr << "quadrelle-solve: could not write the results: " << outputBuffer.Error() << '\n';
         return 2;
     }
+    PrintSummary(counts, seconds);
+    if (counts.readErrors > 0)
+        return 2;
     return counts.invalid > 0 ? 1 : 0;
+}
+
+// Help and version go to standard output; a failure to write them is a failure too.
+int Show(std::string_view text)
+{
+    if (std::cout << text << std::flush)
+        return 0;
+    std::cerr << "quadrelle-solve: could not write to standard output\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    try {
+        quadrelle::CommandLine commandLine = quadrelle::ParseCommandLine(argc, argv);
+        switch (commandLine.action) {
+        case quadrelle::CommandLine::Action::Help:
+            return Show(quadrelle::HelpText());
+        case quadrelle::CommandLine::Action::Version:
+            return Show(std::string("quadrelle-solve ") + quadrelle::Version + '\n');
+        case quadrelle::CommandLine::Action::Run:
+            break;
+        }
+        const auto inputs = OpenInputs(commandLine.files, commandLine.options);
+        return Run(inputs, commandLine.options);
+    } catch (const quadrelle::UsageError &error) {
+        std::cerr << "quadrelle-solve: " << error.what() << " (see --help)\n";
+    } catch (const quadrelle::ReadError &error) {
+        std::cerr << "quadrelle-solve: " << error.what() << '\n';
+    }
+    return 2;
 }

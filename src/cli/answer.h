@@ -1,0 +1,29 @@
+#pragma once
+
+#include "puzzle_line.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace quadrelle {
+
+enum class Verdict : std::uint8_t { Solved, Unsolvable, GaveUp, Invalid };
+
+// One result line of the batch solver, with its line end; fixed size, so a chunk of answers
+// needs no allocation.
+struct Answer {
+    // The longest line and a line end.
+    static constexpr std::size_t Capacity = 176;
+
+    std::array<char, Capacity> text;
+    std::uint8_t length = 0;
+    Verdict verdict = Verdict::Invalid;
+
+    std::string_view Text() const { return {text.data(), length}; }
+};
+
+// "<status> <placements> <grid>": the window's engine within its placement budget.
+Answer SolveAnswer(const PuzzleLine &line);
+
+} // namespace quadrelle

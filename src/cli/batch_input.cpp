@@ -1,0 +1,84 @@
+#include "batch_input.h"
+
+#include <cerrno>
+#include <cstring>
+#include <exception>
+#include <istream>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace quadrelle {
+
+namespace {
+bool IsStandardInput(const std::string &path)
+{
+    return path == "-";
+}
+
+ReadError ErrorReading(const std::string &name, int error)
+{
+    return ReadError("cannot read " + name + ": " + std::strerror(error));
+}
+} // namespace
+
+FileInput::FileInput(std::string path)
+    : path_(std::move(path)), name_(IsStandardInput(path_) ? "standard input" : "'" + path_ + "'")
+{
+}
+
+FileInput::~FileInput()
+{
+    Close();
+}
+
+void FileInput::Open()
+{
+    if (fd_ >= 0)
+        return;
+    if (IsStandardInput(path_)) {
+        fd_ = STDIN_FILENO;
+    } else {
+        do {
+            fd_ = ::open(path_.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+        } while (fd_ < 0 && errno == EINTR);
+        if (fd_ < 0)
+            throw ErrorReading(name_, errno);
+    }
+    interactive_ = ::isatty(fd_) != 0;
+}
+
+std::size_t FileInput::Read(char *buffer, std::size_t size)
+{
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer, size);
+        if (got >= 0)
+            return static_cast<std::size_t>(got);
+        if (errno != EINTR)
+            throw ErrorReading(name_, errno);
+    }
+}
+
+void FileInput::Close()
+{
+    if (fd_ > STDIN_FILENO)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+StreamInput::StreamInput(std::istream &stream, std::string name) : stream_(stream), name_(std::move(name))
+{
+}
+
+std::size_t StreamInput::Read(char *buffer, std::size_t size)
+{
+    try {
+        const std::streamsize got = stream_.rdbuf()->sgetn(buffer, static_cast<std::streamsize>(size));
+        return got > 0 ? static_cast<std::size_t>(got) : 0;
+    } catch (const std::exception &error) {
+        // A file buffer throws on a failing read.
+        throw ReadError("cannot read " + name_ + ": " + error.what());
+    }
+}
+
+} // namespace quadrelle

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+
+namespace quadrelle {
+
+// An input that failed while it was being opened or read; the description names it.
+class ReadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One input of the batch solver: a named stream of bytes, opened only when its turn comes.
+class BatchInput {
+public:
+    virtual ~BatchInput() = default;
+
+    virtual const std::string &Name() const = 0;
+    // Throws ReadError.
+    virtual void Open() { }
+    // Up to size bytes into buffer; 0 at the end. Throws ReadError.
+    virtual std::size_t Read(char *buffer, std::size_t size) = 0;
+    virtual void Close() { }
+    // A person types this input: each line is answered before the next is read. Known once open.
+    virtual bool Interactive() const { return false; }
+};
+
+// A file by path, or standard input for "-" (which is never closed).
+class FileInput final : public BatchInput {
+public:
+    explicit FileInput(std::string path);
+    ~FileInput() override;
+    FileInput(const FileInput &) = delete;
+    FileInput &operator=(const FileInput &) = delete;
+
+    const std::string &Name() const override { return name_; }
+    void Open() override;
+    std::size_t Read(char *buffer, std::size_t size) override;
+    void Close() override;
+    bool Interactive() const override { return interactive_; }
+
+private:
+    std::string path_;
+    std::string name_;
+    int fd_ = -1;
+    bool interactive_ = false;
+};
+
+// A stream the caller owns, read through its buffer.
+class StreamInput final : public BatchInput {
+public:
+    StreamInput(std::istream &stream, std::string name);
+
+    const std::string &Name() const override { return name_; }
+    std::size_t Read(char *buffer, std::size_t size) override;
+
+private:
+    std::istream &stream_;
+    std::string name_;
+};
+
+} // namespace quadrelle

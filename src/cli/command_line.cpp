@@ -1,0 +1,86 @@
+#include "command_line.h"
+
+#include <charconv>
+#include <thread>
+
+namespace quadrelle {
+
+namespace {
+
+constexpr std::string_view Help = R"(Usage: quadrelle-solve [--jobs N] [FILE...]
+
+Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
+empty cell; anything after a space, tab, comma, colon or semicolon that follows
+the 81st character is ignored. Blank lines and lines starting with # are skipped;
+lines may end in LF, CR LF or CR, and a UTF-8 byte-order mark is allowed.
+Reads the FILEs in turn, or standard input when there is none or FILE is -.
+Lines typed at a terminal are answered one at a time.
+
+Writes one line per puzzle, in input order:
+  <status> <placements> <grid>
+status is solved, unsolvable, gave-up (999,999 trial placements made) or invalid;
+grid is the solution, the board before the search, or why the line is invalid
+(bad-length, bad-character, repeated-digit).
+
+Options:
+  -j, --jobs N   solve on N threads (default: the number of cores)
+  -h, --help     show this help
+      --version  show the version
+
+Exit status: 0 when every line was read, 1 when some line was invalid,
+2 for a usage error, an input that could not be read (the others are still
+answered) or output that could not be written.
+)";
+
+unsigned ParseJobs(std::string_view text)
+{
+    unsigned jobs = 0;
+    const char *end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, jobs);
+    if (ec != std::errc() || ptr != end || jobs < 1 || jobs > 1024)
+        throw UsageError("--jobs wants a whole number from 1 to 1024, not '" + std::string(text) + "'");
+    return jobs;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(int argc, const char *const *argv)
+{
+    CommandLine commandLine;
+    commandLine.options.jobs = std::max(1u, std::thread::hardware_concurrency());
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            commandLine.action = CommandLine::Action::Help;
+            return commandLine;
+        }
+        if (arg == "--version") {
+            commandLine.action = CommandLine::Action::Version;
+            return commandLine;
+        }
+        if (arg.starts_with("--jobs=")) {
+            commandLine.options.jobs = ParseJobs(arg.substr(7));
+            continue;
+        }
+        if (arg == "-j" || arg == "--jobs") {
+            if (i + 1 == argc)
+                throw UsageError(std::string(arg) + " needs a number");
+            commandLine.options.jobs = ParseJobs(argv[++i]);
+            continue;
+        }
+        if (arg.size() > 1 && arg.front() == '-')
+            throw UsageError("unknown option '" + std::string(arg) + "'");
+        commandLine.files.emplace_back(arg);
+    }
+    if (commandLine.files.empty())
+        commandLine.files.emplace_back("-");
+    return commandLine;
+}
+
+std::string_view HelpText()
+{
+    return Help;
+}
+
+} // namespace quadrelle

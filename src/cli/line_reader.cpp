@@ -1,0 +1,108 @@
+#include "line_reader.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace quadrelle {
+
+namespace {
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Keeps the first KeptLineLength characters, and then one non-blank so that a line of blanks
+// and text never reads as blank.
+void Keep(std::string &line, const char *from, const char *to)
+{
+    const std::size_t room = LineReader::KeptLineLength - std::min(line.size(), LineReader::KeptLineLength);
+    const std::size_t taken = std::min(room, static_cast<std::size_t>(to - from));
+    line.append(from, taken);
+    if (line.size() != LineReader::KeptLineLength)
+        return;
+    const char *text = std::find_if_not(from + taken, to, IsBlank);
+    if (text != to)
+        line.push_back(*text);
+}
+} // namespace
+
+LineReader::LineReader(const std::vector<std::unique_ptr<BatchInput>> &inputs, ErrorReport reportError)
+    : inputs_(inputs), reportError_(std::move(reportError))
+{
+}
+
+LineReader::Status LineReader::Next(std::string &line, bool mayWait)
+{
+    line.clear();
+    while (current_ < inputs_.size()) {
+        BatchInput &input = *inputs_[current_];
+        try {
+            if (!open_) {
+                input.Open();
+                open_ = true;
+            }
+            const Status status = TakeLine(input, line, mayWait);
+            if (status != Status::End)
+                return status;
+        } catch (const ReadError &error) {
+            line.clear();
+            reportError_(error.what());
+        }
+        FinishInput();
+    }
+    return Status::End;
+}
+
+LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line, bool mayWait)
+{
+    bool sawAny = false;
+    for (;;) {
+        if (begin_ == end_) {
+            if (ended_ && !sawAny)
+                return Status::End;
+            if (ended_)
+                break; // the last line has no line end
+            if (input.Interactive() && !mayWait && !sawAny)
+                return Status::WouldWait;
+            begin_ = 0;
+            end_ = input.Read(buffer_.data(), buffer_.size());
+            bytesRead_ += end_;
+            ended_ = end_ == 0;
+            continue;
+        }
+        const char *from = buffer_.data() + begin_;
+        const char *to = buffer_.data() + end_;
+        const char *lineEnd = std::find_if(from, to, IsLineEnd);
+        Keep(line, from, lineEnd);
+        sawAny = true;
+        begin_ = static_cast<std::size_t>(lineEnd - buffer_.data());
+        if (lineEnd != to) {
+            ++begin_;
+            break;
+        }
+    }
+    if (atInputStart_ && line.starts_with(ByteOrderMark))
+        line.erase(0, ByteOrderMark.size());
+    atInputStart_ = false;
+    lineInteractive_ = input.Interactive();
+    return Status::Line;
+}
+
+void LineReader::FinishInput()
+{
+    inputs_[current_]->Close();
+    ++current_;
+    open_ = false;
+    ended_ = false;
+    atInputStart_ = true;
+    begin_ = end_ = 0;
+}
+
+} // namespace quadrelle

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "batch_input.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quadrelle {
+
+// The lines of the batch inputs in turn. A line ends at LF, CR or CR LF (CR LF reads as a line
+// and a blank one); a UTF-8 byte-order mark that starts an input is dropped. An input that fails
+// is reported, its partial last line dropped, and reading goes on with the next one.
+class LineReader {
+public:
+    // Enough to classify any line (81 cells and a separator); the rest is read, not kept.
+    static constexpr std::size_t KeptLineLength = 128;
+
+    enum class Status { Line, WouldWait, End };
+
+    using ErrorReport = std::function<void(const std::string &description)>;
+
+    LineReader(const std::vector<std::unique_ptr<BatchInput>> &inputs, ErrorReport reportError);
+
+    // The next line, cut to KeptLineLength characters plus the first non-blank one after them.
+    // Without mayWait, WouldWait instead of waiting for a person to type a line.
+    Status Next(std::string &line, bool mayWait);
+
+    // Whether the last line came from an input that a person types.
+    bool FromInteractive() const { return lineInteractive_; }
+    std::uintmax_t BytesRead() const { return bytesRead_; }
+
+private:
+    Status TakeLine(BatchInput &input, std::string &line, bool mayWait);
+    void FinishInput();
+
+    const std::vector<std::unique_ptr<BatchInput>> &inputs_;
+    ErrorReport reportError_;
+    std::size_t current_ = 0;
+    bool open_ = false;
+    bool ended_ = false;
+    bool atInputStart_ = true;
+    bool lineInteractive_ = false;
+    std::array<char, 1 << 16> buffer_ {};
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    std::uintmax_t bytesRead_ = 0;
+};
+
+} // namespace quadrelle
