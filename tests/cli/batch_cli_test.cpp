@@ -1,137 +1,11 @@
 // quadrelle-solve run as a user runs it: by path, with files, standard input and options.
 
-#include <gtest/gtest.h>
+#include "batch_solver_fixture.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <optional>
 #include <random>
 #include <regex>
-#include <sstream>
-#include <string>
-#include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char **environ;
-
-namespace fs = std::filesystem;
-
-namespace {
-
-const std::string EmptyBoard(81, '0');
-const std::string EmptyBoardSolved
-    = "solved 81 123456789456789123789123456231674895875912364694538217317265948542897631968341572";
-
-struct Result {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const fs::path &path, const std::string &content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::vector<std::string> Lines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-class BatchSolver : public ::testing::Test {
-protected:
-    fs::path dir;
-
-    void SetUp() override
-    {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() / ("quadrelle-cli-" + std::to_string(getpid()) + "-" + info->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    fs::path File(const std::string &name, const std::string &content)
-    {
-        const fs::path path = dir / name;
-        WriteFile(path, content);
-        return path;
-    }
-
-    // Runs the solver with `input` on standard input; `stdoutPath` replaces the captured output.
-    Result Run(const std::vector<std::string> &args, const std::string &input = "", const std::string &stdoutPath = "")
-    {
-        const fs::path in = File("stdin.txt", input), out = dir / "stdout.txt", err = dir / "stderr.txt";
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(
-            &actions, 1, stdoutPath.empty() ? out.c_str() : stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-
-        std::vector<std::string> all {QUADRELLE_SOLVE};
-        all.insert(all.end(), args.begin(), args.end());
-        std::vector<char *> argv;
-        for (std::string &a : all)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-
-        Result result;
-        pid_t pid = 0;
-        const int spawned = posix_spawn(&pid, QUADRELLE_SOLVE, &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (spawned != 0) {
-            ADD_FAILURE() << "cannot start " << QUADRELLE_SOLVE;
-            return result;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (WIFEXITED(status))
-            result.exitCode = WEXITSTATUS(status);
-        else
-            ADD_FAILURE() << "the solver died with signal " << WTERMSIG(status);
-        result.out = stdoutPath.empty() ? ReadFile(out) : "";
-        result.err = ReadFile(err);
-        return result;
-    }
-
-    // A usage error: status 2, nothing on standard output, one line naming `named`.
-    void ExpectUsageError(const std::vector<std::string> &args, const std::string &named)
-    {
-        SCOPED_TRACE(args.empty() ? "" : args.front());
-        const Result r = Run(args, EmptyBoard + "\n");
-        EXPECT_EQ(r.exitCode, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
-        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
-    }
-};
-
-std::optional<fs::path> Datasets()
-{
-    const char *env = std::getenv("QUADRELLE_DATASETS");
-    if (env == nullptr || !fs::exists(fs::path(env) / "norvig_easy50.txt"))
-        return std::nullopt;
-    return fs::path(env);
-}
-
-} // namespace
+using namespace quadrelle::testing;
 
 TEST_F(BatchSolver, HelpDescribesUsageAndSucceeds)
 {
@@ -140,8 +14,21 @@ TEST_F(BatchSolver, HelpDescribesUsageAndSucceeds)
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_NE(r.out.find("quadrelle-solve"), std::string::npos);
         EXPECT_NE(r.out.find("--jobs"), std::string::npos);
+        EXPECT_NE(r.out.find("--version"), std::string::npos);
         EXPECT_EQ(r.err, "");
     }
+}
+
+TEST_F(BatchSolver, VersionIsTheProjectVersion)
+{
+    const Result r = Run({"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "quadrelle-solve " QUADRELLE_VERSION "\n");
+    EXPECT_EQ(r.err, "");
+
+    const Result full = Run({"--version"}, "", "/dev/full");
+    EXPECT_EQ(full.exitCode, 2);
+    EXPECT_NE(full.err.find("could not write"), std::string::npos) << full.err;
 }
 
 TEST_F(BatchSolver, UsageErrorsExitWithTwoAndNameTheCulprit)
