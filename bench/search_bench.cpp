@@ -30,7 +30,6 @@ void SearchFrom(benchmark::State &state, std::string_view puzzle, std::int32_t e
     NoGrid noGrid;
     PropagateSingles(start, noGrid, 0);
     const Grid afterPropagation = start.Digits();
-    const DigitBitTable digitBit = MakeDigitBit();
 
     std::int64_t placements = 0;
     for (auto _ : state) {
@@ -38,7 +37,7 @@ void SearchFrom(benchmark::State &state, std::string_view puzzle, std::int32_t e
         Board board;
         for (int p = 0; p < CellCount; ++p)
             board.Cells(p).SetValue(afterPropagation[static_cast<std::size_t>(p)]);
-        Search search(board, digitBit);
+        Search search(board);
         search.Initialise();
         state.ResumeTiming();
 

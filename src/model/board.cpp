@@ -1,6 +1,5 @@
 #include "board.h"
 
-#include <cmath>
 #include <utility>
 
 namespace quadrelle {
@@ -9,7 +8,7 @@ cGroup::cGroup()
 {
     Available[0] = true;
     for (int d = 1; d <= 9; ++d) {
-        Bit[d - 1] = static_cast<std::int32_t>(std::pow(2, d));
+        Bit[d - 1] = BitOf(d);
         NotBit[d - 1] = ~Bit[d - 1];
         Release(d);
     }

@@ -65,7 +65,7 @@ Form1::Form1(Form1Environment environment, QWidget *parent)
       environment_(std::move(environment)),
       ownBoxes_(environment_.messageBoxes ? nullptr : std::make_unique<QtMessageBoxes>(this)),
       boxes_(environment_.messageBoxes ? environment_.messageBoxes : ownBoxes_.get()),
-      search_(board_, digitBit_, [] { QCoreApplication::processEvents(); }),
+      search_(board_, [] { QCoreApplication::processEvents(); }),
       grids_(*this, updating_, [this](int n) { txPuz_Change(n); }), controls_(CreateDesignControls()),
       homePage_(environment_.random, environment_.openUrl), clearGuard_(*boxes_, GuardedOperation::PushButton1_Click),
       solveGuard_(*boxes_, GuardedOperation::PushButton2_Click), printGuard_(*boxes_, GuardedOperation::PrintIt),

@@ -17,7 +17,7 @@ bool PlaceGivens(Board &board, const Grid &givens)
     return true;
 }
 
-std::optional<SolveResult> SolvePuzzle(const Grid &givens, EventHook hook)
+std::optional<SolveResult> SolvePuzzle(const Grid &givens, EventHook hook, std::int32_t placementLimit)
 {
     Board board;
     if (!PlaceGivens(board, givens))
@@ -30,8 +30,7 @@ std::optional<SolveResult> SolvePuzzle(const Grid &givens, EventHook hook)
     if (!alive)
         return result;
 
-    static const DigitBitTable digitBit = MakeDigitBit();
-    Search search(board, digitBit, std::move(hook));
+    Search search(board, std::move(hook), placementLimit);
     search.Initialise();
     search.Run();
 

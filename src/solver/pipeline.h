@@ -22,7 +22,8 @@ struct SolveResult {
 bool PlaceGivens(Board &board, const Grid &givens);
 
 // One puzzle from its givens to its outcome: propagation, then, without a dead cell,
-// a search from a fresh state. Empty when the givens repeat a digit.
-std::optional<SolveResult> SolvePuzzle(const Grid &givens, EventHook hook = {});
+// a search from a fresh state with the given placement budget. Empty when the givens repeat a digit.
+std::optional<SolveResult> SolvePuzzle(
+    const Grid &givens, EventHook hook = {}, std::int32_t placementLimit = Search::DefaultPlacementLimit);
 
 } // namespace quadrelle

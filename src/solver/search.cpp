@@ -1,20 +1,15 @@
 #include "search.h"
 
-#include <cmath>
+#include <stdexcept>
+#include <utility>
 
 namespace quadrelle {
 
-DigitBitTable MakeDigitBit()
+Search::Search(Board &board, EventHook hook, std::int32_t placementLimit)
+    : board_(board), hook_(std::move(hook)), placementLimit_(placementLimit)
 {
-    DigitBitTable table {};
-    for (int d = 1; d <= 9; ++d)
-        table[static_cast<std::size_t>(d - 1)] = static_cast<std::int32_t>(std::pow(2, d));
-    return table;
-}
-
-Search::Search(Board &board, const DigitBitTable &digitBit, EventHook hook)
-    : board_(board), DigitBit(digitBit), hook_(std::move(hook))
-{
+    if (placementLimit < 1)
+        throw std::invalid_argument("placement limit must be at least 1");
 }
 
 int Search::PickNextCell()
@@ -70,7 +65,7 @@ void Search::TryCell(int p)
         ++s.SearchCount;
         if (s.SearchCount % EventInterval == 0 && hook_)
             hook_();
-        if (s.SearchCount >= PlacementLimit) {
+        if (s.SearchCount >= placementLimit_) {
             s.StopSearch = true;
             s.GaveUp = true;
         } else {

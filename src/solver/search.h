@@ -6,9 +6,9 @@
 // the cell's row, column and box masks), tries its candidates in rising order and recurses;
 // a failed branch empties the cell again. Ties keep the previous choice while it is still
 // empty, otherwise the lowest position wins. The scan covers only LowCell..HighCell, the
-// range in which empty cells may lie. Every placement counts against a budget of 999,999;
-// reaching it gives up with the trial digits left on the board. The same puzzle therefore
-// always takes the same placements and gives the same outcome.
+// range in which empty cells may lie. Every placement counts against a budget (999,999 unless
+// the owner lowers it, as fuzzing does); reaching it gives up with the trial digits left on the board. The same puzzle
+// therefore always takes the same placements and gives the same outcome.
 
 #include "model/board.h"
 
@@ -31,17 +31,29 @@ struct SearchState {
 using DigitBitTable = std::array<std::int32_t, 9>;
 
 // DigitBit(d - 1) = 2^d.
-DigitBitTable MakeDigitBit();
+constexpr DigitBitTable MakeDigitBit()
+{
+    DigitBitTable table {};
+    for (int d = 1; d <= 9; ++d)
+        table[static_cast<std::size_t>(d - 1)] = BitOf(d);
+    return table;
+}
+
+// Built at compile time, so no search can ever see the table unbuilt.
+inline constexpr DigitBitTable DigitBit = MakeDigitBit();
 
 // Lets the owner process pending events during a long search.
 using EventHook = std::function<void()>;
 
 class Search {
 public:
-    static constexpr std::int32_t PlacementLimit = 999'999;
+    static constexpr std::int32_t DefaultPlacementLimit = 999'999;
     static constexpr std::int32_t EventInterval = 8192;
 
-    Search(Board &board, const DigitBitTable &digitBit, EventHook hook = {});
+    // placementLimit >= 1, else std::invalid_argument.
+    explicit Search(Board &board, EventHook hook = {}, std::int32_t placementLimit = DefaultPlacementLimit);
+
+    std::int32_t PlacementLimit() const { return placementLimit_; }
 
     SearchState &State() { return state_; }
     const SearchState &State() const { return state_; }
@@ -57,8 +69,8 @@ public:
 
 private:
     Board &board_;
-    const DigitBitTable &DigitBit;
     EventHook hook_;
+    std::int32_t placementLimit_;
     SearchState state_;
 };
 

@@ -29,8 +29,7 @@ void ExpectSameAsReference(const Grid &puzzle)
     ASSERT_EQ(PropagateSingles(board, noGrid, 0), ref.propagationAlive);
     ASSERT_EQ(board.Digits(), ref.afterPropagation);
 
-    const DigitBitTable digitBit = MakeDigitBit();
-    Search search(board, digitBit);
+    Search search(board);
     search.Initialise();
     if (ref.searched)
         search.Run();

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -27,10 +28,11 @@ const char *const EmptyBoardSolution = "123456789"
 
 struct Searcher {
     Board board;
-    DigitBitTable digitBit = MakeDigitBit();
     Search search;
 
-    explicit Searcher(const Grid &grid, EventHook hook = {}) : search(board, digitBit, std::move(hook))
+    explicit Searcher(
+        const Grid &grid, EventHook hook = {}, std::int32_t placementLimit = Search::DefaultPlacementLimit)
+        : search(board, std::move(hook), placementLimit)
     {
         test::Load(board, grid);
         search.Initialise();
@@ -212,4 +214,37 @@ TEST(Pipeline, OutcomesOfSolvePuzzle)
     EXPECT_EQ(deadResult->outcome, Outcome::NoSolution);
     EXPECT_EQ(deadResult->placements, 0);
     EXPECT_EQ(deadResult->grid, dead);
+}
+
+TEST(Search, ALoweredPlacementLimitGivesUpThereAndTheDefaultStays)
+{
+    static_assert(DigitBit == DigitBitTable {2, 4, 8, 16, 32, 64, 128, 256, 512});
+    EXPECT_EQ(Searcher(Grid {}).search.PlacementLimit(), 999'999);
+
+    // The empty board needs 81 placements. The placement that reaches the budget gives up even
+    // when it fills the board, so 82 solves and 81 gives up with all 81 digits placed.
+    Searcher enough(Grid {}, {}, 82);
+    enough.search.Run();
+    EXPECT_EQ(enough.State().SearchCount, 81);
+    EXPECT_FALSE(enough.State().GaveUp);
+    Searcher full(Grid {}, {}, 81);
+    full.search.Run();
+    EXPECT_TRUE(full.State().GaveUp);
+    EXPECT_EQ(test::GridString(full.board.Digits()), EmptyBoardSolution);
+    Searcher tooFew(Grid {}, {}, 80);
+    tooFew.search.Run();
+    EXPECT_EQ(tooFew.State().SearchCount, 80);
+    EXPECT_TRUE(tooFew.State().GaveUp);
+    EXPECT_TRUE(tooFew.State().StopSearch);
+    EXPECT_EQ(Count(tooFew.board.Digits()), 80);
+
+    const auto gaveUp = SolvePuzzle(Grid {}, {}, 1);
+    ASSERT_TRUE(gaveUp);
+    EXPECT_EQ(gaveUp->outcome, Outcome::GaveUp);
+    EXPECT_EQ(gaveUp->placements, 1);
+    EXPECT_EQ(gaveUp->grid, Grid {});
+
+    Board board;
+    EXPECT_THROW(Search(board, {}, 0), std::invalid_argument);
+    EXPECT_THROW(SolvePuzzle(Grid {}, {}, -5), std::invalid_argument);
 }
