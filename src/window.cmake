@@ -1,10 +1,28 @@
-# The window: everything that needs Qt Widgets. Each folder adds its own sources.
+# The window, in layers that link one way only (each links just the layer beneath it):
+#   engine  <-  window kit  <-  grids, printing  <-  commands  <-  quadrelle_ui (Form1)  <-  quadrelle
+# Each folder says which of its files belong to which layer.
 find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport)
 qt_standard_project_setup()
 
+# Controls, colours, message boxes, the guard and its step runner: no commands, no grids.
+add_library(quadrelle_window_kit STATIC)
+target_link_libraries(quadrelle_window_kit PUBLIC quadrelle_engine Qt6::Widgets)
+
+# The two grids and their entry boxes.
+add_library(quadrelle_grids STATIC)
+target_link_libraries(quadrelle_grids PUBLIC quadrelle_window_kit)
+
+# The printed page, over any step runner and any source of grid contents.
+add_library(quadrelle_printing STATIC)
+target_link_libraries(quadrelle_printing PUBLIC quadrelle_window_kit Qt6::PrintSupport)
+
+# Entry validation, Clear, Start Solving and the print commands, each over its context.
+add_library(quadrelle_commands STATIC)
+target_link_libraries(quadrelle_commands PUBLIC quadrelle_grids quadrelle_printing)
+
+# Form1 and the application: they build the contexts and hand each event on.
 add_library(quadrelle_ui STATIC)
-target_include_directories(quadrelle_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(quadrelle_ui PUBLIC quadrelle_engine Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(quadrelle_ui PUBLIC quadrelle_commands)
 
 # Data files live in share/quadrelle; the program finds them from its own folder, so the
 # layout is relative and any install prefix works.
@@ -15,8 +33,7 @@ target_compile_definitions(quadrelle_ui PRIVATE QUADRELLE_DATA_FROM_BIN="${quadr
 add_subdirectory(shell)
 add_subdirectory(board)
 add_subdirectory(printing)
-# The window's side of the solver.
-target_sources(quadrelle_ui PRIVATE solver/solve_command.cpp solver/solve_command.h)
+target_sources(quadrelle_commands PRIVATE solver/solve_command.cpp solver/solve_command.h)
 
 qt_add_executable(quadrelle shell/main.cpp)
 target_link_libraries(quadrelle PRIVATE quadrelle_ui)

@@ -2,7 +2,7 @@
 
 #include "grids.h"
 #include "model/board.h"
-#include "printing/step_runner.h"
+#include "shell/step_runner.h"
 
 #include <QPushButton>
 

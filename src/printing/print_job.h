@@ -3,7 +3,7 @@
 #include "model/runtime_error.h"
 #include "model/stored_color.h"
 #include "printing/printer_canvas.h"
-#include "printing/step_runner.h"
+#include "shell/step_runner.h"
 
 #include <QString>
 

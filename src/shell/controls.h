@@ -1,15 +1,13 @@
 #pragma once
 
 #include "model/stored_color.h"
+#include "mouse_pointer.h"
 
 #include <QLabel>
 #include <QString>
 #include <QWidget>
 
 namespace quadrelle {
-
-// The window's pointer values.
-enum class MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
 
 // The colours of a cell or heading go into the widget's own style sheet, which wins over any
 // skin rule, so what is stored is what shows.

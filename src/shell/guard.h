@@ -1,7 +1,7 @@
 #pragma once
 
 #include "message_boxes.h"
-#include "printing/step_runner.h"
+#include "step_runner.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 
 #include "board/grids.h"
 #include "board/numeric_value.h"
-#include "printing/step_runner.h"
 #include "propagation.h"
 #include "shell/message_boxes.h"
+#include "shell/step_runner.h"
 
 #include <QProgressBar>
 #include <QPushButton>

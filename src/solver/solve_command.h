@@ -1,7 +1,7 @@
 #pragma once
 
 #include "search.h"
-#include "shell/controls.h"
+#include "shell/mouse_pointer.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "fake_source.h"
 #include "page_scan.h"
+#include "recording_step_runner.h"
 
 #include "printing/print_job.h"
 

@@ -1,6 +1,7 @@
 #include "cups_pdf.h"
 #include "fake_source.h"
 #include "page_scan.h"
+#include "recording_step_runner.h"
 
 #include "printing/print_job.h"
 

@@ -1,4 +1,4 @@
-#include "printing/step_runner.h"
+#include "recording_step_runner.h"
 
 #include <exception>
 

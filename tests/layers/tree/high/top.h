@@ -1,0 +1,4 @@
+#pragma once
+
+#include "../low/beside.h"
+#include "low/base.h"

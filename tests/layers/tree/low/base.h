@@ -1,0 +1,5 @@
+#pragma once
+
+#include "not_in_the_tree.h"
+
+#include <string>
