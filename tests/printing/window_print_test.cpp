@@ -1,8 +1,9 @@
 // The two print buttons of the real window, after typing and solving a puzzle: on the CUPS
 // PDF printer, read back from the PDF, and without any printer at all.
 #include "cups_pdf.h"
+#include "keys.h"
 #include "page_scan.h"
-#include "support.h"
+#include "window_fixture.h"
 
 #include "shell/application.h"
 #include "shell/guard.h"
@@ -27,29 +28,6 @@ namespace {
 
 // The propagation deduces part of it (eleven digits) and the search does the rest.
 const std::string Puzzle = "..5.....6.7...9.2....5..1.78.415.......8.3.......928.59.7..6....3.4...1.2.....6..";
-
-// Types as a user does, from box 1 on: a digit moves the focus on by itself, a blank is
-// stepped over with the right arrow. Each key goes to whichever box has the focus.
-void TypePuzzle(const std::string &digits)
-{
-    for (char c : digits) {
-        if (c == '.')
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        else
-            QTest::keyClicks(QApplication::focusWidget(), QString(QChar(c)));
-    }
-}
-
-QString Texts(const std::vector<Message> &shown)
-{
-    QStringList texts;
-    for (const Message &message : shown)
-        texts << message.title + ": " + message.text;
-    return texts.join(" | ");
-}
-
-const QString Request
-    = QStringLiteral("\r\rPlease email screenshot of this message to ") + QLatin1String(SupportAddress);
 
 } // namespace
 
@@ -76,8 +54,8 @@ void WindowPrinterTest::initTestCase()
     Form1 &form = fixture_->Start();
     QCOMPARE(QApplication::focusWidget(), &form.txPuz(1));
 
-    TypePuzzle(Puzzle);
-    QVERIFY2(fixture_->boxes.shown.empty(), qPrintable(Texts(fixture_->boxes.shown)));
+    TypeOnwards(QString::fromStdString(Puzzle));
+    QVERIFY2(fixture_->boxes.shown.empty(), qPrintable(MessageTexts(fixture_->boxes.shown)));
     for (int n = 1; n <= 81; ++n) {
         const char c = Puzzle[n - 1];
         if (c == '.')
@@ -124,7 +102,7 @@ void WindowPrinterTest::printsWhatTheWindowShows()
     const QStringList before = PrintedJobs();
 
     QTest::mouseClick(button == 3 ? &form.PushButton3() : &form.PushButton4(), Qt::LeftButton);
-    QVERIFY2(fixture_->boxes.shown.empty(), qPrintable(Texts(fixture_->boxes.shown)));
+    QVERIFY2(fixture_->boxes.shown.empty(), qPrintable(MessageTexts(fixture_->boxes.shown)));
 
     const QStringList pdfs = FinishedPdfs(before);
     QVERIFY2(!pdfs.isEmpty(), "no finished PDF from the printer within a minute");
@@ -195,7 +173,7 @@ void WindowPrinterTest::printsWhatTheWindowShows()
         if (!picture.isEmpty())
             QVERIFY(RenderPage(pdfs[0], 90).save(picture, "PNG"));
     }
-    QVERIFY2(fixture_->boxes.shown.empty(), qPrintable(Texts(fixture_->boxes.shown)));
+    QVERIFY2(fixture_->boxes.shown.empty(), qPrintable(MessageTexts(fixture_->boxes.shown)));
 }
 
 // With no printer at all, CUPS unreachable: one report per command, and the window goes on.
@@ -227,7 +205,7 @@ void WindowNoPrinterTest::printWithoutPrinterIsReportedOnce()
     auto *application = static_cast<Application *>(QCoreApplication::instance());
     application->SetMessageBoxes(&fixture.boxes);
     Form1 &form = fixture.Start();
-    TypePuzzle("53..7");
+    TypeOnwards("53..7");
 
     QTest::mouseClick(button == 3 ? &form.PushButton3() : &form.PushButton4(), Qt::LeftButton);
     QCOMPARE(fixture.boxes.shown.size(), 1u);
@@ -235,7 +213,7 @@ void WindowNoPrinterTest::printWithoutPrinterIsReportedOnce()
     QCOMPARE(report.title, QStringLiteral("Application Error"));
     QCOMPARE(report.icon, MessageIcon::Exclamation);
     const QRegularExpression text("^[^\r\n]+\r\nin Quadrelle2017/04/05\\.Form1\\.PrintIt at line 100"
-        + QRegularExpression::escape(Request) + "$");
+        + QRegularExpression::escape(ReportRequest()) + "$");
     QVERIFY2(text.match(report.text).hasMatch(), qPrintable(report.text));
 
     // The program goes on: the window takes digits and solves.

@@ -1,6 +1,10 @@
-#include "board_support.h"
+#include "grid_lines.h"
+#include "keys.h"
+#include "window_fixture.h"
 
 #include <QClipboard>
+#include <QProgressBar>
+#include <QPushButton>
 
 using namespace quadrelle;
 using namespace quadrelle::test;

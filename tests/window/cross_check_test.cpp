@@ -1,7 +1,11 @@
-#include "board_support.h"
+#include "grid_lines.h"
+#include "keys.h"
+#include "window_fixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QProgressBar>
 
 #include <cmath>
 

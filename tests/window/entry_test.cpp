@@ -1,4 +1,6 @@
-#include "board_support.h"
+#include "grid_lines.h"
+#include "keys.h"
+#include "window_fixture.h"
 
 #include <QClipboard>
 #include <QRandomGenerator>

@@ -1,4 +1,5 @@
-#include "support.h"
+#include "keys.h"
+#include "window_fixture.h"
 
 #include "model/runtime_error.h"
 #include "shell/application.h"
@@ -31,8 +32,7 @@ private slots:
 
 namespace {
 
-const QString Request
-    = QStringLiteral("\r\rPlease email screenshot of this message to ") + QLatin1String(SupportAddress);
+const QString Request = ReportRequest();
 
 class Throwing : public QObject {
 public:

@@ -1,4 +1,5 @@
-#include "support.h"
+#include "keys.h"
+#include "window_fixture.h"
 
 #include <QProgressBar>
 #include <QPushButton>

@@ -1,5 +1,9 @@
-#include "board_support.h"
+#include "grid_lines.h"
+#include "keys.h"
+#include "window_fixture.h"
 
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 
 using namespace quadrelle;

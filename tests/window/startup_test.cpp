@@ -1,4 +1,5 @@
-#include "support.h"
+#include "keys.h"
+#include "window_fixture.h"
 
 #include "model/runtime_error.h"
 #include "shell/colors.h"

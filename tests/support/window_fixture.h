@@ -1,0 +1,62 @@
+#pragma once
+
+// The real window over a temporary program folder, with every message recorded instead of
+// shown, so that nothing modal ever waits for a person.
+
+#include "shell/form1.h"
+#include "shell/message_boxes.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+#include <vector>
+
+namespace quadrelle::test {
+
+struct Message {
+    QString text;
+    QString title;
+    MessageIcon icon;
+};
+
+// Records every message instead of showing it.
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    void Show(const QString &text, const QString &title, MessageIcon icon) override
+    {
+        shown.push_back({text, title, icon});
+    }
+    std::vector<Message> shown;
+};
+
+// "title: text" of each message, joined by " | ": for failure output.
+QString MessageTexts(const std::vector<Message> &shown);
+
+// What every error report ends with: the blank lines and the request for a screenshot.
+QString ReportRequest();
+
+// A window over a temporary program folder, recording messages and home-page visits.
+struct WindowFixture {
+    QTemporaryDir folder;
+    RecordingMessageBoxes boxes;
+    std::vector<QUrl> opened;
+    double fraction = 0.5; // n = 51: no visit
+    // The installed data folder, looked in after the program folder; none by default.
+    QString dataFolder;
+    bool openSucceeds = true;
+    std::unique_ptr<Form1> form;
+
+    Form1 &Make();
+    // Made, loaded, shown and active, as the program starts.
+    Form1 &Start();
+    void WriteFile(const QString &relativePath, const QByteArray &content);
+};
+
+// A 32 x 32 Windows cursor, written byte by byte, with the given hot spot.
+QByteArray CursorFile(int hotX, int hotY);
+
+} // namespace quadrelle::test
