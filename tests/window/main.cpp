@@ -13,6 +13,7 @@ int RunEntryTest(int argc, char **argv);
 int RunSolveTest(int argc, char **argv);
 int RunClearTest(int argc, char **argv);
 int RunCrossCheckTest(int argc, char **argv);
+int RunCommandsTest(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
@@ -22,7 +23,7 @@ int main(int argc, char **argv)
     };
     const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest}, {"keyboard", RunKeyboardTest},
         {"startup", RunStartupTest}, {"entry", RunEntryTest}, {"solve", RunSolveTest}, {"clear", RunClearTest},
-        {"crosscheck", RunCrossCheckTest}};
+        {"crosscheck", RunCrossCheckTest}, {"commands", RunCommandsTest}};
     for (const Entry &test : tests) {
         if (argc >= 2 && !std::strcmp(argv[1], test.name)) {
             argv[1] = argv[0];
@@ -30,7 +31,7 @@ int main(int argc, char **argv)
             return test.run(argc, argv);
         }
     }
-    std::fprintf(
-        stderr, "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck [Qt Test options]\n", argv[0]);
+    std::fprintf(stderr,
+        "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands [Qt Test options]\n", argv[0]);
     return 2;
 }

@@ -1,0 +1,139 @@
+#include "board/clear_command.h"
+#include "board/grids.h"
+#include "grid_lines.h"
+#include "model/board.h"
+#include "model/runtime_error.h"
+#include "recording_step_runner.h"
+#include "solver/solve_command.h"
+#include "window_fixture.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+using namespace quadrelle;
+using namespace quadrelle::test;
+
+// Clear and Start Solving on nothing but their contexts, without Form1: a bare widget, the
+// grids, a board and a guard that records each failing step instead of showing it.
+class CommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void clearGoesOnPastFailingSteps();
+    void solveUsesTheWindowOnlyThroughItsContext();
+};
+
+namespace {
+
+const QString Euler1
+    = QStringLiteral("003020600900305001001806400008102900700000008006708200002609500800203009005010300");
+const QString Euler1Solved
+    = QStringLiteral("483921657967345821251876493548132976729564138136798245372689514814253769695417382");
+
+struct Bench {
+    QWidget window;
+    bool updating = false;
+    Grids grids {window, updating, {}};
+    Board board;
+    Search search {board};
+    QProgressBar progressBar {&window};
+    QPushButton printSolution {&window};
+    RecordingStepRunner guard;
+    RecordingMessageBoxes boxes;
+    QString title = QStringLiteral("Quadrelle Sudoku");
+
+    explicit Bench(bool solutionLabels)
+    {
+        for (int g = 0; g <= 26; ++g)
+            board.CreateGroup(g);
+        for (int p = 0; p <= 80; ++p)
+            board.CreateCell(p);
+        for (int n = 1; n <= 81; ++n) {
+            grids.CreatePuzzleBox(n);
+            if (solutionLabels)
+                grids.CreateSolutionLabel(n);
+        }
+    }
+
+    // Digits into the model and the boxes, unchecked.
+    void Plant(const QString &puzzle)
+    {
+        for (int p = 0; p < 81; ++p) {
+            const int d = DigitAt(puzzle, p);
+            board.Cells(p).SetValue(d);
+            grids.txPuz(p + 1).SetText(d ? QString::number(d) : QString());
+        }
+    }
+
+    QString PuzzleLine() const
+    {
+        QString line;
+        for (int n = 1; n <= 81; ++n)
+            line += grids.txPuz(n).Text().isEmpty() ? QStringLiteral("0") : grids.txPuz(n).Text();
+        return line;
+    }
+};
+
+} // namespace
+
+void CommandsTest::clearGoesOnPastFailingSteps()
+{
+    // No solution labels: every step on them fails, every other step still runs.
+    Bench bench(false);
+    bench.Plant(Euler1);
+    bench.printSolution.setEnabled(true);
+
+    ClearCommand({bench.board, bench.grids, bench.printSolution, bench.guard});
+
+    const auto &failures = bench.guard.Failures();
+    const int labels[] = {120, 122, 124};
+    QCOMPARE(failures.size(), std::size_t(3 * 81));
+    for (std::size_t i = 0; i < failures.size(); ++i) {
+        QCOMPARE(failures[i].label, labels[i % 3]);
+        QCOMPARE(failures[i].description, SubscriptOutOfRange().description());
+    }
+    QCOMPARE(bench.PuzzleLine(), QString(81, QLatin1Char('0')));
+    for (int p = 0; p < 81; ++p)
+        QCOMPARE(bench.board.Cells(p).Value(), 0);
+    QVERIFY(!bench.printSolution.isEnabled());
+}
+
+void CommandsTest::solveUsesTheWindowOnlyThroughItsContext()
+{
+    Bench bench(true);
+    bench.Plant(Euler1);
+    bench.printSolution.setEnabled(false);
+    std::vector<MousePointer> pointers;
+    std::vector<bool> enabledAtEvents;
+
+    SolveCommand({bench.board, bench.search, bench.grids, bench.progressBar, bench.printSolution, bench.window,
+        [&](MousePointer pointer) { pointers.push_back(pointer); }, bench.guard, bench.boxes, bench.title,
+        [&] { enabledAtEvents.push_back(bench.window.isEnabled()); }});
+
+    QVERIFY(bench.guard.Failures().empty());
+    QCOMPARE(bench.boxes.shown.size(), std::size_t(1));
+    QCOMPARE(bench.boxes.shown[0].text, QStringLiteral("Done."));
+    QCOMPARE(bench.boxes.shown[0].title, bench.title);
+    QCOMPARE(pointers, (std::vector<MousePointer> {MousePointer::Hourglass, MousePointer::Default}));
+    // Events run twice, before and after the search, both times with the window disabled.
+    QCOMPARE(enabledAtEvents, (std::vector<bool> {false, false}));
+    QVERIFY(bench.window.isEnabled());
+    QVERIFY(bench.printSolution.isEnabled());
+    QCOMPARE(bench.progressBar.value(), 100);
+    QString solution;
+    for (int n = 1; n <= 81; ++n)
+        solution += bench.grids.txSol(n).Caption();
+    QCOMPARE(solution, Euler1Solved);
+    // The model mirrors the puzzle grid again, deductions included.
+    for (int p = 0; p < 81; ++p)
+        QCOMPARE(QString::number(bench.board.Cells(p).Value()), bench.PuzzleLine().mid(p, 1));
+}
+
+int RunCommandsTest(int argc, char **argv)
+{
+    CommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "commands_test.moc"
