@@ -1,83 +1,18 @@
 #include "solution_count.h"
 
-#include <bit>
+#include "candidates.h"
 
 namespace quadrelle {
 
+using counting::Candidates;
+using counting::Guess;
+
 namespace {
 
-// Plain bitmask backtracking on the cell with the fewest candidates.
-class Backtracker {
-public:
-    explicit Backtracker(SolutionCount &result) : result_(result) { }
-
-    bool Place(int p, int d)
-    {
-        const unsigned bit = 1u << d;
-        if (((rows_[Row(p)] | cols_[Col(p)] | boxes_[Box(p)]) & bit) != 0)
-            return false;
-        rows_[Row(p)] |= bit;
-        cols_[Col(p)] |= bit;
-        boxes_[Box(p)] |= bit;
-        digits_[p] = static_cast<std::uint8_t>(d);
-        return true;
-    }
-
-    void Search()
-    {
-        int best = -1;
-        unsigned bestFree = 0;
-        int bestCount = 10;
-        for (int p = 0; p < 81; ++p) {
-            if (digits_[p] != 0)
-                continue;
-            const unsigned free = ~(rows_[Row(p)] | cols_[Col(p)] | boxes_[Box(p)]) & 0x3FEu;
-            const int count = std::popcount(free);
-            if (count < bestCount) {
-                best = p;
-                bestFree = free;
-                bestCount = count;
-                if (count <= 1)
-                    break;
-            }
-        }
-        if (best < 0) {
-            Record();
-            return;
-        }
-        for (unsigned free = bestFree; free != 0 && result_.solutions < 2; free &= free - 1) {
-            const int d = std::countr_zero(free);
-            Place(best, d);
-            Search();
-            Remove(best, d);
-        }
-    }
-
-private:
-    static int Row(int p) { return p / 9; }
-    static int Col(int p) { return p % 9; }
-    static int Box(int p) { return p / 27 * 3 + p % 9 / 3; }
-
-    void Remove(int p, int d)
-    {
-        const unsigned keep = ~(1u << d);
-        rows_[Row(p)] &= keep;
-        cols_[Col(p)] &= keep;
-        boxes_[Box(p)] &= keep;
-        digits_[p] = 0;
-    }
-
-    void Record()
-    {
-        auto &grid = result_.solutions == 0 ? result_.first : result_.second;
-        for (int p = 0; p < 81; ++p)
-            grid[p] = static_cast<char>('0' + digits_[p]);
-        ++result_.solutions;
-    }
-
-    SolutionCount &result_;
-    std::array<unsigned, 9> rows_ {}, cols_ {}, boxes_ {};
-    std::array<std::uint8_t, 81> digits_ {};
+// One level of the search: the candidates before its guess, and the guess.
+struct Level {
+    Candidates candidates;
+    Guess guess;
 };
 
 } // namespace
@@ -85,14 +20,39 @@ private:
 SolutionCount CountSolutions(const std::array<std::uint8_t, 81> &cells)
 {
     SolutionCount result;
-    Backtracker search(result);
+    // Each guess fixes a cell, so 81 guesses at most lie on the way to any leaf.
+    std::array<Level, 82> levels;
+    levels[0].candidates = Candidates::Open();
     for (int p = 0; p < 81; ++p) {
-        const int d = cells[p];
-        if (d >= 1 && d <= 9 && !search.Place(p, d))
+        const int d = cells[static_cast<std::size_t>(p)];
+        if (d >= 1 && d <= 9 && !levels[0].candidates.Place(p, d - 1))
             return result;
     }
-    search.Search();
-    return result;
+    int top = 0;
+    bool alive = levels[0].candidates.Propagate();
+    for (;;) {
+        if (alive) {
+            Level &level = levels[static_cast<std::size_t>(top)];
+            if (!level.candidates.Solved()) {
+                level.guess = level.candidates.ChooseGuess();
+                Level &next = levels[static_cast<std::size_t>(top + 1)];
+                next.candidates = level.candidates;
+                alive = next.candidates.Place(level.guess.cell, level.guess.digit) && next.candidates.Propagate();
+                ++top;
+                continue;
+            }
+            level.candidates.Write(result.solutions == 0 ? result.first : result.second);
+            if (++result.solutions == 2)
+                return result;
+        }
+        // A dead end or a solution: the parent goes on without its guess.
+        if (top == 0)
+            return result;
+        --top;
+        Level &parent = levels[static_cast<std::size_t>(top)];
+        parent.candidates.Remove(parent.guess.cell, parent.guess.digit);
+        alive = parent.candidates.Propagate();
+    }
 }
 
 } // namespace quadrelle

@@ -38,6 +38,43 @@ TEST(CounterCollections, ForumHardest1106IsUniqueWithTheExactEnginesSolutions)
     ExpectUniqueAsExactEngine("forum_hardest_1106.txt");
 }
 
+// Counts that need no search by the exact engine.
+void ExpectAllUnique(const char *file, std::size_t step)
+{
+    QUADRELLE_DATASETS_OR_SKIP(folder);
+    const auto puzzles = ReadPuzzles(folder / file, SIZE_MAX, step);
+    ASSERT_FALSE(puzzles.empty());
+    for (const Grid &puzzle : puzzles) {
+        const SolutionCount result = CountSolutions(ToCells(puzzle));
+        ASSERT_EQ(result.solutions, 1) << file << ": " << GridString(puzzle);
+        ASSERT_EQ(CheckCompletions(puzzle, result), "") << GridString(puzzle);
+    }
+}
+
+TEST(CounterCollections, SeventeenCluePuzzlesAreUnique)
+{
+    ExpectAllUnique("17_clue_49158.txt", Sanitized ? 5 : 1);
+}
+
+TEST(CounterCollections, ForumHardest1905SampleIsUnique)
+{
+    ExpectAllUnique("forum_hardest_1905_11plus.txt", Sanitized ? 100 : 10);
+}
+
+// Six 17-clue puzzles that need millions of guesses from a search on naked singles alone, and
+// one with several solutions as far away.
+TEST(CounterCollections, CapStressPuzzlesGetTheirVerdicts)
+{
+    QUADRELLE_DATASETS_OR_SKIP(folder);
+    const auto puzzles = ReadPuzzles(folder / "cap_stress_7.txt");
+    ASSERT_EQ(puzzles.size(), 7u);
+    for (std::size_t i = 0; i < puzzles.size(); ++i) {
+        const SolutionCount result = CountSolutions(ToCells(puzzles[i]));
+        EXPECT_EQ(result.solutions, i < 6 ? 1 : 2) << GridString(puzzles[i]);
+        EXPECT_EQ(CheckCompletions(puzzles[i], result), "") << GridString(puzzles[i]);
+    }
+}
+
 TEST(CounterCollections, SergBenchmarkIsMultipleWithTwoDifferentCompletions)
 {
     QUADRELLE_DATASETS_OR_SKIP(folder);

@@ -1,0 +1,124 @@
+// CPU time a puzzle for the solution counter on each collection, beside the exact engine's
+// pipeline on the same puzzles. The counter takes a spread sample of up to 5,000 puzzles of a
+// collection; the exact engine, much slower on hard puzzles, the first 200 of that sample.
+//
+//   count_bench [--benchmark_filter=...]      QUADRELLE_DATASETS overrides the collections folder
+
+#include "counter/solution_count.h"
+#include "solver/pipeline.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace quadrelle;
+
+namespace {
+
+using Cells = std::array<std::uint8_t, 81>;
+
+std::filesystem::path DatasetFolder()
+{
+    const char *env = std::getenv("QUADRELLE_DATASETS");
+    return env != nullptr && *env != '\0' ? std::filesystem::path(env) : std::filesystem::path(QUADRELLE_DATASETS);
+}
+
+// Every k-th puzzle of the file so that at most `limit` are kept, spread over all of it.
+std::vector<Cells> Sample(const std::string &set, std::size_t limit)
+{
+    std::ifstream in(DatasetFolder() / (set + ".txt"));
+    std::vector<Cells> all;
+    for (std::string line; std::getline(in, line);) {
+        if (line.size() < 81)
+            continue;
+        Cells cells {};
+        for (std::size_t p = 0; p < 81; ++p)
+            cells[p] = static_cast<std::uint8_t>(line[p] >= '1' && line[p] <= '9' ? line[p] - '0' : 0);
+        all.push_back(cells);
+    }
+    const std::size_t step = all.size() > limit ? (all.size() + limit - 1) / limit : 1;
+    std::vector<Cells> sample;
+    for (std::size_t i = 0; i < all.size(); i += step)
+        sample.push_back(all[i]);
+    return sample;
+}
+
+void Report(benchmark::State &state, std::size_t puzzles, std::array<long, 3> verdicts)
+{
+    const double solved = static_cast<double>(state.iterations()) * static_cast<double>(puzzles);
+    // CPU seconds a puzzle, printed with its SI prefix (u: microseconds).
+    state.counters["per_puzzle"]
+        = benchmark::Counter(solved, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["puzzles"] = static_cast<double>(puzzles);
+    state.counters["none"] = static_cast<double>(verdicts[0]);
+    state.counters["unique"] = static_cast<double>(verdicts[1]);
+    state.counters["multiple"] = static_cast<double>(verdicts[2]);
+}
+
+void Count(benchmark::State &state, const std::string &set)
+{
+    const std::vector<Cells> puzzles = Sample(set, 5000);
+    if (puzzles.empty()) {
+        state.SkipWithError(("cannot read " + (DatasetFolder() / (set + ".txt")).string()).c_str());
+        return;
+    }
+    std::array<long, 3> verdicts {};
+    for (auto _ : state) {
+        verdicts = {};
+        for (const Cells &cells : puzzles) {
+            const SolutionCount result = CountSolutions(cells);
+            ++verdicts[static_cast<std::size_t>(result.solutions)];
+        }
+    }
+    Report(state, puzzles.size(), verdicts);
+}
+
+void Exact(benchmark::State &state, const std::string &set)
+{
+    std::vector<Cells> puzzles = Sample(set, 5000);
+    if (puzzles.empty()) {
+        state.SkipWithError(("cannot read " + (DatasetFolder() / (set + ".txt")).string()).c_str());
+        return;
+    }
+    puzzles.resize(std::min<std::size_t>(puzzles.size(), 200));
+    std::vector<Grid> grids;
+    for (const Cells &cells : puzzles) {
+        Grid grid {};
+        for (std::size_t p = 0; p < 81; ++p)
+            grid[p] = static_cast<std::int8_t>(cells[p]);
+        grids.push_back(grid);
+    }
+    std::array<long, 3> verdicts {};
+    for (auto _ : state) {
+        verdicts = {};
+        for (const Grid &grid : grids) {
+            const auto result = SolvePuzzle(grid);
+            ++verdicts[result && result->outcome == Outcome::Solved ? 1 : 0];
+        }
+    }
+    Report(state, grids.size(), verdicts);
+}
+
+const char *const Collections[] = {"magictour_top1465", "forum_hardest_1106", "17_clue_49158",
+    "forum_hardest_1905_11plus", "serg_benchmark_multisolution", "kaggle3m_radcliffe_sample7034"};
+
+const bool Registered = [] {
+    for (const char *set : Collections)
+        benchmark::RegisterBenchmark((std::string("count/") + set).c_str(), Count, std::string(set))
+            ->Unit(benchmark::kMillisecond)
+            ->MeasureProcessCPUTime();
+    for (const char *set : Collections)
+        benchmark::RegisterBenchmark((std::string("exact/") + set).c_str(), Exact, std::string(set))
+            ->Unit(benchmark::kMillisecond)
+            ->MeasureProcessCPUTime()
+            ->Iterations(1);
+    return true;
+}();
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,72 @@
+#pragma once
+
+// Lookup tables of the solution counter, built at compile time. A band is three rows held in
+// the low 27 bits of a word, bit 9 * row + column; a stack is its three columns seen the same
+// way through the three bands.
+
+#include <array>
+#include <cstdint>
+
+namespace quadrelle::counting {
+
+constexpr std::uint32_t BandBits = (1u << 27) - 1;
+
+// A 3 x 3 pattern (bit 3 * i + j) of places a digit may take, where each of the three i and each
+// of the three j must take exactly one: the union of the one-per-line choices the pattern still
+// holds. Zero when none is left.
+constexpr std::array<std::uint16_t, 512> MakeTriads()
+{
+    constexpr int Choices[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+    std::array<std::uint16_t, 512> table {};
+    for (unsigned pattern = 0; pattern < 512; ++pattern) {
+        unsigned kept = 0;
+        for (const auto &choice : Choices) {
+            const unsigned mask = 1u << choice[0] | 1u << (3 + choice[1]) | 1u << (6 + choice[2]);
+            if ((pattern & mask) == mask)
+                kept |= mask;
+        }
+        table[pattern] = static_cast<std::uint16_t>(kept);
+    }
+    return table;
+}
+inline constexpr std::array<std::uint16_t, 512> Triads = MakeTriads();
+
+// A row's nine bits to its three box segments that hold any (bit k for segment k).
+constexpr std::array<std::uint8_t, 512> MakeSegments()
+{
+    std::array<std::uint8_t, 512> table {};
+    for (unsigned row = 0; row < 512; ++row)
+        for (unsigned k = 0; k < 3; ++k)
+            if ((row >> (3 * k) & 7) != 0)
+                table[row] = static_cast<std::uint8_t>(table[row] | 1u << k);
+    return table;
+}
+inline constexpr std::array<std::uint8_t, 512> Segments = MakeSegments();
+
+// A band's segment pattern (bit 3 * row + box) to the band cells its kept segments cover.
+constexpr std::array<std::uint32_t, 512> MakeBandMasks()
+{
+    const auto triads = MakeTriads();
+    std::array<std::uint32_t, 512> table {};
+    for (unsigned pattern = 0; pattern < 512; ++pattern) {
+        const unsigned kept = triads[pattern];
+        for (unsigned s = 0; s < 9; ++s)
+            if ((kept >> s & 1) != 0)
+                table[pattern] |= 7u << (9 * (s / 3) + 3 * (s % 3));
+    }
+    return table;
+}
+inline constexpr std::array<std::uint32_t, 512> BandMasks = MakeBandMasks();
+
+// The nine columns of a band repeated over its three rows.
+constexpr std::uint32_t ColumnCells(std::uint32_t columns)
+{
+    return columns | columns << 9 | columns << 18;
+}
+
+constexpr std::uint32_t BoxCells(unsigned box)
+{
+    return ColumnCells(7u << (3 * box));
+}
+
+} // namespace quadrelle::counting

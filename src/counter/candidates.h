@@ -1,0 +1,62 @@
+#pragma once
+
+// The counter's board. Each digit has an 81-bit board of the cells it may still take, kept as
+// three 27-bit band words (bit 9 * row + column within the band), so a row is nine contiguous
+// bits, a box three 3-bit segments nine bits apart, and a column one bit repeated in each row of
+// the three words. Fixed cells keep only their digit's bit; fixing a digit clears the cell from
+// the other digits and the digit from the cell's row, column and box.
+//
+// Propagation runs to a fixed point. Naked singles (a cell left with one digit) come first: for
+// all cells at once, counting the digit boards with two accumulators. Then each digit whose board
+// changed is reduced on its own board: in a band the digit takes one segment of each row and
+// one of each box, so only the 3 x 3 segment patterns that hold a one-per-row-and-box choice
+// survive (a 512-entry table: pointing and claiming in the band); in a stack the same rule on
+// columns and boxes; then a cell alone in its row, column or box is fixed. An empty cell, a digit
+// with no place in a unit, or two forced cells that see each other ends the branch.
+//
+// The search guesses the lowest digit of a cell with two candidates (else the fewest), on a copy
+// of the board; when that branch ends the parent removes the digit and propagates again, which
+// for a two-candidate cell fixes the other one. It stops at the second solution.
+
+#include <array>
+#include <cstdint>
+
+namespace quadrelle::counting {
+
+struct Guess {
+    int cell = 0;
+    int digit = 0; // 0..8
+};
+
+// Where each digit may still go, one 81-bit board a digit in three band words, and the cells
+// already fixed. Small and trivially copyable: the search keeps one a level.
+class Candidates {
+public:
+    // Every digit everywhere.
+    static Candidates Open();
+
+    // Fixes `digit` (0..8) in `cell`; false when it may not go there.
+    bool Place(int cell, int digit);
+    void Remove(int cell, int digit);
+
+    // Singles and locked candidates to a fixed point; false when the grid cannot be completed.
+    bool Propagate();
+
+    bool Solved() const;
+    // A cell with the fewest candidates, preferring two, and its lowest digit. Not solved only.
+    Guess ChooseGuess() const;
+    // Solved only: '1'..'9' in each cell.
+    void Write(std::array<char, 81> &grid) const;
+
+private:
+    bool PlaceNakedSingles(const std::array<std::uint32_t, 3> &singles);
+    // The locked candidates and hidden singles of one digit.
+    bool ReduceDigit(int digit);
+
+    std::array<std::array<std::uint32_t, 4>, 9> digits_;
+    std::array<std::uint32_t, 4> solved_;
+    // Digits whose board changed since their last reduction (bit d).
+    std::uint32_t dirty_;
+};
+
+} // namespace quadrelle::counting
