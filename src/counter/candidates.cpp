@@ -1,6 +1,7 @@
 #include "candidates.h"
 
 #include "band_tables.h"
+#include "lanes.h"
 
 #include <bit>
 
@@ -8,7 +9,7 @@ namespace quadrelle::counting {
 
 namespace {
 
-using Board = std::array<std::uint32_t, 4>;
+using Board = Words;
 
 // Each cell's row, column and box, the cell included.
 constexpr std::array<Board, 81> MakeHouses()
@@ -26,9 +27,13 @@ constexpr std::array<Board, 81> MakeHouses()
 }
 constexpr std::array<Board, 81> Houses = MakeHouses();
 
-constexpr bool IsSingleOrEmpty(std::uint32_t bits)
+// Without a popcount instruction in the x86-64 baseline.
+constexpr int CountBits(std::uint32_t x)
 {
-    return (bits & (bits - 1)) == 0;
+    x = x - (x >> 1 & 0x55555555u);
+    x = (x & 0x33333333u) + (x >> 2 & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
 }
 
 } // namespace
@@ -52,15 +57,13 @@ bool Candidates::Place(int cell, int digit)
         return false;
     if ((solved_[band] & bit) != 0)
         return true;
+    const int shift = cell % 27;
     for (int d = 0; d < 9; ++d) {
-        if ((digits_[d][band] & bit) != 0) {
-            digits_[d][band] &= ~bit;
-            dirty_ |= 1u << d;
-        }
+        const std::uint32_t word = digits_[d][band];
+        dirty_ |= (word >> shift & 1) << d;
+        digits_[d][band] = word & ~bit;
     }
-    const Board &houses = Houses[cell];
-    for (int b = 0; b < 3; ++b)
-        board[b] &= ~houses[b];
+    AndNot(Lanes::Load(board), Lanes::Load(Houses[cell])).Store(board);
     board[band] |= bit;
     solved_[band] |= bit;
     return true;
@@ -79,33 +82,33 @@ bool Candidates::Solved() const
 
 bool Candidates::Propagate()
 {
+    const Lanes all = Lanes::Bands(BandBits);
     for (;;) {
-        std::array<std::uint32_t, 3> ones {}, twos {}, singles {};
-        for (const auto &digit : digits_) {
-            for (int b = 0; b < 3; ++b) {
-                twos[b] |= ones[b] & digit[b];
-                ones[b] |= digit[b];
-            }
+        Lanes ones = Lanes::Load(digits_[0]), twos = Lanes::Bands(0);
+        for (int d = 1; d < 9; ++d) {
+            const Lanes digit = Lanes::Load(digits_[d]);
+            twos = twos | (ones & digit);
+            ones = ones | digit;
         }
-        std::uint32_t anySingle = 0;
-        for (int b = 0; b < 3; ++b) {
-            if (ones[b] != BandBits)
-                return false;
-            singles[b] = ~twos[b] & ~solved_[b] & BandBits;
-            anySingle |= singles[b];
-        }
-        if (anySingle != 0) {
-            if (!PlaceNakedSingles(singles))
+        if (!(ones ^ all).IsZero())
+            return false;
+        const Lanes singles = AndNot(all, twos | Lanes::Load(solved_));
+        if (!singles.IsZero()) {
+            if (!PlaceNakedSingles({singles.Get<0>(), singles.Get<1>(), singles.Get<2>()}))
                 return false;
             continue;
         }
         if (dirty_ == 0)
             return true;
+        // One digit at a time: what it fixes is cheaper to follow through naked singles first.
+        const Words before = solved_;
         while (dirty_ != 0) {
             const int d = std::countr_zero(dirty_);
             dirty_ &= dirty_ - 1;
             if (!ReduceDigit(d))
                 return false;
+            if (solved_ != before)
+                break;
         }
     }
 }
@@ -129,79 +132,80 @@ bool Candidates::PlaceNakedSingles(const std::array<std::uint32_t, 3> &singles)
 bool Candidates::ReduceDigit(int digit)
 {
     Board &board = digits_[digit];
-    if (((board[0] & ~solved_[0]) | (board[1] & ~solved_[1]) | (board[2] & ~solved_[2])) == 0)
+    const Lanes solved = Lanes::Load(solved_);
+    const Lanes cells = Lanes::Load(board);
+    if (AndNot(cells, solved).IsZero())
         return true;
-    std::uint32_t bands[3];
     // Within a band the digit takes one segment of each row and of each box.
-    for (int b = 0; b < 3; ++b) {
-        const std::uint32_t cells = board[b];
-        const unsigned pattern = Segments[cells & 511] | Segments[cells >> 9 & 511] << 3 | Segments[cells >> 18] << 6;
-        bands[b] = cells & BandMasks[pattern];
-        if (bands[b] == 0)
-            return false;
-    }
+    const std::uint32_t c0 = cells.Get<0>(), c1 = cells.Get<1>(), c2 = cells.Get<2>();
+    const std::uint32_t m0 = BandMasks[Segments[c0 & 511] | Segments[c0 >> 9 & 511] << 3 | Segments[c0 >> 18] << 6];
+    const std::uint32_t m1 = BandMasks[Segments[c1 & 511] | Segments[c1 >> 9 & 511] << 3 | Segments[c1 >> 18] << 6];
+    const std::uint32_t m2 = BandMasks[Segments[c2 & 511] | Segments[c2 >> 9 & 511] << 3 | Segments[c2 >> 18] << 6];
+    if ((c0 & m0) == 0 || (c1 & m1) == 0 || (c2 & m2) == 0)
+        return false;
+    Lanes bands = cells & Lanes::Of(m0, m1, m2);
     // Within a stack, likewise one segment of each column and of each box.
-    std::uint32_t columns[3], keep[3] = {0, 0, 0};
-    for (int b = 0; b < 3; ++b)
-        columns[b] = (bands[b] | bands[b] >> 9 | bands[b] >> 18) & 511;
+    Lanes columns = (bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511);
+    const std::uint32_t s0 = columns.Get<0>(), s1 = columns.Get<1>(), s2 = columns.Get<2>();
+    std::uint32_t k0 = 0, k1 = 0, k2 = 0;
     for (unsigned s = 0; s < 9; s += 3) {
-        const unsigned pattern = (columns[0] >> s & 7) | (columns[1] >> s & 7) << 3 | (columns[2] >> s & 7) << 6;
-        const unsigned kept = Triads[pattern];
+        const unsigned kept = Triads[(s0 >> s & 7) | (s1 >> s & 7) << 3 | (s2 >> s & 7) << 6];
         if (kept == 0)
             return false;
-        keep[0] |= (kept & 7) << s;
-        keep[1] |= (kept >> 3 & 7) << s;
-        keep[2] |= (kept >> 6) << s;
+        k0 |= (kept & 7) << s;
+        k1 |= (kept >> 3 & 7) << s;
+        k2 |= (kept >> 6) << s;
     }
+    const Lanes keep = Lanes::Of(k0, k1, k2);
+    bands = bands & (keep | keep.Up<9>() | keep.Up<18>());
+    columns = columns & keep;
+    bands.Store(board);
     // Cells alone in their row, box or column.
-    std::uint32_t doubled = 0;
-    std::uint32_t hidden[3];
-    for (int b = 0; b < 3; ++b) {
-        const std::uint32_t cells = bands[b] & ColumnCells(keep[b]);
-        bands[b] = cells;
-        columns[b] &= keep[b];
-        doubled |= ((cells & cells >> 9) | (cells & cells >> 18) | (cells >> 9 & cells >> 18)) & 511;
-        std::uint32_t alone = 0;
-        for (int i = 0; i < 3; ++i) {
-            const std::uint32_t row = cells & 511u << (9 * i);
-            const std::uint32_t box = cells & BoxCells(static_cast<unsigned>(i));
-            if (IsSingleOrEmpty(row))
-                alone |= row;
-            if (IsSingleOrEmpty(box))
-                alone |= box;
-        }
-        hidden[b] = alone;
-    }
-    doubled |= (columns[0] & columns[1]) | (columns[0] & columns[2]) | (columns[1] & columns[2]);
-    const std::uint32_t lone = (columns[0] | columns[1] | columns[2]) & ~doubled;
-    for (int b = 0; b < 3; ++b) {
-        hidden[b] = (hidden[b] | (bands[b] & ColumnCells(lone))) & ~solved_[b];
-        board[b] = bands[b];
-    }
-    for (int b = 0; b < 3; ++b) {
-        for (std::uint32_t left = hidden[b]; left != 0; left &= left - 1) {
+    const Lanes above = bands.Down<9>(), twoAbove = bands.Down<18>();
+    const Lanes doubled = ((bands & above) | (bands & twoAbove) | (above & twoAbove)) & Lanes::Bands(511);
+    const Lanes alone = (bands & Lanes::Bands(511)).SingleOrEmpty() | (bands & Lanes::Bands(511u << 9)).SingleOrEmpty()
+        | (bands & Lanes::Bands(511u << 18)).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(0))).SingleOrEmpty()
+        | (bands & Lanes::Bands(BoxCells(1))).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(2))).SingleOrEmpty();
+    const std::uint32_t t0 = columns.Get<0>(), t1 = columns.Get<1>(), t2 = columns.Get<2>();
+    const std::uint32_t twice
+        = doubled.Get<0>() | doubled.Get<1>() | doubled.Get<2>() | (t0 & t1) | (t0 & t2) | (t1 & t2);
+    const std::uint32_t lone = (t0 | t1 | t2) & ~twice;
+    const Lanes hidden = AndNot(alone | (bands & Lanes::Bands(ColumnCells(lone))), solved);
+    if (hidden.IsZero())
+        return true;
+    const std::uint32_t found[3] = {hidden.Get<0>(), hidden.Get<1>(), hidden.Get<2>()};
+    for (int b = 0; b < 3; ++b)
+        for (std::uint32_t left = found[b]; left != 0; left &= left - 1)
             if (!Place(27 * b + std::countr_zero(left), digit))
                 return false;
-        }
-    }
     return true;
 }
 
 Guess Candidates::ChooseGuess() const
 {
-    std::array<std::uint32_t, 3> ones {}, twos {}, threes {};
+    Lanes ones = Lanes::Bands(0), twos = ones, threes = ones;
     for (const auto &digit : digits_) {
-        for (int b = 0; b < 3; ++b) {
-            threes[b] |= twos[b] & digit[b];
-            twos[b] |= ones[b] & digit[b];
-            ones[b] |= digit[b];
-        }
+        const Lanes cells = Lanes::Load(digit);
+        threes = threes | (twos & cells);
+        twos = twos | (ones & cells);
+        ones = ones | cells;
     }
-    int cell = -1;
-    for (int b = 0; b < 3 && cell < 0; ++b) {
-        const std::uint32_t pairs = twos[b] & ~threes[b] & ~solved_[b];
-        if (pairs != 0)
-            cell = 27 * b + std::countr_zero(pairs);
+    const Lanes pairLanes = AndNot(twos, threes | Lanes::Load(solved_));
+    const std::uint32_t pairBands[3] = {pairLanes.Get<0>(), pairLanes.Get<1>(), pairLanes.Get<2>()};
+    // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
+    // wrong, reaches furthest.
+    int cell = -1, widest = -1;
+    for (int b = 0; b < 3; ++b) {
+        for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
+            const int p = 27 * b + std::countr_zero(pairs);
+            const Board &houses = Houses[p];
+            const int open = CountBits(houses[0] & ~solved_[0]) + CountBits(houses[1] & ~solved_[1])
+                + CountBits(houses[2] & ~solved_[2]);
+            if (open > widest) {
+                widest = open;
+                cell = p;
+            }
+        }
     }
     if (cell < 0) {
         int fewest = 10;

@@ -14,9 +14,9 @@
 // columns and boxes; then a cell alone in its row, column or box is fixed. An empty cell, a digit
 // with no place in a unit, or two forced cells that see each other ends the branch.
 //
-// The search guesses the lowest digit of a cell with two candidates (else the fewest), on a copy
-// of the board; when that branch ends the parent removes the digit and propagates again, which
-// for a two-candidate cell fixes the other one. It stops at the second solution.
+// The search guesses the lowest digit of a cell with two candidates (else the fewest), the one
+// that sees the most open cells, on a copy of the board; when that branch ends the parent removes the digit and
+// propagates again, which for a two-candidate cell fixes the other one. It stops at the second solution.
 
 #include <array>
 #include <cstdint>
@@ -43,7 +43,7 @@ public:
     bool Propagate();
 
     bool Solved() const;
-    // A cell with the fewest candidates, preferring two, and its lowest digit. Not solved only.
+    // A cell with two candidates (else the fewest) and its lowest digit. Not solved only.
     Guess ChooseGuess() const;
     // Solved only: '1'..'9' in each cell.
     void Write(std::array<char, 81> &grid) const;

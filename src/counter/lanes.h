@@ -1,0 +1,114 @@
+#pragma once
+
+// Four 32-bit lanes, one a band (the fourth stays zero), so that the three bands of a digit are
+// worked on at once: SSE2 on x86-64, plain words elsewhere or with QUADRELLE_COUNTER_PORTABLE.
+
+#include <array>
+#include <cstdint>
+
+#if defined(__SSE2__) && !defined(QUADRELLE_COUNTER_PORTABLE)
+#include <emmintrin.h>
+#define QUADRELLE_COUNTER_SSE2 1
+#endif
+
+namespace quadrelle::counting {
+
+using Words = std::array<std::uint32_t, 4>;
+
+#if defined(QUADRELLE_COUNTER_SSE2)
+
+class Lanes {
+public:
+    static Lanes Of(std::uint32_t a, std::uint32_t b, std::uint32_t c)
+    {
+        return Lanes(_mm_setr_epi32(static_cast<int>(a), static_cast<int>(b), static_cast<int>(c), 0));
+    }
+    // The same value in the three band lanes.
+    static Lanes Bands(std::uint32_t x) { return Of(x, x, x); }
+    static Lanes Load(const Words &words)
+    {
+        return Lanes(_mm_loadu_si128(reinterpret_cast<const __m128i *>(words.data())));
+    }
+    void Store(Words &words) const { _mm_storeu_si128(reinterpret_cast<__m128i *>(words.data()), v_); }
+
+    template <int Lane> std::uint32_t Get() const
+    {
+        return static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_shuffle_epi32(v_, Lane)));
+    }
+
+    friend Lanes operator&(Lanes a, Lanes b) { return Lanes(_mm_and_si128(a.v_, b.v_)); }
+    friend Lanes operator|(Lanes a, Lanes b) { return Lanes(_mm_or_si128(a.v_, b.v_)); }
+    friend Lanes operator^(Lanes a, Lanes b) { return Lanes(_mm_xor_si128(a.v_, b.v_)); }
+    // a & ~b
+    friend Lanes AndNot(Lanes a, Lanes b) { return Lanes(_mm_andnot_si128(b.v_, a.v_)); }
+    template <int N> Lanes Down() const { return Lanes(_mm_srli_epi32(v_, N)); }
+    template <int N> Lanes Up() const { return Lanes(_mm_slli_epi32(v_, N)); }
+    // Each lane kept where it holds at most one bit, else zero.
+    Lanes SingleOrEmpty() const
+    {
+        const __m128i lowered = _mm_and_si128(v_, _mm_sub_epi32(v_, _mm_set1_epi32(1)));
+        return Lanes(_mm_and_si128(v_, _mm_cmpeq_epi32(lowered, _mm_setzero_si128())));
+    }
+    bool IsZero() const { return _mm_movemask_epi8(_mm_cmpeq_epi32(v_, _mm_setzero_si128())) == 0xFFFF; }
+
+private:
+    explicit Lanes(__m128i v) : v_(v) { }
+    __m128i v_;
+};
+
+#else
+
+class Lanes {
+public:
+    static Lanes Of(std::uint32_t a, std::uint32_t b, std::uint32_t c) { return Lanes(Words {a, b, c, 0}); }
+    static Lanes Bands(std::uint32_t x) { return Of(x, x, x); }
+    static Lanes Load(const Words &words) { return Lanes(words); }
+    void Store(Words &words) const { words = w_; }
+
+    template <int Lane> std::uint32_t Get() const { return w_[Lane]; }
+
+    friend Lanes operator&(Lanes a, Lanes b)
+    {
+        return Map(a, b, [](auto x, auto y) { return x & y; });
+    }
+    friend Lanes operator|(Lanes a, Lanes b)
+    {
+        return Map(a, b, [](auto x, auto y) { return x | y; });
+    }
+    friend Lanes operator^(Lanes a, Lanes b)
+    {
+        return Map(a, b, [](auto x, auto y) { return x ^ y; });
+    }
+    friend Lanes AndNot(Lanes a, Lanes b)
+    {
+        return Map(a, b, [](auto x, auto y) { return x & ~y; });
+    }
+    template <int N> Lanes Down() const
+    {
+        return Map(*this, *this, [](auto x, auto) { return x >> N; });
+    }
+    template <int N> Lanes Up() const
+    {
+        return Map(*this, *this, [](auto x, auto) { return x << N; });
+    }
+    Lanes SingleOrEmpty() const
+    {
+        return Map(*this, *this, [](std::uint32_t x, std::uint32_t) { return (x & (x - 1)) == 0 ? x : 0u; });
+    }
+    bool IsZero() const { return (w_[0] | w_[1] | w_[2] | w_[3]) == 0; }
+
+private:
+    explicit Lanes(const Words &w) : w_(w) { }
+    template <typename F> static Lanes Map(Lanes a, Lanes b, F f)
+    {
+        Words out;
+        for (std::size_t i = 0; i < 4; ++i)
+            out[i] = static_cast<std::uint32_t>(f(a.w_[i], b.w_[i]));
+        return Lanes(out);
+    }
+    Words w_;
+};
+
+#endif
+
+} // namespace quadrelle::counting
