@@ -38,14 +38,29 @@ constexpr int CountBits(std::uint32_t x)
 
 } // namespace
 
-Candidates Candidates::Open()
+bool Candidates::Start(const std::array<std::uint8_t, 81> &givens)
 {
-    Candidates open;
-    for (auto &digit : open.digits_)
-        digit = {BandBits, BandBits, BandBits, 0};
-    open.solved_ = {};
-    open.dirty_ = 0x1FF;
-    return open;
+    Words given {};
+    // Per digit: its givens, and the rows, columns and boxes they see.
+    std::array<Words, 9> placed {}, seen {};
+    for (int p = 0; p < 81; ++p) {
+        const unsigned d = givens[static_cast<std::size_t>(p)] - 1u;
+        if (d >= 9)
+            continue;
+        const int band = p / 27;
+        const std::uint32_t bit = 1u << (p % 27);
+        if ((seen[d][band] & bit) != 0)
+            return false;
+        (Lanes::Load(seen[d]) | Lanes::Load(Houses[static_cast<std::size_t>(p)])).Store(seen[d]);
+        placed[d][band] |= bit;
+        given[band] |= bit;
+    }
+    const Lanes open = AndNot(Lanes::Bands(BandBits), Lanes::Load(given));
+    for (std::size_t d = 0; d < 9; ++d)
+        (AndNot(open, Lanes::Load(seen[d])) | Lanes::Load(placed[d])).Store(digits_[d]);
+    solved_ = given;
+    dirty_ = 0x1FF;
+    return true;
 }
 
 bool Candidates::Place(int cell, int digit)
@@ -101,13 +116,13 @@ bool Candidates::Propagate()
         if (dirty_ == 0)
             return true;
         // One digit at a time: what it fixes is cheaper to follow through naked singles first.
-        const Words before = solved_;
+        const Lanes before = Lanes::Load(solved_);
         while (dirty_ != 0) {
             const int d = std::countr_zero(dirty_);
             dirty_ &= dirty_ - 1;
             if (!ReduceDigit(d))
                 return false;
-            if (solved_ != before)
+            if (!(Lanes::Load(solved_) ^ before).IsZero())
                 break;
         }
     }

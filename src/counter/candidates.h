@@ -32,8 +32,9 @@ struct Guess {
 // already fixed. Small and trivially copyable: the search keeps one a level.
 class Candidates {
 public:
-    // Every digit everywhere.
-    static Candidates Open();
+    // The givens fixed (row-major, 1..9; anything else is an open cell) and nothing deduced yet.
+    // False when a digit repeats in a row, column or box.
+    bool Start(const std::array<std::uint8_t, 81> &givens);
 
     // Fixes `digit` (0..8) in `cell`; false when it may not go there.
     bool Place(int cell, int digit);

@@ -22,12 +22,8 @@ SolutionCount CountSolutions(const std::array<std::uint8_t, 81> &cells)
     SolutionCount result;
     // Each guess fixes a cell, so 81 guesses at most lie on the way to any leaf.
     std::array<Level, 82> levels;
-    levels[0].candidates = Candidates::Open();
-    for (int p = 0; p < 81; ++p) {
-        const int d = cells[static_cast<std::size_t>(p)];
-        if (d >= 1 && d <= 9 && !levels[0].candidates.Place(p, d - 1))
-            return result;
-    }
+    if (!levels[0].candidates.Start(cells))
+        return result;
     int top = 0;
     bool alive = levels[0].candidates.Propagate();
     for (;;) {

@@ -67,6 +67,16 @@ TEST(SolutionCount, ContradictionsWithoutRepeatsGiveNone)
     }
 }
 
+TEST(SolutionCount, ValuesAboveNineAreOpenCells)
+{
+    Cells cells = ToCells(Solved);
+    cells[0] = 10;
+    cells[40] = 255;
+    const auto result = CountSolutions(cells);
+    EXPECT_EQ(result.solutions, 1);
+    EXPECT_EQ(SolutionString(result.first), Solved);
+}
+
 TEST(SolutionCount, CallsAreIndependent)
 {
     const auto many = CountSolutions(ToCells(std::string(81, '0')));
