@@ -78,10 +78,19 @@ bool Candidates::Place(int cell, int digit)
         dirty_ |= (word >> shift & 1) << d;
         digits_[d][band] = word & ~bit;
     }
+    Fix(cell, digit);
+    return true;
+}
+
+void Candidates::Fix(int cell, int digit)
+{
+    const int band = cell / 27;
+    const std::uint32_t bit = 1u << (cell % 27);
+    Board &board = digits_[digit];
     AndNot(Lanes::Load(board), Lanes::Load(Houses[cell])).Store(board);
     board[band] |= bit;
     solved_[band] |= bit;
-    return true;
+    dirty_ |= 1u << digit;
 }
 
 void Candidates::Remove(int cell, int digit)
@@ -138,7 +147,8 @@ bool Candidates::PlaceNakedSingles(const std::array<std::uint32_t, 3> &singles)
                 ++d;
             if (d == 9)
                 return false;
-            Place(27 * b + std::countr_zero(bit), d);
+            // No other digit is left in the cell.
+            Fix(27 * b + std::countr_zero(bit), d);
         }
     }
     return true;

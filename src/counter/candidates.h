@@ -50,6 +50,8 @@ public:
     void Write(std::array<char, 81> &grid) const;
 
 private:
+    // Place for a cell left with `digit` alone: its row, column and box lose the digit.
+    void Fix(int cell, int digit);
     bool PlaceNakedSingles(const std::array<std::uint32_t, 3> &singles);
     // The locked candidates and hidden singles of one digit.
     bool ReduceDigit(int digit);
