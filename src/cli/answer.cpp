@@ -1,5 +1,6 @@
 #include "answer.h"
 
+#include "counter/solution_count.h"
 #include "solver/pipeline.h"
 
 #include <charconv>
@@ -42,27 +43,45 @@ private:
     Answer &answer_;
 };
 
-Answer Invalid(std::string_view reason)
+Answer Invalid(std::string_view prefix, std::string_view reason)
 {
     Answer answer;
     answer.verdict = Verdict::Invalid;
-    AnswerWriter(answer).Put("invalid 0 ").Put(reason).Put('\n');
+    AnswerWriter(answer).Put(prefix).Put(reason).Put('\n');
     return answer;
 }
 
-std::string_view StatusName(Verdict verdict)
+// The same test as placing the givens one by one: a digit already in its row, column or box.
+bool RepeatsADigit(const Grid &givens)
 {
-    switch (verdict) {
-    case Verdict::Solved:
+    std::array<std::uint16_t, 9> rows {}, columns {}, boxes {};
+    for (int p = 0; p < CellCount; ++p) {
+        const int digit = givens[static_cast<std::size_t>(p)];
+        if (digit == 0)
+            continue;
+        const auto bit = static_cast<std::uint16_t>(1u << digit);
+        const auto row = static_cast<std::size_t>(p / 9), column = static_cast<std::size_t>(p % 9);
+        const std::size_t box = row / 3 * 3 + column / 3;
+        if ((rows[row] | columns[column] | boxes[box]) & bit)
+            return true;
+        rows[row] |= bit;
+        columns[column] |= bit;
+        boxes[box] |= bit;
+    }
+    return false;
+}
+
+std::string_view StatusName(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Solved:
         return "solved";
-    case Verdict::GaveUp:
+    case Outcome::GaveUp:
         return "gave-up";
-    case Verdict::Unsolvable:
-        return "unsolvable";
-    case Verdict::Invalid:
+    case Outcome::NoSolution:
         break;
     }
-    return "invalid";
+    return "unsolvable";
 }
 
 Verdict VerdictOf(Outcome outcome)
@@ -82,20 +101,52 @@ Verdict VerdictOf(Outcome outcome)
 
 Answer SolveAnswer(const PuzzleLine &line)
 {
+    constexpr std::string_view InvalidPrefix = "invalid 0 ";
     if (line.kind == PuzzleLine::Kind::Invalid)
-        return Invalid(line.reason);
+        return Invalid(InvalidPrefix, line.reason);
     const std::optional<SolveResult> result = SolvePuzzle(line.givens);
     if (!result)
-        return Invalid("repeated-digit");
+        return Invalid(InvalidPrefix, "repeated-digit");
     Answer answer;
     answer.verdict = VerdictOf(result->outcome);
     AnswerWriter(answer)
-        .Put(StatusName(answer.verdict))
+        .Put(StatusName(result->outcome))
         .Put(' ')
         .Put(result->placements)
         .Put(' ')
         .Put(result->grid)
         .Put('\n');
+    return answer;
+}
+
+Answer CountAnswer(const PuzzleLine &line)
+{
+    constexpr std::string_view InvalidPrefix = "invalid ";
+    if (line.kind == PuzzleLine::Kind::Invalid)
+        return Invalid(InvalidPrefix, line.reason);
+    if (RepeatsADigit(line.givens))
+        return Invalid(InvalidPrefix, "repeated-digit");
+
+    std::array<std::uint8_t, CellCount> cells;
+    for (std::size_t p = 0; p < cells.size(); ++p)
+        cells[p] = static_cast<std::uint8_t>(line.givens[p]);
+    const SolutionCount count = CountSolutions(cells);
+    const std::string_view first(count.first.data(), count.first.size());
+    const std::string_view second(count.second.data(), count.second.size());
+
+    Answer answer;
+    AnswerWriter writer(answer);
+    if (count.solutions == 0) {
+        answer.verdict = Verdict::None;
+        writer.Put("none");
+    } else if (count.solutions == 1) {
+        answer.verdict = Verdict::Unique;
+        writer.Put("unique ").Put(first);
+    } else {
+        answer.verdict = Verdict::Multiple;
+        writer.Put("multiple ").Put(first).Put(' ').Put(second);
+    }
+    writer.Put('\n');
     return answer;
 }
 

@@ -8,7 +8,7 @@
 
 namespace quadrelle {
 
-enum class Verdict : std::uint8_t { Solved, Unsolvable, GaveUp, Invalid };
+enum class Verdict : std::uint8_t { Solved, Unsolvable, GaveUp, Unique, Multiple, None, Invalid };
 
 // One result line of the batch solver, with its line end; fixed size, so a chunk of answers
 // needs no allocation.
@@ -25,5 +25,9 @@ struct Answer {
 
 // "<status> <placements> <grid>": the window's engine within its placement budget.
 Answer SolveAnswer(const PuzzleLine &line);
+
+// "unique <solution>", "multiple <solution> <another>", "none" or "invalid <reason>": how many
+// solutions the puzzle has, up to two, without a budget.
+Answer CountAnswer(const PuzzleLine &line);
 
 } // namespace quadrelle

@@ -28,6 +28,15 @@ void Count(BatchCounts &counts, Verdict verdict)
     case Verdict::GaveUp:
         ++counts.gaveUp;
         return;
+    case Verdict::Unique:
+        ++counts.unique;
+        return;
+    case Verdict::Multiple:
+        ++counts.multiple;
+        return;
+    case Verdict::None:
+        ++counts.none;
+        return;
     case Verdict::Invalid:
         ++counts.invalid;
         return;
@@ -58,21 +67,22 @@ bool FillChunk(LineReader &reader, std::vector<PuzzleLine> &chunk, std::size_t c
     return true;
 }
 
-// Answers the chunk on up to `jobs` threads; the calling thread takes part and shows progress.
-void AnswerChunk(const std::vector<PuzzleLine> &chunk, std::vector<Answer> &answers, unsigned jobs,
+// Answers the chunk on up to options.jobs threads; the calling thread takes part and shows progress.
+void AnswerChunk(const std::vector<PuzzleLine> &chunk, std::vector<Answer> &answers, const BatchOptions &options,
     std::atomic<long> &answered, const std::function<void()> &showProgress)
 {
+    const auto answerOf = options.mode == BatchMode::Count ? CountAnswer : SolveAnswer;
     answers.resize(chunk.size());
     std::atomic<std::size_t> next {0};
     const auto work = [&](bool reportsProgress) {
         for (std::size_t i = next++; i < chunk.size(); i = next++) {
-            answers[i] = SolveAnswer(chunk[i]);
+            answers[i] = answerOf(chunk[i]);
             ++answered;
             if (reportsProgress)
                 showProgress();
         }
     };
-    const std::size_t threadCount = std::min<std::size_t>(std::max(jobs, 1u), chunk.size());
+    const std::size_t threadCount = std::min<std::size_t>(std::max(options.jobs, 1u), chunk.size());
     std::vector<std::jthread> threads;
     for (std::size_t t = 1; t < threadCount; ++t)
         threads.emplace_back(work, false);
@@ -97,7 +107,7 @@ BatchCounts RunBatch(const std::vector<std::unique_ptr<BatchInput>> &inputs, std
 
     for (bool more = true; more;) {
         more = FillChunk(reader, chunk, options.chunkSize);
-        AnswerChunk(chunk, answers, options.jobs, answered, [&] { progress.Update(answered, reader.BytesRead()); });
+        AnswerChunk(chunk, answers, options, answered, [&] { progress.Update(answered, reader.BytesRead()); });
 
         progress.Clear();
         for (const Answer &answer : answers) {

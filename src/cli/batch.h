@@ -14,16 +14,27 @@ struct BatchCounts {
     long solved = 0;
     long unsolvable = 0;
     long gaveUp = 0;
+    long unique = 0;
+    long multiple = 0;
+    long none = 0;
     long invalid = 0;
     // Inputs that failed to open or part-way through; the lines read before the failure are answered.
     long readErrors = 0;
     // The output refused a write; the run stopped there.
     bool writeFailed = false;
 
-    long total() const { return solved + unsolvable + gaveUp + invalid; }
+    long total() const { return solved + unsolvable + gaveUp + unique + multiple + none + invalid; }
+};
+
+enum class BatchMode {
+    // What the window would answer: the search within its placement budget.
+    Solve,
+    // How many solutions, up to two.
+    Count,
 };
 
 struct BatchOptions {
+    BatchMode mode = BatchMode::Solve;
     unsigned jobs = 1;
     // Draw a progress bar on the message stream once the run has lasted a while.
     bool progress = false;

@@ -7,7 +7,7 @@ namespace quadrelle {
 
 namespace {
 
-constexpr std::string_view Help = R"(Usage: quadrelle-solve [--jobs N] [FILE...]
+constexpr std::string_view Help = R"(Usage: quadrelle-solve [--count] [--jobs N] [FILE...]
 
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
 empty cell; anything after a space, tab, comma, colon or semicolon that follows
@@ -22,7 +22,15 @@ status is solved, unsolvable, gave-up (999,999 trial placements made) or invalid
 grid is the solution, the board before the search, or why the line is invalid
 (bad-length, bad-character, repeated-digit).
 
+With --count, tells instead whether each puzzle has one solution, with no
+placement budget:
+  unique <solution>
+  multiple <solution> <another solution>
+  none
+  invalid <reason>
+
 Options:
+  -c, --count    count the solutions (up to two) instead of solving
   -j, --jobs N   solve on N threads (default: the number of cores)
   -h, --help     show this help
       --version  show the version
@@ -58,6 +66,10 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
         if (arg == "--version") {
             commandLine.action = CommandLine::Action::Version;
             return commandLine;
+        }
+        if (arg == "-c" || arg == "--count") {
+            commandLine.options.mode = BatchMode::Count;
+            continue;
         }
         if (arg.starts_with("--jobs=")) {
             commandLine.options.jobs = ParseJobs(arg.substr(7));

@@ -49,14 +49,18 @@ std::vector<std::unique_ptr<BatchInput>> OpenInputs(const std::vector<std::strin
     return inputs;
 }
 
-void PrintSummary(const quadrelle::BatchCounts &counts, double seconds)
+void PrintSummary(const quadrelle::BatchCounts &counts, quadrelle::BatchMode mode, double seconds)
 {
+    char verdicts[160];
+    if (mode == quadrelle::BatchMode::Count)
+        std::snprintf(verdicts, sizeof verdicts, "%ld unique, %ld multiple, %ld none, %ld invalid", counts.unique,
+            counts.multiple, counts.none, counts.invalid);
+    else
+        std::snprintf(verdicts, sizeof verdicts, "%ld solved, %ld unsolvable, %ld gave-up, %ld invalid", counts.solved,
+            counts.unsolvable, counts.gaveUp, counts.invalid);
     char summary[256];
-    std::snprintf(summary, sizeof summary,
-        "quadrelle-solve: %ld puzzles: %ld solved, %ld unsolvable, %ld gave-up, %ld invalid; "
-        "%.2f s, %.1f puzzles/s\n",
-        counts.total(), counts.solved, counts.unsolvable, counts.gaveUp, counts.invalid, seconds,
-        seconds > 0 ? counts.total() / seconds : 0.0);
+    std::snprintf(summary, sizeof summary, "quadrelle-solve: %ld puzzles: %s; %.2f s, %.1f puzzles/s\n", counts.total(),
+        verdicts, seconds, seconds > 0 ? counts.total() / seconds : 0.0);
     std::cerr << summary;
 }
 
@@ -73,7 +77,7 @@ int Run(const std::vector<std::unique_ptr<BatchInput>> &inputs, const BatchOptio
         std::cerr << "quadrelle-solve: could not write the results: " << outputBuffer.Error() << '\n';
         return 2;
     }
-    PrintSummary(counts, seconds);
+    PrintSummary(counts, options.mode, seconds);
     if (counts.readErrors > 0)
         return 2;
     return counts.invalid > 0 ? 1 : 0;
