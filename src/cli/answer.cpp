@@ -4,6 +4,7 @@
 #include "solver/pipeline.h"
 
 #include <charconv>
+#include <cstring>
 #include <optional>
 
 namespace quadrelle {
@@ -22,8 +23,8 @@ public:
     }
     AnswerWriter &Put(std::string_view text)
     {
-        for (const char c : text)
-            Put(c);
+        std::memcpy(answer_.text.data() + answer_.length, text.data(), text.size());
+        answer_.length = static_cast<std::uint8_t>(answer_.length + text.size());
         return *this;
     }
     AnswerWriter &Put(std::int32_t number)
@@ -34,8 +35,10 @@ public:
     }
     AnswerWriter &Put(const Grid &grid)
     {
-        for (const std::int8_t digit : grid)
-            Put(static_cast<char>('0' + digit));
+        char *text = answer_.text.data() + answer_.length;
+        for (std::size_t p = 0; p < grid.size(); ++p)
+            text[p] = static_cast<char>('0' + grid[p]);
+        answer_.length = static_cast<std::uint8_t>(answer_.length + grid.size());
         return *this;
     }
 
@@ -124,13 +127,14 @@ Answer CountAnswer(const PuzzleLine &line)
     constexpr std::string_view InvalidPrefix = "invalid ";
     if (line.kind == PuzzleLine::Kind::Invalid)
         return Invalid(InvalidPrefix, line.reason);
-    if (RepeatsADigit(line.givens))
-        return Invalid(InvalidPrefix, "repeated-digit");
 
     std::array<std::uint8_t, CellCount> cells;
     for (std::size_t p = 0; p < cells.size(); ++p)
         cells[p] = static_cast<std::uint8_t>(line.givens[p]);
     const SolutionCount count = CountSolutions(cells);
+    // Repeated givens have no solution either: only then is the check worth its time.
+    if (count.solutions == 0 && RepeatsADigit(line.givens))
+        return Invalid(InvalidPrefix, "repeated-digit");
     const std::string_view first(count.first.data(), count.first.size());
     const std::string_view second(count.second.data(), count.second.size());
 

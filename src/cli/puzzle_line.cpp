@@ -1,5 +1,7 @@
 #include "puzzle_line.h"
 
+#include <array>
+
 namespace quadrelle {
 
 namespace {
@@ -7,6 +9,16 @@ bool IsSeparator(char c)
 {
     return c == ' ' || c == '\t' || c == ',' || c == ':' || c == ';';
 }
+
+// A cell's digit by its character: 1-9 for a given, 0 for '0' and '.', -1 for anything else.
+constexpr std::array<std::int8_t, 256> CellValues = [] {
+    std::array<std::int8_t, 256> values {};
+    values.fill(-1);
+    values['0'] = values['.'] = 0;
+    for (char c = '1'; c <= '9'; ++c)
+        values[static_cast<unsigned char>(c)] = static_cast<std::int8_t>(c - '0');
+    return values;
+}();
 
 bool IsBlank(std::string_view line)
 {
@@ -27,16 +39,13 @@ PuzzleLine ParsePuzzleLine(std::string_view line)
         parsed.reason = "bad-length";
         return parsed;
     }
-    for (int p = 0; p < CellCount; ++p) {
-        const char c = line[static_cast<std::size_t>(p)];
-        if (c == '.' || c == '0') {
-            parsed.givens[static_cast<std::size_t>(p)] = 0;
-        } else if (c >= '1' && c <= '9') {
-            parsed.givens[static_cast<std::size_t>(p)] = static_cast<std::int8_t>(c - '0');
-        } else {
+    for (std::size_t p = 0; p < CellCount; ++p) {
+        const std::int8_t digit = CellValues[static_cast<unsigned char>(line[p])];
+        if (digit < 0) {
             parsed.reason = "bad-character";
             return parsed;
         }
+        parsed.givens[p] = digit;
     }
     parsed.kind = PuzzleLine::Kind::Puzzle;
     return parsed;
