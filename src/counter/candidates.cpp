@@ -27,12 +27,16 @@ constexpr std::array<Board, 81> MakeHouses()
 }
 constexpr std::array<Board, 81> Houses = MakeHouses();
 
-// Without a popcount instruction in the x86-64 baseline.
-constexpr int CountBits(std::uint32_t x)
+// The bits of three words, without a popcount instruction in the x86-64 baseline.
+constexpr int CountBits(std::uint32_t a, std::uint32_t b, std::uint32_t c)
 {
-    x = x - (x >> 1 & 0x55555555u);
-    x = (x & 0x33333333u) + (x >> 2 & 0x33333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+    const auto nibbles = [](std::uint32_t x) {
+        x = x - (x >> 1 & 0x55555555u);
+        return (x & 0x33333333u) + (x >> 2 & 0x33333333u);
+    };
+    // Each nibble holds at most 4 + 4 + 4.
+    std::uint32_t x = nibbles(a) + nibbles(b) + nibbles(c);
+    x = (x & 0x0F0F0F0Fu) + (x >> 4 & 0x0F0F0F0Fu);
     return static_cast<int>((x * 0x01010101u) >> 24);
 }
 
@@ -224,8 +228,7 @@ Guess Candidates::ChooseGuess() const
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
             const int p = 27 * b + std::countr_zero(pairs);
             const Board &houses = Houses[p];
-            const int open = CountBits(houses[0] & ~solved_[0]) + CountBits(houses[1] & ~solved_[1])
-                + CountBits(houses[2] & ~solved_[2]);
+            const int open = CountBits(houses[0] & ~solved_[0], houses[1] & ~solved_[1], houses[2] & ~solved_[2]);
             if (open > widest) {
                 widest = open;
                 cell = p;

@@ -7,16 +7,19 @@
 // the other digits and the digit from the cell's row, column and box.
 //
 // Propagation runs to a fixed point. Naked singles (a cell left with one digit) come first: for
-// all cells at once, counting the digit boards with two accumulators. Then each digit whose board
-// changed is reduced on its own board: in a band the digit takes one segment of each row and
-// one of each box, so only the 3 x 3 segment patterns that hold a one-per-row-and-box choice
-// survive (a 512-entry table: pointing and claiming in the band); in a stack the same rule on
-// columns and boxes; then a cell alone in its row, column or box is fixed. An empty cell, a digit
-// with no place in a unit, or two forced cells that see each other ends the branch.
+// all cells at once, counting the digit boards with two accumulators. Then the digits whose
+// boards changed are reduced one by one, back to the naked singles as soon as one fixes a cell:
+// in a band the digit takes one segment of each row and one of each box, so only the 3 x 3
+// segment patterns that hold a one-per-row-and-box choice survive (a 512-entry table: pointing
+// and claiming in the band); in a stack the same rule on columns and boxes; then a cell alone in
+// its row, column or box is fixed. The three bands sit in the lanes of one SSE2 register where
+// the work is the same for each. An empty cell, a digit with no place in a unit, or two forced
+// cells that see each other ends the branch.
 //
-// The search guesses the lowest digit of a cell with two candidates (else the fewest), the one
-// that sees the most open cells, on a copy of the board; when that branch ends the parent removes the digit and
-// propagates again, which for a two-candidate cell fixes the other one. It stops at the second solution.
+// The search guesses on the two-candidate cell (else one with the fewest) that sees the most open
+// cells, its lowest digit first, on a copy of the board; when that branch ends the parent removes
+// the digit and propagates again, which for a two-candidate cell fixes the other one. It stops at
+// the second solution.
 
 #include <array>
 #include <cstdint>
