@@ -49,10 +49,10 @@ export XDG_RUNTIME_DIR=$PWD
 [ "$(command -v quadrelle)" = /usr/bin/quadrelle ] || fail "quadrelle is not /usr/bin/quadrelle"
 [ "$(command -v quadrelle-solve)" = /usr/bin/quadrelle-solve ] || fail "quadrelle-solve is not in /usr/bin"
 
-for program in quadrelle-solve; do
-  QT_QPA_PLATFORM=offscreen timeout 10 "$program" --help | grep -q "$program" || fail "$program --help"
-done
 for program in quadrelle-solve quadrelle; do
+  out=$(timeout 10 "$program" --version) || fail "$program --version failed"
+  [ "$out" = "$program $version" ] || fail "$program --version says '$out', not '$program $version'"
+  timeout 10 "$program" --help | grep -q "$program" || fail "$program --help"
   man -w "$program" >/dev/null 2>&1 || fail "no manual page for $program"
 done
 
@@ -64,14 +64,16 @@ invalid 0 bad-length
 solved 81 123456789456789123789123456231674895875912364694538217317265948542897631968341572"
 [ "$solved" = "$expected" ] || fail "quadrelle-solve wrote: $solved"
 
-# The window starts offscreen and stays up until stopped; it finds its hand pointer in the
-# installed data folder.
+# The window starts offscreen with a puzzle file and stays up until stopped; it finds its
+# hand pointer in the installed data folder.
+printf '# a puzzle\n%s\n' 530070000600195000098000060800060003400803001700020006060000280000419005000080079 >puzzle.txt
 trace=()
 strace -f -e trace=openat -o /dev/null true 2>/dev/null && trace=(strace -f -e trace=openat,stat,statx,newfstatat -o trace.log)
-QT_QPA_PLATFORM=offscreen timeout 3 "${trace[@]}" quadrelle >window.log 2>&1 && status=0 || status=$?
+QT_QPA_PLATFORM=offscreen timeout 3 "${trace[@]}" quadrelle puzzle.txt >window.log 2>&1 && status=0 || status=$?
 [ "$status" -eq 124 ] || { cat window.log >&2; fail "the window ended with status $status before it was stopped"; }
 if ((${#trace[@]})); then
   grep -q 'openat(.*"/usr/share/quadrelle/HAND-M.CUR"' trace.log || fail "the window never opened its hand pointer"
+  grep -q 'openat(.*"puzzle.txt"' trace.log || fail "the window never opened its puzzle file"
   echo "package-test: the window read /usr/share/quadrelle/HAND-M.CUR"
 else
   echo "package-test: strace unusable here; not checking where the hand pointer came from"

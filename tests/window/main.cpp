@@ -14,6 +14,7 @@ int RunSolveTest(int argc, char **argv);
 int RunClearTest(int argc, char **argv);
 int RunCrossCheckTest(int argc, char **argv);
 int RunCommandsTest(int argc, char **argv);
+int RunArgumentTest(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
@@ -23,7 +24,7 @@ int main(int argc, char **argv)
     };
     const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest}, {"keyboard", RunKeyboardTest},
         {"startup", RunStartupTest}, {"entry", RunEntryTest}, {"solve", RunSolveTest}, {"clear", RunClearTest},
-        {"crosscheck", RunCrossCheckTest}, {"commands", RunCommandsTest}};
+        {"crosscheck", RunCrossCheckTest}, {"commands", RunCommandsTest}, {"arguments", RunArgumentTest}};
     for (const Entry &test : tests) {
         if (argc >= 2 && !std::strcmp(argv[1], test.name)) {
             argv[1] = argv[0];
@@ -32,6 +33,7 @@ int main(int argc, char **argv)
         }
     }
     std::fprintf(stderr,
-        "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands [Qt Test options]\n", argv[0]);
+        "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments [Qt Test options]\n",
+        argv[0]);
     return 2;
 }

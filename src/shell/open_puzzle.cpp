@@ -1,0 +1,38 @@
+#include "open_puzzle.h"
+
+#include "form1.h"
+#include "message_boxes.h"
+#include "puzzle_argument.h"
+
+namespace quadrelle {
+
+void TypeGivens(Form1 &form, const Grid &givens)
+{
+    for (int n = 1; n <= CellCount; ++n) {
+        const int digit = givens[static_cast<std::size_t>(n - 1)];
+        if (digit == 0)
+            continue;
+        PuzzleBox &box = form.txPuz(n);
+        box.setFocus(Qt::OtherFocusReason);
+        box.SetText(QString::number(digit));
+    }
+}
+
+void OpenPuzzleArguments(Form1 &form, MessageBoxes &boxes, const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return;
+    if (arguments.size() > 1) {
+        boxes.Show(QStringLiteral("Quadrelle opens one puzzle or puzzle file at a time, not %1.").arg(arguments.size()),
+            form.AppTitle(), MessageIcon::Exclamation);
+        return;
+    }
+    const PuzzleArgument puzzle = ReadPuzzleArgument(arguments.front());
+    if (!puzzle.givens) {
+        boxes.Show(puzzle.error, form.AppTitle(), MessageIcon::Exclamation);
+        return;
+    }
+    TypeGivens(form, *puzzle.givens);
+}
+
+} // namespace quadrelle

@@ -1,0 +1,205 @@
+#include "grid_lines.h"
+#include "keys.h"
+#include "window_fixture.h"
+
+#include "shell/information_request.h"
+#include "shell/open_puzzle.h"
+#include "shell/puzzle_argument.h"
+#include "version.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+using namespace quadrelle;
+using namespace quadrelle::test;
+
+// The window's command line: a puzzle or a puzzle file typed in as a user would have typed
+// it, malformed arguments reported, --help and --version.
+class ArgumentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void givensLookAsIfTyped_data();
+    void givensLookAsIfTyped();
+    void fileGivesItsFirstPuzzleLine();
+    void malformedArgumentLeavesTheBoardEmpty_data();
+    void malformedArgumentLeavesTheBoardEmpty();
+    void versionAndHelpNeedNoDisplay();
+};
+
+namespace {
+
+const QString Wikipedia
+    = QStringLiteral("530070000600195000098000060800060003400803001700020006060000280000419005000080079");
+
+// Everything typing leaves behind that a user can see or the next command reads.
+QStringList Snapshot(Form1 &form)
+{
+    QStringList boxes;
+    for (int n = 1; n <= 81; ++n) {
+        const PuzzleBox &box = form.txPuz(n);
+        boxes << QStringLiteral("%1:%2 tag %3 model %4 colours %5/%6")
+                     .arg(n)
+                     .arg(box.Text(), box.Tag())
+                     .arg(form.board().Cells(n - 1).Value())
+                     .arg(static_cast<qint64>(box.ForeColor().Stored()))
+                     .arg(static_cast<qint64>(box.BackColor().Stored()));
+    }
+    return boxes;
+}
+
+QStringList Texts(const std::vector<Message> &messages)
+{
+    QStringList texts;
+    for (const Message &message : messages)
+        texts << message.text;
+    return texts;
+}
+
+} // namespace
+
+void ArgumentTest::givensLookAsIfTyped_data()
+{
+    QTest::addColumn<QString>("puzzle");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("accepted, with deductions") << Wikipedia << QStringList {};
+    QTest::newRow("dots and a comment") << QString(Wikipedia).replace('0', '.') + QStringLiteral(" # classic")
+                                        << QStringList {};
+    QTest::newRow("a given refused as a duplicate")
+        << QStringLiteral("500000005") + QString(72, '0') << QStringList {QStringLiteral("Duplicate value in cell")};
+    QTest::newRow("a given taken back after a contradiction")
+        << QStringLiteral("103000009006000000700100000000600810005910360690000007000000040000090000060000002")
+        << QStringList {QStringLiteral("Contradiction between cells")};
+}
+
+void ArgumentTest::givensLookAsIfTyped()
+{
+    QFETCH(QString, puzzle);
+    QFETCH(QStringList, messages);
+
+    WindowFixture typed;
+    TypePuzzle(typed.Start(), puzzle);
+    QCOMPARE(Texts(typed.boxes.shown), messages);
+
+    WindowFixture opened;
+    Form1 &form = opened.Start();
+    OpenPuzzleArguments(form, opened.boxes, {puzzle});
+    QCOMPARE(Texts(opened.boxes.shown), messages);
+    for (const Message &message : opened.boxes.shown) {
+        QCOMPARE(message.title, form.AppTitle());
+        QCOMPARE(message.icon, MessageIcon::None);
+    }
+    QCOMPARE(Snapshot(form), Snapshot(*typed.form));
+    QCOMPARE(static_cast<PuzzleBox *>(form.focusWidget())->Index(),
+        static_cast<PuzzleBox *>(typed.form->focusWidget())->Index());
+    QVERIFY(RepeatedDigit(form).isEmpty());
+}
+
+void ArgumentTest::fileGivesItsFirstPuzzleLine()
+{
+    WindowFixture fixture;
+    const QString second = QStringLiteral("1") + QString(80, '0');
+    fixture.WriteFile("puzzles.txt",
+        "\xEF\xBB\xBF# two puzzles\r\n\r\n   \r\n" + Wikipedia.toLatin1() + ";first\r\n" + second.toLatin1() + "\r\n");
+    Form1 &form = fixture.Start();
+    OpenPuzzleArguments(form, fixture.boxes, {fixture.folder.filePath("puzzles.txt")});
+    QVERIFY(fixture.boxes.shown.empty());
+    for (int p = 0; p < CellCount; ++p) {
+        if (DigitAt(Wikipedia, p))
+            QCOMPARE(form.board().Cells(p).Value(), DigitAt(Wikipedia, p));
+    }
+    QCOMPARE(form.txPuz(2).Text(), QStringLiteral("3"));
+    QVERIFY(HasEntryColours(form, 2));
+
+    // A comment longer than any read buffer is skipped whole.
+    fixture.WriteFile("long.txt", "#" + QByteArray(100000, 'x') + "\n" + second.toLatin1());
+    const PuzzleArgument longComment = ReadPuzzleArgument(fixture.folder.filePath("long.txt"));
+    QVERIFY2(longComment.givens, qPrintable(longComment.error));
+    QCOMPARE((*longComment.givens)[0], std::int8_t(1));
+}
+
+void ArgumentTest::malformedArgumentLeavesTheBoardEmpty_data()
+{
+    QTest::addColumn<QString>("file"); // written into the fixture's folder when not empty
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QString puzzle80 = Wikipedia.left(80);
+    QTest::newRow("short")
+        << QString() << QByteArray() << QStringList {puzzle80}
+        << QStringLiteral("\"%1\" is not a puzzle: it has 80 characters, a puzzle has 81.").arg(puzzle80);
+    const QString letter = QString(Wikipedia).replace(16, 1, QStringLiteral("x"));
+    QTest::newRow("bad character")
+        << QString() << QByteArray() << QStringList {letter}
+        << QStringLiteral("\"%1\" is not a puzzle: character 17 is \"x\"; a puzzle has only 1 to 9, 0 and \".\".")
+               .arg(letter);
+    QTest::newRow("no separator after 81") << QString() << QByteArray() << QStringList {Wikipedia + "1"}
+                                           << QStringLiteral("\"%1\" is not a puzzle: it goes on after 81 characters "
+                                                             "without a space, tab, comma, colon or semicolon.")
+                                                  .arg(Wikipedia + "1");
+    QTest::newRow("missing file") << QString() << QByteArray() << QStringList {QStringLiteral("/nonexistent/p.txt")}
+                                  << QStringLiteral("Cannot read \"/nonexistent/p.txt\": No such file or directory.");
+    QTest::newRow("bad first puzzle line")
+        << QStringLiteral("bad.txt") << QByteArray("# first\n12345\n" + Wikipedia.toLatin1()) << QStringList {}
+        << QStringLiteral("Line 2 of \"%1\" is not a puzzle: it has 5 characters, a puzzle has 81.");
+    QTest::newRow("no puzzle line") << QStringLiteral("empty.txt") << QByteArray("# nothing\n\n") << QStringList {}
+                                    << QStringLiteral("\"%1\" holds no puzzle line.");
+    QTest::newRow("two arguments") << QString() << QByteArray() << QStringList {Wikipedia, Wikipedia}
+                                   << QStringLiteral("Quadrelle opens one puzzle or puzzle file at a time, not 2.");
+}
+
+void ArgumentTest::malformedArgumentLeavesTheBoardEmpty()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    WindowFixture fixture;
+    if (!file.isEmpty()) {
+        fixture.WriteFile(file, content);
+        arguments = QStringList {fixture.folder.filePath(file)};
+        message = message.arg(arguments.front());
+    }
+    Form1 &form = fixture.Start();
+    OpenPuzzleArguments(form, fixture.boxes, arguments);
+    QCOMPARE(fixture.boxes.shown.size(), std::size_t(1));
+    QCOMPARE(fixture.boxes.shown[0].text, message);
+    QCOMPARE(fixture.boxes.shown[0].title, form.AppTitle());
+    QCOMPARE(ModelLine(form), QString(81, '0'));
+    QCOMPARE(PuzzleGridLine(form), QString(81, '0'));
+    QVERIFY(IsPuzzleBox(form, Focus(), 1));
+}
+
+void ArgumentTest::versionAndHelpNeedNoDisplay()
+{
+    const char *version[] = {"quadrelle", "--version"};
+    QCOMPARE(InformationRequested(2, version).value_or(""), std::string("quadrelle ") + Version + "\n");
+    const char *plain[] = {"quadrelle", "puzzle.txt"};
+    QVERIFY(!InformationRequested(2, plain));
+
+    // The real program, with no display at all.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QLatin1String(name));
+    for (const QString &option : {QStringLiteral("--version"), QStringLiteral("--help")}) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(QUADRELLE_WINDOW_PROGRAM), {option});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        QVERIFY2(out.startsWith(option == QLatin1String("--version") ? QStringLiteral("quadrelle %1\n").arg(Version)
+                                                                     : QStringLiteral("Usage: quadrelle ")),
+            qPrintable(out));
+    }
+}
+
+int RunArgumentTest(int argc, char **argv)
+{
+    ArgumentTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "argument_test.moc"
