@@ -1,5 +1,7 @@
 #include "search.h"
 
+#include "bitboard_search.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -52,36 +54,9 @@ int Search::PickNextCell()
 
 void Search::TryCell(int p)
 {
-    SearchState &s = state_;
-    const std::int32_t m = s.ChosenMask;
-    if (s.StopSearch || m == 0)
+    if (state_.StopSearch || state_.ChosenMask == 0)
         return;
-
-    cCell &cell = board_.CellAt(p);
-    for (int d = 1; d <= 9; ++d) {
-        if ((m & DigitBit[static_cast<std::size_t>(d - 1)]) == 0)
-            continue;
-        cell.SetValueUnchecked(d);
-        ++s.SearchCount;
-        if (s.SearchCount % EventInterval == 0 && hook_)
-            hook_();
-        if (s.SearchCount >= placementLimit_) {
-            s.StopSearch = true;
-            s.GaveUp = true;
-        } else {
-            TryCell(PickNextCell());
-        }
-        if (s.StopSearch)
-            break;
-    }
-    if (s.StopSearch)
-        return;
-
-    cell.SetValueUnchecked(0);
-    if (p < s.LowCell)
-        s.LowCell = p;
-    else if (p > s.HighCell)
-        s.HighCell = p;
+    RunBitboardSearch(board_, state_, p, hook_, placementLimit_);
 }
 
 } // namespace quadrelle

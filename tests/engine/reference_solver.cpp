@@ -18,6 +18,7 @@ public:
     int lowCell = 0;
     int highCell = 80;
     int chosenMask = 0;
+    int placementLimit = 999999;
 
     Reference()
     {
@@ -131,7 +132,7 @@ public:
                 continue;
             SetValue(p, d);
             searchCount = searchCount + 1;
-            if (searchCount >= 999999) {
+            if (searchCount >= placementLimit) {
                 stopSearch = true;
                 gaveUp = true;
             } else {
@@ -160,9 +161,10 @@ public:
 
 } // namespace
 
-ReferenceRun ReferenceSolve(const Grid &givens)
+ReferenceRun ReferenceSolve(const Grid &givens, std::int32_t placementLimit)
 {
     Reference reference;
+    reference.placementLimit = placementLimit;
     Reference *ref = &reference;
     ReferenceRun run;
     for (int p = 0; p < 81; ++p) {
@@ -185,6 +187,9 @@ ReferenceRun ReferenceSolve(const Grid &givens)
     run.stopSearch = ref->stopSearch;
     run.gaveUp = ref->gaveUp;
     run.currentCell = ref->currentCell;
+    run.lowCell = ref->lowCell;
+    run.highCell = ref->highCell;
+    run.chosenMask = ref->chosenMask;
     run.final = ref->Digits();
     return run;
 }

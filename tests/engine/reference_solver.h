@@ -18,11 +18,14 @@ struct ReferenceRun {
     bool stopSearch = false;
     bool gaveUp = false;
     std::int32_t currentCell = 0;
+    std::int32_t lowCell = 0;
+    std::int32_t highCell = 80;
+    std::int32_t chosenMask = 0;
     // The board when the search ended (trial digits included).
     Grid final {};
 };
 
 // Givens, propagation from position 0, then the fewest-candidates search with its budget.
-ReferenceRun ReferenceSolve(const Grid &givens);
+ReferenceRun ReferenceSolve(const Grid &givens, std::int32_t placementLimit = 999'999);
 
 } // namespace quadrelle::test

@@ -1,0 +1,266 @@
+#include "bitboard_search.h"
+
+#include "cell_set.h"
+
+#include <array>
+#include <bit>
+
+namespace quadrelle {
+
+namespace {
+
+struct GroupsOfCell {
+    std::uint8_t row, col, box;
+};
+
+constexpr std::array<GroupsOfCell, CellCount> MakeGroupsOfCells()
+{
+    std::array<GroupsOfCell, CellCount> groups {};
+    for (int p = 0; p < CellCount; ++p)
+        groups[static_cast<std::size_t>(p)] = {static_cast<std::uint8_t>(RowGroupOf(p)),
+            static_cast<std::uint8_t>(ColGroupOf(p)), static_cast<std::uint8_t>(BoxGroupOf(p))};
+    return groups;
+}
+constexpr std::array<GroupsOfCell, CellCount> GroupsOfCells = MakeGroupsOfCells();
+
+// Each empty cell's candidate count (0..9) as four bit-planes: bit i of the count of cell q
+// is q's bit in plane i. Filled cells hold stale counts; every reader masks them out.
+struct Counts {
+    std::array<CellSet, 4> plane;
+
+    // One less for every cell of `lost`.
+    Counts Decremented(CellSet lost) const
+    {
+        Counts next;
+        CellSet borrow = lost;
+        for (std::size_t i = 0; i < plane.size(); ++i) {
+            next.plane[i] = plane[i] ^ borrow;
+            borrow = Minus(borrow, plane[i]);
+        }
+        return next;
+    }
+
+    // The cells of `among` with the smallest count: keep a 0 bit from the highest plane down
+    // wherever some cell has one.
+    CellSet Fewest(CellSet among) const
+    {
+        for (std::size_t i = plane.size(); i-- > 0;) {
+            const CellSet zero = Minus(among, plane[i]);
+            if (zero.Any())
+                among = zero;
+        }
+        return among;
+    }
+};
+
+// One level of the search: the board as it was when its cell was chosen, and the digit on trial.
+struct Level {
+    CellSet empty; // the level's own cell included
+    Counts counts;
+    CellSet lost; // cells from which the digit on trial took a candidate
+    std::int32_t candidates = 0;
+    std::int32_t untried = 0;
+    int digit = 0; // 0 before the first trial
+    int cell = 0;
+};
+
+enum class End { Solved, NoSolution, GaveUp };
+
+class BitboardSearch {
+public:
+    BitboardSearch(Board &board, SearchState &state, const EventHook &hook, std::int32_t limit)
+        : board_(board), state_(state), hook_(hook), limit_(limit), count_(state.SearchCount),
+          current_(state.CurrentCell), chosenMask_(state.ChosenMask)
+    {
+        Level &first = levels_[0];
+        for (int g = 0; g < GroupCount; ++g)
+            groups_[static_cast<std::size_t>(g)] = board.AllGroups()[static_cast<std::size_t>(g)].Mask();
+        for (int q = 0; q < CellCount; ++q) {
+            if (board.CellAt(q).Value() != 0)
+                continue;
+            const CellSet cell = CellSet::Of(q);
+            first.empty |= cell;
+            const std::int32_t m = CandidatesOf(q);
+            for (int d = 1; d <= 9; ++d)
+                if ((m & BitOf(d)) != 0)
+                    allowed_[static_cast<std::size_t>(d)] |= cell;
+            const int k = std::popcount(static_cast<std::uint32_t>(m));
+            for (std::size_t i = 0; i < 4; ++i)
+                if (((k >> i) & 1) != 0)
+                    first.counts.plane[i] |= cell;
+        }
+    }
+
+    void Run(int p)
+    {
+        Level &first = levels_[0];
+        first.cell = p;
+        first.candidates = first.untried = chosenMask_;
+        depth_ = 1;
+        Finish(Search());
+    }
+
+private:
+    End Search()
+    {
+        for (;;) {
+            Level &level = levels_[depth_ - 1];
+            if (level.digit != 0)
+                Withdraw(level);
+            if (level.untried == 0) {
+                if (--depth_ == 0)
+                    return End::NoSolution;
+                continue;
+            }
+            Place(level, std::countr_zero(static_cast<std::uint32_t>(level.untried)));
+            level.untried &= level.untried - 1;
+
+            ++count_;
+            if ((count_ & (Search::EventInterval - 1)) == 0 && hook_)
+                CallHook();
+            if (count_ >= limit_)
+                return End::GaveUp;
+
+            const CellSet empty = Minus(level.empty, CellSet::Of(level.cell));
+            if (!empty.Any())
+                return End::Solved;
+
+            // Cells with one or two candidates before this placement. No empty cell had none:
+            // the level's cell had the fewest, and at least one.
+            const Counts &before = level.counts;
+            const CellSet low = Minus(level.empty, before.plane[2] | before.plane[3]);
+            const CellSet one = Minus(before.plane[0] & low, before.plane[1]);
+            const CellSet dead = one & level.lost;
+            if (dead.Any()) {
+                // Chosen, and given up at once: no candidate to try.
+                current_ = Choose(dead);
+                chosenMask_ = 0;
+                continue;
+            }
+            const CellSet two = Minus(before.plane[1] & low, before.plane[0]);
+            const CellSet single = Minus(one, level.lost | CellSet::Of(level.cell)) | (two & level.lost);
+
+            Level &next = levels_[depth_];
+            next.empty = empty;
+            next.counts = before.Decremented(level.lost);
+            current_ = Choose(single.Any() ? single : next.counts.Fewest(empty));
+            chosenMask_ = CandidatesOf(current_);
+            next.cell = current_;
+            next.candidates = next.untried = chosenMask_;
+            next.digit = 0;
+            ++depth_;
+        }
+    }
+
+    // The previous choice wins a tie while it is still empty, else the lowest position.
+    int Choose(CellSet fewest) const { return fewest.Has(current_) ? current_ : fewest.Lowest(); }
+
+    std::int32_t CandidatesOf(int p) const
+    {
+        const GroupsOfCell g = GroupsOfCells[static_cast<std::size_t>(p)];
+        return groups_[g.row] & groups_[g.col] & groups_[g.box];
+    }
+
+    void Place(Level &level, int d)
+    {
+        CellSet &allowed = allowed_[static_cast<std::size_t>(d)];
+        level.lost = allowed & Peers[static_cast<std::size_t>(level.cell)];
+        allowed = Minus(allowed, level.lost);
+        const GroupsOfCell g = GroupsOfCells[static_cast<std::size_t>(level.cell)];
+        const std::int32_t keep = ~BitOf(d);
+        groups_[g.row] &= keep;
+        groups_[g.col] &= keep;
+        groups_[g.box] &= keep;
+        level.digit = d;
+    }
+
+    void Withdraw(Level &level)
+    {
+        allowed_[static_cast<std::size_t>(level.digit)] |= level.lost;
+        const GroupsOfCell g = GroupsOfCells[static_cast<std::size_t>(level.cell)];
+        const std::int32_t bit = BitOf(level.digit);
+        groups_[g.row] |= bit;
+        groups_[g.col] |= bit;
+        groups_[g.box] |= bit;
+        level.digit = 0;
+    }
+
+    void CallHook()
+    {
+        state_.SearchCount = count_;
+        state_.CurrentCell = current_;
+        state_.ChosenMask = chosenMask_;
+        try {
+            hook_();
+        } catch (...) {
+            WriteBack();
+            throw;
+        }
+    }
+
+    void Finish(End end)
+    {
+        switch (end) {
+        case End::NoSolution:
+            state_.StopSearch = false;
+            SetRange(levels_[0].empty);
+            break;
+        case End::Solved:
+            WriteBack();
+            state_.StopSearch = true;
+            SetRange(CellSet {});
+            break;
+        case End::GaveUp:
+            WriteBack();
+            state_.StopSearch = true;
+            state_.GaveUp = true;
+            break;
+        }
+        state_.SearchCount = count_;
+        state_.CurrentCell = current_;
+        state_.ChosenMask = chosenMask_;
+    }
+
+    // The trial digits of every level onto the board, and the range the cell-by-cell search
+    // would have left: the empty cells when the digit on trial was placed, which include the
+    // top level's cell when that digit was its first.
+    void WriteBack()
+    {
+        for (int i = 0; i < depth_; ++i) {
+            const Level &level = levels_[static_cast<std::size_t>(i)];
+            board_.CellAt(level.cell).SetValueUnchecked(level.digit);
+        }
+        const Level &top = levels_[static_cast<std::size_t>(depth_ - 1)];
+        const bool firstTrial = (top.candidates & (BitOf(top.digit) - 1)) == 0;
+        SetRange(firstTrial ? top.empty : Minus(top.empty, CellSet::Of(top.cell)));
+    }
+
+    void SetRange(CellSet empty)
+    {
+        const bool any = empty.Any();
+        state_.LowCell = any ? empty.Lowest() : CellCount;
+        state_.HighCell = any ? empty.Highest() : -1;
+    }
+
+    Board &board_;
+    SearchState &state_;
+    const EventHook &hook_;
+    const std::int32_t limit_;
+    std::int32_t count_;
+    std::int32_t current_;
+    std::int32_t chosenMask_;
+    int depth_ = 0;
+    std::array<CellSet, 10> allowed_ {}; // by digit: the cells where it is free (stale for filled cells)
+    std::array<std::int32_t, GroupCount> groups_ {};
+    std::array<Level, CellCount + 1> levels_ {};
+};
+
+} // namespace
+
+void RunBitboardSearch(Board &board, SearchState &state, int p, const EventHook &hook, std::int32_t placementLimit)
+{
+    BitboardSearch search(board, state, hook, placementLimit);
+    search.Run(p);
+}
+
+} // namespace quadrelle

@@ -1,0 +1,23 @@
+#pragma once
+
+// The search's inner loop on 81-bit sets instead of the cell objects.
+//
+// It makes exactly the choices of the cell-by-cell search (the same cell, the same digits in
+// the same order, the same tie rule) and leaves the board and the search state as that search
+// would: the solution or the trial digits written back through the cells' setters, and
+// SearchCount, StopSearch, GaveUp, CurrentCell, LowCell, HighCell and ChosenMask as it ends.
+
+#include "model/board.h"
+#include "search.h"
+
+#include <cstdint>
+
+namespace quadrelle {
+
+// TryCell(p) for the p that PickNextCell just chose, with state.ChosenMask its candidates
+// (not 0) and state.StopSearch false. The hook runs after every EventInterval-th placement;
+// if it throws, the board and the state are written back as they stand and the exception
+// goes on.
+void RunBitboardSearch(Board &board, SearchState &state, int p, const EventHook &hook, std::int32_t placementLimit);
+
+} // namespace quadrelle
