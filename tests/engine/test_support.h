@@ -36,6 +36,13 @@ constexpr bool Sanitized = true;
 constexpr bool Sanitized = false;
 #endif
 
+#if defined(QUADRELLE_PORTABLE_CELL_SET)
+// The engine without SSE2: its tests repeat the main ones, so the longest take a slice.
+constexpr bool PortableEngine = true;
+#else
+constexpr bool PortableEngine = false;
+#endif
+
 // A slice size: the sanitizer build runs some 25 times slower, so it takes a third.
 constexpr std::size_t Slice(std::size_t n)
 {
