@@ -18,14 +18,19 @@ QString ColorSheet(const char *type, StoredColor fore, StoredColor back);
 template <class Widget> class StoredColorControl : public Widget {
 public:
     StoredColor ForeColor() const { return fore_; }
+    // A style sheet is parsed and the control re-polished on every change: skip those that change nothing.
     void SetForeColor(StoredColor color)
     {
+        if (color == fore_)
+            return;
         fore_ = color;
         Restyle();
     }
     StoredColor BackColor() const { return back_; }
     void SetBackColor(StoredColor color)
     {
+        if (color == back_)
+            return;
         back_ = color;
         Restyle();
     }
