@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs (only those missing), then
 # configures and builds. Usage: scripts/setup.sh [--sanitize] [--no-build]
+# QUADRELLE_WERROR=ON in the environment turns warnings into errors (CI does).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,7 @@ packages=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   xvfb xdotool x11-utils imagemagick
   dpkg-dev file man-db
+  clang libclang-rt-14-dev
 )
 
 missing=()
@@ -33,6 +35,10 @@ for arg in "$@"; do
     --no-build) exit 0 ;;
   esac
 done
+
+if [ -n "${QUADRELLE_WERROR:-}" ]; then
+  cmake_args+=(-DQUADRELLE_WERROR="$QUADRELLE_WERROR")
+fi
 
 # Configure quietly, but show everything when it fails.
 if ! log=$(cmake -S . -B "$build_dir" "${cmake_args[@]}" 2>&1); then
