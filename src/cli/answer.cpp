@@ -102,12 +102,12 @@ Verdict VerdictOf(Outcome outcome)
 
 } // namespace
 
-Answer SolveAnswer(const PuzzleLine &line)
+Answer SolveAnswer(const PuzzleLine &line, std::int32_t placementLimit)
 {
     constexpr std::string_view InvalidPrefix = "invalid 0 ";
     if (line.kind == PuzzleLine::Kind::Invalid)
         return Invalid(InvalidPrefix, line.reason);
-    const std::optional<SolveResult> result = SolvePuzzle(line.givens);
+    const std::optional<SolveResult> result = SolvePuzzle(line.givens, {}, placementLimit);
     if (!result)
         return Invalid(InvalidPrefix, "repeated-digit");
     Answer answer;

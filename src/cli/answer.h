@@ -23,8 +23,8 @@ struct Answer {
     std::string_view Text() const { return {text.data(), length}; }
 };
 
-// "<status> <placements> <grid>": the window's engine within its placement budget.
-Answer SolveAnswer(const PuzzleLine &line);
+// "<status> <placements> <grid>": the window's engine within the placement budget.
+Answer SolveAnswer(const PuzzleLine &line, std::int32_t placementLimit);
 
 // "unique <solution>", "multiple <solution> <another>", "none" or "invalid <reason>": how many
 // solutions the puzzle has, up to two, without a budget.

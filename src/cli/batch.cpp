@@ -71,7 +71,9 @@ bool FillChunk(LineReader &reader, std::vector<PuzzleLine> &chunk, std::size_t c
 void AnswerChunk(const std::vector<PuzzleLine> &chunk, std::vector<Answer> &answers, const BatchOptions &options,
     std::atomic<long> &answered, const std::function<void()> &showProgress)
 {
-    const auto answerOf = options.mode == BatchMode::Count ? CountAnswer : SolveAnswer;
+    const auto answerOf = [&options](const PuzzleLine &line) {
+        return options.mode == BatchMode::Count ? CountAnswer(line) : SolveAnswer(line, options.placementLimit);
+    };
     answers.resize(chunk.size());
     std::atomic<std::size_t> next {0};
     const auto work = [&](bool reportsProgress) {

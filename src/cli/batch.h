@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch_input.h"
+#include "solver/search.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -43,6 +44,8 @@ struct BatchOptions {
     // Most puzzles solved between two writes of results. Lines that a person types are
     // answered one at a time whatever this says.
     std::size_t chunkSize = 2048;
+    // Trial placements before a puzzle is given up; lowered only by the fuzz tests.
+    std::int32_t placementLimit = Search::DefaultPlacementLimit;
 };
 
 // Answers every puzzle line of the inputs, in order, one result line each on out. A failing

@@ -11,6 +11,7 @@ public:
     int mask[27] = {};
     int digitBit[9] = {};
 
+    int placementLimit = 999999;
     int searchCount = 0;
     bool stopSearch = false;
     bool gaveUp = false;
@@ -166,6 +167,7 @@ ReferenceRun ReferenceSolve(const Grid &givens, std::int32_t placementLimit)
     Reference reference;
     reference.placementLimit = placementLimit;
     Reference *ref = &reference;
+    ref->placementLimit = placementLimit;
     ReferenceRun run;
     for (int p = 0; p < 81; ++p) {
         const int d = givens[static_cast<std::size_t>(p)];
