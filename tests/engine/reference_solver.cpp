@@ -11,7 +11,6 @@ public:
     int mask[27] = {};
     int digitBit[9] = {};
 
-    int placementLimit = 999999;
     int searchCount = 0;
     bool stopSearch = false;
     bool gaveUp = false;
@@ -167,7 +166,6 @@ ReferenceRun ReferenceSolve(const Grid &givens, std::int32_t placementLimit)
     Reference reference;
     reference.placementLimit = placementLimit;
     Reference *ref = &reference;
-    ref->placementLimit = placementLimit;
     ReferenceRun run;
     for (int p = 0; p < 81; ++p) {
         const int d = givens[static_cast<std::size_t>(p)];
