@@ -2,6 +2,8 @@
 #   engine  <-  window kit  <-  grids, printing  <-  commands  <-  quadrelle_ui (Form1)  <-  quadrelle
 # Each folder says which of its files belong to which layer.
 find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport)
+# Whether the print queue took a document is asked of CUPS itself.
+find_package(Cups REQUIRED)
 qt_standard_project_setup()
 
 # Controls, colours, message boxes, the guard and its step runner: no commands, no grids.
@@ -15,6 +17,7 @@ target_link_libraries(quadrelle_grids PUBLIC quadrelle_window_kit)
 # The printed page, over any step runner and any source of grid contents.
 add_library(quadrelle_printing STATIC)
 target_link_libraries(quadrelle_printing PUBLIC quadrelle_window_kit Qt6::PrintSupport)
+target_link_libraries(quadrelle_printing PRIVATE Cups::Cups)
 
 # Entry validation, Clear, Start Solving and the print commands, each over its context.
 add_library(quadrelle_commands STATIC)

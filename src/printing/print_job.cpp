@@ -1,6 +1,7 @@
 #include "printing/print_job.h"
 
 #include "model/runtime_error.h"
+#include "printing/cups_queue.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -25,6 +26,8 @@ constexpr double FrameHeight = 2430;
 constexpr double FrameLeft = 45;
 constexpr double FrameTop = 240;
 constexpr double FrameGap = 15;
+// The outer frame's right edge: the layout's width from the printable area's left edge.
+constexpr double LayoutRight = GridLeft - FrameLeft - FrameGap + FrameWidth + 2 * FrameGap;
 
 const QColor Black(0x00, 0x00, 0x00);
 const QColor White(0xFF, 0xFF, 0xFF);
@@ -54,15 +57,38 @@ RuntimeError NoPrinter()
     return RuntimeError("Printer error: no default printer is set up");
 }
 
+namespace {
+
+RuntimeError DocumentRefused(const CupsQueue &queue)
+{
+    const std::string name = queue.Name().toStdString();
+    if (!queue.AcceptsJobs())
+        return RuntimeError("Printer error: \"" + name + "\" is not accepting jobs");
+    return RuntimeError("Printer error: \"" + name + "\" did not take the document");
+}
+
+} // namespace
+
 std::unique_ptr<PrinterCanvas> TakeDefaultPrinter()
 {
     // QPrinter stays "valid" without any printer and would silently write an unnamed PDF.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         throw NoPrinter();
+    const CupsQueue queue(info.printerName());
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // QPrinter starts on A4 in portrait whatever the queue's own defaults are.
+    printer->setPageSize(info.defaultPageSize());
+    printer->setPageOrientation(queue.DefaultOrientation());
     printer->setDocName(QStringLiteral("Quadrelle"));
-    return std::make_unique<PrinterCanvas>(std::move(printer));
+    auto canvas = std::make_unique<PrinterCanvas>(std::move(printer));
+    // A queue that refuses the job lets the document end as if it had been printed: only
+    // a job of ours that was not there before tells that the document arrived.
+    canvas->SetDocumentCheck([queue, before = queue.LatestJobId()] {
+        if (queue.LatestJobId() <= before)
+            throw DocumentRefused(queue);
+    });
+    return canvas;
 }
 
 PrintJob::PrintJob(const PrintSource &source, StepRunner &runner, PrinterTaker takePrinter)
@@ -92,6 +118,8 @@ void PrintJob::PrintIt(std::int32_t mode)
     Step(100, [&] {
         Printer = takePrinter_();
         scale_ = Printer->Resolution() / LayoutDpi;
+        // Paper narrower than the layout takes the whole page scaled down.
+        Printer->SetZoom(std::min(1.0, Printer->ScaleWidth() / (LayoutRight * scale_)));
     });
     PrinterCanvas *p = Printer.get();
 
@@ -109,7 +137,6 @@ void PrintJob::PrintIt(std::int32_t mode)
     bool blank = false;
     for (std::int32_t pass = 1; pass <= mode && !stopped_; ++pass) {
         Step(124, [&] { p->SetFontSize(source_.SolutionFontSize()); });
-        Step(124, [&] { StartPageIfGridOverruns(pass); });
         Step(126, [&] { p->Print(QStringLiteral("\r\n"), true); });
         Step(128, [&] { p->SetForeColor(Black); });
         Step(130, [&] { p->SetFontBold(true); });
@@ -117,6 +144,7 @@ void PrintJob::PrintIt(std::int32_t mode)
             Step(134, [&] { p->Print(QStringLiteral("Puzzle"), false); });
         } else if (pass == 2) {
             Step(136, [&] { p->Print(QStringLiteral("\r\n"), true); });
+            Step(138, [&] { StartPageIfGridOverruns(); });
             Step(142, [&] { p->Print(QStringLiteral("Solution"), false); });
         }
         Step(144, [&] { p->Print(QString(), true); });
@@ -177,14 +205,12 @@ void PrintJob::PrintCellText(const QString &text)
     p.Print(QStringLiteral("   "), false);
 }
 
-// A grid that does not fit below the cursor goes whole onto a new page.
-void PrintJob::StartPageIfGridOverruns(int pass)
+// The solution grid goes whole onto a new page when it would pass the bottom; the first
+// grid always stays with the title.
+void PrintJob::StartPageIfGridOverruns()
 {
     PrinterCanvas &p = *Printer;
-    if (p.CurrentY() <= 0)
-        return;
-    const int headingLines = pass == 2 ? 5 : 3;
-    const double headingDepth = headingLines * p.TextHeight();
+    const double headingDepth = p.TextHeight();
 
     const float size = p.FontSize();
     p.SetFontSize(DigitSize);
@@ -207,20 +233,20 @@ void PrintJob::DrawBox(bool cell)
         BoxRect.Top = RoundToInt32(y - CellTop * scale_);
         BoxRect.Bottom = Add(BoxRect.Top, Scaled(CellSide));
         BoxRect.Right = Add(BoxRect.Left, Scaled(CellSide));
-        p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom);
+        p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
         return;
     }
     BoxRect.Left = RoundToInt32(x - FrameLeft * scale_);
     BoxRect.Top = RoundToInt32(y + FrameTop * scale_);
     BoxRect.Bottom = Add(BoxRect.Top, Scaled(FrameHeight));
     BoxRect.Right = Add(BoxRect.Left, Scaled(FrameWidth));
-    p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom);
+    p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
     const std::int32_t gap = Scaled(FrameGap);
     BoxRect.Left = Add(BoxRect.Left, -gap);
     BoxRect.Top = Add(BoxRect.Top, -gap);
     BoxRect.Bottom = Add(BoxRect.Bottom, gap);
     BoxRect.Right = Add(BoxRect.Right, gap);
-    p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom);
+    p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
 }
 
 } // namespace quadrelle

@@ -32,7 +32,8 @@ public:
 // Hands out the printer for one command; throws RuntimeError when there is none.
 using PrinterTaker = std::function<std::unique_ptr<PrinterCanvas>()>;
 
-// The system's default printer at its full resolution; throws NoPrinter() without one.
+// The system's default printer at its full resolution, on its default paper and orientation;
+// throws NoPrinter() without one. Its EndDoc throws when the queue did not take the document.
 std::unique_ptr<PrinterCanvas> TakeDefaultPrinter();
 RuntimeError NoPrinter();
 
@@ -58,7 +59,7 @@ public:
 private:
     void DrawBox(bool cell);
     void Step(int label, const std::function<void()> &step);
-    void StartPageIfGridOverruns(int pass);
+    void StartPageIfGridOverruns();
     void PrintCellText(const QString &text);
     std::int32_t Scaled(double pixels) const;
 

@@ -6,6 +6,9 @@
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QStringList>
+#include <QTransform>
+
+#include <algorithm>
 
 namespace quadrelle {
 
@@ -74,12 +77,21 @@ void PrinterCanvas::SetScaleMode(int mode)
 
 float PrinterCanvas::ScaleWidth() const
 {
-    return static_cast<float>(device_->width());
+    return static_cast<float>(device_->width() / zoom_);
 }
 
 float PrinterCanvas::ScaleHeight() const
 {
-    return static_cast<float>(device_->height());
+    return static_cast<float>(device_->height() / zoom_);
+}
+
+void PrinterCanvas::SetZoom(double zoom)
+{
+    if (!(zoom > 0 && zoom <= 1))
+        throw InvalidArgument();
+    zoom_ = zoom;
+    if (painter_.isActive())
+        painter_.setTransform(QTransform::fromScale(zoom_, zoom_));
 }
 
 double PrinterCanvas::TextWidth(const QString &text) const
@@ -107,6 +119,7 @@ QPainter &PrinterCanvas::Painter()
             throw PrinterError();
         }
         pages_ = 1;
+        painter_.setTransform(QTransform::fromScale(zoom_, zoom_));
         painter_.setRenderHint(QPainter::TextAntialiasing);
         painter_.setFont(font_);
         painter_.setPen(foreColor_);
@@ -140,19 +153,21 @@ void PrinterCanvas::Print(const QString &text, bool endLine)
     }
 }
 
-void PrinterCanvas::DrawOutline(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom)
+void PrinterCanvas::DrawOutline(
+    std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, double width)
 {
     QPainter &painter = Painter();
     if (right <= left || bottom <= top)
         return;
-    // Filled one-pixel strips hit exactly the outermost pixels on any device, unlike pens.
+    // Thinner lines vanish: viewers draw a fraction of a pixel as a faint grey.
+    const double line = std::min({std::max(width, 1 / zoom_), (right - left) / 2.0, (bottom - top) / 2.0});
+    // Filled strips hit exactly the outermost pixels on any device, unlike pens.
     const QColor frame = Qt::black;
-    const int width = right - left;
-    const int height = bottom - top;
-    painter.fillRect(QRect(left, top, width, 1), frame);
-    painter.fillRect(QRect(left, bottom - 1, width, 1), frame);
-    painter.fillRect(QRect(left, top, 1, height), frame);
-    painter.fillRect(QRect(right - 1, top, 1, height), frame);
+    const QRectF box(left, top, right - left, bottom - top);
+    painter.fillRect(QRectF(box.left(), box.top(), box.width(), line), frame);
+    painter.fillRect(QRectF(box.left(), box.bottom() - line, box.width(), line), frame);
+    painter.fillRect(QRectF(box.left(), box.top(), line, box.height()), frame);
+    painter.fillRect(QRectF(box.right() - line, box.top(), line, box.height()), frame);
 }
 
 void PrinterCanvas::NewPage()
@@ -170,10 +185,16 @@ void PrinterCanvas::NewPage()
 
 void PrinterCanvas::EndDoc()
 {
-    if (painter_.isActive() && !painter_.end())
-        throw PrinterError();
+    const bool started = painter_.isActive();
     currentX_ = 0;
     currentY_ = 0;
+    if (!started)
+        return;
+    if (!painter_.end())
+        throw PrinterError();
+    // A refused document still ends as if all were well.
+    if (documentCheck_)
+        documentCheck_();
 }
 
 } // namespace quadrelle

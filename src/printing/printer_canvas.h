@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QPaintDevice;
@@ -13,8 +14,9 @@ class QPaintDevice;
 namespace quadrelle {
 
 // A printer as a text document: a cursor, a font and a colour, over any paint device (the
-// default printer, or an image or PDF file in tests). Coordinates are device pixels, with
-// (0, 0) at the top-left of the printable area; scale x = device x + ScaleLeft.
+// default printer, or an image or PDF file in tests). Coordinates are device pixels divided by
+// the zoom, with (0, 0) at the top-left of the printable area; scale x = x + ScaleLeft. The zoom
+// shrinks the whole page, text included, onto paper narrower than the layout.
 // The document starts with the first output and ends with EndDoc. Failures throw RuntimeError.
 class PrinterCanvas {
 public:
@@ -39,8 +41,12 @@ public:
     void SetScaleMode(int mode);
     float ScaleLeft() const { return scaleLeft_; }
     void SetScaleLeft(float left) { scaleLeft_ = left; }
+    // The printable area in coordinates.
     float ScaleWidth() const;
     float ScaleHeight() const;
+    double Zoom() const { return zoom_; }
+    // 0 < zoom <= 1; set before the first output.
+    void SetZoom(double zoom);
 
     float CurrentX() const { return currentX_; }
     void SetCurrentX(float x) { currentX_ = x; }
@@ -56,12 +62,16 @@ public:
     // Draws text at the cursor and moves the cursor past it; CR LF (or LF) inside the text
     // ends a line. endLine ends the line afterwards: x := 0, y += TextHeight().
     void Print(const QString &text, bool endLine);
-    // One device pixel wide, on the outermost pixels of [left, right) x [top, bottom).
-    void DrawOutline(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
+    // `width` wide but never thinner than one device pixel, on the outermost pixels of
+    // [left, right) x [top, bottom).
+    void DrawOutline(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, double width);
     // Only on a paged device (printer, PDF); the cursor goes to the top-left.
     void NewPage();
     int PageCount() const { return pages_; }
+    // Ends the document and hands it over; then runs the document check, whose exception
+    // tells that the document did not arrive.
     void EndDoc();
+    void SetDocumentCheck(std::function<void()> check) { documentCheck_ = std::move(check); }
 
     // True once the device refused to start a document: nothing more can be printed.
     bool Unusable() const { return unusable_; }
@@ -76,6 +86,8 @@ private:
     QFont font_;
     float fontSize_;
     QColor foreColor_ = Qt::black;
+    double zoom_ = 1;
+    std::function<void()> documentCheck_;
     float scaleLeft_ = 0;
     float currentX_ = 0;
     float currentY_ = 0;

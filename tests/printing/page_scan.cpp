@@ -136,12 +136,13 @@ int Px(double pixels, int dpi)
     return static_cast<int>(std::nearbyint(pixels * dpi / 600.0));
 }
 
-std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance)
+std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance, double zoom)
 {
-    const int gap = Px(15, dpi);
-    const auto inner = FindOutlines(page, {Px(2445, dpi), Px(2430, dpi), tolerance, 2});
-    const auto outer = FindOutlines(page, {Px(2445, dpi) + 2 * gap, Px(2430, dpi) + 2 * gap, tolerance, 2});
-    const auto boxes = FindOutlines(page, {Px(225, dpi), Px(225, dpi), tolerance, 2});
+    const auto px = [&](double pixels) { return zoom == 1 ? Px(pixels, dpi) : Px(pixels * zoom, dpi); };
+    const int gap = px(15);
+    const auto inner = FindOutlines(page, {px(2445), px(2430), tolerance, 2});
+    const auto outer = FindOutlines(page, {px(2445) + 2 * gap, px(2430) + 2 * gap, tolerance, 2});
+    const auto boxes = FindOutlines(page, {px(225), px(225), tolerance, 2});
     std::vector<Grid> grids;
     for (std::size_t i = 0; i < inner.size(); ++i) {
         grids.push_back({inner[i], Inside(boxes, inner[i])});

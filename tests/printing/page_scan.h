@@ -45,7 +45,8 @@ struct Grid {
 };
 
 // Grids top to bottom. tolerance: 0 for a page drawn directly, 1 or more once rendered from a PDF.
-std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance = 0);
+// zoom: the factor by which the page was scaled down to fit the paper.
+std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance = 0, double zoom = 1);
 
 // One character per cell, row-major: '#' for ink, '.' for none.
 QString Pattern(const QImage &page, const Grid &grid, int inset = 2);

@@ -19,10 +19,10 @@ using namespace quadrelle::testing;
 
 namespace {
 
-// The A4 page of a printer of the given resolution, its printable area as a whole.
-QImage A4Page(int dpi)
+// A page of a printer of the given resolution, its printable area as a whole.
+QImage A4Page(int dpi, QPageSize::PageSizeId paper = QPageSize::A4)
 {
-    const QSize size = QPageSize(QPageSize::A4).sizePixels(dpi);
+    const QSize size = QPageSize(paper).sizePixels(dpi);
     QImage image(size, QImage::Format_Grayscale8);
     image.fill(255);
     const int dotsPerMeter = qRound(dpi / 0.0254);
@@ -36,9 +36,9 @@ struct Printed {
     std::vector<RecordingStepRunner::Failure> failures;
 };
 
-Printed PrintOnImage(const FakeSource &source, int mode, int dpi)
+Printed PrintOnImage(const FakeSource &source, int mode, int dpi, QImage page = QImage())
 {
-    Printed printed {A4Page(dpi), {}};
+    Printed printed {page.isNull() ? A4Page(dpi) : page, {}};
     RecordingStepRunner runner;
     PrintJob job(source, runner, [&] { return std::make_unique<PrinterCanvas>(printed.page); });
     job.PrintIt(mode);
@@ -185,6 +185,40 @@ private slots:
         QCOMPARE(static_cast<int>(grid.size()), 1);
         CheckGridLayout(grid[0], metrics, dpi);
         QCOMPARE(Pattern(puzzle.page, grid[0]), Expected(puzzleInk));
+    }
+
+    void narrowPaperShrinksThePage()
+    {
+        // A5 is 1750 pixels wide at 300 dpi, the layout 3615 / 2.
+        const int dpi = 300;
+        const double zoom = 1750 / 1807.5;
+        const FakeSource source(Givens, NoneDeduced, Solution);
+        const Printed printed = PrintOnImage(source, 1, dpi, A4Page(dpi, QPageSize::A5));
+        QVERIFY(printed.failures.empty());
+        const auto grids = FindGrids(printed.page, dpi, 3, zoom);
+        QCOMPARE(static_cast<int>(grids.size()), 1);
+        QVERIFY(!grids[0].frame.isNull());
+        QCOMPARE(static_cast<int>(grids[0].cells.size()), 81);
+        QCOMPARE(Pattern(printed.page, grids[0]), Expected(Givens));
+        // The outer frame ends at the right edge; everything else moved in by the same factor.
+        const int outerRight = InkBounds(printed.page, printed.page.rect()).right();
+        QVERIFY2(outerRight >= printed.page.width() - 3 && outerRight < printed.page.width(),
+            qPrintable(QString("%1 of %2").arg(outerRight).arg(printed.page.width())));
+        QVERIFY(std::abs(grids[0].frame.left() - Px(1155 * zoom, dpi)) <= 2);
+    }
+
+    void pageBreakHasItsOwnLabel()
+    {
+        // An image cannot take a second page: the page break fails, under its own label.
+        const int dpi = 300;
+        const FakeSource source(Givens, NoneDeduced, Solution);
+        QImage shortPage = A4Page(dpi).copy(0, 0, QPageSize(QPageSize::A4).sizePixels(dpi).width(), 2244);
+        shortPage.setDotsPerMeterX(A4Page(dpi).dotsPerMeterX());
+        shortPage.setDotsPerMeterY(A4Page(dpi).dotsPerMeterY());
+        const Printed printed = PrintOnImage(source, 2, dpi, shortPage);
+        QCOMPARE(printed.failures.size(), std::size_t {1});
+        QCOMPARE(printed.failures[0].label, 138);
+        QCOMPARE(printed.failures[0].description, std::string("Printer error"));
     }
 
     void emptyBoardPrintsEmptyBoxes_data()

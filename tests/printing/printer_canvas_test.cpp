@@ -109,7 +109,7 @@ private slots:
         QImage image = WhitePage(600, QSize(100, 100));
         {
             PrinterCanvas canvas(image);
-            canvas.DrawOutline(10, 20, 40, 60);
+            canvas.DrawOutline(10, 20, 40, 60, 1);
             canvas.EndDoc();
         }
         const auto ink = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
@@ -119,6 +119,58 @@ private slots:
             QVERIFY(ink(10, y) && ink(39, y));
         QVERIFY(!ink(9, 30) && !ink(40, 30) && !ink(20, 19) && !ink(20, 60) && !ink(11, 21) && !ink(38, 58));
         QCOMPARE(InkIn(Gray(image), image.rect(), 0, 128), 2 * 30 + 2 * 38);
+    }
+
+    // Line width in coordinates, never under one device pixel, also on a page shrunk to fit.
+    void outlineWidth_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QRect>("drawn"); // device pixels
+        QTest::addColumn<int>("thickness");
+        QTest::newRow("two pixels") << 1.0 << 2.0 << QRect(10, 20, 30, 40) << 2;
+        QTest::newRow("half a pixel") << 1.0 << 0.5 << QRect(10, 20, 30, 40) << 1;
+        QTest::newRow("shrunk to a fifth") << 0.2 << 1.0 << QRect(2, 4, 6, 8) << 1;
+        QTest::newRow("shrunk to half, four wide") << 0.5 << 4.0 << QRect(5, 10, 15, 20) << 2;
+    }
+
+    void outlineWidth()
+    {
+        QFETCH(double, zoom);
+        QFETCH(double, width);
+        QFETCH(QRect, drawn);
+        QFETCH(int, thickness);
+        QImage image = WhitePage(1200, QSize(100, 100));
+        {
+            PrinterCanvas canvas(image);
+            canvas.SetZoom(zoom);
+            canvas.DrawOutline(10, 20, 40, 60, width);
+            canvas.EndDoc();
+        }
+        const QImage gray = Gray(image);
+        QCOMPARE(InkBounds(gray, gray.rect()), drawn);
+        const int inside = (drawn.width() - 2 * thickness) * (drawn.height() - 2 * thickness);
+        QCOMPARE(InkIn(gray, gray.rect(), 0), drawn.width() * drawn.height() - inside);
+    }
+
+    void zoomShrinksTheWholePage()
+    {
+        QImage full = WhitePage(300), half = WhitePage(300);
+        for (QImage *image : {&full, &half}) {
+            PrinterCanvas canvas(*image);
+            canvas.SetZoom(image == &half ? 0.5 : 1);
+            QCOMPARE(canvas.ScaleWidth(), image == &half ? 2400.0f : 1200.0f);
+            canvas.SetFontName("Liberation Sans");
+            canvas.SetFontSize(40);
+            canvas.SetCurrentX(200);
+            canvas.SetCurrentY(100);
+            canvas.Print("8", true);
+            canvas.EndDoc();
+        }
+        const QRect big = InkBounds(Gray(full), full.rect());
+        const QRect small = InkBounds(Gray(half), half.rect());
+        QVERIFY(std::abs(small.height() * 2 - big.height()) <= 2);
+        QVERIFY(std::abs(small.left() * 2 - big.left()) <= 2);
     }
 
     void refusedSettingsThrow()

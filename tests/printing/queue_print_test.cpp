@@ -1,0 +1,198 @@
+// Printing on CUPS queues of this test's own, as a user's default printer would be: their
+// default paper and orientation, the width of the outlines, and a queue that refuses the job.
+#include "cups_pdf.h"
+#include "fake_source.h"
+#include "page_scan.h"
+#include "private_queue.h"
+
+#include "printing/print_job.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTransform>
+
+#include <algorithm>
+
+using namespace quadrelle;
+using namespace quadrelle::testing;
+
+namespace {
+
+struct QueuePrint {
+    std::vector<RecordingStepRunner::Failure> failures;
+    QList<int> newJobs;
+    QString pdf; // of the one new job
+};
+
+// PrintIt on the default printer, which the queue is while it exists.
+QueuePrint PrintOn(const PrivateQueue &queue, int mode)
+{
+    const QList<int> before = queue.JobIds();
+    const FakeSource source(Givens, NoneDeduced, Solution);
+    RecordingStepRunner runner;
+    PrintJob(source, runner).PrintIt(mode);
+    QueuePrint printed {runner.Failures(), {}, {}};
+    for (int id : queue.JobIds())
+        if (!before.contains(id))
+            printed.newJobs << id;
+    if (printed.newJobs.size() == 1)
+        printed.pdf = queue.FinishedPdf(printed.newJobs.front());
+    return printed;
+}
+
+// Page size in points, from pdfinfo.
+QSizeF PageSizePoints(const QString &pdf)
+{
+    const auto match
+        = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(RunProgram("pdfinfo", {pdf}));
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
+}
+
+// A part of page 1 rendered at a resolution; rect in pixels of that resolution.
+QImage RenderPart(const QString &pdf, int dpi, const QRect &rect)
+{
+    QTemporaryDir dir;
+    const QString base = dir.filePath("part");
+    QProcess process;
+    process.start("pdftoppm",
+        {"-q", "-r", QString::number(dpi), "-gray", "-f", "1", "-l", "1", "-x", QString::number(rect.x()), "-y",
+            QString::number(rect.y()), "-W", QString::number(rect.width()), "-H", QString::number(rect.height()),
+            "-singlefile", pdf, base});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QImage();
+    return Gray(QImage(base + ".pgm"));
+}
+
+const QString Messages(const std::vector<RecordingStepRunner::Failure> &failures)
+{
+    QStringList texts;
+    for (const auto &failure : failures)
+        texts << QString("%1: %2").arg(failure.label).arg(QString::fromStdString(failure.description));
+    return texts.join(" | ");
+}
+
+} // namespace
+
+class QueuePrintTest : public QObject {
+    Q_OBJECT
+private slots:
+    void printsOnTheQueuesOwnPaper_data();
+    void printsOnTheQueuesOwnPaper();
+    void outlinesAreASixHundredthOfAnInch();
+    void refusedDocumentIsReported();
+};
+
+void QueuePrintTest::printsOnTheQueuesOwnPaper_data()
+{
+    QTest::addColumn<QString>("paper");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QSizeF>("sheet"); // points, upright
+    QTest::addColumn<bool>("landscape"); // the page lies across the sheet
+    QTest::newRow("Letter") << "Letter" << QStringList() << QSizeF(612, 792) << false;
+    // Narrower than the layout: the whole page shrinks a little.
+    QTest::newRow("A5") << "A5" << QStringList() << QPageSize(QPageSize::A5).size(QPageSize::Point) << false;
+    QTest::newRow("A4 landscape") << "A4" << QStringList {"orientation-requested-default=4"}
+                                  << QPageSize(QPageSize::A4).size(QPageSize::Point) << true;
+}
+
+// Both grids whole on the queue's paper: none cut off at the bottom or the right edge.
+void QueuePrintTest::printsOnTheQueuesOwnPaper()
+{
+    QFETCH(QString, paper);
+    QFETCH(QStringList, options);
+    QFETCH(QSizeF, sheet);
+    QFETCH(bool, landscape);
+    const PrivateQueue queue(paper, options);
+    QUADRELLE_REQUIRE_QUEUE(queue);
+
+    const QueuePrint printed = PrintOn(queue, 2);
+    QVERIFY2(printed.failures.empty(), qPrintable(Messages(printed.failures)));
+    QCOMPARE(printed.newJobs.size(), 1);
+    QVERIFY2(!printed.pdf.isEmpty(), "no finished PDF from the queue within a minute");
+    const QSizeF size = PageSizePoints(printed.pdf);
+    QVERIFY2(std::abs(size.width() - sheet.width()) < 2 && std::abs(size.height() - sheet.height()) < 2,
+        qPrintable(QString("%1 x %2 pt").arg(size.width()).arg(size.height())));
+
+    // The layout is 3615 pixels of 1/600 inch wide, 433.8 points, from the printable area's left.
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer.setPageSize(QPrinterInfo::defaultPrinter().defaultPageSize());
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const double zoom = std::min(1.0, printer.pageLayout().paintRectPoints().width() / (3615 / 600.0 * 72));
+    if (paper == "A5")
+        QVERIFY(zoom < 0.95);
+    const int dpi = 150; // frames 15 pixels apart stay apart when shrunk
+    std::vector<Grid> grids;
+    std::vector<QImage> pages;
+    for (int page = 1; page <= PageCount(printed.pdf); ++page) {
+        const QImage image = RenderPage(printed.pdf, dpi, page);
+        // Turned to be read: the page's top lies along the sheet's left edge.
+        pages.push_back(landscape ? image.transformed(QTransform().rotate(90)) : image);
+        for (const Grid &grid : FindGrids(pages.back(), dpi, 2, zoom)) {
+            const int gap = Px(15 * zoom, dpi);
+            QVERIFY2(!grid.frame.isNull(), "no second frame around a grid");
+            QVERIFY(pages.back().rect().contains(grid.frame.adjusted(-gap, -gap, gap, gap)));
+            QCOMPARE(static_cast<int>(grid.cells.size()), 81);
+            QCOMPARE(Pattern(pages.back(), grid), Expected(grids.empty() ? Givens : Solution));
+            grids.push_back(grid);
+        }
+    }
+    QCOMPARE(static_cast<int>(grids.size()), 2);
+}
+
+void QueuePrintTest::outlinesAreASixHundredthOfAnInch()
+{
+    const PrivateQueue queue("A4");
+    QUADRELLE_REQUIRE_QUEUE(queue);
+    const QueuePrint printed = PrintOn(queue, 1);
+    QVERIFY2(printed.failures.empty(), qPrintable(Messages(printed.failures)));
+    QVERIFY2(!printed.pdf.isEmpty(), "no finished PDF from the queue within a minute");
+
+    const auto grids = FindGrids(RenderPage(printed.pdf, 72), 72, 1);
+    QCOMPARE(static_cast<int>(grids.size()), 1);
+    // The first cell's box at 1200 dpi, with a margin: lines 2 pixels thick.
+    const int dpi = 1200;
+    const QRect cell = grids[0].cells[0];
+    const QRect part(cell.left() * dpi / 72 - 40, cell.top() * dpi / 72 - 40, cell.width() * dpi / 72 + 80,
+        cell.height() * dpi / 72 + 80);
+    const QImage image = RenderPart(printed.pdf, dpi, part);
+    QVERIFY(!image.isNull());
+    const auto thickness = [&](bool across) {
+        // Along the middle row or column, the first run of ink.
+        const int middle = (across ? image.height() : image.width()) / 2;
+        int start = -1, end = -1;
+        for (int i = 0; i < (across ? image.width() : image.height()); ++i) {
+            const bool dark = qGray(across ? image.pixel(i, middle) : image.pixel(middle, i)) < 128;
+            if (dark && start < 0)
+                start = i;
+            if (!dark && start >= 0) {
+                end = i;
+                break;
+            }
+        }
+        return start < 0 || end < 0 ? 0 : end - start;
+    };
+    QCOMPARE(thickness(true), 2); // the left line
+    QCOMPARE(thickness(false), 2); // the top line
+}
+
+void QueuePrintTest::refusedDocumentIsReported()
+{
+    PrivateQueue queue("A4");
+    QUADRELLE_REQUIRE_QUEUE(queue);
+    queue.RejectJobs();
+    const QueuePrint printed = PrintOn(queue, 1);
+    QCOMPARE(printed.failures.size(), std::size_t {1});
+    QCOMPARE(printed.failures[0].label, 200);
+    QCOMPARE(
+        printed.failures[0].description, "Printer error: \"" + queue.Name().toStdString() + "\" is not accepting jobs");
+    QVERIFY(printed.newJobs.isEmpty());
+}
+
+QTEST_MAIN(QueuePrintTest)
+#include "queue_print_test.moc"
