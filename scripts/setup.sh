@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libcups2-dev fonts-liberation
+  qt6-base-dev libcups2-dev libxcb1-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   xvfb xdotool x11-utils imagemagick

@@ -38,8 +38,11 @@ add_subdirectory(board)
 add_subdirectory(printing)
 target_sources(quadrelle_commands PRIVATE solver/solve_command.cpp solver/solve_command.h)
 
-qt_add_executable(quadrelle shell/main.cpp)
-target_link_libraries(quadrelle PRIVATE quadrelle_ui)
+qt_add_executable(quadrelle shell/main.cpp shell/display_check.cpp shell/display_check.h)
+# The X display is tried before Qt starts, which would wait for ever on a silent one.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
+target_link_libraries(quadrelle PRIVATE quadrelle_ui PkgConfig::XCB)
 # The program looks for its hand pointer in its own folder first: the build tree's copy.
 add_custom_command(TARGET quadrelle POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different

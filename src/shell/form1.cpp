@@ -175,13 +175,14 @@ void Form1::LoadSkin()
     const QString path = ProgramFile(QStringLiteral("x/o.cjs"));
     if (!IsOrdinaryFile(path))
         return;
+    // Read first: a skin that cannot be used leaves the design colours as they are.
+    skin_.LoadSkin(path, QString());
     SetBackColor(colors::ButtonFace);
     // Every label but the headings; the cells do not exist yet, so this reaches txSol(0).
     for (Label *label : findChildren<Label *>(Qt::FindDirectChildrenOnly)) {
         if (label->Name() != QLatin1String("lb"))
             label->SetBackColor(colors::ButtonFace);
     }
-    skin_.LoadSkin(path, QString());
     skin_.SetOptions(skin_.Options() | SkinFramework::ScopeToOwnControls);
     skin_.SetActive(true);
     skin_.SetRepaintOnApply(true);

@@ -1,24 +1,33 @@
 #include "shell/application.h"
+#include "shell/display_check.h"
 #include "shell/form1.h"
 #include "shell/information_request.h"
 #include "shell/open_puzzle.h"
 
 #include <QTimer>
+#include <QtGlobal>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// Without a display Qt would stop with a platform-plugin error; say what to do instead.
-bool HasDisplay()
+const char *program = "quadrelle";
+
+void SayWhatToDo(const char *problem)
 {
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char *value = std::getenv(name);
-        if (value && *value)
-            return true;
+    std::fprintf(stderr, "quadrelle: %s; to run it without one: xvfb-run -a %s\n", problem, program);
+}
+
+// Qt stops with abort() when no platform plugin starts; say it the same way and exit 1.
+void PlatformFailureHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    if (type == QtFatalMsg) {
+        SayWhatToDo("the display cannot be used");
+        std::_Exit(1);
     }
-    return false;
 }
 
 } // namespace
@@ -29,11 +38,17 @@ int main(int argc, char **argv)
         std::fputs(answer->c_str(), stdout);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
-    if (!HasDisplay()) {
-        std::fprintf(stderr, "quadrelle: no display found; to run it without one: xvfb-run -a %s\n", argv[0]);
-        return 1;
+    program = argv[0];
+    const std::string problem = quadrelle::DisplayProblem(std::chrono::seconds(5));
+    if (!problem.empty()) {
+        SayWhatToDo(problem.c_str());
+        // A connection attempt may still hang on its thread: leave without waiting for it.
+        std::fflush(stderr);
+        std::_Exit(1);
     }
+    const QtMessageHandler previous = qInstallMessageHandler(PlatformFailureHandler);
     quadrelle::Application app(argc, argv);
+    qInstallMessageHandler(previous);
     quadrelle::Form1 window(quadrelle::Form1Environment::Real());
     QObject::connect(&window, &quadrelle::Form1::Unloaded, &app, &QCoreApplication::quit);
     window.Form_Load();

@@ -33,6 +33,8 @@ bool IsOrdinaryFile(const QString &path)
 
 QCursor LoadCursorFile(const QString &path)
 {
+    if (!QFileInfo(path).isFile())
+        throw RuntimeError("Invalid picture");
     const QPixmap picture(path);
     if (picture.isNull())
         throw RuntimeError("Invalid picture");

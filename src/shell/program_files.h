@@ -15,7 +15,7 @@ bool FileExists(const QString &path);
 bool IsOrdinaryFile(const QString &path);
 
 // A Windows cursor (.cur) with the hot spot its header names. Throws "Invalid picture" when
-// the file is no image.
+// the file is no image or no regular file (a pipe or a device is never read: it could block).
 QCursor LoadCursorFile(const QString &path);
 
 } // namespace quadrelle

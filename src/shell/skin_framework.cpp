@@ -2,19 +2,92 @@
 
 #include "model/runtime_error.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
 
+#include <cstdio>
+
 namespace quadrelle {
+
+namespace {
+
+RuntimeError NotAStyleSheet()
+{
+    return RuntimeError("Invalid skin: not a style sheet");
+}
+
+// While set, Qt's parse warnings are counted here instead of being printed.
+int *parseFailures = nullptr;
+QtMessageHandler passOn = nullptr;
+
+void CountParseFailures(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (parseFailures && type == QtWarningMsg && message.startsWith(QLatin1String("Could not parse"))) {
+        ++*parseFailures;
+        return;
+    }
+    if (passOn)
+        passOn(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
+bool StyleSheetParses(const QString &sheet)
+{
+    int failures = 0;
+    parseFailures = &failures;
+    passOn = qInstallMessageHandler(CountParseFailures);
+    {
+        QWidget probe;
+        probe.setStyleSheet(sheet);
+        probe.ensurePolished();
+    }
+    qInstallMessageHandler(passOn);
+    parseFailures = nullptr;
+    return failures == 0;
+}
+
+QString SafeUrls(const QString &sheet, const QString &folder, qint64 maxBytes)
+{
+    static const QRegularExpression url(QStringLiteral(R"re(url\(\s*(?:"([^"]*)"|'([^']*)'|([^)\s]*))\s*\))re"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString out;
+    qsizetype done = 0;
+    for (auto matches = url.globalMatch(sheet); matches.hasNext();) {
+        const QRegularExpressionMatch match = matches.next();
+        const QString target = match.captured(1) + match.captured(2) + match.captured(3);
+        // Escapes would name another file than the one looked at.
+        const QFileInfo file(QDir(folder), target);
+        const bool safe
+            = !target.isEmpty() && !target.contains(QLatin1Char('\\')) && file.isFile() && file.size() <= maxBytes;
+        out += sheet.mid(done, match.capturedStart() - done);
+        out += safe ? QStringLiteral("url(\"%1\")").arg(file.absoluteFilePath()) : QStringLiteral("url(\"\")");
+        done = match.capturedEnd();
+    }
+    return out + sheet.mid(done);
+}
 
 void SkinFramework::LoadSkin(const QString &path, const QString &)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         throw RuntimeError("Path/File access error");
-    sheet_ = QString::fromUtf8(file.readAll());
+    if (file.size() > MaxSkinBytes)
+        throw RuntimeError("Skin file too large");
+    const QByteArray bytes = file.read(MaxSkinBytes + 1);
+    if (bytes.size() > MaxSkinBytes)
+        throw RuntimeError("Skin file too large");
+    const QString sheet = QString::fromUtf8(bytes);
+    // As written and as it will be narrowed to a window's controls.
+    if (!StyleSheetParses(sheet) || !StyleSheetParses(ScopeStyleSheet(sheet, QStringLiteral("#Window"))))
+        throw NotAStyleSheet();
+    sheet_ = SafeUrls(sheet, QFileInfo(path).absolutePath(), MaxPictureBytes);
     loaded_ = true;
 }
 
@@ -25,7 +98,10 @@ void SkinFramework::ApplyTo(QWidget &window)
     if (!active_)
         return;
     const QString selector = QLatin1Char('#') + window.objectName();
-    window.setStyleSheet((options_ & ScopeToOwnControls) ? ScopeStyleSheet(sheet_, selector) : sheet_);
+    const QString sheet = (options_ & ScopeToOwnControls) ? ScopeStyleSheet(sheet_, selector) : sheet_;
+    if (!StyleSheetParses(sheet))
+        throw NotAStyleSheet();
+    window.setStyleSheet(sheet);
     if (repaintOnApply_)
         window.update();
 }

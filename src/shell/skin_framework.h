@@ -12,8 +12,15 @@ public:
     // Bits of Options().
     static constexpr int ScopeToOwnControls = 1;
 
+    // Style sheets are far smaller; a larger file is not read.
+    static constexpr qint64 MaxSkinBytes = 256 * 1024;
+    // Pictures the skin names by url(); larger ones are left out.
+    static constexpr qint64 MaxPictureBytes = 8 * 1024 * 1024;
+
     // Reads the skin; `password` is accepted for the call's form and unused. Throws
-    // "Path/File access error" when the file cannot be read.
+    // "Path/File access error" when the file cannot be read, "Skin file too large" over
+    // MaxSkinBytes, "Invalid skin: not a style sheet" when Qt cannot parse it. A url() that
+    // does not name a regular file (relative ones from the skin's folder) is left out.
     void LoadSkin(const QString &path, const QString &password);
 
     int Options() const { return options_; }
@@ -24,7 +31,8 @@ public:
     bool RepaintOnApply() const { return repaintOnApply_; }
     void SetRepaintOnApply(bool repaint) { repaintOnApply_ = repaint; }
 
-    // Draws `window` with the skin. Throws "Skin not loaded" before LoadSkin.
+    // Draws `window` with the skin. Throws "Skin not loaded" before LoadSkin, and
+    // "Invalid skin: not a style sheet" when the sheet it would set cannot be parsed.
     void ApplyTo(QWidget &window);
 
     QString StyleSheet() const { return sheet_; }
@@ -41,5 +49,13 @@ private:
 // itself for a selector "Form1" or `windowSelector` (with pseudo-states). Message boxes are
 // no children of the window, so they keep their look.
 QString ScopeStyleSheet(const QString &sheet, const QString &windowSelector);
+
+// Whether Qt's style sheet parser takes the sheet (it drops one it cannot parse, with a warning).
+bool StyleSheetParses(const QString &sheet);
+
+// Every url() pointed at an absolute path when it names a regular file of at most maxBytes
+// (relative ones from `folder`), and emptied when not: a pipe or device would block, and a
+// huge picture would stall, whoever draws with the sheet.
+QString SafeUrls(const QString &sheet, const QString &folder, qint64 maxBytes);
 
 } // namespace quadrelle

@@ -15,6 +15,8 @@ int RunClearTest(int argc, char **argv);
 int RunCrossCheckTest(int argc, char **argv);
 int RunCommandsTest(int argc, char **argv);
 int RunArgumentTest(int argc, char **argv);
+int RunStartupFilesTest(int argc, char **argv);
+int RunDisplayTest(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
@@ -24,7 +26,8 @@ int main(int argc, char **argv)
     };
     const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest}, {"keyboard", RunKeyboardTest},
         {"startup", RunStartupTest}, {"entry", RunEntryTest}, {"solve", RunSolveTest}, {"clear", RunClearTest},
-        {"crosscheck", RunCrossCheckTest}, {"commands", RunCommandsTest}, {"arguments", RunArgumentTest}};
+        {"crosscheck", RunCrossCheckTest}, {"commands", RunCommandsTest}, {"arguments", RunArgumentTest},
+        {"startupfiles", RunStartupFilesTest}, {"display", RunDisplayTest}};
     for (const Entry &test : tests) {
         if (argc >= 2 && !std::strcmp(argv[1], test.name)) {
             argv[1] = argv[0];
@@ -33,7 +36,9 @@ int main(int argc, char **argv)
         }
     }
     std::fprintf(stderr,
-        "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments [Qt Test options]\n",
+        "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments|startupfiles|display "
+        "[Qt Test options]
+",
         argv[0]);
     return 2;
 }
