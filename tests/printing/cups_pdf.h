@@ -62,6 +62,16 @@ QString PdfPrinterProblem();
         }                                                                                                              \
     } while (false)
 
+// The same for a queue of the test's own.
+#define QUADRELLE_REQUIRE_QUEUE(queue)                                                                                 \
+    do {                                                                                                               \
+        if (!(queue).Problem().isEmpty()) {                                                                            \
+            if (!qEnvironmentVariableIsEmpty("CI"))                                                                    \
+                QFAIL(qPrintable((queue).Problem()));                                                                  \
+            QSKIP(qPrintable((queue).Problem()));                                                                      \
+        }                                                                                                              \
+    } while (false)
+
 // Standard output of a program, trimmed; "(timed out)" after 30 s.
 QString RunProgram(const QString &program, const QStringList &arguments);
 

@@ -3,9 +3,9 @@
 #include "cups_pdf.h"
 #include "fake_source.h"
 #include "page_scan.h"
-#include "private_queue.h"
 
 #include "printing/print_job.h"
+#include "recording_step_runner.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -26,23 +26,26 @@ namespace {
 
 struct QueuePrint {
     std::vector<RecordingStepRunner::Failure> failures;
-    QList<int> newJobs;
+    QStringList newJobs;
     QString pdf; // of the one new job
 };
 
-// PrintIt on the default printer, which the queue is while it exists.
-QueuePrint PrintOn(const PrivateQueue &queue, int mode)
+// PrintIt on the queue as the default printer.
+QueuePrint PrintOn(PdfQueue &queue, int mode)
 {
-    const QList<int> before = queue.JobIds();
+    queue.MakeDefault();
+    const QStringList before = queue.Jobs();
     const FakeSource source(Givens, NoneDeduced, Solution);
     RecordingStepRunner runner;
     PrintJob(source, runner).PrintIt(mode);
     QueuePrint printed {runner.Failures(), {}, {}};
-    for (int id : queue.JobIds())
-        if (!before.contains(id))
-            printed.newJobs << id;
-    if (printed.newJobs.size() == 1)
-        printed.pdf = queue.FinishedPdf(printed.newJobs.front());
+    for (const QString &job : queue.Jobs())
+        if (!before.contains(job))
+            printed.newJobs << job;
+    if (printed.newJobs.size() == 1) {
+        const QStringList pdfs = queue.FinishedPdfs(before);
+        printed.pdf = pdfs.size() == 1 ? pdfs.front() : QString();
+    }
     return printed;
 }
 
@@ -97,7 +100,7 @@ void QueuePrintTest::printsOnTheQueuesOwnPaper_data()
     QTest::newRow("Letter") << "Letter" << QStringList() << QSizeF(612, 792) << false;
     // Narrower than the layout: the whole page shrinks a little.
     QTest::newRow("A5") << "A5" << QStringList() << QPageSize(QPageSize::A5).size(QPageSize::Point) << false;
-    QTest::newRow("A4 landscape") << "A4" << QStringList {"orientation-requested-default=4"}
+    QTest::newRow("A4 landscape") << "A4" << QStringList {"-o", "orientation-requested-default=4"}
                                   << QPageSize(QPageSize::A4).size(QPageSize::Point) << true;
 }
 
@@ -108,7 +111,7 @@ void QueuePrintTest::printsOnTheQueuesOwnPaper()
     QFETCH(QStringList, options);
     QFETCH(QSizeF, sheet);
     QFETCH(bool, landscape);
-    const PrivateQueue queue(paper, options);
+    PdfQueue queue(QStringList {"-o", "PageSize=" + paper} + options);
     QUADRELLE_REQUIRE_QUEUE(queue);
 
     const QueuePrint printed = PrintOn(queue, 2);
@@ -147,7 +150,7 @@ void QueuePrintTest::printsOnTheQueuesOwnPaper()
 
 void QueuePrintTest::outlinesAreASixHundredthOfAnInch()
 {
-    const PrivateQueue queue("A4");
+    PdfQueue queue({"-o", "PageSize=A4"});
     QUADRELLE_REQUIRE_QUEUE(queue);
     const QueuePrint printed = PrintOn(queue, 1);
     QVERIFY2(printed.failures.empty(), qPrintable(Messages(printed.failures)));
@@ -183,15 +186,16 @@ void QueuePrintTest::outlinesAreASixHundredthOfAnInch()
 
 void QueuePrintTest::refusedDocumentIsReported()
 {
-    PrivateQueue queue("A4");
+    PdfQueue queue({"-o", "PageSize=A4"});
     QUADRELLE_REQUIRE_QUEUE(queue);
-    queue.RejectJobs();
+    RunProgram("cupsreject", {queue.Name()});
     const QueuePrint printed = PrintOn(queue, 1);
     QCOMPARE(printed.failures.size(), std::size_t {1});
     QCOMPARE(printed.failures[0].label, 200);
     QCOMPARE(
         printed.failures[0].description, "Printer error: \"" + queue.Name().toStdString() + "\" is not accepting jobs");
     QVERIFY(printed.newJobs.isEmpty());
+    QVERIFY(queue.Jobs().isEmpty());
 }
 
 QTEST_MAIN(QueuePrintTest)

@@ -3,7 +3,6 @@
 #include "cups_pdf.h"
 #include "keys.h"
 #include "page_scan.h"
-#include "private_queue.h"
 #include "window_fixture.h"
 
 #include "shell/application.h"
@@ -239,9 +238,10 @@ private slots:
 
 void WindowRefusingPrinterTest::refusedDocumentIsReported()
 {
-    PrivateQueue queue("A4");
+    PdfQueue queue;
     QUADRELLE_REQUIRE_QUEUE(queue);
-    queue.RejectJobs();
+    RunProgram("cupsreject", {queue.Name()});
+    queue.MakeDefault();
     WindowFixture fixture;
     auto *application = static_cast<Application *>(QCoreApplication::instance());
     application->SetMessageBoxes(&fixture.boxes);
@@ -255,7 +255,7 @@ void WindowRefusingPrinterTest::refusedDocumentIsReported()
     QCOMPARE(fixture.boxes.shown[0].text,
         "Printer error: \"" + queue.Name()
             + "\" is not accepting jobs\r\nin Quadrelle2017/04/05.Form1.PrintIt at line 200" + Request);
-    QVERIFY(queue.JobIds().isEmpty());
+    QVERIFY(queue.Jobs().isEmpty());
 }
 
 // Runs one class, named by the first argument, inside the program's own application object.
