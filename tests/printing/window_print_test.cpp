@@ -246,7 +246,7 @@ void WindowRefusingPrinterTest::refusedDocumentIsReported()
     auto *application = static_cast<Application *>(QCoreApplication::instance());
     application->SetMessageBoxes(&fixture.boxes);
     Form1 &form = fixture.Start();
-    TypePuzzle("53..7");
+    TypeOnwards("53..7");
 
     QTest::mouseClick(&form.PushButton3(), Qt::LeftButton);
     application->SetMessageBoxes(nullptr);
@@ -254,7 +254,7 @@ void WindowRefusingPrinterTest::refusedDocumentIsReported()
     QCOMPARE(fixture.boxes.shown[0].title, QStringLiteral("Application Error"));
     QCOMPARE(fixture.boxes.shown[0].text,
         "Printer error: \"" + queue.Name()
-            + "\" is not accepting jobs\r\nin Quadrelle2017/04/05.Form1.PrintIt at line 200" + Request);
+            + "\" is not accepting jobs\r\nin Quadrelle2017/04/05.Form1.PrintIt at line 200" + ReportRequest());
     QVERIFY(queue.Jobs().isEmpty());
 }
 

@@ -1,6 +1,7 @@
 // Start-up with files that fail: a skin Qt cannot parse, an oversized one, pipes in place of the
 // skin, the cursor or a skin's picture; and the program started on a display that fails.
-#include "support.h"
+#include "keys.h"
+#include "window_fixture.h"
 
 #include "shell/colors.h"
 #include "shell/skin_framework.h"
