@@ -37,8 +37,7 @@ int main(int argc, char **argv)
     }
     std::fprintf(stderr,
         "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments|startupfiles|display "
-        "[Qt Test options]
-",
+        "[Qt Test options]\n",
         argv[0]);
     return 2;
 }
