@@ -75,6 +75,11 @@ void PuzzleBox::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     case KeyFilter::Insert: {
+        // A chord is a command, not an entry; Shift (some layouts' digits) and the keypad are typing.
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            event->accept();
+            return;
+        }
         // Without modifiers, so the digit is typed rather than taken as a shortcut.
         QKeyEvent plain(QEvent::KeyPress, event->key(), Qt::NoModifier, text);
         QLineEdit::keyPressEvent(&plain);

@@ -105,6 +105,9 @@ Form1::DesignControls Form1::CreateDesignControls()
     progressBar->setRange(0, 100);
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
+    // No button: moving over it shows the arrow again.
+    progressBar->setMouseTracking(true);
+    progressBar->installEventFilter(this);
     controls.progressBar = progressBar;
 
     const char *captions[] = {"Clear", "Start Solving", "Print Puzzle", "Print Solution"};
@@ -309,8 +312,16 @@ bool Form1::event(QEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove && qobject_cast<QPushButton *>(watched))
-        PushButton_MouseMove();
+    // A disabled button sees the move too; only one that can be pressed shows the hand.
+    const auto *button = qobject_cast<QPushButton *>(watched);
+    if (event->type() == QEvent::MouseMove && qobject_cast<QProgressBar *>(watched))
+        Form_MouseMove();
+    if (event->type() == QEvent::MouseMove && button) {
+        if (button->isEnabled())
+            PushButton_MouseMove();
+        else
+            Form_MouseMove();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -17,6 +17,8 @@ private slots:
     void arrowsMoveWithWrapAround();
     void onlyDigitsGetIn_data();
     void onlyDigitsGetIn();
+    void chordsAreNoEntries_data();
+    void chordsAreNoEntries();
     void editingKeysDoNothing_data();
     void editingKeysDoNothing();
     void deleteEmptiesTheBox();
@@ -105,6 +107,29 @@ void KeyboardTest::onlyDigitsGetIn()
     form.txPuz(20).setFocus();
     QTest::keyClicks(Focus(), typed);
     QCOMPARE(form.txPuz(20).Text(), shown);
+}
+
+void KeyboardTest::chordsAreNoEntries_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Alt+6") << int(Qt::AltModifier) << "";
+    QTest::newRow("Super+6") << int(Qt::MetaModifier) << "";
+    QTest::newRow("Ctrl+6") << int(Qt::ControlModifier) << "";
+    QTest::newRow("keypad 6") << int(Qt::KeypadModifier) << "6";
+    QTest::newRow("Shift+6, a digit on some layouts") << int(Qt::ShiftModifier) << "6";
+}
+
+void KeyboardTest::chordsAreNoEntries()
+{
+    QFETCH(int, modifiers);
+    QFETCH(QString, shown);
+    Form1 &form = *fixture_->form;
+    form.txPuz(20).setFocus();
+    const QChar digit = shown.isEmpty() ? QChar('6') : shown.front();
+    QTest::keyClick(Focus(), digit.toLatin1(), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(form.txPuz(20).Text(), shown);
+    QCOMPARE(form.board().Cells(19).Value(), shown.isEmpty() ? 0 : shown.toInt());
 }
 
 void KeyboardTest::editingKeysDoNothing_data()

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -26,6 +27,7 @@ private slots:
     void homePageFailureIsReported();
     void pointerPolicy_data();
     void pointerPolicy();
+    void handOnlyOverEnabledButtons();
     void filesFromTheDataFolder();
     void activationBeforeLoadIsReported();
     void messageBoxKeepsTheFocus();
@@ -209,6 +211,23 @@ void StartupTest::filesFromTheDataFolder()
         QVERIFY(!form.MouseIcon());
         QCOMPARE(form.BackColor(), colors::White);
     }
+}
+
+void StartupTest::handOnlyOverEnabledButtons()
+{
+    WindowFixture fixture;
+    fixture.WriteFile("HAND-M.CUR", CursorFile(5, 7));
+    Form1 &form = fixture.Start();
+    form.PushButton4().setEnabled(false);
+    MoveMouse(form.PushButton1());
+    QCOMPARE(form.Pointer(), MousePointer::Custom);
+    MoveMouse(form.PushButton4());
+    QCOMPARE(form.Pointer(), MousePointer::Default);
+    MoveMouse(form.PushButton3());
+    QCOMPARE(form.Pointer(), MousePointer::Custom);
+    MoveMouse(form.ProgressBar1(), QPoint(300, 10));
+    QCOMPARE(form.Pointer(), MousePointer::Default);
+    QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
 }
 
 void StartupTest::activationBeforeLoadIsReported()
