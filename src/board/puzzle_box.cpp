@@ -4,6 +4,7 @@
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace quadrelle {
 
@@ -93,6 +94,13 @@ void PuzzleBox::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     // The digit is selected, so the next accepted one replaces it.
+    setSelection(0, 1);
+}
+
+void PuzzleBox::mousePressEvent(QMouseEvent *event)
+{
+    // The click would put the caret after the digit, and the next one would be dropped.
+    QLineEdit::mousePressEvent(event);
     setSelection(0, 1);
 }
 

@@ -44,6 +44,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:

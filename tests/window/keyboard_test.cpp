@@ -24,6 +24,7 @@ private slots:
     void deleteEmptiesTheBox();
     void escapePassesOn();
     void focusSelectsTheDigit();
+    void clickSelectsTheDigit();
     void contextMenuPasteIsNotFiltered();
     void deducedDigitIsWrittenUnderUpdating();
 
@@ -130,6 +131,28 @@ void KeyboardTest::chordsAreNoEntries()
     QTest::keyClick(Focus(), digit.toLatin1(), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(form.txPuz(20).Text(), shown);
     QCOMPARE(form.board().Cells(19).Value(), shown.isEmpty() ? 0 : shown.toInt());
+}
+
+void KeyboardTest::clickSelectsTheDigit()
+{
+    // However the focus arrives, also by a click right of the digit, the next digit replaces it.
+    Form1 &form = *fixture_->form;
+    form.txPuz(1).setFocus();
+    QTest::keyClicks(Focus(), "5");
+    QCOMPARE(form.txPuz(1).Text(), QStringLiteral("5"));
+    QTest::mouseClick(&form.txPuz(1), Qt::LeftButton, Qt::NoModifier, QPoint(36, 20));
+    QCOMPARE(Focus(), static_cast<QWidget *>(&form.txPuz(1)));
+    QCOMPARE(form.txPuz(1).selectedText(), QStringLiteral("5"));
+    QTest::keyClicks(Focus(), "7");
+    QCOMPARE(form.txPuz(1).Text(), QStringLiteral("7"));
+    // Into another box from elsewhere.
+    form.txPuz(40).setFocus();
+    QTest::mouseClick(&form.txPuz(2), Qt::LeftButton, Qt::NoModifier, QPoint(4, 20));
+    QTest::keyClicks(Focus(), "3");
+    QTest::mouseClick(&form.txPuz(2), Qt::LeftButton, Qt::NoModifier, QPoint(36, 20));
+    QTest::keyClicks(Focus(), "4");
+    QCOMPARE(form.txPuz(2).Text(), QStringLiteral("4"));
+    QCOMPARE(form.board().Cells(1).Value(), 4);
 }
 
 void KeyboardTest::editingKeysDoNothing_data()
