@@ -22,6 +22,8 @@ void EntryValidation::txPuz_Change(int n)
 
     box.SetBackColor(grids.txPuz(0).BackColor());
     box.SetForeColor(grids.txPuz(0).ForeColor());
+    // The box is the user's now: no later take-back of another entry may empty it.
+    box.SetTag(QString());
     if (!board.CanPlace(p, v)) {
         RejectEntry(n, QStringLiteral("Duplicate value in cell"));
         return;

@@ -25,6 +25,7 @@ private slots:
     void escapePassesOn();
     void focusSelectsTheDigit();
     void clickSelectsTheDigit();
+    void typedDigitSurvivesAnotherEntrysTakeBack();
     void contextMenuPasteIsNotFiltered();
     void deducedDigitIsWrittenUnderUpdating();
 
@@ -153,6 +154,31 @@ void KeyboardTest::clickSelectsTheDigit()
     QTest::keyClicks(Focus(), "4");
     QCOMPARE(form.txPuz(2).Text(), QStringLiteral("4"));
     QCOMPARE(form.board().Cells(1).Value(), 4);
+}
+
+void KeyboardTest::typedDigitSurvivesAnotherEntrysTakeBack()
+{
+    WindowFixture fixture;
+    Form1 &form = fixture.Start();
+    const char *entries[] = {"80:4", "1:6", "8:2", "66:4", "62:5", "2:1", "7:1", "45:6", "38:8", "40:4", "61:7", "63:2",
+        "39:9", "72:3", "17:3", "68:7", "12:6", "52:3", "77:1", "42:7", "3:3", "79:9", "13:7", "16:6", "6:5", "11:8",
+        "48:7", "26:5", "34:5"};
+    for (const char *entry : entries) {
+        const QStringList parts = QString(entry).split(':');
+        TypeAt(form, parts[0].toInt(), parts[1].front());
+    }
+    QCOMPARE(form.txPuz(44).Text(), QStringLiteral("1"));
+    QCOMPARE(form.txPuz(44).Tag(), QStringLiteral("42"));
+    form.txPuz(44).setFocus();
+    Press(Qt::Key_Delete);
+    TypeAt(form, 44, '1');
+    TypeAt(form, 42, '3');
+    QString row;
+    for (int n = 37; n <= 45; ++n)
+        row += form.txPuz(n).Text().isEmpty() ? "0" : form.txPuz(n).Text();
+    QCOMPARE(form.txPuz(44).Text(), QStringLiteral("1"));
+    QCOMPARE(form.board().Cells(43).Value(), 1);
+    QVERIFY2(row.startsWith("0894") && row.endsWith("16"), qPrintable(row));
 }
 
 void KeyboardTest::editingKeysDoNothing_data()
