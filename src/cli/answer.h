@@ -1,6 +1,6 @@
 #pragma once
 
-#include "puzzle_line.h"
+#include "model/puzzle_line.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 
 #include "answer.h"
 #include "line_reader.h"
+#include "model/puzzle_line.h"
 #include "progress.h"
-#include "puzzle_line.h"
 
 #include <algorithm>
 #include <atomic>

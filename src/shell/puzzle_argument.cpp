@@ -1,6 +1,6 @@
 #include "puzzle_argument.h"
 
-#include "cli/puzzle_line.h"
+#include "model/puzzle_line.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "fuzz_check.h"
 #include "reference_solver.h"
 
-#include "cli/puzzle_line.h"
+#include "model/puzzle_line.h"
 #include "solver/pipeline.h"
 
 #include <cstddef>

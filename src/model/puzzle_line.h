@@ -6,7 +6,7 @@
 
 namespace quadrelle {
 
-// One input line of the batch solver, read as a puzzle.
+// One input line read as a puzzle: the batch solver's lines and the window's argument.
 struct PuzzleLine {
     enum class Kind { Skip, Puzzle, Invalid };
     Kind kind = Kind::Skip;
