@@ -8,8 +8,9 @@ namespace quadrelle {
 
 QString ColorSheet(const char *type, StoredColor fore, StoredColor back)
 {
+    const auto [text, background] = LegibleColors(fore, back);
     return QStringLiteral("%1 { color: %2; background-color: %3; border: 1px solid black; padding: 0px; }")
-        .arg(QLatin1String(type), CssColor(fore), CssColor(back));
+        .arg(QLatin1String(type), text.name(QColor::HexRgb), background.name(QColor::HexRgb));
 }
 
 Label::Label(const QString &name, int index, QWidget *parent)

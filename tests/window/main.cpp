@@ -17,6 +17,7 @@ int RunCommandsTest(int argc, char **argv);
 int RunArgumentTest(int argc, char **argv);
 int RunStartupFilesTest(int argc, char **argv);
 int RunDisplayTest(int argc, char **argv);
+int RunLooksTest(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
@@ -27,7 +28,7 @@ int main(int argc, char **argv)
     const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest}, {"keyboard", RunKeyboardTest},
         {"startup", RunStartupTest}, {"entry", RunEntryTest}, {"solve", RunSolveTest}, {"clear", RunClearTest},
         {"crosscheck", RunCrossCheckTest}, {"commands", RunCommandsTest}, {"arguments", RunArgumentTest},
-        {"startupfiles", RunStartupFilesTest}, {"display", RunDisplayTest}};
+        {"startupfiles", RunStartupFilesTest}, {"display", RunDisplayTest}, {"looks", RunLooksTest}};
     for (const Entry &test : tests) {
         if (argc >= 2 && !std::strcmp(argv[1], test.name)) {
             argv[1] = argv[0];
@@ -36,7 +37,8 @@ int main(int argc, char **argv)
         }
     }
     std::fprintf(stderr,
-        "usage: %s guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments|startupfiles|display "
+        "usage: %s "
+        "guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments|startupfiles|display|looks "
         "[Qt Test options]\n",
         argv[0]);
     return 2;
