@@ -1,3 +1,4 @@
+#include "reference_compare.h"
 #include "reference_solver.h"
 #include "solver/cell_set.h"
 #include "solver/pipeline.h"
@@ -78,10 +79,5 @@ TEST(BitboardSearch, AnEventThatThrowsLeavesTheTrialDigitsAndTheStateOfThatMomen
     EXPECT_EQ(s.SearchCount, 2 * 8192);
     EXPECT_FALSE(s.StopSearch);
     EXPECT_FALSE(s.GaveUp);
-    EXPECT_EQ(s.CurrentCell, ref.currentCell);
-    EXPECT_EQ(s.LowCell, ref.lowCell);
-    EXPECT_EQ(s.HighCell, ref.highCell);
-    EXPECT_EQ(s.ChosenMask, ref.chosenMask);
-    EXPECT_EQ(board.Digits(), ref.final);
-    EXPECT_TRUE(test::GroupsInStep(board));
+    test::ExpectChoicesAsReference(s, board, ref);
 }
