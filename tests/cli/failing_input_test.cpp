@@ -175,7 +175,8 @@ TEST_F(BatchSolver, TerminalAmongFilesIsAnsweredLineByLineAndTheFilesOnAllJobs)
 {
     Pty pty;
     ASSERT_TRUE(pty.Ready()) << std::strerror(errno);
-    constexpr int BigFileLines = 6000;
+    // Long enough to be seen on several threads however fast the search is.
+    constexpr int BigFileLines = 200000;
     const fs::path big = File("big.txt", Repeat(EmptyBoard, BigFileLines));
     Streams streams;
     streams.stdinFd = pty.slave;
