@@ -28,18 +28,4 @@ TEST(BandTables, TriadsKeepExactlyThePlacesOfSomeOnePerLineChoice)
         EXPECT_EQ(Triads[p] & ~p, 0u) << p;
 }
 
-TEST(BandTables, SegmentsAndBandMasksFollowTheRowsAndBoxes)
-{
-    EXPECT_EQ(Segments[0], 0);
-    EXPECT_EQ(Segments[0b000010000], 0b010);
-    EXPECT_EQ(Segments[0b100000001], 0b101);
-    // Every segment of the band kept: all 27 cells.
-    EXPECT_EQ(BandMasks[511], BandBits);
-    // Row 0 only in box 2, row 1 only in box 0, row 2 only in box 1.
-    const unsigned choice = At(0, 2) | At(1, 0) | At(2, 1);
-    EXPECT_EQ(BandMasks[choice], 7u << 6 | 7u << 9 | 7u << 21);
-    EXPECT_EQ(BoxCells(1), 7u << 3 | 7u << 12 | 7u << 21);
-    EXPECT_EQ(ColumnCells(1), 1u | 1u << 9 | 1u << 18);
-}
-
 } // namespace
