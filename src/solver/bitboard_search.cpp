@@ -2,6 +2,7 @@
 
 #include "cell_set.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -9,7 +10,7 @@ namespace quadrelle {
 
 namespace {
 
-struct GroupsOfCell {
+struct alignas(4) GroupsOfCell {
     std::uint8_t row, col, box;
 };
 
@@ -22,6 +23,16 @@ constexpr std::array<GroupsOfCell, CellCount> MakeGroupsOfCells()
     return groups;
 }
 constexpr std::array<GroupsOfCell, CellCount> GroupsOfCells = MakeGroupsOfCells();
+
+constexpr std::array<CellSet, CellCount> MakeCells()
+{
+    std::array<CellSet, CellCount> cells {};
+    for (int p = 0; p < CellCount; ++p)
+        cells[static_cast<std::size_t>(p)] = CellSet::Of(p);
+    return cells;
+}
+// Each position as a set, without the branch between the two words.
+constexpr std::array<CellSet, CellCount> Cells = MakeCells();
 
 // Each empty cell's candidate count (0..9) as four bit-planes: bit i of the count of cell q
 // is q's bit in plane i. Filled cells hold stale counts; every reader masks them out.
@@ -55,13 +66,14 @@ struct Counts {
 
 // One level of the search: the board as it was when its cell was chosen, and the digit on trial.
 struct Level {
-    CellSet empty; // the level's own cell included
+    CellSet rest; // the empty cells other than the level's own
     Counts counts;
     CellSet lost; // cells from which the digit on trial took a candidate
     std::int32_t candidates = 0;
     std::int32_t untried = 0;
     int digit = 0; // 0 before the first trial
     int cell = 0;
+    GroupsOfCell groups {};
 };
 
 enum class End { Solved, NoSolution, GaveUp };
@@ -79,8 +91,8 @@ public:
             if (board.CellAt(q).Value() != 0)
                 continue;
             const CellSet cell = CellSet::Of(q);
-            first.empty |= cell;
-            const std::int32_t m = CandidatesOf(q);
+            first.rest |= cell;
+            const std::int32_t m = CandidatesOf(GroupsOfCells[static_cast<std::size_t>(q)]);
             for (int d = 1; d <= 9; ++d)
                 if ((m & BitOf(d)) != 0)
                     allowed_[static_cast<std::size_t>(d)] |= cell;
@@ -94,7 +106,9 @@ public:
     void Run(int p)
     {
         Level &first = levels_[0];
+        first.rest = Minus(first.rest, Cells[static_cast<std::size_t>(p)]);
         first.cell = p;
+        first.groups = GroupsOfCells[static_cast<std::size_t>(p)];
         first.candidates = first.untried = chosenMask_;
         depth_ = 1;
         Finish(Search());
@@ -103,85 +117,110 @@ public:
 private:
     End Search()
     {
+        // The loop's own copies, which the compiler can keep in registers.
+        std::int32_t count = count_;
+        int current = current_;
+        std::int32_t chosenMask = chosenMask_;
+        Level *level = &levels_[static_cast<std::size_t>(depth_ - 1)];
+        std::int32_t stop = NextStop(count);
+        const auto leave = [&](End end) {
+            count_ = count;
+            current_ = current;
+            chosenMask_ = chosenMask;
+            depth_ = static_cast<int>(level - levels_.data()) + 1;
+            return end;
+        };
         for (;;) {
-            Level &level = levels_[depth_ - 1];
-            if (level.digit != 0)
-                Withdraw(level);
-            if (level.untried == 0) {
-                if (--depth_ == 0)
-                    return End::NoSolution;
+            if (level->digit != 0)
+                Withdraw(*level);
+            if (level->untried == 0) {
+                if (level == levels_.data())
+                    return leave(End::NoSolution);
+                --level;
                 continue;
             }
-            Place(level, std::countr_zero(static_cast<std::uint32_t>(level.untried)));
-            level.untried &= level.untried - 1;
+            Place(*level, std::countr_zero(static_cast<std::uint32_t>(level->untried)));
+            level->untried &= level->untried - 1;
 
-            ++count_;
-            if ((count_ & (Search::EventInterval - 1)) == 0 && hook_)
-                CallHook();
-            if (count_ >= limit_)
-                return End::GaveUp;
+            if (++count >= stop) {
+                if ((count & (Search::EventInterval - 1)) == 0 && hook_) {
+                    leave(End::GaveUp);
+                    CallHook();
+                }
+                if (count >= limit_)
+                    return leave(End::GaveUp);
+                stop = NextStop(count);
+            }
 
-            const CellSet empty = Minus(level.empty, CellSet::Of(level.cell));
+            const CellSet empty = level->rest;
             if (!empty.Any())
-                return End::Solved;
+                return leave(End::Solved);
 
             // Cells with one or two candidates before this placement. No empty cell had none:
             // the level's cell had the fewest, and at least one.
-            const Counts &before = level.counts;
-            const CellSet low = Minus(level.empty, before.plane[2] | before.plane[3]);
+            const Counts &before = level->counts;
+            const CellSet low = Minus(empty, before.plane[2] | before.plane[3]);
             const CellSet one = Minus(before.plane[0] & low, before.plane[1]);
-            const CellSet dead = one & level.lost;
+            const CellSet dead = one & level->lost;
             if (dead.Any()) {
                 // Chosen, and given up at once: no candidate to try.
-                current_ = Choose(dead);
-                chosenMask_ = 0;
+                current = Choose(dead, current);
+                chosenMask = 0;
                 continue;
             }
             const CellSet two = Minus(before.plane[1] & low, before.plane[0]);
-            const CellSet single = Minus(one, level.lost | CellSet::Of(level.cell)) | (two & level.lost);
+            const CellSet single = Minus(one, level->lost) | (two & level->lost);
 
-            Level &next = levels_[depth_];
-            next.empty = empty;
-            next.counts = before.Decremented(level.lost);
-            current_ = Choose(single.Any() ? single : next.counts.Fewest(empty));
-            chosenMask_ = CandidatesOf(current_);
-            next.cell = current_;
-            next.candidates = next.untried = chosenMask_;
+            Level &next = level[1];
+            next.counts = before.Decremented(level->lost);
+            current = Choose(single.Any() ? single : next.counts.Fewest(empty), current);
+            next.rest = Minus(empty, Cells[static_cast<std::size_t>(current)]);
+            next.cell = current;
+            next.groups = GroupsOfCells[static_cast<std::size_t>(current)];
+            chosenMask = CandidatesOf(next.groups);
+            next.candidates = next.untried = chosenMask;
             next.digit = 0;
-            ++depth_;
+            level = &next;
         }
     }
 
-    // The previous choice wins a tie while it is still empty, else the lowest position.
-    int Choose(CellSet fewest) const { return fewest.Has(current_) ? current_ : fewest.Lowest(); }
-
-    std::int32_t CandidatesOf(int p) const
+    // The next count at which the loop must look up from its work: the limit, or the next
+    // event when there is a hook.
+    std::int32_t NextStop(std::int32_t count) const
     {
-        const GroupsOfCell g = GroupsOfCells[static_cast<std::size_t>(p)];
-        return groups_[g.row] & groups_[g.col] & groups_[g.box];
+        if (!hook_)
+            return limit_;
+        const std::int64_t event = (std::int64_t {count} | (Search::EventInterval - 1)) + 1;
+        return static_cast<std::int32_t>(std::min<std::int64_t>(event, limit_));
     }
+
+    // The previous choice wins a tie while it is still empty, else the lowest position.
+    static int Choose(CellSet fewest, int previous)
+    {
+        return (fewest & Cells[static_cast<std::size_t>(previous)]).Any() ? previous : fewest.Lowest();
+    }
+
+    std::int32_t CandidatesOf(GroupsOfCell g) const { return groups_[g.row] & groups_[g.col] & groups_[g.box]; }
 
     void Place(Level &level, int d)
     {
         CellSet &allowed = allowed_[static_cast<std::size_t>(d)];
         level.lost = allowed & Peers[static_cast<std::size_t>(level.cell)];
         allowed = Minus(allowed, level.lost);
-        const GroupsOfCell g = GroupsOfCells[static_cast<std::size_t>(level.cell)];
         const std::int32_t keep = ~BitOf(d);
-        groups_[g.row] &= keep;
-        groups_[g.col] &= keep;
-        groups_[g.box] &= keep;
+        groups_[level.groups.row] &= keep;
+        groups_[level.groups.col] &= keep;
+        groups_[level.groups.box] &= keep;
         level.digit = d;
     }
 
     void Withdraw(Level &level)
     {
         allowed_[static_cast<std::size_t>(level.digit)] |= level.lost;
-        const GroupsOfCell g = GroupsOfCells[static_cast<std::size_t>(level.cell)];
         const std::int32_t bit = BitOf(level.digit);
-        groups_[g.row] |= bit;
-        groups_[g.col] |= bit;
-        groups_[g.box] |= bit;
+        groups_[level.groups.row] |= bit;
+        groups_[level.groups.col] |= bit;
+        groups_[level.groups.box] |= bit;
         level.digit = 0;
     }
 
@@ -203,7 +242,7 @@ private:
         switch (end) {
         case End::NoSolution:
             state_.StopSearch = false;
-            SetRange(levels_[0].empty);
+            SetRange(levels_[0].rest | Cells[static_cast<std::size_t>(levels_[0].cell)]);
             break;
         case End::Solved:
             WriteBack();
@@ -232,7 +271,7 @@ private:
         }
         const Level &top = levels_[static_cast<std::size_t>(depth_ - 1)];
         const bool firstTrial = (top.candidates & (BitOf(top.digit) - 1)) == 0;
-        SetRange(firstTrial ? top.empty : Minus(top.empty, CellSet::Of(top.cell)));
+        SetRange(firstTrial ? top.rest | Cells[static_cast<std::size_t>(top.cell)] : top.rest);
     }
 
     void SetRange(CellSet empty)
