@@ -71,7 +71,7 @@ struct Level {
     CellSet lost; // cells from which the digit on trial took a candidate
     std::int32_t candidates = 0;
     std::int32_t untried = 0;
-    int digit = 0; // 0 before the first trial
+    int digit = 0; // on trial, or last tried
     int cell = 0;
     GroupsOfCell groups {};
 };
@@ -117,44 +117,43 @@ public:
 private:
     End Search()
     {
-        // The loop's own copies, which the compiler can keep in registers.
+        // The top level's untried digits and the loop's counters live in locals, which the
+        // compiler can keep in registers; the levels below are in memory.
         std::int32_t count = count_;
         int current = current_;
-        std::int32_t chosenMask = chosenMask_;
         Level *level = &levels_[static_cast<std::size_t>(depth_ - 1)];
+        std::int32_t untried = level->untried;
         std::int32_t stop = NextStop(count);
-        const auto leave = [&](End end) {
-            count_ = count;
-            current_ = current;
-            chosenMask_ = chosenMask;
-            depth_ = static_cast<int>(level - levels_.data()) + 1;
-            return end;
-        };
         for (;;) {
-            if (level->digit != 0)
-                Withdraw(*level);
-            if (level->untried == 0) {
+            // Here no digit of the top level is on the board.
+            if (untried == 0) {
                 if (level == levels_.data())
-                    return leave(End::NoSolution);
+                    return Keep(count, current, level), End::NoSolution;
                 --level;
+                Withdraw(*level);
+                untried = level->untried;
                 continue;
             }
-            Place(*level, std::countr_zero(static_cast<std::uint32_t>(level->untried)));
-            level->untried &= level->untried - 1;
+            Place(*level, std::countr_zero(static_cast<std::uint32_t>(untried)));
+            untried &= untried - 1;
 
             if (++count >= stop) {
                 if ((count & (Search::EventInterval - 1)) == 0 && hook_) {
-                    leave(End::GaveUp);
+                    Keep(count, current, level);
                     CallHook();
+                    // Taken back from the members, so that nothing of the loop's lives across
+                    // the call.
+                    count = count_;
+                    current = current_;
                 }
                 if (count >= limit_)
-                    return leave(End::GaveUp);
+                    return Keep(count, current, level), End::GaveUp;
                 stop = NextStop(count);
             }
 
             const CellSet empty = level->rest;
             if (!empty.Any())
-                return leave(End::Solved);
+                return Keep(count, current, level), End::Solved;
 
             // Cells with one or two candidates before this placement. No empty cell had none:
             // the level's cell had the fewest, and at least one.
@@ -165,7 +164,7 @@ private:
             if (dead.Any()) {
                 // Chosen, and given up at once: no candidate to try.
                 current = Choose(dead, current);
-                chosenMask = 0;
+                Withdraw(*level);
                 continue;
             }
             const CellSet two = Minus(before.plane[1] & low, before.plane[0]);
@@ -177,11 +176,21 @@ private:
             next.rest = Minus(empty, Cells[static_cast<std::size_t>(current)]);
             next.cell = current;
             next.groups = GroupsOfCells[static_cast<std::size_t>(current)];
-            chosenMask = CandidatesOf(next.groups);
-            next.candidates = next.untried = chosenMask;
-            next.digit = 0;
+            next.candidates = CandidatesOf(next.groups);
+            level->untried = untried;
+            untried = next.candidates;
             level = &next;
         }
+    }
+
+    // The loop's copies back into the members. The last choice made this level exactly when
+    // the chosen cell is the level's; any other was a dead cell's, which has no candidates.
+    void Keep(std::int32_t count, int current, const Level *level)
+    {
+        count_ = count;
+        current_ = current;
+        chosenMask_ = current == level->cell ? level->candidates : 0;
+        depth_ = static_cast<int>(level - levels_.data()) + 1;
     }
 
     // The next count at which the loop must look up from its work: the limit, or the next
@@ -221,7 +230,6 @@ private:
         groups_[level.groups.row] |= bit;
         groups_[level.groups.col] |= bit;
         groups_[level.groups.box] |= bit;
-        level.digit = 0;
     }
 
     void CallHook()
