@@ -76,7 +76,7 @@ struct Level {
     GroupsOfCell groups {};
 };
 
-enum class End { Solved, NoSolution, GaveUp };
+enum class End { Solved, NoSolution, GaveUp, Paused };
 
 class BitboardSearch {
 public:
@@ -115,46 +115,50 @@ public:
     }
 
 private:
+    // Where the search stands: the top level, its digits not tried yet, the placements made
+    // and the last cell chosen.
+    struct Cursor {
+        Level *level;
+        std::int32_t untried;
+        std::int32_t count;
+        int current;
+    };
+
     End Search()
     {
-        // The top level's untried digits and the loop's counters live in locals, which the
-        // compiler can keep in registers; the levels below are in memory.
-        std::int32_t count = count_;
-        int current = current_;
-        Level *level = &levels_[static_cast<std::size_t>(depth_ - 1)];
-        std::int32_t untried = level->untried;
-        std::int32_t stop = NextStop(count);
+        Level *top = &levels_[static_cast<std::size_t>(depth_ - 1)];
+        Cursor at {top, top->untried, count_, current_};
+        if (!PlaceNext(at.level, at.untried))
+            return Keep(at), End::NoSolution;
+        ++at.count;
         for (;;) {
-            // Here no digit of the top level is on the board.
-            if (untried == 0) {
-                if (level == levels_.data())
-                    return Keep(count, current, level), End::NoSolution;
-                --level;
-                Withdraw(*level);
-                untried = level->untried;
-                continue;
+            if ((at.count & (Search::EventInterval - 1)) == 0 && hook_) {
+                Keep(at);
+                CallHook();
             }
-            Place(*level, std::countr_zero(static_cast<std::uint32_t>(untried)));
-            untried &= untried - 1;
+            if (at.count >= limit_)
+                return Keep(at), End::GaveUp;
+            const End end = Advance(at, NextStop(at.count));
+            if (end != End::Paused)
+                return Keep(at), end;
+        }
+    }
 
-            if (++count >= stop) {
-                if ((count & (Search::EventInterval - 1)) == 0 && hook_) {
-                    Keep(count, current, level);
-                    CallHook();
-                    // Taken back from the members, so that nothing of the loop's lives across
-                    // the call.
-                    count = count_;
-                    current = current_;
-                }
-                if (count >= limit_)
-                    return Keep(count, current, level), End::GaveUp;
-                stop = NextStop(count);
-            }
-
+    // From just after a placement on, until the search ends or a placement brings the count to
+    // `stop`. The loop calls nothing, so that its state can stay in registers.
+    End Advance(Cursor &at, std::int32_t stop)
+    {
+        Level *level = at.level;
+        std::int32_t untried = at.untried;
+        std::int32_t count = at.count;
+        int current = at.current;
+        End end = End::Paused;
+        for (;;) {
             const CellSet empty = level->rest;
-            if (!empty.Any())
-                return Keep(count, current, level), End::Solved;
-
+            if (!empty.Any()) {
+                end = End::Solved;
+                break;
+            }
             // Cells with one or two candidates before this placement. No empty cell had none:
             // the level's cell had the fewest, and at least one.
             const Counts &before = level->counts;
@@ -165,32 +169,55 @@ private:
                 // Chosen, and given up at once: no candidate to try.
                 current = Choose(dead, current);
                 Withdraw(*level);
-                continue;
+            } else {
+                const CellSet two = Minus(before.plane[1] & low, before.plane[0]);
+                const CellSet single = Minus(one, level->lost) | (two & level->lost);
+                Level &next = level[1];
+                next.counts = before.Decremented(level->lost);
+                current = Choose(single.Any() ? single : next.counts.Fewest(empty), current);
+                next.rest = Minus(empty, Cells[static_cast<std::size_t>(current)]);
+                next.cell = current;
+                next.groups = GroupsOfCells[static_cast<std::size_t>(current)];
+                next.candidates = CandidatesOf(next.groups);
+                level->untried = untried;
+                untried = next.candidates;
+                level = &next;
             }
-            const CellSet two = Minus(before.plane[1] & low, before.plane[0]);
-            const CellSet single = Minus(one, level->lost) | (two & level->lost);
-
-            Level &next = level[1];
-            next.counts = before.Decremented(level->lost);
-            current = Choose(single.Any() ? single : next.counts.Fewest(empty), current);
-            next.rest = Minus(empty, Cells[static_cast<std::size_t>(current)]);
-            next.cell = current;
-            next.groups = GroupsOfCells[static_cast<std::size_t>(current)];
-            next.candidates = CandidatesOf(next.groups);
-            level->untried = untried;
-            untried = next.candidates;
-            level = &next;
+            if (!PlaceNext(level, untried)) {
+                end = End::NoSolution;
+                break;
+            }
+            if (++count >= stop)
+                break;
         }
+        at = Cursor {level, untried, count, current};
+        return end;
     }
 
-    // The loop's copies back into the members. The last choice made this level exactly when
-    // the chosen cell is the level's; any other was a dead cell's, which has no candidates.
-    void Keep(std::int32_t count, int current, const Level *level)
+    // The top level's next digit onto the board; where it has none left, the next digit of the
+    // level below. False when no level has one.
+    bool PlaceNext(Level *&level, std::int32_t &untried)
     {
-        count_ = count;
-        current_ = current;
-        chosenMask_ = current == level->cell ? level->candidates : 0;
-        depth_ = static_cast<int>(level - levels_.data()) + 1;
+        while (untried == 0) {
+            if (level == levels_.data())
+                return false;
+            --level;
+            Withdraw(*level);
+            untried = level->untried;
+        }
+        Place(*level, std::countr_zero(static_cast<std::uint32_t>(untried)));
+        untried &= untried - 1;
+        return true;
+    }
+
+    // The cursor back into the members. The last choice made the top level exactly when the
+    // chosen cell is the level's; any other was a dead cell's, which has no candidates.
+    void Keep(const Cursor &at)
+    {
+        count_ = at.count;
+        current_ = at.current;
+        chosenMask_ = at.current == at.level->cell ? at.level->candidates : 0;
+        depth_ = static_cast<int>(at.level - levels_.data()) + 1;
     }
 
     // The next count at which the loop must look up from its work: the limit, or the next
