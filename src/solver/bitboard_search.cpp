@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <optional>
 
 namespace quadrelle {
 
@@ -76,7 +77,7 @@ struct Level {
     GroupsOfCell groups {};
 };
 
-enum class End { Solved, NoSolution, GaveUp, Paused };
+enum class End { Solved, NoSolution, GaveUp };
 
 class BitboardSearch {
 public:
@@ -138,21 +139,20 @@ private:
             }
             if (at.count >= limit_)
                 return Keep(at), End::GaveUp;
-            const End end = Advance(at, NextStop(at.count));
-            if (end != End::Paused)
-                return Keep(at), end;
+            if (const std::optional<End> end = Advance(at, NextStop(at.count)))
+                return Keep(at), *end;
         }
     }
 
     // From just after a placement on, until the search ends or a placement brings the count to
-    // `stop`. The loop calls nothing, so that its state can stay in registers.
-    End Advance(Cursor &at, std::int32_t stop)
+    // `stop` (no end then). The loop calls nothing, so that its state can stay in registers.
+    std::optional<End> Advance(Cursor &at, std::int32_t stop)
     {
         Level *level = at.level;
         std::int32_t untried = at.untried;
         std::int32_t count = at.count;
         int current = at.current;
-        End end = End::Paused;
+        std::optional<End> end;
         for (;;) {
             const CellSet empty = level->rest;
             if (!empty.Any()) {
