@@ -35,10 +35,29 @@ void CopyPuzzleToSolution(Grids &grids, StepRunner &guard)
     }
 }
 
+// A progress bar repaints itself at once for each new value: 81 repaints in a few milliseconds,
+// costlier than the search of most puzzles and too quick for any eye. The bar is drawn once,
+// with its last value, when events next run.
+class RepaintsDeferred {
+public:
+    explicit RepaintsDeferred(QWidget &widget) : widget_(widget), enabled_(widget.updatesEnabled())
+    {
+        widget_.setUpdatesEnabled(false);
+    }
+    ~RepaintsDeferred() { widget_.setUpdatesEnabled(enabled_); }
+    RepaintsDeferred(const RepaintsDeferred &) = delete;
+    RepaintsDeferred &operator=(const RepaintsDeferred &) = delete;
+
+private:
+    QWidget &widget_;
+    const bool enabled_;
+};
+
 // Shows the board's digits up to its first empty cell; true when all 81 were shown.
 bool ShowResult(const SolveContext &context)
 {
     StepRunner &guard = context.guard;
+    const RepaintsDeferred deferred(context.progressBar);
     int i = 1;
     for (; i <= 81; ++i) {
         int value = 0;

@@ -106,10 +106,13 @@ void CommandsTest::solveUsesTheWindowOnlyThroughItsContext()
     bench.printSolution.setEnabled(false);
     std::vector<MousePointer> pointers;
     std::vector<bool> enabledAtEvents;
+    std::vector<bool> barDrawnAtEvents;
 
     SolveCommand({bench.board, bench.search, bench.grids, bench.progressBar, bench.printSolution, bench.window,
-        [&](MousePointer pointer) { pointers.push_back(pointer); }, bench.guard, bench.boxes, bench.title,
-        [&] { enabledAtEvents.push_back(bench.window.isEnabled()); }});
+        [&](MousePointer pointer) { pointers.push_back(pointer); }, bench.guard, bench.boxes, bench.title, [&] {
+            enabledAtEvents.push_back(bench.window.isEnabled());
+            barDrawnAtEvents.push_back(bench.progressBar.updatesEnabled());
+        }});
 
     QVERIFY(bench.guard.Failures().empty());
     QCOMPARE(bench.boxes.shown.size(), std::size_t(1));
@@ -118,6 +121,8 @@ void CommandsTest::solveUsesTheWindowOnlyThroughItsContext()
     QCOMPARE(pointers, (std::vector<MousePointer> {MousePointer::Hourglass, MousePointer::Default}));
     // Events run twice, before and after the search, both times with the window disabled.
     QCOMPARE(enabledAtEvents, (std::vector<bool> {false, false}));
+    // The bar is not redrawn for each digit shown, but it is by the events after the display.
+    QCOMPARE(barDrawnAtEvents, (std::vector<bool> {true, true}));
     QVERIFY(bench.window.isEnabled());
     QVERIFY(bench.printSolution.isEnabled());
     QCOMPARE(bench.progressBar.value(), 100);
