@@ -129,7 +129,8 @@ private:
     {
         Level *top = &levels_[static_cast<std::size_t>(depth_ - 1)];
         Cursor at {top, top->untried, count_, current_};
-        if (!PlaceNext(at.level, at.untried))
+        CellSet lost;
+        if (!PlaceNext(at.level, at.untried, lost))
             return Keep(at), End::NoSolution;
         ++at.count;
         for (;;) {
@@ -152,6 +153,7 @@ private:
         std::int32_t untried = at.untried;
         std::int32_t count = at.count;
         int current = at.current;
+        CellSet lost = level->lost; // by the digit just placed
         std::optional<End> end;
         for (;;) {
             const CellSet empty = level->rest;
@@ -164,16 +166,16 @@ private:
             const Counts &before = level->counts;
             const CellSet low = Minus(empty, before.plane[2] | before.plane[3]);
             const CellSet one = Minus(before.plane[0] & low, before.plane[1]);
-            const CellSet dead = one & level->lost;
+            const CellSet dead = one & lost;
             if (dead.Any()) {
                 // Chosen, and given up at once: no candidate to try.
                 current = Choose(dead, current);
                 Withdraw(*level);
             } else {
                 const CellSet two = Minus(before.plane[1] & low, before.plane[0]);
-                const CellSet single = Minus(one, level->lost) | (two & level->lost);
+                const CellSet single = Minus(one, lost) | (two & lost);
                 Level &next = level[1];
-                next.counts = before.Decremented(level->lost);
+                next.counts = before.Decremented(lost);
                 current = Choose(single.Any() ? single : next.counts.Fewest(empty), current);
                 next.rest = Minus(empty, Cells[static_cast<std::size_t>(current)]);
                 next.cell = current;
@@ -183,7 +185,7 @@ private:
                 untried = next.candidates;
                 level = &next;
             }
-            if (!PlaceNext(level, untried)) {
+            if (!PlaceNext(level, untried, lost)) {
                 end = End::NoSolution;
                 break;
             }
@@ -195,8 +197,8 @@ private:
     }
 
     // The top level's next digit onto the board; where it has none left, the next digit of the
-    // level below. False when no level has one.
-    bool PlaceNext(Level *&level, std::int32_t &untried)
+    // level below, with the cells it took a candidate from. False when no level has one.
+    bool PlaceNext(Level *&level, std::int32_t &untried, CellSet &lost)
     {
         while (untried == 0) {
             if (level == levels_.data())
@@ -205,7 +207,7 @@ private:
             Withdraw(*level);
             untried = level->untried;
         }
-        Place(*level, std::countr_zero(static_cast<std::uint32_t>(untried)));
+        lost = Place(*level, std::countr_zero(static_cast<std::uint32_t>(untried)));
         untried &= untried - 1;
         return true;
     }
@@ -238,16 +240,18 @@ private:
 
     std::int32_t CandidatesOf(GroupsOfCell g) const { return groups_[g.row] & groups_[g.col] & groups_[g.box]; }
 
-    void Place(Level &level, int d)
+    CellSet Place(Level &level, int d)
     {
         CellSet &allowed = allowed_[static_cast<std::size_t>(d)];
-        level.lost = allowed & Peers[static_cast<std::size_t>(level.cell)];
-        allowed = Minus(allowed, level.lost);
+        const CellSet lost = allowed & Peers[static_cast<std::size_t>(level.cell)];
+        allowed = Minus(allowed, lost);
+        level.lost = lost;
         const std::int32_t keep = ~BitOf(d);
         groups_[level.groups.row] &= keep;
         groups_[level.groups.col] &= keep;
         groups_[level.groups.box] &= keep;
         level.digit = d;
+        return lost;
     }
 
     void Withdraw(Level &level)
