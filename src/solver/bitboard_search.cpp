@@ -11,7 +11,7 @@ namespace quadrelle {
 
 namespace {
 
-struct alignas(4) GroupsOfCell {
+struct GroupsOfCell {
     std::uint8_t row, col, box;
 };
 
@@ -133,6 +133,8 @@ private:
         if (!PlaceNext(at.level, at.untried, lost))
             return Keep(at), End::NoSolution;
         ++at.count;
+        // Each placement is followed by a look at the events and the limit; the loop between
+        // looks runs on its own.
         for (;;) {
             if ((at.count & (Search::EventInterval - 1)) == 0 && hook_) {
                 Keep(at);
