@@ -43,14 +43,15 @@ void Count(BatchCounts &counts, Verdict verdict)
     }
 }
 
-// Reads the next puzzles: up to the chunk size, but never waiting for a person while earlier
-// puzzles are unanswered, and only one typed line at a time. False once the inputs are done.
-bool FillChunk(LineReader &reader, std::vector<PuzzleLine> &chunk, std::size_t chunkSize)
+// Reads the next puzzles: up to the chunk size, but never waiting for input while earlier
+// puzzles are unanswered (with mayWait, the first may be waited for), and only one typed line
+// at a time. False once the inputs are done.
+bool FillChunk(LineReader &reader, std::vector<PuzzleLine> &chunk, std::size_t chunkSize, bool mayWait)
 {
     chunk.clear();
     std::string line;
     while (chunk.size() < std::max<std::size_t>(chunkSize, 1)) {
-        switch (reader.Next(line, chunk.empty())) {
+        switch (reader.Next(line, mayWait && chunk.empty())) {
         case LineReader::Status::End:
             return false;
         case LineReader::Status::WouldWait:
@@ -67,9 +68,10 @@ bool FillChunk(LineReader &reader, std::vector<PuzzleLine> &chunk, std::size_t c
     return true;
 }
 
-// Answers the chunk on up to options.jobs threads; the calling thread takes part and shows progress.
+// Answers the chunk on up to options.jobs threads. The calling thread first does `meanwhile`,
+// then takes part and shows progress.
 void AnswerChunk(const std::vector<PuzzleLine> &chunk, std::vector<Answer> &answers, const BatchOptions &options,
-    std::atomic<long> &answered, const std::function<void()> &showProgress)
+    std::atomic<long> &answered, const std::function<void()> &showProgress, const std::function<void()> &meanwhile)
 {
     const auto answerOf = [&options](const PuzzleLine &line) {
         return options.mode == BatchMode::Count ? CountAnswer(line) : SolveAnswer(line, options.placementLimit);
@@ -88,6 +90,7 @@ void AnswerChunk(const std::vector<PuzzleLine> &chunk, std::vector<Answer> &answ
     std::vector<std::jthread> threads;
     for (std::size_t t = 1; t < threadCount; ++t)
         threads.emplace_back(work, false);
+    meanwhile();
     work(true);
 }
 
@@ -103,13 +106,20 @@ BatchCounts RunBatch(const std::vector<std::unique_ptr<BatchInput>> &inputs, std
         messages << "quadrelle-solve: " << description << '\n' << std::flush;
         ++counts.readErrors;
     });
-    std::vector<PuzzleLine> chunk;
+    std::vector<PuzzleLine> chunk, next;
     std::vector<Answer> answers;
     std::atomic<long> answered {0};
 
-    for (bool more = true; more;) {
-        more = FillChunk(reader, chunk, options.chunkSize);
-        AnswerChunk(chunk, answers, options, answered, [&] { progress.Update(answered, reader.BytesRead()); });
+    bool more = FillChunk(reader, chunk, options.chunkSize, true);
+    while (!chunk.empty()) {
+        // The next chunk is read while the helpers answer this one, so that reading costs the
+        // run no time of its own.
+        AnswerChunk(
+            chunk, answers, options, answered, [&] { progress.Update(answered, reader.BytesRead()); },
+            [&] {
+                if (more)
+                    more = FillChunk(reader, next, options.chunkSize, false);
+            });
 
         progress.Clear();
         for (const Answer &answer : answers) {
@@ -121,6 +131,10 @@ BatchCounts RunBatch(const std::vector<std::unique_ptr<BatchInput>> &inputs, std
             counts.writeFailed = true;
             break;
         }
+        if (next.empty() && more)
+            more = FillChunk(reader, next, options.chunkSize, true);
+        std::swap(chunk, next);
+        next.clear();
     }
     progress.Clear();
     return counts;

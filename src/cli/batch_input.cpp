@@ -6,6 +6,8 @@
 #include <istream>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quadrelle {
@@ -46,6 +48,17 @@ void FileInput::Open()
             throw ErrorReading(name_, errno);
     }
     interactive_ = ::isatty(fd_) != 0;
+    struct stat status {};
+    onDisk_ = ::fstat(fd_, &status) == 0 && (S_ISREG(status.st_mode) || S_ISBLK(status.st_mode));
+}
+
+bool FileInput::WouldWait() const
+{
+    if (onDisk_ || fd_ < 0)
+        return false;
+    pollfd ready {fd_, POLLIN, 0};
+    // An error or a hang-up counts as ready: the read reports it, or finds the end.
+    return ::poll(&ready, 1, 0) == 0;
 }
 
 std::size_t FileInput::Read(char *buffer, std::size_t size)

@@ -26,6 +26,9 @@ public:
     virtual void Close() { }
     // A person types this input: each line is answered before the next is read. Known once open.
     virtual bool Interactive() const { return false; }
+    // Reading now would wait for bytes that have not come yet (a pipe or a terminal with
+    // nothing to read). A file on disk never waits.
+    virtual bool WouldWait() const { return false; }
 };
 
 // A file by path, or standard input for "-" (which is never closed).
@@ -41,12 +44,14 @@ public:
     std::size_t Read(char *buffer, std::size_t size) override;
     void Close() override;
     bool Interactive() const override { return interactive_; }
+    bool WouldWait() const override;
 
 private:
     std::string path_;
     std::string name_;
     int fd_ = -1;
     bool interactive_ = false;
+    bool onDisk_ = false;
 };
 
 // A stream the caller owns, read through its buffer.

@@ -69,7 +69,7 @@ LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line, bo
                 return Status::End;
             if (ended_)
                 break; // the last line has no line end
-            if (input.Interactive() && !mayWait && !sawAny)
+            if (!mayWait && !sawAny && input.WouldWait())
                 return Status::WouldWait;
             begin_ = 0;
             end_ = input.Read(buffer_.data(), buffer_.size());

@@ -26,7 +26,8 @@ public:
     LineReader(const std::vector<std::unique_ptr<BatchInput>> &inputs, ErrorReport reportError);
 
     // The next line, cut to KeptLineLength characters plus the first non-blank one after them.
-    // Without mayWait, WouldWait instead of waiting for a person to type a line.
+    // Without mayWait, WouldWait instead of waiting for input that has not come yet: a line a
+    // person has not typed, or one a pipe has not brought.
     Status Next(std::string &line, bool mayWait);
 
     // Whether the last line came from an input that a person types.

@@ -104,9 +104,9 @@ TEST_F(BatchSolver, CountKeepsInputOrderOnEveryJobCount)
         = {{Unique, "unique"}, {EmptyBoard, "multiple"}, {DeadCell, "none"}, {"junk", "invalid"}};
     std::string first, second;
     std::vector<std::string> expected;
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 20000; ++i) {
         const auto &[line, verdict] = kinds[static_cast<std::size_t>(i * 7 % 11 % 4)];
-        (i < 2500 ? first : second) += line + "\n";
+        (i < 12000 ? first : second) += line + "\n";
         expected.push_back(verdict);
     }
     expected.push_back("unique");

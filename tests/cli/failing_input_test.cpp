@@ -203,6 +203,30 @@ TEST_F(BatchSolver, TerminalAmongFilesIsAnsweredLineByLineAndTheFilesOnAllJobs)
     EXPECT_GE(mostThreads, 2u) << "the file after the terminal ran on one thread";
 }
 
+// A pipe that pauses: what it brought is answered before the solver waits for more, whatever the
+// chunk size.
+TEST_F(BatchSolver, LinesFromAPipeAreAnsweredBeforeItBringsMore)
+{
+    int ends[2];
+    ASSERT_EQ(pipe2(ends, O_CLOEXEC), 0);
+    Streams streams;
+    streams.stdinFd = ends[0];
+    const pid_t pid = Start({"--jobs", "2"}, streams);
+    close(ends[0]);
+
+    ASSERT_TRUE(WriteAll(ends[1], Repeat(EmptyBoard, 3)));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (ReadFile(StdoutPath()) != Repeat(EmptyBoardSolved, 3) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_EQ(ReadFile(StdoutPath()), Repeat(EmptyBoardSolved, 3)) << "the answers waited for more input";
+    ASSERT_TRUE(WriteAll(ends[1], "x\n"));
+    close(ends[1]);
+
+    const Result r = Finish(pid, streams, std::chrono::seconds(60));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, Repeat(EmptyBoardSolved, 3) + "invalid 0 bad-length\n");
+}
+
 TEST_F(BatchSolver, ByteOrderMarkAndCarriageReturnLineEndsAreAccepted)
 {
     const fs::path crOnly = File("cr.txt", ByteOrderMark + EmptyBoard + "\r" + Dots + "\r\r" + EmptyBoard);
