@@ -3,6 +3,7 @@
 // The placement count of each puzzle is a signature: a change means the search chose differently.
 
 #include "full_scan_search.h"
+#include "model/puzzle_line.h"
 #include "solver/pipeline.h"
 #include "solver/propagation.h"
 #include "solver/search.h"
@@ -25,10 +26,14 @@ namespace {
 
 Grid ParseGrid(std::string_view text)
 {
-    Grid grid {};
-    for (std::size_t p = 0; p < grid.size(); ++p)
-        grid[p] = static_cast<std::int8_t>(text[p] == '.' ? 0 : text[p] - '0');
-    return grid;
+    return ParsePuzzleLine(text).givens;
+}
+
+// A board holding these digits, checked against nothing: the search's own starting point.
+void LoadDigits(Board &board, const Grid &digits)
+{
+    for (int p = 0; p < CellCount; ++p)
+        board.CellAt(p).SetValueUnchecked(digits[static_cast<std::size_t>(p)]);
 }
 
 // Givens and propagation are set up once; each iteration searches a copy of that board.
@@ -45,8 +50,7 @@ void SearchFrom(benchmark::State &state, std::string_view puzzle, std::int32_t e
     for (auto _ : state) {
         state.PauseTiming();
         Board board;
-        for (int p = 0; p < CellCount; ++p)
-            board.Cells(p).SetValue(afterPropagation[static_cast<std::size_t>(p)]);
+        LoadDigits(board, afterPropagation);
         Search search(board);
         search.Initialise();
         state.ResumeTiming();
@@ -86,10 +90,11 @@ std::vector<Grid> SearchStarts(const std::vector<std::string> &files)
         std::ifstream in(folder / file);
         std::string line;
         while (std::getline(in, line)) {
-            if (line.size() < CellCount)
+            const PuzzleLine parsed = ParsePuzzleLine(line);
+            if (parsed.kind != PuzzleLine::Kind::Puzzle)
                 continue;
             Board board;
-            if (!PlaceGivens(board, ParseGrid(line)))
+            if (!PlaceGivens(board, parsed.givens))
                 continue;
             NoGrid noGrid;
             if (PropagateSingles(board, noGrid, 0))
@@ -111,8 +116,7 @@ std::int64_t EngineOver(const std::vector<Grid> &starts)
     std::int64_t placements = 0;
     for (const Grid &start : starts) {
         Board board;
-        for (int p = 0; p < CellCount; ++p)
-            board.CellAt(p).SetValueUnchecked(start[static_cast<std::size_t>(p)]);
+        LoadDigits(board, start);
         Search search(board);
         search.Initialise();
         search.Run();

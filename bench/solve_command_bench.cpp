@@ -2,6 +2,7 @@
 // to or up to its placement budget. The difference is what the window adds: the grid
 // copies, the display, and the event processing every 8192 placements.
 
+#include "model/puzzle_line.h"
 #include "shell/form1.h"
 #include "shell/message_boxes.h"
 #include "solver/pipeline.h"
@@ -30,14 +31,6 @@ constexpr Puzzle NearLimit {
 constexpr Puzzle GivesUp {
     "gives-up", "000000000000000012003004005000003600000070000020000080007800000080120000400000007"};
 
-Grid ToGrid(std::string_view text)
-{
-    Grid grid {};
-    for (std::size_t p = 0; p < grid.size(); ++p)
-        grid[p] = static_cast<std::int8_t>(text[p] == '.' ? 0 : text[p] - '0');
-    return grid;
-}
-
 class SilentBoxes final : public MessageBoxes {
 public:
     void Show(const QString &, const QString &, MessageIcon) override { }
@@ -45,7 +38,7 @@ public:
 
 void BareSearch(benchmark::State &state, Puzzle puzzle)
 {
-    const Grid givens = ToGrid(puzzle.givens);
+    const Grid givens = ParsePuzzleLine(puzzle.givens).givens;
     std::int64_t placements = 0;
     for (auto _ : state)
         placements += SolvePuzzle(givens)->placements;
@@ -54,7 +47,7 @@ void BareSearch(benchmark::State &state, Puzzle puzzle)
 
 void SearchWithEvents(benchmark::State &state, Puzzle puzzle)
 {
-    const Grid givens = ToGrid(puzzle.givens);
+    const Grid givens = ParsePuzzleLine(puzzle.givens).givens;
     std::int64_t placements = 0;
     for (auto _ : state)
         placements += SolvePuzzle(givens, [] { QCoreApplication::processEvents(); })->placements;

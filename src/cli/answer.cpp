@@ -54,50 +54,22 @@ Answer Invalid(std::string_view prefix, std::string_view reason)
     return answer;
 }
 
-// The same test as placing the givens one by one: a digit already in its row, column or box.
-bool RepeatsADigit(const Grid &givens)
-{
-    std::array<std::uint16_t, 9> rows {}, columns {}, boxes {};
-    for (int p = 0; p < CellCount; ++p) {
-        const int digit = givens[static_cast<std::size_t>(p)];
-        if (digit == 0)
-            continue;
-        const auto bit = static_cast<std::uint16_t>(1u << digit);
-        const auto row = static_cast<std::size_t>(p / 9), column = static_cast<std::size_t>(p % 9);
-        const std::size_t box = row / 3 * 3 + column / 3;
-        if ((rows[row] | columns[column] | boxes[box]) & bit)
-            return true;
-        rows[row] |= bit;
-        columns[column] |= bit;
-        boxes[box] |= bit;
-    }
-    return false;
-}
+struct Status {
+    std::string_view name;
+    Verdict verdict;
+};
 
-std::string_view StatusName(Outcome outcome)
+Status StatusOf(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::Solved:
-        return "solved";
+        return {"solved", Verdict::Solved};
     case Outcome::GaveUp:
-        return "gave-up";
+        return {"gave-up", Verdict::GaveUp};
     case Outcome::NoSolution:
         break;
     }
-    return "unsolvable";
-}
-
-Verdict VerdictOf(Outcome outcome)
-{
-    switch (outcome) {
-    case Outcome::Solved:
-        return Verdict::Solved;
-    case Outcome::GaveUp:
-        return Verdict::GaveUp;
-    case Outcome::NoSolution:
-        break;
-    }
-    return Verdict::Unsolvable;
+    return {"unsolvable", Verdict::Unsolvable};
 }
 
 } // namespace
@@ -110,15 +82,10 @@ Answer SolveAnswer(const PuzzleLine &line, std::int32_t placementLimit)
     const std::optional<SolveResult> result = SolvePuzzle(line.givens, {}, placementLimit);
     if (!result)
         return Invalid(InvalidPrefix, "repeated-digit");
+    const Status status = StatusOf(result->outcome);
     Answer answer;
-    answer.verdict = VerdictOf(result->outcome);
-    AnswerWriter(answer)
-        .Put(StatusName(result->outcome))
-        .Put(' ')
-        .Put(result->placements)
-        .Put(' ')
-        .Put(result->grid)
-        .Put('\n');
+    answer.verdict = status.verdict;
+    AnswerWriter(answer).Put(status.name).Put(' ').Put(result->placements).Put(' ').Put(result->grid).Put('\n');
     return answer;
 }
 
@@ -133,7 +100,7 @@ Answer CountAnswer(const PuzzleLine &line)
         cells[p] = static_cast<std::uint8_t>(line.givens[p]);
     const SolutionCount count = CountSolutions(cells);
     // Repeated givens have no solution either: only then is the check worth its time.
-    if (count.solutions == 0 && RepeatsADigit(line.givens))
+    if (Board board; count.solutions == 0 && !PlaceGivens(board, line.givens))
         return Invalid(InvalidPrefix, "repeated-digit");
     const std::string_view first(count.first.data(), count.first.size());
     const std::string_view second(count.second.data(), count.second.size());

@@ -9,6 +9,7 @@
 namespace quadrelle {
 
 enum class Verdict : std::uint8_t { Solved, Unsolvable, GaveUp, Unique, Multiple, None, Invalid };
+inline constexpr std::size_t VerdictCount = 7;
 
 // One result line of the batch solver, with its line end; fixed size, so a chunk of answers
 // needs no allocation.

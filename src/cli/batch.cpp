@@ -16,33 +16,6 @@ namespace quadrelle {
 
 namespace {
 
-void Count(BatchCounts &counts, Verdict verdict)
-{
-    switch (verdict) {
-    case Verdict::Solved:
-        ++counts.solved;
-        return;
-    case Verdict::Unsolvable:
-        ++counts.unsolvable;
-        return;
-    case Verdict::GaveUp:
-        ++counts.gaveUp;
-        return;
-    case Verdict::Unique:
-        ++counts.unique;
-        return;
-    case Verdict::Multiple:
-        ++counts.multiple;
-        return;
-    case Verdict::None:
-        ++counts.none;
-        return;
-    case Verdict::Invalid:
-        ++counts.invalid;
-        return;
-    }
-}
-
 // Reads the next puzzles: up to the chunk size, but never waiting for input while earlier
 // puzzles are unanswered (with mayWait, the first may be waited for), and only one typed line
 // at a time. False once the inputs are done.
@@ -124,7 +97,7 @@ BatchCounts RunBatch(const std::vector<std::unique_ptr<BatchInput>> &inputs, std
         progress.Clear();
         for (const Answer &answer : answers) {
             out << answer.Text();
-            Count(counts, answer.verdict);
+            ++counts.verdicts[static_cast<std::size_t>(answer.verdict)];
         }
         out.flush();
         if (!out) {

@@ -1,30 +1,28 @@
 #pragma once
 
+#include "answer.h"
 #include "batch_input.h"
 #include "solver/search.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 namespace quadrelle {
 
 struct BatchCounts {
-    long solved = 0;
-    long unsolvable = 0;
-    long gaveUp = 0;
-    long unique = 0;
-    long multiple = 0;
-    long none = 0;
-    long invalid = 0;
+    std::array<long, VerdictCount> verdicts {};
     // Inputs that failed to open or part-way through; the lines read before the failure are answered.
     long readErrors = 0;
     // The output refused a write; the run stopped there.
     bool writeFailed = false;
 
-    long total() const { return solved + unsolvable + gaveUp + unique + multiple + none + invalid; }
+    long Of(Verdict verdict) const { return verdicts[static_cast<std::size_t>(verdict)]; }
+    long total() const { return std::accumulate(verdicts.begin(), verdicts.end(), 0L); }
 };
 
 enum class BatchMode {

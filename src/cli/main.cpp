@@ -1,5 +1,6 @@
 // quadrelle-solve: the Quadrelle engine over files of puzzles, one puzzle a line.
 
+#include "answer.h"
 #include "batch.h"
 #include "batch_input.h"
 #include "command_line.h"
@@ -22,6 +23,7 @@ namespace {
 
 using quadrelle::BatchInput;
 using quadrelle::BatchOptions;
+using quadrelle::Verdict;
 
 // Every named file is checked now, so that a mistyped name fails before any work; each is
 // opened only when its turn comes. Sets what the options learn from the files.
@@ -53,11 +55,13 @@ void PrintSummary(const quadrelle::BatchCounts &counts, quadrelle::BatchMode mod
 {
     char verdicts[160];
     if (mode == quadrelle::BatchMode::Count)
-        std::snprintf(verdicts, sizeof verdicts, "%ld unique, %ld multiple, %ld none, %ld invalid", counts.unique,
-            counts.multiple, counts.none, counts.invalid);
+        std::snprintf(verdicts, sizeof verdicts, "%ld unique, %ld multiple, %ld none, %ld invalid",
+            counts.Of(Verdict::Unique), counts.Of(Verdict::Multiple), counts.Of(Verdict::None),
+            counts.Of(Verdict::Invalid));
     else
-        std::snprintf(verdicts, sizeof verdicts, "%ld solved, %ld unsolvable, %ld gave-up, %ld invalid", counts.solved,
-            counts.unsolvable, counts.gaveUp, counts.invalid);
+        std::snprintf(verdicts, sizeof verdicts, "%ld solved, %ld unsolvable, %ld gave-up, %ld invalid",
+            counts.Of(Verdict::Solved), counts.Of(Verdict::Unsolvable), counts.Of(Verdict::GaveUp),
+            counts.Of(Verdict::Invalid));
     char summary[256];
     std::snprintf(summary, sizeof summary, "quadrelle-solve: %ld puzzles: %s; %.2f s, %.1f puzzles/s\n", counts.total(),
         verdicts, seconds, seconds > 0 ? counts.total() / seconds : 0.0);
@@ -80,7 +84,7 @@ int Run(const std::vector<std::unique_ptr<BatchInput>> &inputs, const BatchOptio
     PrintSummary(counts, options.mode, seconds);
     if (counts.readErrors > 0)
         return 2;
-    return counts.invalid > 0 ? 1 : 0;
+    return counts.Of(Verdict::Invalid) > 0 ? 1 : 0;
 }
 
 // Help and version go to standard output; a failure to write them is a failure too.

@@ -97,7 +97,7 @@ public:
             for (int d = 1; d <= 9; ++d)
                 if ((m & BitOf(d)) != 0)
                     allowed_[static_cast<std::size_t>(d)] |= cell;
-            const int k = std::popcount(static_cast<std::uint32_t>(m));
+            const int k = CountOf(m);
             for (std::size_t i = 0; i < 4; ++i)
                 if (((k >> i) & 1) != 0)
                     first.counts.plane[i] |= cell;

@@ -104,10 +104,6 @@ public:
     }
 #endif
 
-    bool Has(int p) const
-    {
-        return ((p < 64 ? Low() >> p : High() >> (p - 64)) & 1) != 0;
-    }
     // The lowest position in the set; the set must not be empty.
     int Lowest() const
     {

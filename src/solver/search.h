@@ -7,8 +7,9 @@
 // a failed branch empties the cell again. Ties keep the previous choice while it is still
 // empty, otherwise the lowest position wins. The scan covers only LowCell..HighCell, the
 // range in which empty cells may lie. Every placement counts against a budget (999,999 unless
-// the owner lowers it, as fuzzing does); reaching it gives up with the trial digits left on the board. The same puzzle
-// therefore always takes the same placements and gives the same outcome.
+// the owner lowers it, as fuzzing does); reaching it gives up with the trial digits left on
+// the board. The same puzzle therefore always takes the same placements and gives the same
+// outcome.
 
 #include "model/board.h"
 
@@ -39,9 +40,6 @@ constexpr DigitBitTable MakeDigitBit()
     return table;
 }
 
-// Built at compile time, so no search can ever see the table unbuilt.
-inline constexpr DigitBitTable DigitBit = MakeDigitBit();
-
 // Lets the owner process pending events during a long search.
 using EventHook = std::function<void()>;
 
@@ -52,8 +50,6 @@ public:
 
     // placementLimit >= 1, else std::invalid_argument.
     explicit Search(Board &board, EventHook hook = {}, std::int32_t placementLimit = DefaultPlacementLimit);
-
-    std::int32_t PlacementLimit() const { return placementLimit_; }
 
     SearchState &State() { return state_; }
     const SearchState &State() const { return state_; }
