@@ -17,8 +17,8 @@ namespace quadrelle {
 namespace {
 
 // Reads the next puzzles: up to the chunk size, but never waiting for input while earlier
-// puzzles are unanswered (with mayWait, the first may be waited for), and only one typed line
-// at a time. False once the inputs are done.
+// puzzles are unanswered (with mayWait, the first may be waited for). False once the inputs are
+// done.
 bool FillChunk(LineReader &reader, std::vector<PuzzleLine> &chunk, std::size_t chunkSize, bool mayWait)
 {
     chunk.clear();
@@ -35,8 +35,6 @@ bool FillChunk(LineReader &reader, std::vector<PuzzleLine> &chunk, std::size_t c
         const PuzzleLine parsed = ParsePuzzleLine(line);
         if (parsed.kind != PuzzleLine::Kind::Skip)
             chunk.push_back(parsed);
-        if (reader.FromInteractive() && !chunk.empty())
-            return true;
     }
     return true;
 }

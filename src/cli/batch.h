@@ -40,8 +40,8 @@ struct BatchOptions {
     // Bytes of input when known in advance (0: unknown), for the bar's percentage.
     std::uintmax_t totalBytes = 0;
     // Most puzzles solved between two writes of results; the next chunk is read meanwhile.
-    // Lines that a person types are answered one at a time whatever this says. Each chunk
-    // waits for its slowest puzzle, so fewer chunks keep more threads busy.
+    // Input that pauses (a terminal, a pipe) is answered as far as it has come whatever this
+    // says. Each chunk waits for its slowest puzzle, so fewer chunks keep more threads busy.
     std::size_t chunkSize = 8192;
     // Trial placements before a puzzle is given up; lowered only by the fuzz tests.
     std::int32_t placementLimit = Search::DefaultPlacementLimit;

@@ -47,7 +47,6 @@ void FileInput::Open()
         if (fd_ < 0)
             throw ErrorReading(name_, errno);
     }
-    interactive_ = ::isatty(fd_) != 0;
     struct stat status { };
     onDisk_ = ::fstat(fd_, &status) == 0 && (S_ISREG(status.st_mode) || S_ISBLK(status.st_mode));
 }

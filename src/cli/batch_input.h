@@ -18,14 +18,11 @@ class BatchInput {
 public:
     virtual ~BatchInput() = default;
 
-    virtual const std::string &Name() const = 0;
     // Throws ReadError.
     virtual void Open() { }
     // Up to size bytes into buffer; 0 at the end. Throws ReadError.
     virtual std::size_t Read(char *buffer, std::size_t size) = 0;
     virtual void Close() { }
-    // A person types this input: each line is answered before the next is read. Known once open.
-    virtual bool Interactive() const { return false; }
     // Reading now would wait for bytes that have not come yet (a pipe or a terminal with
     // nothing to read). A file on disk never waits.
     virtual bool WouldWait() const { return false; }
@@ -39,18 +36,15 @@ public:
     FileInput(const FileInput &) = delete;
     FileInput &operator=(const FileInput &) = delete;
 
-    const std::string &Name() const override { return name_; }
     void Open() override;
     std::size_t Read(char *buffer, std::size_t size) override;
     void Close() override;
-    bool Interactive() const override { return interactive_; }
     bool WouldWait() const override;
 
 private:
     std::string path_;
     std::string name_;
     int fd_ = -1;
-    bool interactive_ = false;
     bool onDisk_ = false;
 };
 
@@ -59,7 +53,6 @@ class StreamInput final : public BatchInput {
 public:
     StreamInput(std::istream &stream, std::string name);
 
-    const std::string &Name() const override { return name_; }
     std::size_t Read(char *buffer, std::size_t size) override;
 
 private:

@@ -14,8 +14,8 @@ empty cell; anything after a space, tab, comma, colon or semicolon that follows
 the 81st character is ignored. Blank lines and lines starting with # are skipped;
 lines may end in LF, CR LF or CR, and a UTF-8 byte-order mark is allowed.
 Reads the FILEs in turn, or standard input when there is none or FILE is -.
-Lines typed at a terminal are answered one at a time; what a pipe has brought
-is answered before more is waited for.
+Input that pauses, as lines typed at a terminal or a slow pipe, is answered as
+far as it has come before more is waited for.
 
 Writes one line per puzzle, in input order:
   <status> <placements> <grid>

@@ -91,7 +91,6 @@ LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line, bo
     if (atInputStart_ && line.starts_with(ByteOrderMark))
         line.erase(0, ByteOrderMark.size());
     atInputStart_ = false;
-    lineInteractive_ = input.Interactive();
     return Status::Line;
 }
 

@@ -30,8 +30,6 @@ public:
     // person has not typed, or one a pipe has not brought.
     Status Next(std::string &line, bool mayWait);
 
-    // Whether the last line came from an input that a person types.
-    bool FromInteractive() const { return lineInteractive_; }
     std::uintmax_t BytesRead() const { return bytesRead_; }
 
 private:
@@ -44,7 +42,6 @@ private:
     bool open_ = false;
     bool ended_ = false;
     bool atInputStart_ = true;
-    bool lineInteractive_ = false;
     std::array<char, 1 << 16> buffer_ {};
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

@@ -131,6 +131,15 @@ protected:
         return pid;
     }
 
+    // Waits up to a minute for a running solver to have written exactly `expected`.
+    void ExpectOutputSoon(const std::string &expected)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (ReadFile(StdoutPath()) != expected && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        EXPECT_EQ(ReadFile(StdoutPath()), expected) << "the answers waited for more input";
+    }
+
     // Waits for the solver, calling whileRunning until it ends; one that is still running after
     // `limit` is killed and fails the test.
     Result Finish(pid_t pid, const Streams &streams, std::chrono::seconds limit = std::chrono::seconds(120),

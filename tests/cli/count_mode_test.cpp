@@ -83,48 +83,10 @@ TEST_F(BatchSolver, CountGivesEachVerdictWithItsSolutions)
     EXPECT_NE(r.err.find("8 puzzles: 1 unique, 2 multiple, 2 none, 3 invalid"), std::string::npos) << r.err;
 }
 
-TEST_F(BatchSolver, CountExitsWithZeroWithoutInvalidLinesAndTwoOnUsageErrors)
+TEST_F(BatchSolver, CountExitsWithZeroWithoutInvalidLines)
 {
     const Result r = Run({"-c"}, Unique + "\n" + NoSolution + "\n");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(Lines(r.out).size(), 2u);
     EXPECT_NE(r.err.find("2 puzzles: 1 unique, 0 multiple, 1 none, 0 invalid"), std::string::npos) << r.err;
-
-    ExpectUsageError({"--count", "--jobs", "0"}, "'0'");
-    ExpectUsageError({"--count", "--counts"}, "--counts");
-    const Result help = Run({"--help"});
-    EXPECT_NE(help.out.find("--count"), std::string::npos);
-    EXPECT_NE(help.out.find("multiple <solution> <another solution>"), std::string::npos);
-}
-
-TEST_F(BatchSolver, CountKeepsInputOrderOnEveryJobCount)
-{
-    // More lines than one chunk, verdicts interleaved, over two files and standard input.
-    const std::vector<std::pair<std::string, std::string>> kinds
-        = {{Unique, "unique"}, {EmptyBoard, "multiple"}, {DeadCell, "none"}, {"junk", "invalid"}};
-    std::string first, second;
-    std::vector<std::string> expected;
-    for (int i = 0; i < 20000; ++i) {
-        const auto &[line, verdict] = kinds[static_cast<std::size_t>(i * 7 % 11 % 4)];
-        (i < 12000 ? first : second) += line + "\n";
-        expected.push_back(verdict);
-    }
-    expected.push_back("unique");
-    const fs::path a = File("a.txt", first), b = File("b.txt", second);
-
-    std::string previous;
-    for (const char *jobs : {"1", "2", "5"}) {
-        SCOPED_TRACE(jobs);
-        const Result r = Run({"--count", "--jobs", jobs, a.string(), b.string(), "-"}, Unique);
-        EXPECT_EQ(r.exitCode, 1);
-        const std::vector<std::string> lines = Lines(r.out);
-        ASSERT_EQ(lines.size(), expected.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            ASSERT_EQ(lines[i].substr(0, lines[i].find(' ')), expected[i]) << "line " << i;
-        }
-        if (!previous.empty()) {
-            EXPECT_TRUE(r.out == previous) << "output differs between job counts";
-        }
-        previous = r.out;
-    }
 }

@@ -183,16 +183,10 @@ TEST_F(BatchSolver, TerminalAmongFilesIsAnsweredLineByLineAndTheFilesOnAllJobs)
     const pid_t pid = Start({"--jobs", "3", "-", big.string()}, streams);
     pty.CloseSlave();
 
-    const auto waitForOutput = [&](const std::string &expected) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (ReadFile(StdoutPath()) != expected && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        EXPECT_EQ(ReadFile(StdoutPath()), expected);
-    };
     ASSERT_TRUE(WriteAll(pty.master, Dots + "\n"));
-    waitForOutput(EmptyBoardSolved + "\n");
+    ExpectOutputSoon(EmptyBoardSolved + "\n");
     ASSERT_TRUE(WriteAll(pty.master, "x\n"));
-    waitForOutput(EmptyBoardSolved + "\ninvalid 0 bad-length\n");
+    ExpectOutputSoon(EmptyBoardSolved + "\ninvalid 0 bad-length\n");
     ASSERT_TRUE(WriteAll(pty.master, "\x04")); // end of input, as Ctrl-D types it
 
     std::size_t mostThreads = 0;
@@ -215,10 +209,7 @@ TEST_F(BatchSolver, LinesFromAPipeAreAnsweredBeforeItBringsMore)
     close(ends[0]);
 
     ASSERT_TRUE(WriteAll(ends[1], Repeat(EmptyBoard, 3)));
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (ReadFile(StdoutPath()) != Repeat(EmptyBoardSolved, 3) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    EXPECT_EQ(ReadFile(StdoutPath()), Repeat(EmptyBoardSolved, 3)) << "the answers waited for more input";
+    ExpectOutputSoon(Repeat(EmptyBoardSolved, 3));
     ASSERT_TRUE(WriteAll(ends[1], "x\n"));
     close(ends[1]);
 
