@@ -38,6 +38,23 @@ constexpr int CountBits(std::uint32_t a, std::uint32_t b, std::uint32_t c)
     return static_cast<int>((x * 0x01010101u) >> 24);
 }
 
+// The cells with at least one, two and three candidates.
+struct CandidateCounts {
+    Lanes ones, twos, threes;
+};
+
+CandidateCounts CountCandidates(const std::array<Words, 9> &digits)
+{
+    Lanes ones = Lanes::Bands(0), twos = ones, threes = ones;
+    for (const Words &digit : digits) {
+        const Lanes cells = Lanes::Load(digit);
+        threes = threes | (twos & cells);
+        twos = twos | (ones & cells);
+        ones = ones | cells;
+    }
+    return {ones, twos, threes};
+}
+
 } // namespace
 
 bool Candidates::Start(const std::array<std::uint8_t, 81> &givens)
@@ -107,15 +124,10 @@ bool Candidates::Propagate()
 {
     const Lanes all = Lanes::Bands(BandBits);
     for (;;) {
-        Lanes ones = Lanes::Load(digits_[0]), twos = Lanes::Bands(0);
-        for (int d = 1; d < 9; ++d) {
-            const Lanes digit = Lanes::Load(digits_[d]);
-            twos = twos | (ones & digit);
-            ones = ones | digit;
-        }
-        if (!(ones ^ all).IsZero())
+        const CandidateCounts counts = CountCandidates(digits_);
+        if (!(counts.ones ^ all).IsZero())
             return false;
-        const Lanes singles = AndNot(all, twos | Lanes::Load(solved_));
+        const Lanes singles = AndNot(all, counts.twos | Lanes::Load(solved_));
         if (!singles.IsZero()) {
             Words cells;
             singles.Store(cells);
@@ -214,14 +226,8 @@ bool Candidates::ReduceDigit(int digit)
 
 Guess Candidates::ChooseGuess() const
 {
-    Lanes ones = Lanes::Bands(0), twos = ones, threes = ones;
-    for (const auto &digit : digits_) {
-        const Lanes cells = Lanes::Load(digit);
-        threes = threes | (twos & cells);
-        twos = twos | (ones & cells);
-        ones = ones | cells;
-    }
-    const Lanes pairLanes = AndNot(twos, threes | Lanes::Load(solved_));
+    const CandidateCounts counts = CountCandidates(digits_);
+    const Lanes pairLanes = AndNot(counts.twos, counts.threes | Lanes::Load(solved_));
     Words pairBands;
     pairLanes.Store(pairBands);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
