@@ -5,10 +5,12 @@
 //   count_bench [--benchmark_filter=...]      QUADRELLE_DATASETS overrides the collections folder
 
 #include "counter/solution_count.h"
+#include "model/puzzle_line.h"
 #include "solver/pipeline.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,29 +21,25 @@ using namespace quadrelle;
 
 namespace {
 
-using Cells = std::array<std::uint8_t, 81>;
-
-std::filesystem::path DatasetFolder()
+// Every k-th puzzle of the collection so that at most `limit` are kept, spread over all of it.
+// None, and the benchmark skipped, when it cannot be read.
+std::vector<Grid> Sample(benchmark::State &state, const std::string &set, std::size_t limit)
 {
     const char *env = std::getenv("QUADRELLE_DATASETS");
-    return env != nullptr && *env != '\0' ? std::filesystem::path(env) : std::filesystem::path(QUADRELLE_DATASETS);
-}
-
-// Every k-th puzzle of the file so that at most `limit` are kept, spread over all of it.
-std::vector<Cells> Sample(const std::string &set, std::size_t limit)
-{
-    std::ifstream in(DatasetFolder() / (set + ".txt"));
-    std::vector<Cells> all;
+    const std::filesystem::path file
+        = (env != nullptr && *env != '\0' ? std::filesystem::path(env) : std::filesystem::path(QUADRELLE_DATASETS))
+        / (set + ".txt");
+    std::ifstream in(file);
+    std::vector<Grid> all;
     for (std::string line; std::getline(in, line);) {
-        if (line.size() < 81)
-            continue;
-        Cells cells {};
-        for (std::size_t p = 0; p < 81; ++p)
-            cells[p] = static_cast<std::uint8_t>(line[p] >= '1' && line[p] <= '9' ? line[p] - '0' : 0);
-        all.push_back(cells);
+        const PuzzleLine parsed = ParsePuzzleLine(line);
+        if (parsed.kind == PuzzleLine::Kind::Puzzle)
+            all.push_back(parsed.givens);
     }
+    if (all.empty())
+        state.SkipWithError(("cannot read " + file.string()).c_str());
     const std::size_t step = all.size() > limit ? (all.size() + limit - 1) / limit : 1;
-    std::vector<Cells> sample;
+    std::vector<Grid> sample;
     for (std::size_t i = 0; i < all.size(); i += step)
         sample.push_back(all[i]);
     return sample;
@@ -61,15 +59,15 @@ void Report(benchmark::State &state, std::size_t puzzles, std::array<long, 3> ve
 
 void Count(benchmark::State &state, const std::string &set)
 {
-    const std::vector<Cells> puzzles = Sample(set, 5000);
-    if (puzzles.empty()) {
-        state.SkipWithError(("cannot read " + (DatasetFolder() / (set + ".txt")).string()).c_str());
+    std::vector<std::array<std::uint8_t, 81>> puzzles;
+    for (const Grid &grid : Sample(state, set, 5000))
+        std::copy(grid.begin(), grid.end(), puzzles.emplace_back().begin());
+    if (puzzles.empty())
         return;
-    }
     std::array<long, 3> verdicts {};
     for (auto _ : state) {
         verdicts = {};
-        for (const Cells &cells : puzzles) {
+        for (const auto &cells : puzzles) {
             const SolutionCount result = CountSolutions(cells);
             ++verdicts[static_cast<std::size_t>(result.solutions)];
         }
@@ -79,19 +77,10 @@ void Count(benchmark::State &state, const std::string &set)
 
 void Exact(benchmark::State &state, const std::string &set)
 {
-    std::vector<Cells> puzzles = Sample(set, 5000);
-    if (puzzles.empty()) {
-        state.SkipWithError(("cannot read " + (DatasetFolder() / (set + ".txt")).string()).c_str());
+    std::vector<Grid> grids = Sample(state, set, 5000);
+    if (grids.empty())
         return;
-    }
-    puzzles.resize(std::min<std::size_t>(puzzles.size(), 200));
-    std::vector<Grid> grids;
-    for (const Cells &cells : puzzles) {
-        Grid grid {};
-        for (std::size_t p = 0; p < 81; ++p)
-            grid[p] = static_cast<std::int8_t>(cells[p]);
-        grids.push_back(grid);
-    }
+    grids.resize(std::min<std::size_t>(grids.size(), 200));
     std::array<long, 3> verdicts {};
     for (auto _ : state) {
         verdicts = {};

@@ -46,10 +46,9 @@ inline constexpr std::array<std::uint8_t, 512> Segments = MakeSegments();
 // A band's segment pattern (bit 3 * row + box) to the band cells its kept segments cover.
 constexpr std::array<std::uint32_t, 512> MakeBandMasks()
 {
-    const auto triads = MakeTriads();
     std::array<std::uint32_t, 512> table {};
     for (unsigned pattern = 0; pattern < 512; ++pattern) {
-        const unsigned kept = triads[pattern];
+        const unsigned kept = Triads[pattern];
         for (unsigned s = 0; s < 9; ++s)
             if ((kept >> s & 1) != 0)
                 table[pattern] |= 7u << (9 * (s / 3) + 3 * (s % 3));

@@ -9,12 +9,10 @@ namespace quadrelle::counting {
 
 namespace {
 
-using Board = Words;
-
 // Each cell's row, column and box, the cell included.
-constexpr std::array<Board, 81> MakeHouses()
+constexpr std::array<Words, 81> MakeHouses()
 {
-    std::array<Board, 81> table {};
+    std::array<Words, 81> table {};
     for (int p = 0; p < 81; ++p) {
         const int row = p / 9, col = p % 9;
         for (int q = 0; q < 81; ++q) {
@@ -25,7 +23,7 @@ constexpr std::array<Board, 81> MakeHouses()
     }
     return table;
 }
-constexpr std::array<Board, 81> Houses = MakeHouses();
+constexpr std::array<Words, 81> Houses = MakeHouses();
 
 // The bits of three words, without a popcount instruction in the x86-64 baseline.
 constexpr int CountBits(std::uint32_t a, std::uint32_t b, std::uint32_t c)
@@ -38,6 +36,23 @@ constexpr int CountBits(std::uint32_t a, std::uint32_t b, std::uint32_t c)
     std::uint32_t x = nibbles(a) + nibbles(b) + nibbles(c);
     x = (x & 0x0F0F0F0Fu) + (x >> 4 & 0x0F0F0F0Fu);
     return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
+// The cells with at least one, two and three candidates.
+struct CandidateCounts {
+    Lanes ones, twos, threes;
+};
+
+CandidateCounts CountCandidates(const std::array<Words, 9> &digits)
+{
+    Lanes ones = Lanes::Bands(0), twos = ones, threes = ones;
+    for (const Words &digit : digits) {
+        const Lanes cells = Lanes::Load(digit);
+        threes = threes | (twos & cells);
+        twos = twos | (ones & cells);
+        ones = ones | cells;
+    }
+    return {ones, twos, threes};
 }
 
 } // namespace
@@ -71,16 +86,13 @@ bool Candidates::Place(int cell, int digit)
 {
     const int band = cell / 27;
     const std::uint32_t bit = 1u << (cell % 27);
-    Board &board = digits_[digit];
+    Words &board = digits_[digit];
     if ((board[band] & bit) == 0)
         return false;
-    if ((solved_[band] & bit) != 0)
-        return true;
-    const int shift = cell % 27;
     for (int d = 0; d < 9; ++d) {
-        const std::uint32_t word = digits_[d][band];
-        dirty_ |= (word >> shift & 1) << d;
-        digits_[d][band] = word & ~bit;
+        std::uint32_t &word = digits_[d][band];
+        dirty_ |= ((word & bit) != 0 ? 1u : 0u) << d;
+        word &= ~bit;
     }
     Fix(cell, digit);
     return true;
@@ -90,7 +102,7 @@ void Candidates::Fix(int cell, int digit)
 {
     const int band = cell / 27;
     const std::uint32_t bit = 1u << (cell % 27);
-    Board &board = digits_[digit];
+    Words &board = digits_[digit];
     AndNot(Lanes::Load(board), Lanes::Load(Houses[cell])).Store(board);
     board[band] |= bit;
     solved_[band] |= bit;
@@ -112,17 +124,14 @@ bool Candidates::Propagate()
 {
     const Lanes all = Lanes::Bands(BandBits);
     for (;;) {
-        Lanes ones = Lanes::Load(digits_[0]), twos = Lanes::Bands(0);
-        for (int d = 1; d < 9; ++d) {
-            const Lanes digit = Lanes::Load(digits_[d]);
-            twos = twos | (ones & digit);
-            ones = ones | digit;
-        }
-        if (!(ones ^ all).IsZero())
+        const CandidateCounts counts = CountCandidates(digits_);
+        if (!(counts.ones ^ all).IsZero())
             return false;
-        const Lanes singles = AndNot(all, twos | Lanes::Load(solved_));
+        const Lanes singles = AndNot(all, counts.twos | Lanes::Load(solved_));
         if (!singles.IsZero()) {
-            if (!PlaceNakedSingles({singles.Get<0>(), singles.Get<1>(), singles.Get<2>()}))
+            Words cells;
+            singles.Store(cells);
+            if (!PlaceNakedSingles(cells))
                 return false;
             continue;
         }
@@ -141,7 +150,7 @@ bool Candidates::Propagate()
     }
 }
 
-bool Candidates::PlaceNakedSingles(const std::array<std::uint32_t, 3> &singles)
+bool Candidates::PlaceNakedSingles(const Words &singles)
 {
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t left = singles[b]; left != 0; left &= left - 1) {
@@ -160,25 +169,28 @@ bool Candidates::PlaceNakedSingles(const std::array<std::uint32_t, 3> &singles)
 
 bool Candidates::ReduceDigit(int digit)
 {
-    Board &board = digits_[digit];
+    Words &board = digits_[digit];
     const Lanes solved = Lanes::Load(solved_);
     const Lanes cells = Lanes::Load(board);
     if (AndNot(cells, solved).IsZero())
         return true;
     // Within a band the digit takes one segment of each row and of each box.
-    const std::uint32_t c0 = cells.Get<0>(), c1 = cells.Get<1>(), c2 = cells.Get<2>();
-    const std::uint32_t m0 = BandMasks[Segments[c0 & 511] | Segments[c0 >> 9 & 511] << 3 | Segments[c0 >> 18] << 6];
-    const std::uint32_t m1 = BandMasks[Segments[c1 & 511] | Segments[c1 >> 9 & 511] << 3 | Segments[c1 >> 18] << 6];
-    const std::uint32_t m2 = BandMasks[Segments[c2 & 511] | Segments[c2 >> 9 & 511] << 3 | Segments[c2 >> 18] << 6];
-    if ((c0 & m0) == 0 || (c1 & m1) == 0 || (c2 & m2) == 0)
+    Words c;
+    cells.Store(c);
+    const auto keptSegments = [](std::uint32_t band) {
+        return BandMasks[Segments[band & 511] | Segments[band >> 9 & 511] << 3 | Segments[band >> 18] << 6];
+    };
+    const std::uint32_t m0 = keptSegments(c[0]), m1 = keptSegments(c[1]), m2 = keptSegments(c[2]);
+    if ((c[0] & m0) == 0 || (c[1] & m1) == 0 || (c[2] & m2) == 0)
         return false;
     Lanes bands = cells & Lanes::Of(m0, m1, m2);
     // Within a stack, likewise one segment of each column and of each box.
     Lanes columns = (bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511);
-    const std::uint32_t s0 = columns.Get<0>(), s1 = columns.Get<1>(), s2 = columns.Get<2>();
+    Words t;
+    columns.Store(t);
     std::uint32_t k0 = 0, k1 = 0, k2 = 0;
     for (unsigned s = 0; s < 9; s += 3) {
-        const unsigned kept = Triads[(s0 >> s & 7) | (s1 >> s & 7) << 3 | (s2 >> s & 7) << 6];
+        const unsigned kept = Triads[(t[0] >> s & 7) | (t[1] >> s & 7) << 3 | (t[2] >> s & 7) << 6];
         if (kept == 0)
             return false;
         k0 |= (kept & 7) << s;
@@ -195,14 +207,16 @@ bool Candidates::ReduceDigit(int digit)
     const Lanes alone = (bands & Lanes::Bands(511)).SingleOrEmpty() | (bands & Lanes::Bands(511u << 9)).SingleOrEmpty()
         | (bands & Lanes::Bands(511u << 18)).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(0))).SingleOrEmpty()
         | (bands & Lanes::Bands(BoxCells(1))).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(2))).SingleOrEmpty();
-    const std::uint32_t t0 = columns.Get<0>(), t1 = columns.Get<1>(), t2 = columns.Get<2>();
-    const std::uint32_t twice
-        = doubled.Get<0>() | doubled.Get<1>() | doubled.Get<2>() | (t0 & t1) | (t0 & t2) | (t1 & t2);
-    const std::uint32_t lone = (t0 | t1 | t2) & ~twice;
+    Words inRows;
+    columns.Store(t);
+    doubled.Store(inRows);
+    const std::uint32_t twice = inRows[0] | inRows[1] | inRows[2] | (t[0] & t[1]) | (t[0] & t[2]) | (t[1] & t[2]);
+    const std::uint32_t lone = (t[0] | t[1] | t[2]) & ~twice;
     const Lanes hidden = AndNot(alone | (bands & Lanes::Bands(ColumnCells(lone))), solved);
     if (hidden.IsZero())
         return true;
-    const std::uint32_t found[3] = {hidden.Get<0>(), hidden.Get<1>(), hidden.Get<2>()};
+    Words found;
+    hidden.Store(found);
     for (int b = 0; b < 3; ++b)
         for (std::uint32_t left = found[b]; left != 0; left &= left - 1)
             if (!Place(27 * b + std::countr_zero(left), digit))
@@ -212,22 +226,17 @@ bool Candidates::ReduceDigit(int digit)
 
 Guess Candidates::ChooseGuess() const
 {
-    Lanes ones = Lanes::Bands(0), twos = ones, threes = ones;
-    for (const auto &digit : digits_) {
-        const Lanes cells = Lanes::Load(digit);
-        threes = threes | (twos & cells);
-        twos = twos | (ones & cells);
-        ones = ones | cells;
-    }
-    const Lanes pairLanes = AndNot(twos, threes | Lanes::Load(solved_));
-    const std::uint32_t pairBands[3] = {pairLanes.Get<0>(), pairLanes.Get<1>(), pairLanes.Get<2>()};
+    const CandidateCounts counts = CountCandidates(digits_);
+    const Lanes pairLanes = AndNot(counts.twos, counts.threes | Lanes::Load(solved_));
+    Words pairBands;
+    pairLanes.Store(pairBands);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
     // wrong, reaches furthest.
     int cell = -1, widest = -1;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
             const int p = 27 * b + std::countr_zero(pairs);
-            const Board &houses = Houses[p];
+            const Words &houses = Houses[p];
             const int open = CountBits(houses[0] & ~solved_[0], houses[1] & ~solved_[1], houses[2] & ~solved_[2]);
             if (open > widest) {
                 widest = open;

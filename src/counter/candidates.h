@@ -21,6 +21,8 @@
 // the digit and propagates again, which for a two-candidate cell fixes the other one. It stops at
 // the second solution.
 
+#include "lanes.h"
+
 #include <array>
 #include <cstdint>
 
@@ -55,12 +57,12 @@ public:
 private:
     // Place for a cell left with `digit` alone: its row, column and box lose the digit.
     void Fix(int cell, int digit);
-    bool PlaceNakedSingles(const std::array<std::uint32_t, 3> &singles);
+    bool PlaceNakedSingles(const Words &singles);
     // The locked candidates and hidden singles of one digit.
     bool ReduceDigit(int digit);
 
-    std::array<std::array<std::uint32_t, 4>, 9> digits_;
-    std::array<std::uint32_t, 4> solved_;
+    std::array<Words, 9> digits_;
+    Words solved_;
     // Digits whose board changed since their last reduction (bit d).
     std::uint32_t dirty_;
 };

@@ -13,6 +13,7 @@
 
 namespace quadrelle::counting {
 
+// A digit's board (three band words and a zero), or any four lanes read out.
 using Words = std::array<std::uint32_t, 4>;
 
 #if defined(QUADRELLE_COUNTER_SSE2)
@@ -30,11 +31,6 @@ public:
         return Lanes(_mm_loadu_si128(reinterpret_cast<const __m128i *>(words.data())));
     }
     void Store(Words &words) const { _mm_storeu_si128(reinterpret_cast<__m128i *>(words.data()), v_); }
-
-    template <int Lane> std::uint32_t Get() const
-    {
-        return static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_shuffle_epi32(v_, Lane)));
-    }
 
     friend Lanes operator&(Lanes a, Lanes b) { return Lanes(_mm_and_si128(a.v_, b.v_)); }
     friend Lanes operator|(Lanes a, Lanes b) { return Lanes(_mm_or_si128(a.v_, b.v_)); }
@@ -64,8 +60,6 @@ public:
     static Lanes Bands(std::uint32_t x) { return Of(x, x, x); }
     static Lanes Load(const Words &words) { return Lanes(words); }
     void Store(Words &words) const { words = w_; }
-
-    template <int Lane> std::uint32_t Get() const { return w_[Lane]; }
 
     friend Lanes operator&(Lanes a, Lanes b)
     {

@@ -18,7 +18,7 @@ struct SolutionCount {
 };
 
 // cells: row-major, 0 = empty, 1..9 = given. Givens that repeat a digit in a unit simply give
-// 0 solutions; values above 9 are treated as empty.
+// 0 solutions.
 SolutionCount CountSolutions(const std::array<std::uint8_t, 81> &cells);
 
 } // namespace quadrelle

@@ -15,6 +15,14 @@ Cells ToCells(std::string_view text)
     return ToCells(ParseGrid(text));
 }
 
+Grid ToGrid(const Cells &cells)
+{
+    Grid grid {};
+    for (std::size_t p = 0; p < grid.size(); ++p)
+        grid[p] = static_cast<std::int8_t>(cells[p]);
+    return grid;
+}
+
 Grid FromSolution(const std::array<char, 81> &solution)
 {
     Grid grid {};

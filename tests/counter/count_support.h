@@ -14,6 +14,7 @@ namespace quadrelle::test {
 
 Cells ToCells(const Grid &grid);
 Cells ToCells(std::string_view text);
+Grid ToGrid(const Cells &cells);
 Grid FromSolution(const std::array<char, 81> &solution);
 std::string SolutionString(const std::array<char, 81> &solution);
 

@@ -2,8 +2,6 @@
 
 namespace quadrelle::test {
 
-namespace {
-
 bool Allowed(const Cells &cells, int p, int d)
 {
     const int row = p / 9, col = p % 9;
@@ -20,6 +18,8 @@ bool Allowed(const Cells &cells, int p, int d)
                 return false;
     return true;
 }
+
+namespace {
 
 void Count(Cells &cells, int &found)
 {

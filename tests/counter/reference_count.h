@@ -14,4 +14,7 @@ using Cells = std::array<std::uint8_t, 81>;
 // 0, 1 or 2 (two or more). Givens that repeat a digit give 0.
 int ReferenceCount(const Cells &cells);
 
+// No other cell of `p`'s row, column or box holds `d`.
+bool Allowed(const Cells &cells, int p, int d);
+
 } // namespace quadrelle::test
