@@ -1,7 +1,6 @@
 # `cmake --build build --target package`: a Debian package of everything `cmake --install` puts in place.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quadrelle)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Quadrelle")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sudoku solver with a window and a batch command")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
@@ -15,7 +14,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quadrelle developers <quadrelle@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from the binaries (dpkg-shlibdeps); the window's layout is measured in
 # Liberation Sans, which no binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # CUPS for the print tests, without touching the system's default printer or the PDF printer's
 # settings: the tests add PDF queues of their own and find their documents by job number.
-#   scripts/cups.sh                       starts the scheduler if needed; removes test queues
-#                                         whose process has gone
-#   scripts/cups.sh add NAME [OPTION...]  adds a PDF queue, e.g. add letter-q -o PageSize=Letter
-#   scripts/cups.sh remove NAME           removes it
-#   scripts/cups.sh folder                prints the folder the PDF printer writes into for this user
-# A program prints on such a queue with LPDEST=NAME PRINTER=NAME; `lpstat -W completed -o NAME`
-# lists its finished jobs as NAME-ID and each document is the file ending in -job_ID.pdf.
+# Starts the scheduler if needed and removes test queues whose process has gone.
 set -euo pipefail
 
 conf=/etc/cups/cups-pdf.conf
@@ -39,38 +33,6 @@ prune() {
   done
 }
 
-folder() {
-  local out home
-  out=$(sed -n -E 's/^Out[[:space:]]+(.*[^[:space:]])[[:space:]]*$/\1/p' "$conf" | tail -n 1)
-  out=${out:-/var/spool/cups-pdf/\$\{USER\}}
-  home=$(getent passwd "$(id -un)" | cut -d: -f6)
-  out=${out//\$\{HOME\}/$home}
-  echo "${out//\$\{USER\}/$(id -un)}"
-}
-
-case "${1:-}" in
-  "")
-    start
-    prune
-    ;;
-  add)
-    [ $# -ge 2 ] || { echo "usage: cups.sh add NAME [lpadmin option...]" >&2; exit 2; }
-    name=$2
-    shift 2
-    start
-    # "drivers are deprecated" is a harmless warning. Label=2 ends every file name in -job_ID.pdf.
-    $sudo lpadmin -p "$name" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o Label=2 "$@" 2>/dev/null
-    lpstat -v "$name" | grep -q ': cups-pdf:/' || { echo "cups.sh: $name is not a PDF queue" >&2; exit 1; }
-    ;;
-  remove)
-    [ $# -eq 2 ] || { echo "usage: cups.sh remove NAME" >&2; exit 2; }
-    $sudo lpadmin -x "$2"
-    ;;
-  folder)
-    folder
-    ;;
-  *)
-    echo "usage: cups.sh [add NAME [OPTION...] | remove NAME | folder]" >&2
-    exit 2
-    ;;
-esac
+[ $# -eq 0 ] || { echo "usage: cups.sh" >&2; exit 2; }
+start
+prune

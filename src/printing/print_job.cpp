@@ -27,7 +27,7 @@ constexpr double FrameLeft = 45;
 constexpr double FrameTop = 240;
 constexpr double FrameGap = 15;
 // The outer frame's right edge: the layout's width from the printable area's left edge.
-constexpr double LayoutRight = GridLeft - FrameLeft - FrameGap + FrameWidth + 2 * FrameGap;
+constexpr double LayoutRight = GridLeft - FrameLeft + FrameWidth + FrameGap;
 
 const QColor Black(0x00, 0x00, 0x00);
 const QColor White(0xFF, 0xFF, 0xFF);

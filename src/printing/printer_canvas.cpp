@@ -90,8 +90,6 @@ void PrinterCanvas::SetZoom(double zoom)
     if (!(zoom > 0 && zoom <= 1))
         throw InvalidArgument();
     zoom_ = zoom;
-    if (painter_.isActive())
-        painter_.setTransform(QTransform::fromScale(zoom_, zoom_));
 }
 
 double PrinterCanvas::TextWidth(const QString &text) const

@@ -44,7 +44,6 @@ public:
     // The printable area in coordinates.
     float ScaleWidth() const;
     float ScaleHeight() const;
-    double Zoom() const { return zoom_; }
     // 0 < zoom <= 1; set before the first output.
     void SetZoom(double zoom);
 

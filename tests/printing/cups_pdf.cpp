@@ -25,16 +25,17 @@ namespace {
 
 const QString SetUp = QStringLiteral(" (scripts/cups.sh starts the scheduler; CI runs it before the tests)");
 
-// Exit code and both outputs of a program, or -1 when it did not finish within 30 s.
+// Exit code and output of a program, or -1 when it did not finish within 30 s.
 struct Outcome {
     int exitCode = -1;
     QString output;
 };
 
-Outcome Run(const QString &program, const QStringList &arguments)
+Outcome Run(const QString &program, const QStringList &arguments,
+    QProcess::ProcessChannelMode channels = QProcess::MergedChannels)
 {
     QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessChannelMode(channels);
     process.start(program, arguments);
     if (!process.waitForFinished(30000)) {
         process.kill();
@@ -42,7 +43,7 @@ Outcome Run(const QString &program, const QStringList &arguments)
         return {-1, QStringLiteral("(timed out)")};
     }
     const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return {code, QString::fromLocal8Bit(process.readAll()).trimmed()};
+    return {code, QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed()};
 }
 
 // The job numbers in lpstat's "QUEUE-ID ..." lines.
@@ -96,8 +97,6 @@ PdfQueue::PdfQueue(const QStringList &options)
         return;
     }
     added_ = true;
-    if (!RunProgram("lpstat", {"-v", name_}).contains(": cups-pdf:/"))
-        problem_ = "The queue " + name_ + " is not on the CUPS PDF printer";
 }
 
 PdfQueue::~PdfQueue()
@@ -123,10 +122,11 @@ QStringList PdfQueue::FinishedPdfs(const QStringList &before, int deadlineMs)
 {
     const QDeadlineTimer deadline(deadlineMs);
     QStringList jobs;
-    for (const QString &job : Jobs())
-        if (!before.contains(job))
-            jobs << job;
     while (!deadline.hasExpired()) {
+        if (jobs.isEmpty())
+            for (const QString &job : Jobs())
+                if (!before.contains(job))
+                    jobs << job;
         // The file appears before its job has finished: wait for the job, then for its file.
         const QStringList finished = JobNumbers(name_, "completed");
         QStringList pdfs;
@@ -143,10 +143,6 @@ QStringList PdfQueue::FinishedPdfs(const QStringList &before, int deadlineMs)
             return pdfs;
         }
         QThread::msleep(100);
-        if (jobs.isEmpty())
-            for (const QString &job : Jobs())
-                if (!before.contains(job))
-                    jobs << job;
     }
     return {};
 }
@@ -174,14 +170,7 @@ QString PdfFolder()
 
 QString RunProgram(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return QStringLiteral("(timed out)");
-    }
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    return Run(program, arguments, QProcess::SeparateChannels).output;
 }
 
 QString PdfPrinterProblem()
@@ -222,15 +211,16 @@ int PageCount(const QString &pdf)
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-QImage RenderPage(const QString &pdf, int dpi, int page)
+QImage RenderPage(const QString &pdf, int dpi, int page, const QRect &crop)
 {
     QTemporaryDir dir;
     const QString base = dir.filePath("page");
     const QString number = QString::number(page);
-    QProcess process;
-    process.start(
-        "pdftoppm", {"-q", "-r", QString::number(dpi), "-gray", "-f", number, "-l", number, "-singlefile", pdf, base});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+    QStringList arguments {"-q", "-r", QString::number(dpi), "-gray", "-f", number, "-l", number};
+    if (!crop.isNull())
+        arguments << "-x" << QString::number(crop.x()) << "-y" << QString::number(crop.y()) << "-W"
+                  << QString::number(crop.width()) << "-H" << QString::number(crop.height());
+    if (Run("pdftoppm", arguments + QStringList {"-singlefile", pdf, base}).exitCode != 0)
         return QImage();
     return Gray(QImage(base + ".pgm"));
 }

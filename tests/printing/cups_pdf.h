@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -51,24 +52,15 @@ QString PdfFolder();
 // the first call it adds that queue and makes it the default printer for the rest of the process.
 QString PdfPrinterProblem();
 
-// Skips the test with the reason, or fails it under CI, where the printer must be there.
-#define QUADRELLE_REQUIRE_PDF_PRINTER()                                                                                \
+// Skips the test for the reason `problem` gives (PdfPrinterProblem() or a queue's Problem()),
+// or fails it under CI, where the printer must be there; goes on when it is empty.
+#define QUADRELLE_REQUIRE_PRINTER(problem)                                                                             \
     do {                                                                                                               \
-        const QString problem = ::quadrelle::testing::PdfPrinterProblem();                                             \
-        if (!problem.isEmpty()) {                                                                                      \
+        const QString reason = (problem);                                                                              \
+        if (!reason.isEmpty()) {                                                                                       \
             if (!qEnvironmentVariableIsEmpty("CI"))                                                                    \
-                QFAIL(qPrintable(problem));                                                                            \
-            QSKIP(qPrintable(problem));                                                                                \
-        }                                                                                                              \
-    } while (false)
-
-// The same for a queue of the test's own.
-#define QUADRELLE_REQUIRE_QUEUE(queue)                                                                                 \
-    do {                                                                                                               \
-        if (!(queue).Problem().isEmpty()) {                                                                            \
-            if (!qEnvironmentVariableIsEmpty("CI"))                                                                    \
-                QFAIL(qPrintable((queue).Problem()));                                                                  \
-            QSKIP(qPrintable((queue).Problem()));                                                                      \
+                QFAIL(qPrintable(reason));                                                                             \
+            QSKIP(qPrintable(reason));                                                                                 \
         }                                                                                                              \
     } while (false)
 
@@ -83,7 +75,8 @@ QStringList FinishedPdfs(const QStringList &before, int deadlineMs = 60000);
 
 int PageCount(const QString &pdf);
 
-// One page of the PDF rendered in 8-bit grey (the PDF printer's output carries no text).
-QImage RenderPage(const QString &pdf, int dpi, int page = 1);
+// One page of the PDF rendered in 8-bit grey (the PDF printer's output carries no text); only
+// `crop`, in pixels at that resolution, when it is not null.
+QImage RenderPage(const QString &pdf, int dpi, int page = 1, const QRect &crop = QRect());
 
 } // namespace quadrelle::testing

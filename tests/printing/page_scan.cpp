@@ -138,7 +138,7 @@ int Px(double pixels, int dpi)
 
 std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance, double zoom)
 {
-    const auto px = [&](double pixels) { return zoom == 1 ? Px(pixels, dpi) : Px(pixels * zoom, dpi); };
+    const auto px = [&](double pixels) { return Px(pixels * zoom, dpi); };
     const int gap = px(15);
     const auto inner = FindOutlines(page, {px(2445), px(2430), tolerance, 2});
     const auto outer = FindOutlines(page, {px(2445) + 2 * gap, px(2430) + 2 * gap, tolerance, 2});

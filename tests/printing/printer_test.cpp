@@ -14,7 +14,7 @@ class PrinterTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QUADRELLE_REQUIRE_PDF_PRINTER(); }
+    void initTestCase() { QUADRELLE_REQUIRE_PRINTER(PdfPrinterProblem()); }
 
     void printsOnTheDefaultPrinter_data()
     {

@@ -11,9 +11,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTransform>
 
@@ -26,8 +24,7 @@ namespace {
 
 struct QueuePrint {
     std::vector<RecordingStepRunner::Failure> failures;
-    QStringList newJobs;
-    QString pdf; // of the one new job
+    QStringList pdfs; // of the new jobs, once all have finished; none after a failure
 };
 
 // PrintIt on the queue as the default printer.
@@ -38,14 +35,9 @@ QueuePrint PrintOn(PdfQueue &queue, int mode)
     const FakeSource source(Givens, NoneDeduced, Solution);
     RecordingStepRunner runner;
     PrintJob(source, runner).PrintIt(mode);
-    QueuePrint printed {runner.Failures(), {}, {}};
-    for (const QString &job : queue.Jobs())
-        if (!before.contains(job))
-            printed.newJobs << job;
-    if (printed.newJobs.size() == 1) {
-        const QStringList pdfs = queue.FinishedPdfs(before);
-        printed.pdf = pdfs.size() == 1 ? pdfs.front() : QString();
-    }
+    QueuePrint printed {runner.Failures(), {}};
+    if (printed.failures.empty())
+        printed.pdfs = queue.FinishedPdfs(before);
     return printed;
 }
 
@@ -55,21 +47,6 @@ QSizeF PageSizePoints(const QString &pdf)
     const auto match
         = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(RunProgram("pdfinfo", {pdf}));
     return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
-}
-
-// A part of page 1 rendered at a resolution; rect in pixels of that resolution.
-QImage RenderPart(const QString &pdf, int dpi, const QRect &rect)
-{
-    QTemporaryDir dir;
-    const QString base = dir.filePath("part");
-    QProcess process;
-    process.start("pdftoppm",
-        {"-q", "-r", QString::number(dpi), "-gray", "-f", "1", "-l", "1", "-x", QString::number(rect.x()), "-y",
-            QString::number(rect.y()), "-W", QString::number(rect.width()), "-H", QString::number(rect.height()),
-            "-singlefile", pdf, base});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QImage();
-    return Gray(QImage(base + ".pgm"));
 }
 
 const QString Messages(const std::vector<RecordingStepRunner::Failure> &failures)
@@ -112,13 +89,14 @@ void QueuePrintTest::printsOnTheQueuesOwnPaper()
     QFETCH(QSizeF, sheet);
     QFETCH(bool, landscape);
     PdfQueue queue(QStringList {"-o", "PageSize=" + paper} + options);
-    QUADRELLE_REQUIRE_QUEUE(queue);
+    QUADRELLE_REQUIRE_PRINTER(queue.Problem());
 
     const QueuePrint printed = PrintOn(queue, 2);
     QVERIFY2(printed.failures.empty(), qPrintable(Messages(printed.failures)));
-    QCOMPARE(printed.newJobs.size(), 1);
-    QVERIFY2(!printed.pdf.isEmpty(), "no finished PDF from the queue within a minute");
-    const QSizeF size = PageSizePoints(printed.pdf);
+    QVERIFY2(!printed.pdfs.isEmpty(), "no finished PDF from the queue within a minute");
+    QCOMPARE(printed.pdfs.size(), 1);
+    const QString &pdf = printed.pdfs.front();
+    const QSizeF size = PageSizePoints(pdf);
     QVERIFY2(std::abs(size.width() - sheet.width()) < 2 && std::abs(size.height() - sheet.height()) < 2,
         qPrintable(QString("%1 x %2 pt").arg(size.width()).arg(size.height())));
 
@@ -132,8 +110,8 @@ void QueuePrintTest::printsOnTheQueuesOwnPaper()
     const int dpi = 150; // frames 15 pixels apart stay apart when shrunk
     std::vector<Grid> grids;
     std::vector<QImage> pages;
-    for (int page = 1; page <= PageCount(printed.pdf); ++page) {
-        const QImage image = RenderPage(printed.pdf, dpi, page);
+    for (int page = 1; page <= PageCount(pdf); ++page) {
+        const QImage image = RenderPage(pdf, dpi, page);
         // Turned to be read: the page's top lies along the sheet's left edge.
         pages.push_back(landscape ? image.transformed(QTransform().rotate(90)) : image);
         for (const Grid &grid : FindGrids(pages.back(), dpi, 2, zoom)) {
@@ -151,19 +129,20 @@ void QueuePrintTest::printsOnTheQueuesOwnPaper()
 void QueuePrintTest::outlinesAreASixHundredthOfAnInch()
 {
     PdfQueue queue({"-o", "PageSize=A4"});
-    QUADRELLE_REQUIRE_QUEUE(queue);
+    QUADRELLE_REQUIRE_PRINTER(queue.Problem());
     const QueuePrint printed = PrintOn(queue, 1);
     QVERIFY2(printed.failures.empty(), qPrintable(Messages(printed.failures)));
-    QVERIFY2(!printed.pdf.isEmpty(), "no finished PDF from the queue within a minute");
+    QVERIFY2(!printed.pdfs.isEmpty(), "no finished PDF from the queue within a minute");
+    QCOMPARE(printed.pdfs.size(), 1);
 
-    const auto grids = FindGrids(RenderPage(printed.pdf, 72), 72, 1);
+    const auto grids = FindGrids(RenderPage(printed.pdfs.front(), 72), 72, 1);
     QCOMPARE(static_cast<int>(grids.size()), 1);
     // The first cell's box at 1200 dpi, with a margin: lines 2 pixels thick.
     const int dpi = 1200;
     const QRect cell = grids[0].cells[0];
     const QRect part(cell.left() * dpi / 72 - 40, cell.top() * dpi / 72 - 40, cell.width() * dpi / 72 + 80,
         cell.height() * dpi / 72 + 80);
-    const QImage image = RenderPart(printed.pdf, dpi, part);
+    const QImage image = RenderPage(printed.pdfs.front(), dpi, 1, part);
     QVERIFY(!image.isNull());
     const auto thickness = [&](bool across) {
         // Along the middle row or column, the first run of ink.
@@ -187,14 +166,14 @@ void QueuePrintTest::outlinesAreASixHundredthOfAnInch()
 void QueuePrintTest::refusedDocumentIsReported()
 {
     PdfQueue queue({"-o", "PageSize=A4"});
-    QUADRELLE_REQUIRE_QUEUE(queue);
+    QUADRELLE_REQUIRE_PRINTER(queue.Problem());
     RunProgram("cupsreject", {queue.Name()});
     const QueuePrint printed = PrintOn(queue, 1);
     QCOMPARE(printed.failures.size(), std::size_t {1});
     QCOMPARE(printed.failures[0].label, 200);
     QCOMPARE(
         printed.failures[0].description, "Printer error: \"" + queue.Name().toStdString() + "\" is not accepting jobs");
-    QVERIFY(printed.newJobs.isEmpty());
+    QVERIFY(printed.pdfs.isEmpty());
     QVERIFY(queue.Jobs().isEmpty());
 }
 

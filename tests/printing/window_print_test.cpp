@@ -48,7 +48,7 @@ private:
 
 void WindowPrinterTest::initTestCase()
 {
-    QUADRELLE_REQUIRE_PDF_PRINTER();
+    QUADRELLE_REQUIRE_PRINTER(PdfPrinterProblem());
     fixture_ = std::make_unique<WindowFixture>();
     static_cast<Application *>(QCoreApplication::instance())->SetMessageBoxes(&fixture_->boxes);
     Form1 &form = fixture_->Start();
@@ -229,43 +229,13 @@ void WindowNoPrinterTest::printWithoutPrinterIsReportedOnce()
     application->SetMessageBoxes(nullptr);
 }
 
-// A default queue that refuses jobs: "Print Puzzle" reports the lost document at EndDoc.
-class WindowRefusingPrinterTest : public QObject {
-    Q_OBJECT
-private slots:
-    void refusedDocumentIsReported();
-};
-
-void WindowRefusingPrinterTest::refusedDocumentIsReported()
-{
-    PdfQueue queue;
-    QUADRELLE_REQUIRE_QUEUE(queue);
-    RunProgram("cupsreject", {queue.Name()});
-    queue.MakeDefault();
-    WindowFixture fixture;
-    auto *application = static_cast<Application *>(QCoreApplication::instance());
-    application->SetMessageBoxes(&fixture.boxes);
-    Form1 &form = fixture.Start();
-    TypeOnwards("53..7");
-
-    QTest::mouseClick(&form.PushButton3(), Qt::LeftButton);
-    application->SetMessageBoxes(nullptr);
-    QCOMPARE(fixture.boxes.shown.size(), 1u);
-    QCOMPARE(fixture.boxes.shown[0].title, QStringLiteral("Application Error"));
-    QCOMPARE(fixture.boxes.shown[0].text,
-        "Printer error: \"" + queue.Name()
-            + "\" is not accepting jobs\r\nin Quadrelle2017/04/05.Form1.PrintIt at line 200" + ReportRequest());
-    QVERIFY(queue.Jobs().isEmpty());
-}
-
 // Runs one class, named by the first argument, inside the program's own application object.
 int main(int argc, char **argv)
 {
     const bool printer = argc >= 2 && !std::strcmp(argv[1], "printer");
     const bool noPrinter = argc >= 2 && !std::strcmp(argv[1], "noprinter");
-    const bool refusing = argc >= 2 && !std::strcmp(argv[1], "refusing");
-    if (!printer && !noPrinter && !refusing) {
-        std::fprintf(stderr, "usage: %s printer|noprinter|refusing [Qt Test options]\n", argv[0]);
+    if (!printer && !noPrinter) {
+        std::fprintf(stderr, "usage: %s printer|noprinter [Qt Test options]\n", argv[0]);
         return 2;
     }
     if (noPrinter) {
@@ -278,10 +248,6 @@ int main(int argc, char **argv)
     Application app(--argc, ++argv);
     if (printer) {
         WindowPrinterTest test;
-        return QTest::qExec(&test, argc, argv);
-    }
-    if (refusing) {
-        WindowRefusingPrinterTest test;
         return QTest::qExec(&test, argc, argv);
     }
     WindowNoPrinterTest test;
