@@ -50,6 +50,7 @@ private slots:
     void unusableSkinIsReportedAndLeavesTheDesign();
     void skinPipeIsNotRead();
     void cursorPipeIsNotRead();
+    void picturesOfTheSkinCannotBlock_data();
     void picturesOfTheSkinCannotBlock();
     void safeUrls_data();
     void safeUrls();
@@ -104,15 +105,25 @@ void StartupFilesTest::cursorPipeIsNotRead()
     QCOMPARE(Focus(), static_cast<QWidget *>(&form.txPuz(1)));
 }
 
+void StartupFilesTest::picturesOfTheSkinCannotBlock_data()
+{
+    QTest::addColumn<QByteArray>("pipeSelector");
+    QTest::newRow("one control") << QByteArray("QProgressBar");
+    // Matches any widget, so also one that only checks whether the sheet parses.
+    QTest::newRow("every widget") << QByteArray("*");
+    QTest::newRow("every QWidget") << QByteArray("QWidget");
+}
+
 void StartupFilesTest::picturesOfTheSkinCannotBlock()
 {
+    QFETCH(QByteArray, pipeSelector);
     WindowFixture fixture;
     MakeFifo(fixture.folder.filePath("x/pipe.png"));
     QImage red(8, 8, QImage::Format_RGB32);
     red.fill(Qt::red);
     QVERIFY(red.save(fixture.folder.filePath("x/red.png")));
     fixture.WriteFile("x/o.cjs",
-        "QProgressBar { background-image: url(" + fixture.folder.filePath("x/pipe.png").toUtf8()
+        pipeSelector + " { background-image: url(" + fixture.folder.filePath("x/pipe.png").toUtf8()
             + ") }\n"
               "QLabel { background-image: url('/dev/zero') }\n"
               "QPushButton { background-image: url(\"red.png\") }\n");
