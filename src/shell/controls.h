@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/stored_color.h"
-#include "mouse_pointer.h"
 
 #include <QLabel>
 #include <QString>

@@ -230,6 +230,10 @@ void Form1::SetBackColor(StoredColor color)
 
 void Form1::SetPointer(MousePointer pointer)
 {
+    // Every mouse move lands here: set the cursors only when the pointer changes.
+    if (pointerSet_ && pointer == pointer_)
+        return;
+    pointerSet_ = true;
     pointer_ = pointer;
     switch (pointer) {
     case MousePointer::Default:
@@ -312,14 +316,12 @@ bool Form1::event(QEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    // A disabled button sees the move too; only one that can be pressed shows the hand.
-    const auto *button = qobject_cast<QPushButton *>(watched);
-    if (event->type() == QEvent::MouseMove && qobject_cast<QProgressBar *>(watched))
-        Form_MouseMove();
-    if (event->type() == QEvent::MouseMove && button) {
-        if (button->isEnabled())
+    if (event->type() == QEvent::MouseMove) {
+        // A disabled button sees the move too; only one that can be pressed shows the hand.
+        const auto *button = qobject_cast<QPushButton *>(watched);
+        if (button && button->isEnabled())
             PushButton_MouseMove();
-        else
+        else if (button || qobject_cast<QProgressBar *>(watched))
             Form_MouseMove();
     }
     return QWidget::eventFilter(watched, event);

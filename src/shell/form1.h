@@ -8,6 +8,7 @@
 #include "home_page.h"
 #include "message_boxes.h"
 #include "model/board.h"
+#include "mouse_pointer.h"
 #include "printing/print_command.h"
 #include "skin_framework.h"
 #include "solver/search.h"
@@ -76,7 +77,6 @@ public:
 
     // The caption of every message box that names none of its own.
     QString AppTitle() const { return appTitle_; }
-    QString ProgramFolder() const { return environment_.programFolder; }
 
     StoredColor BackColor() const { return backColor_; }
     void SetBackColor(StoredColor color);
@@ -127,6 +127,8 @@ private:
     QString appTitle_ = QStringLiteral("Quadrelle");
     StoredColor backColor_ = colors::White;
     MousePointer pointer_ = MousePointer::Default;
+    // Whether SetPointer has set the cursors yet.
+    bool pointerSet_ = false;
     std::optional<QCursor> mouseIcon_;
     // A modal message box took the activation; getting it back is no new activation.
     bool skipActivate_ = false;

@@ -78,16 +78,14 @@ void SkinFramework::LoadSkin(const QString &path, const QString &)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         throw RuntimeError("Path/File access error");
-    if (file.size() > MaxSkinBytes)
-        throw RuntimeError("Skin file too large");
     const QByteArray bytes = file.read(MaxSkinBytes + 1);
     if (bytes.size() > MaxSkinBytes)
         throw RuntimeError("Skin file too large");
-    const QString sheet = QString::fromUtf8(bytes);
-    // As written and as it will be narrowed to a window's controls.
-    if (!StyleSheetParses(sheet) || !StyleSheetParses(ScopeStyleSheet(sheet, QStringLiteral("#Window"))))
+    // Cleaned before the check: it polishes a widget with the sheet, which loads its pictures.
+    const QString sheet = SafeUrls(QString::fromUtf8(bytes), QFileInfo(path).absolutePath(), MaxPictureBytes);
+    if (!StyleSheetParses(ScopeStyleSheet(sheet, QStringLiteral("#Window"))))
         throw NotAStyleSheet();
-    sheet_ = SafeUrls(sheet, QFileInfo(path).absolutePath(), MaxPictureBytes);
+    sheet_ = sheet;
     loaded_ = true;
 }
 
@@ -98,10 +96,7 @@ void SkinFramework::ApplyTo(QWidget &window)
     if (!active_)
         return;
     const QString selector = QLatin1Char('#') + window.objectName();
-    const QString sheet = (options_ & ScopeToOwnControls) ? ScopeStyleSheet(sheet_, selector) : sheet_;
-    if (!StyleSheetParses(sheet))
-        throw NotAStyleSheet();
-    window.setStyleSheet(sheet);
+    window.setStyleSheet((options_ & ScopeToOwnControls) ? ScopeStyleSheet(sheet_, selector) : sheet_);
     if (repaintOnApply_)
         window.update();
 }
@@ -142,7 +137,9 @@ QString ScopeSelector(const QString &selector, const QString &windowSelector)
 QString ScopeStyleSheet(const QString &sheet, const QString &windowSelector)
 {
     QString text = sheet;
-    text.remove(QRegularExpression(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption));
+    // A space, as Qt reads a comment: joined up, "url/**/(" would become a url() unchecked.
+    text.replace(QRegularExpression(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption),
+        QStringLiteral(" "));
     // Declarations without a selector would reach every widget under the window.
     if (!text.contains(QLatin1Char('{')))
         return text.trimmed().isEmpty()

@@ -19,8 +19,9 @@ public:
 
     // Reads the skin; `password` is accepted for the call's form and unused. Throws
     // "Path/File access error" when the file cannot be read, "Skin file too large" over
-    // MaxSkinBytes, "Invalid skin: not a style sheet" when Qt cannot parse it. A url() that
-    // does not name a regular file (relative ones from the skin's folder) is left out.
+    // MaxSkinBytes, "Invalid skin: not a style sheet" when Qt cannot parse it as narrowed to a
+    // window's controls. A url() that does not name a regular file (relative ones from the
+    // skin's folder) is left out before anything draws with the sheet.
     void LoadSkin(const QString &path, const QString &password);
 
     int Options() const { return options_; }
@@ -31,8 +32,7 @@ public:
     bool RepaintOnApply() const { return repaintOnApply_; }
     void SetRepaintOnApply(bool repaint) { repaintOnApply_ = repaint; }
 
-    // Draws `window` with the skin. Throws "Skin not loaded" before LoadSkin, and
-    // "Invalid skin: not a style sheet" when the sheet it would set cannot be parsed.
+    // Draws `window` with the skin. Throws "Skin not loaded" before LoadSkin.
     void ApplyTo(QWidget &window);
 
     QString StyleSheet() const { return sheet_; }

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include "shell/colors.h"
 #include "shell/guard.h"
 
 #include <QDir>
@@ -51,6 +52,18 @@ void WindowFixture::WriteFile(const QString &relativePath, const QByteArray &con
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+void CheckDesignColours(Form1 &form)
+{
+    QCOMPARE(form.BackColor(), colors::White);
+    QCOMPARE(form.lb(0).BackColor(), colors::White);
+    QCOMPARE(form.lb(1).BackColor(), colors::White);
+    QCOMPARE(form.txSol(0).BackColor(), colors::WindowBackground);
+    QCOMPARE(form.txSol(81).BackColor(), colors::WindowBackground);
+    QCOMPARE(form.txPuz(81).BackColor(), colors::White);
+    QVERIFY(form.styleSheet().isEmpty());
+    QVERIFY(form.txPuz(81).isVisible());
 }
 
 QByteArray CursorFile(int hotX, int hotY)

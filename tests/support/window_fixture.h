@@ -56,6 +56,10 @@ struct WindowFixture {
     void WriteFile(const QString &relativePath, const QByteArray &content);
 };
 
+// The window as it looks without any skin: white window and headings, solution cells in the
+// system window colour, no style sheet, and the grids built.
+void CheckDesignColours(Form1 &form);
+
 // A 32 x 32 Windows cursor, written byte by byte, with the given hot spot.
 QByteArray CursorFile(int hotX, int hotY);
 

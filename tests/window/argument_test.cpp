@@ -173,8 +173,6 @@ void ArgumentTest::malformedArgumentLeavesTheBoardEmpty()
 
 void ArgumentTest::versionAndHelpNeedNoDisplay()
 {
-    const char *version[] = {"quadrelle", "--version"};
-    QCOMPARE(InformationRequested(2, version).value_or(""), std::string("quadrelle ") + Version + "\n");
     const char *plain[] = {"quadrelle", "puzzle.txt"};
     QVERIFY(!InformationRequested(2, plain));
 
@@ -190,9 +188,10 @@ void ArgumentTest::versionAndHelpNeedNoDisplay()
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
         const QString out = QString::fromUtf8(program.readAllStandardOutput());
-        QVERIFY2(out.startsWith(option == QLatin1String("--version") ? QStringLiteral("quadrelle %1\n").arg(Version)
-                                                                     : QStringLiteral("Usage: quadrelle ")),
-            qPrintable(out));
+        if (option == QLatin1String("--version"))
+            QCOMPARE(out, QStringLiteral("quadrelle %1\n").arg(Version));
+        else
+            QVERIFY2(out.startsWith(QStringLiteral("Usage: quadrelle ")), qPrintable(out));
     }
 }
 

@@ -194,6 +194,8 @@ void GuardTest::skinRulesAreScoped()
                        "#Form1 > QProgressBar {x:y}\n"));
     QCOMPARE(ScopeStyleSheet("color: red;", "#Form1"), QStringLiteral("#Form1 { color: red; }\n"));
     QCOMPARE(ScopeStyleSheet("Form1Like { a: b }", "#Form1"), QStringLiteral("#Form1 > Form1Like { a: b }\n"));
+    // A comment dropped between "url" and "(" would make a url() that SafeUrls never saw.
+    QCOMPARE(ScopeStyleSheet("a { b: url/**/(c) }", "#Form1"), QStringLiteral("#Form1 > a { b: url (c) }\n"));
 }
 
 int RunGuardTest(int argc, char **argv)

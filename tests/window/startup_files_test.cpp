@@ -1,5 +1,5 @@
-// Start-up with files that fail: a skin Qt cannot parse, an oversized one, pipes in place of the
-// skin, the cursor or a skin's picture; and the program started on a display that fails.
+// Start-up with files that fail: a skin Qt cannot parse, an oversized one, a cursor that is
+// none, pipes in place of the skin, the cursor or a skin's picture; and the program started on a display that fails.
 #include "keys.h"
 #include "window_fixture.h"
 
@@ -25,17 +25,6 @@ void MakeFifo(const QString &path)
         qFatal("cannot make the pipe %s", qPrintable(path));
 }
 
-// The window as it looks without any skin.
-void CheckDesignColours(Form1 &form)
-{
-    QCOMPARE(form.BackColor(), colors::White);
-    QCOMPARE(form.txSol(0).BackColor(), colors::WindowBackground);
-    QCOMPARE(form.txSol(81).BackColor(), colors::WindowBackground);
-    QCOMPARE(form.lb(1).BackColor(), colors::White);
-    QVERIFY(form.styleSheet().isEmpty());
-    QVERIFY(form.txPuz(81).isVisible());
-}
-
 QString Report(const QString &description, int label)
 {
     return description + "\r\nin Quadrelle2017/04/05.Form1.Form_Load at line " + QString::number(label) + "\r\r";
@@ -49,7 +38,9 @@ private slots:
     void unusableSkinIsReportedAndLeavesTheDesign_data();
     void unusableSkinIsReportedAndLeavesTheDesign();
     void skinPipeIsNotRead();
-    void cursorPipeIsNotRead();
+    void badCursorIsReportedAndStartUpCompletes_data();
+    void badCursorIsReportedAndStartUpCompletes();
+    void picturesOfTheSkinCannotBlock_data();
     void picturesOfTheSkinCannotBlock();
     void safeUrls_data();
     void safeUrls();
@@ -93,26 +84,50 @@ void StartupFilesTest::skinPipeIsNotRead()
     CheckDesignColours(form);
 }
 
-void StartupFilesTest::cursorPipeIsNotRead()
+void StartupFilesTest::badCursorIsReportedAndStartUpCompletes_data()
 {
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("not a cursor") << false;
+    // Opening it would wait for a writer.
+    QTest::newRow("a pipe") << true;
+}
+
+void StartupFilesTest::badCursorIsReportedAndStartUpCompletes()
+{
+    QFETCH(bool, pipe);
     WindowFixture fixture;
-    MakeFifo(fixture.folder.filePath("HAND-M.CUR"));
+    if (pipe)
+        MakeFifo(fixture.folder.filePath("HAND-M.CUR"));
+    else
+        fixture.WriteFile("HAND-M.CUR", "not a cursor");
     Form1 &form = fixture.Start();
     QCOMPARE(fixture.boxes.shown.size(), 1u);
     QVERIFY(fixture.boxes.shown[0].text.startsWith(Report("Invalid picture", 108)));
     QVERIFY(!form.MouseIcon());
+    QVERIFY(form.txSol(81).isVisible());
+    QCOMPARE(form.lb(1).BackColor(), colors::White);
     QCOMPARE(Focus(), static_cast<QWidget *>(&form.txPuz(1)));
+}
+
+void StartupFilesTest::picturesOfTheSkinCannotBlock_data()
+{
+    QTest::addColumn<QByteArray>("pipeSelector");
+    QTest::newRow("one control") << QByteArray("QProgressBar");
+    // Matches any widget, so also one that only checks whether the sheet parses.
+    QTest::newRow("every widget") << QByteArray("*");
+    QTest::newRow("every QWidget") << QByteArray("QWidget");
 }
 
 void StartupFilesTest::picturesOfTheSkinCannotBlock()
 {
+    QFETCH(QByteArray, pipeSelector);
     WindowFixture fixture;
     MakeFifo(fixture.folder.filePath("x/pipe.png"));
     QImage red(8, 8, QImage::Format_RGB32);
     red.fill(Qt::red);
     QVERIFY(red.save(fixture.folder.filePath("x/red.png")));
     fixture.WriteFile("x/o.cjs",
-        "QProgressBar { background-image: url(" + fixture.folder.filePath("x/pipe.png").toUtf8()
+        pipeSelector + " { background-image: url(" + fixture.folder.filePath("x/pipe.png").toUtf8()
             + ") }\n"
               "QLabel { background-image: url('/dev/zero') }\n"
               "QPushButton { background-image: url(\"red.png\") }\n");

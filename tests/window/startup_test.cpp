@@ -23,11 +23,9 @@ private slots:
     void plainStartUp();
     void skinRecolours();
     void skinNeverReachesMessageBoxes();
-    void badCursorIsReportedAndStartUpCompletes();
     void homePageFailureIsReported();
     void pointerPolicy_data();
     void pointerPolicy();
-    void handOnlyOverEnabledButtons();
     void filesFromTheDataFolder();
     void activationBeforeLoadIsReported();
     void messageBoxKeepsTheFocus();
@@ -55,13 +53,7 @@ void StartupTest::plainStartUp()
         QCOMPARE(form.board().Cells(p).Value(), 0);
     for (int g = 0; g < 27; ++g)
         QCOMPARE(form.board().Groups(g).Mask(), 1022);
-    // Design colours: white window and headings, solution cells in the system window colour.
-    QCOMPARE(form.BackColor(), colors::White);
-    QCOMPARE(form.lb(0).BackColor(), colors::White);
-    QCOMPARE(form.lb(1).BackColor(), colors::White);
-    QCOMPARE(form.txSol(81).BackColor(), colors::WindowBackground);
-    QCOMPARE(form.txPuz(81).BackColor(), colors::White);
-    QVERIFY(form.styleSheet().isEmpty());
+    CheckDesignColours(form);
     QVERIFY(!form.MouseIcon());
 }
 
@@ -100,20 +92,6 @@ void StartupTest::skinNeverReachesMessageBoxes()
     QVERIFY(box->grab().toImage().pixelColor(2, 2) != QColor(200, 0, 0));
 }
 
-void StartupTest::badCursorIsReportedAndStartUpCompletes()
-{
-    WindowFixture fixture;
-    fixture.WriteFile("HAND-M.CUR", "not a cursor");
-    Form1 &form = fixture.Start();
-    QCOMPARE(fixture.boxes.shown.size(), 1u);
-    QVERIFY(fixture.boxes.shown[0].text.startsWith(
-        "Invalid picture\r\nin Quadrelle2017/04/05.Form1.Form_Load at line 108\r\r"));
-    QVERIFY(!form.MouseIcon());
-    QVERIFY(form.txSol(81).isVisible());
-    QCOMPARE(form.lb(1).BackColor(), colors::White);
-    QCOMPARE(Focus(), static_cast<QWidget *>(&form.txPuz(1)));
-}
-
 void StartupTest::homePageFailureIsReported()
 {
     WindowFixture fixture;
@@ -141,6 +119,9 @@ void StartupTest::pointerPolicy()
         fixture.WriteFile("HAND-M.CUR", CursorFile(5, 7));
     Form1 &form = fixture.Start();
     QVERIFY(fixture.boxes.shown.empty());
+    // The first call sets the arrow, though the stored pointer already says so.
+    form.SetPointer(MousePointer::Default);
+    QVERIFY(form.testAttribute(Qt::WA_SetCursor));
 
     MoveMouse(form.PushButton1());
     QCOMPARE(form.Pointer(), MousePointer::Custom);
@@ -156,6 +137,16 @@ void StartupTest::pointerPolicy()
     MoveMouse(form.lb(0));
     QCOMPARE(form.Pointer(), MousePointer::Custom);
     MoveMouse(form, QPoint(4, 4));
+    QCOMPARE(form.Pointer(), MousePointer::Default);
+    QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
+
+    // Only a button that can be pressed shows the hand; the progress bar shows the arrow.
+    form.PushButton4().setEnabled(false);
+    MoveMouse(form.PushButton4());
+    QCOMPARE(form.Pointer(), MousePointer::Default);
+    MoveMouse(form.PushButton3());
+    QCOMPARE(form.Pointer(), MousePointer::Custom);
+    MoveMouse(form.ProgressBar1(), QPoint(300, 10));
     QCOMPARE(form.Pointer(), MousePointer::Default);
     QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
 
@@ -176,58 +167,27 @@ void StartupTest::filesFromTheDataFolder()
 {
     QCOMPARE(InstalledDataFolder(QStringLiteral("/opt/q/bin")), QStringLiteral("/opt/q/share/quadrelle"));
 
-    QTemporaryDir data;
-    const auto writeData = [&data](const QString &name, const QByteArray &content) {
-        QDir().mkpath(QFileInfo(data.filePath(name)).absolutePath());
-        QFile file(data.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    };
-    writeData("HAND-M.CUR", CursorFile(3, 4));
-    writeData("x/o.cjs", Skin);
+    // The program folder has neither file; its subfolder "data" stands for the installed one.
     {
         WindowFixture fixture;
-        fixture.dataFolder = data.path();
+        fixture.dataFolder = fixture.folder.filePath("data");
+        fixture.WriteFile("data/HAND-M.CUR", CursorFile(3, 4));
+        fixture.WriteFile("data/x/o.cjs", Skin);
         Form1 &form = fixture.Start();
         QVERIFY(fixture.boxes.shown.empty());
         QVERIFY(form.MouseIcon());
         QCOMPARE(form.MouseIcon()->hotSpot(), QPoint(3, 4));
         QCOMPARE(form.BackColor(), colors::ButtonFace);
-        QVERIFY(form.styleSheet().contains("#Form1 > QLabel"));
     }
     {
         WindowFixture fixture;
-        fixture.dataFolder = data.path();
+        fixture.dataFolder = fixture.folder.filePath("data");
+        fixture.WriteFile("data/HAND-M.CUR", CursorFile(3, 4));
         fixture.WriteFile("HAND-M.CUR", CursorFile(9, 1));
         Form1 &form = fixture.Start();
         QVERIFY(form.MouseIcon());
         QCOMPARE(form.MouseIcon()->hotSpot(), QPoint(9, 1));
     }
-    {
-        WindowFixture fixture;
-        fixture.dataFolder = fixture.folder.filePath("nowhere");
-        Form1 &form = fixture.Start();
-        QVERIFY(fixture.boxes.shown.empty());
-        QVERIFY(!form.MouseIcon());
-        QCOMPARE(form.BackColor(), colors::White);
-    }
-}
-
-void StartupTest::handOnlyOverEnabledButtons()
-{
-    WindowFixture fixture;
-    fixture.WriteFile("HAND-M.CUR", CursorFile(5, 7));
-    Form1 &form = fixture.Start();
-    form.PushButton4().setEnabled(false);
-    MoveMouse(form.PushButton1());
-    QCOMPARE(form.Pointer(), MousePointer::Custom);
-    MoveMouse(form.PushButton4());
-    QCOMPARE(form.Pointer(), MousePointer::Default);
-    MoveMouse(form.PushButton3());
-    QCOMPARE(form.Pointer(), MousePointer::Custom);
-    MoveMouse(form.ProgressBar1(), QPoint(300, 10));
-    QCOMPARE(form.Pointer(), MousePointer::Default);
-    QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
 }
 
 void StartupTest::activationBeforeLoadIsReported()
