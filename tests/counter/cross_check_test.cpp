@@ -80,7 +80,7 @@ void ExpectAgrees(const Cells &cells, Tally &tally)
 TEST(CounterCrossCheck, CluesOfFullGridsGiveOneOrMore)
 {
     std::mt19937 random(20261207);
-    Tally tally;
+    Tally tally {};
     const int grids = static_cast<int>(Slice(600));
     for (int i = 0; i < grids; ++i) {
         const Cells full = RandomFullGrid(random);
@@ -95,7 +95,7 @@ TEST(CounterCrossCheck, CluesOfFullGridsGiveOneOrMore)
 TEST(CounterCrossCheck, ASpoiledCellMostlyLeavesNone)
 {
     std::mt19937 random(7);
-    Tally tally;
+    Tally tally {};
     const int grids = static_cast<int>(Slice(600));
     for (int i = 0; i < grids; ++i) {
         const Cells full = RandomFullGrid(random);
@@ -108,7 +108,7 @@ TEST(CounterCrossCheck, ASpoiledCellMostlyLeavesNone)
 TEST(CounterCrossCheck, RandomPlacementsGiveNoneOrMore)
 {
     std::mt19937 random(42);
-    Tally tally;
+    Tally tally {};
     const int grids = static_cast<int>(Slice(1500));
     // Few digits, or many: between the two, some grids take the plain search seconds.
     for (int i = 0; i < grids; ++i) {
