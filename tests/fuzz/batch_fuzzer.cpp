@@ -40,7 +40,7 @@ Run RunWith(const std::vector<std::string> &texts, BatchMode mode, unsigned jobs
     BatchOptions options;
     options.mode = mode;
     options.jobs = jobs;
-    options.chunkSize = chunkSize;
+    options.readAhead = chunkSize;
     options.placementLimit = Budget;
     Run run;
     run.counts = RunBatch(inputs, out, messages, options);
