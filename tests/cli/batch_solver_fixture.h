@@ -33,6 +33,8 @@ inline const std::string EmptyBoardSolved = "solved 81 " + EmptyBoardSolution;
 
 struct Result {
     int exitCode = -1;
+    // The signal that ended the solver, or 0.
+    int signal = 0;
     std::string out;
     std::string err;
 };
@@ -121,9 +123,20 @@ protected:
             argv.push_back(a.data());
         argv.push_back(nullptr);
 
+        // Stop signals as a terminal delivers them, whatever this process was started with.
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t stopSignals;
+        sigemptyset(&stopSignals);
+        sigaddset(&stopSignals, SIGINT);
+        sigaddset(&stopSignals, SIGTERM);
+        posix_spawnattr_setsigdefault(&attributes, &stopSignals);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+
         pid_t pid = 0;
-        const int spawned = posix_spawn(&pid, QUADRELLE_SOLVE, &actions, nullptr, argv.data(), environ);
+        const int spawned = posix_spawn(&pid, QUADRELLE_SOLVE, &actions, &attributes, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
         if (spawned != 0) {
             ADD_FAILURE() << "cannot start " << QUADRELLE_SOLVE;
             return 0;
@@ -164,7 +177,9 @@ protected:
         if (WIFEXITED(status))
             result.exitCode = WEXITSTATUS(status);
         else
-            ADD_FAILURE() << "the solver died with signal " << WTERMSIG(status);
+            result.signal = WTERMSIG(status);
+        if (result.signal != 0 && result.signal != SIGINT && result.signal != SIGTERM)
+            ADD_FAILURE() << "the solver died with signal " << result.signal;
         result.out = streams.stdoutPath.empty() ? ReadFile(StdoutPath()) : "";
         result.err = ReadFile(dir / "stderr.txt");
         return result;
@@ -184,15 +199,18 @@ protected:
         return Run(args, streams);
     }
 
-    // A usage error: status 2, nothing on standard output, one line naming `named`.
+    // A usage error: status 2, nothing on standard output, a line naming `named`, then the usage.
     void ExpectUsageError(const std::vector<std::string> &args, const std::string &named)
     {
         SCOPED_TRACE(args.empty() ? "" : args.front());
         const Result r = Run(args, EmptyBoard + "\n");
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
-        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+        const std::vector<std::string> lines = Lines(r.err);
+        ASSERT_EQ(lines.size(), 3u) << r.err;
+        EXPECT_NE(lines[0].find(named), std::string::npos) << r.err;
+        EXPECT_EQ(lines[1], "Usage: quadrelle-solve [--count] [--jobs N] [FILE...]");
+        EXPECT_EQ(lines[2], "Try 'quadrelle-solve --help' for more information.");
     }
 };
 

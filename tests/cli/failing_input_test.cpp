@@ -194,7 +194,8 @@ TEST_F(BatchSolver, TerminalAmongFilesIsAnsweredLineByLineAndTheFilesOnAllJobs)
         pid, streams, std::chrono::seconds(120), [&] { mostThreads = std::max(mostThreads, ThreadCount(pid)); });
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, EmptyBoardSolved + "\ninvalid 0 bad-length\n" + Repeat(EmptyBoardSolved, BigFileLines));
-    EXPECT_GE(mostThreads, 2u) << "the file after the terminal ran on one thread";
+    // The run's own thread and at least two that solve.
+    EXPECT_GE(mostThreads, 3u) << "the file after the terminal ran on one thread";
 }
 
 // A pipe that pauses: what it brought is answered before the solver waits for more, whatever the

@@ -1,0 +1,96 @@
+// Answers leave as soon as they are found: a stop signal part-way keeps every finished answer in
+// order and the summary, and ends the solver by that signal; a full output ends the run at once.
+
+#include "batch_solver_fixture.h"
+
+using namespace quadrelle::testing;
+
+namespace {
+
+bool WriteAll(int fd, const std::string &text)
+{
+    return write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+}
+
+// Still running, without reaping it.
+bool Running(pid_t pid)
+{
+    siginfo_t info {};
+    return waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
+}
+
+} // namespace
+
+// The pipe stays open, so only the signal can end the run; the cut last line is not answered.
+TEST_F(BatchSolver, InterruptWritesTheAnswersFoundTheSummaryAndEndsBySignal)
+{
+    for (const int signal : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        int ends[2];
+        ASSERT_EQ(pipe2(ends, O_CLOEXEC), 0);
+        Streams streams;
+        streams.stdinFd = ends[0];
+        const pid_t pid = Start({"--jobs", "2"}, streams);
+        close(ends[0]);
+
+        ASSERT_TRUE(WriteAll(ends[1], EmptyBoard + "\nx\n" + EmptyBoard + "\n" + EmptyBoard.substr(0, 40)));
+        const std::string answered = EmptyBoardSolved + "\ninvalid 0 bad-length\n" + EmptyBoardSolved + "\n";
+        ExpectOutputSoon(answered);
+        kill(pid, signal);
+        const Result r = Finish(pid, streams, std::chrono::seconds(60));
+        close(ends[1]);
+
+        EXPECT_EQ(r.signal, signal) << "exit status " << r.exitCode;
+        EXPECT_EQ(r.out, answered);
+        const std::vector<std::string> lines = Lines(r.err);
+        ASSERT_EQ(lines.size(), 2u) << r.err;
+        EXPECT_EQ(lines[0], std::string("quadrelle-solve: stopped by ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
+        EXPECT_NE(lines[1].find("3 puzzles: 2 solved, 0 unsolvable, 0 gave-up, 1 invalid"), std::string::npos);
+    }
+}
+
+// Hard puzzles from a file, two threads: answers show up while the rest is being solved, and a
+// signal then leaves exactly the answers of a first stretch of lines, in order.
+TEST_F(BatchSolver, AnswersFromAFileLeaveAsFoundAndASignalKeepsThoseInOrder)
+{
+    const auto datasets = Datasets();
+    if (!datasets || !fs::exists(*datasets / "cap_stress_7.txt"))
+        GTEST_SKIP() << "puzzle collections not found: set QUADRELLE_DATASETS to the datasets folder";
+    const fs::path hard = *datasets / "cap_stress_7.txt";
+    const std::vector<std::string> answers = Lines(Run({hard.string()}).out);
+    ASSERT_EQ(answers.size(), 7u);
+    constexpr int Copies = 100; // minutes of work: only the signal ends the run
+    std::vector<std::string> args {"--jobs", "2"};
+    for (int i = 0; i < Copies; ++i)
+        args.push_back(hard.string());
+
+    const pid_t pid = Start(args, {});
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (ReadFile(StdoutPath()).find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_TRUE(Running(pid)) << "no answer before the run ended";
+    kill(pid, SIGTERM);
+    const Result r = Finish(pid, {});
+
+    EXPECT_EQ(r.signal, SIGTERM) << "exit status " << r.exitCode;
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_FALSE(lines.empty());
+    ASSERT_LT(lines.size(), answers.size() * Copies);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        ASSERT_EQ(lines[i], answers[i % answers.size()]) << "line " << i;
+    EXPECT_NE(r.err.find(std::to_string(lines.size()) + " puzzles: 0 solved, 0 unsolvable, " + std::to_string(lines.size())
+                  + " gave-up"),
+        std::string::npos)
+        << r.err;
+}
+
+TEST_F(BatchSolver, FullOutputEndsARunOfHardPuzzlesWithoutASummary)
+{
+    const auto datasets = Datasets();
+    if (!datasets || !fs::exists(*datasets / "cap_stress_7.txt") || !fs::exists("/dev/full"))
+        GTEST_SKIP() << "needs /dev/full and the puzzle collections (QUADRELLE_DATASETS)";
+    const std::string hard = (*datasets / "cap_stress_7.txt").string();
+    const Result r = Run({"-j2", hard, hard, hard, hard, hard, hard, hard, hard}, "", "/dev/full");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "quadrelle-solve: could not write the results: No space left on device\n");
+}
