@@ -23,7 +23,7 @@ fi
 cmake --build "$build_dir" --target "${targets[@]}" -- --quiet
 
 # A few lines spread over every collection: one a file for the line target, and the same
-# lines as one input for the batch target (its first byte picks jobs and chunk size).
+# lines as one input for the batch target (its first byte picks jobs and read-ahead).
 corpus="$build_dir/corpus"
 rm -rf "$corpus"
 mkdir -p "$corpus/line_fuzzer" "$corpus/batch_fuzzer"

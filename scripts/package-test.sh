@@ -51,6 +51,7 @@ export XDG_RUNTIME_DIR=$PWD
 
 for program in quadrelle-solve quadrelle; do
   out=$(timeout 10 "$program" --version) || fail "$program --version failed"
+  out=${out%%$'\n'*} # the licence lines follow
   [ "$out" = "$program $version" ] || fail "$program --version says '$out', not '$program $version'"
   timeout 10 "$program" --help | grep -q "$program" || fail "$program --help"
   man -w "$program" >/dev/null 2>&1 || fail "no manual page for $program"
