@@ -47,6 +47,8 @@ struct Streams {
     int stdinFd = -1;
     // A path to send standard output to instead of capturing it.
     std::string stdoutPath;
+    // An open descriptor to use as standard error (a terminal) instead of capturing it.
+    int stderrFd = -1;
 };
 
 inline std::string ReadFile(const fs::path &path)
@@ -114,7 +116,10 @@ protected:
         else
             posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (streams.stderrFd >= 0)
+            posix_spawn_file_actions_adddup2(&actions, streams.stderrFd, 2);
+        else
+            posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
         std::vector<std::string> all {QUADRELLE_SOLVE};
         all.insert(all.end(), args.begin(), args.end());

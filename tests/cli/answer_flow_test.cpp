@@ -1,7 +1,12 @@
 // Answers leave as soon as they are found: a stop signal part-way keeps every finished answer in
-// order and the summary, and ends the solver by that signal; a full output ends the run at once.
+// order and the summary, and ends the solver by that signal; a full output ends the run at once;
+// the progress bar shows the share answered.
 
 #include "batch_solver_fixture.h"
+
+#include <regex>
+
+#include <poll.h>
 
 using namespace quadrelle::testing;
 
@@ -17,6 +22,14 @@ bool Running(pid_t pid)
 {
     siginfo_t info {};
     return waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
+}
+
+std::optional<fs::path> HardPuzzles()
+{
+    const auto datasets = Datasets();
+    if (!datasets || !fs::exists(*datasets / "cap_stress_7.txt"))
+        return std::nullopt;
+    return *datasets / "cap_stress_7.txt";
 }
 
 } // namespace
@@ -53,16 +66,15 @@ TEST_F(BatchSolver, InterruptWritesTheAnswersFoundTheSummaryAndEndsBySignal)
 // signal then leaves exactly the answers of a first stretch of lines, in order.
 TEST_F(BatchSolver, AnswersFromAFileLeaveAsFoundAndASignalKeepsThoseInOrder)
 {
-    const auto datasets = Datasets();
-    if (!datasets || !fs::exists(*datasets / "cap_stress_7.txt"))
+    const auto hard = HardPuzzles();
+    if (!hard)
         GTEST_SKIP() << "puzzle collections not found: set QUADRELLE_DATASETS to the datasets folder";
-    const fs::path hard = *datasets / "cap_stress_7.txt";
-    const std::vector<std::string> answers = Lines(Run({hard.string()}).out);
+    const std::vector<std::string> answers = Lines(Run({hard->string()}).out);
     ASSERT_EQ(answers.size(), 7u);
     constexpr int Copies = 100; // minutes of work: only the signal ends the run
     std::vector<std::string> args {"--jobs", "2"};
     for (int i = 0; i < Copies; ++i)
-        args.push_back(hard.string());
+        args.push_back(hard->string());
 
     const pid_t pid = Start(args, {});
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
@@ -86,11 +98,63 @@ TEST_F(BatchSolver, AnswersFromAFileLeaveAsFoundAndASignalKeepsThoseInOrder)
 
 TEST_F(BatchSolver, FullOutputEndsARunOfHardPuzzlesWithoutASummary)
 {
-    const auto datasets = Datasets();
-    if (!datasets || !fs::exists(*datasets / "cap_stress_7.txt") || !fs::exists("/dev/full"))
+    const auto puzzles = HardPuzzles();
+    if (!puzzles || !fs::exists("/dev/full"))
         GTEST_SKIP() << "needs /dev/full and the puzzle collections (QUADRELLE_DATASETS)";
-    const std::string hard = (*datasets / "cap_stress_7.txt").string();
+    const std::string hard = puzzles->string();
     const Result r = Run({"-j2", hard, hard, hard, hard, hard, hard, hard, hard}, "", "/dev/full");
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.err, "quadrelle-solve: could not write the results: No space left on device\n");
+}
+
+// Reading runs far ahead of the answers; the bar, drawn once the run has lasted a second, follows
+// the answers: its percentage is the share of the input's bytes whose lines are answered.
+TEST_F(BatchSolver, ProgressBarShowsTheShareAnswered)
+{
+    const auto hard = HardPuzzles();
+    if (!hard)
+        GTEST_SKIP() << "puzzle collections not found: set QUADRELLE_DATASETS to the datasets folder";
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(grantpt(terminal), 0);
+    ASSERT_EQ(unlockpt(terminal), 0);
+    const int side = open(ptsname(terminal), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(side, 0);
+    constexpr int Copies = 100;
+    std::vector<std::string> args {"--jobs", "2"};
+    for (int i = 0; i < Copies; ++i)
+        args.push_back(hard->string());
+    Streams streams;
+    streams.stderrFd = side;
+    const pid_t pid = Start(args, streams);
+    close(side);
+
+    // "[###   ]  P% N puzzles, R/s": the first bar that shows answers.
+    const std::regex bar(R"(\] +(\d+)% (\d+) puzzles)");
+    std::string seen;
+    const auto lastBar = [&] {
+        std::smatch last;
+        for (std::sregex_iterator it(seen.begin(), seen.end(), bar), end; it != end; ++it)
+            last = *it;
+        return last;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < deadline) {
+        pollfd ready {terminal, POLLIN, 0};
+        char text[256];
+        const ssize_t got = poll(&ready, 1, 100) > 0 ? read(terminal, text, sizeof text) : 0;
+        seen.append(text, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        if (const std::smatch match = lastBar(); !match.empty() && std::stol(match[2]) > 0)
+            break;
+    }
+    kill(pid, SIGTERM);
+    Finish(pid, streams);
+    close(terminal);
+
+    const std::smatch match = lastBar();
+    ASSERT_FALSE(match.empty()) << seen;
+    const long percent = std::stol(match[1]), answered = std::stol(match[2]);
+    const long lines = 7L * Copies; // every line of the file is as long as the others
+    EXPECT_LE(percent, answered * 100 / lines) << seen;
+    EXPECT_GE(percent, answered * 100 / lines - 1) << seen;
 }
