@@ -39,16 +39,11 @@ void AnswerRing::Pop()
     At(taken_++).done.store(false, std::memory_order_relaxed);
 }
 
-void AnswerRing::Close()
-{
-    available_.store(published_ | Closed, std::memory_order_release);
-    available_.notify_all();
-}
-
 void AnswerRing::Abandon()
 {
     abandoned_.store(true, std::memory_order_relaxed);
-    Close();
+    available_.store(published_ | Closed, std::memory_order_release);
+    available_.notify_all();
 }
 
 void AnswerRing::Work(const std::function<Answer(const PuzzleLine &)> &answerOf)

@@ -41,16 +41,14 @@ public:
     // Owner: the next answer in order once it is done, else null; Pop frees its slot.
     const Slot *Front() const;
     void Pop();
-    // Owner: no more lines; workers end once every line is claimed.
-    void Close();
     // Owner: workers end after the line in hand, leaving the rest unanswered.
     void Abandon();
 
-    // Worker: answers lines until the ring is closed and drained, or abandoned.
+    // Worker: answers lines until the ring is abandoned.
     void Work(const std::function<Answer(const PuzzleLine &)> &answerOf);
 
 private:
-    // Set in `available_` by Close, so that waiting workers wake and see it with the count.
+    // Set in `available_` by Abandon, so that waiting workers wake and see it with the count.
     static constexpr std::size_t Closed = std::size_t {1} << (sizeof(std::size_t) * 8 - 1);
 
     Slot &At(std::size_t index) const { return slots_[index % capacity_]; }

@@ -41,8 +41,10 @@ public:
     }
     Workers(const Workers &) = delete;
     Workers &operator=(const Workers &) = delete;
+    // Every line is answered by now, unless the run ended early: then only those in hand are.
     ~Workers()
     {
+        ring_->Abandon();
         for (std::thread &thread : threads_)
             thread.join();
     }
@@ -52,9 +54,11 @@ public:
         while (threads_.size() < std::max(options_.jobs, 1u) && threads_.size() < linesInHand)
             Start();
     }
-    // The ring outlives the run for workers that still hold a puzzle.
+    // Ends the run without waiting for the puzzles in hand; the ring outlives it for the workers
+    // that hold one.
     void LetGo()
     {
+        ring_->Abandon();
         for (std::thread &thread : threads_)
             thread.detach();
         threads_.clear();
@@ -113,12 +117,8 @@ public:
             Wait();
         }
         progress_.Clear();
-        if (counts_.writeFailed || counts_.stopped) {
-            ring_->Abandon();
+        if (counts_.stopped)
             workers_.LetGo();
-        } else {
-            ring_->Close();
-        }
         return counts_;
     }
 

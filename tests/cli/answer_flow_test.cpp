@@ -12,11 +12,6 @@ using namespace quadrelle::testing;
 
 namespace {
 
-bool WriteAll(int fd, const std::string &text)
-{
-    return write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-}
-
 // Still running, without reaping it.
 bool Running(pid_t pid)
 {
@@ -30,6 +25,14 @@ std::optional<fs::path> HardPuzzles()
     if (!datasets || !fs::exists(*datasets / "cap_stress_7.txt"))
         return std::nullopt;
     return *datasets / "cap_stress_7.txt";
+}
+
+// Two jobs over `copies` times the seven hard puzzles: minutes of work.
+std::vector<std::string> HardRun(const fs::path &hard, int copies)
+{
+    std::vector<std::string> args {"--jobs", "2"};
+    args.insert(args.end(), static_cast<std::size_t>(copies), hard.string());
+    return args;
 }
 
 } // namespace
@@ -71,12 +74,8 @@ TEST_F(BatchSolver, AnswersFromAFileLeaveAsFoundAndASignalKeepsThoseInOrder)
         GTEST_SKIP() << "puzzle collections not found: set QUADRELLE_DATASETS to the datasets folder";
     const std::vector<std::string> answers = Lines(Run({hard->string()}).out);
     ASSERT_EQ(answers.size(), 7u);
-    constexpr int Copies = 100; // minutes of work: only the signal ends the run
-    std::vector<std::string> args {"--jobs", "2"};
-    for (int i = 0; i < Copies; ++i)
-        args.push_back(hard->string());
-
-    const pid_t pid = Start(args, {});
+    constexpr int Copies = 100; // only the signal ends the run
+    const pid_t pid = Start(HardRun(*hard, Copies), {});
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (ReadFile(StdoutPath()).find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -101,8 +100,7 @@ TEST_F(BatchSolver, FullOutputEndsARunOfHardPuzzlesWithoutASummary)
     const auto puzzles = HardPuzzles();
     if (!puzzles || !fs::exists("/dev/full"))
         GTEST_SKIP() << "needs /dev/full and the puzzle collections (QUADRELLE_DATASETS)";
-    const std::string hard = puzzles->string();
-    const Result r = Run({"-j2", hard, hard, hard, hard, hard, hard, hard, hard}, "", "/dev/full");
+    const Result r = Run(HardRun(*puzzles, 10), "", "/dev/full");
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.err, "quadrelle-solve: could not write the results: No space left on device\n");
 }
@@ -114,20 +112,13 @@ TEST_F(BatchSolver, ProgressBarShowsTheShareAnswered)
     const auto hard = HardPuzzles();
     if (!hard)
         GTEST_SKIP() << "puzzle collections not found: set QUADRELLE_DATASETS to the datasets folder";
-    const int terminal = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    ASSERT_GE(terminal, 0);
-    ASSERT_EQ(grantpt(terminal), 0);
-    ASSERT_EQ(unlockpt(terminal), 0);
-    const int side = open(ptsname(terminal), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    ASSERT_GE(side, 0);
+    Pty terminal;
+    ASSERT_TRUE(terminal.Ready());
     constexpr int Copies = 100;
-    std::vector<std::string> args {"--jobs", "2"};
-    for (int i = 0; i < Copies; ++i)
-        args.push_back(hard->string());
     Streams streams;
-    streams.stderrFd = side;
-    const pid_t pid = Start(args, streams);
-    close(side);
+    streams.stderrFd = terminal.slave;
+    const pid_t pid = Start(HardRun(*hard, Copies), streams);
+    terminal.CloseSlave();
 
     // "[###   ]  P% N puzzles, R/s": the first bar that shows answers.
     const std::regex bar(R"(\] +(\d+)% (\d+) puzzles)");
@@ -140,16 +131,15 @@ TEST_F(BatchSolver, ProgressBarShowsTheShareAnswered)
     };
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (std::chrono::steady_clock::now() < deadline) {
-        pollfd ready {terminal, POLLIN, 0};
+        pollfd ready {terminal.master, POLLIN, 0};
         char text[256];
-        const ssize_t got = poll(&ready, 1, 100) > 0 ? read(terminal, text, sizeof text) : 0;
+        const ssize_t got = poll(&ready, 1, 100) > 0 ? read(terminal.master, text, sizeof text) : 0;
         seen.append(text, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
         if (const std::smatch match = lastBar(); !match.empty() && std::stol(match[2]) > 0)
             break;
     }
     kill(pid, SIGTERM);
     Finish(pid, streams);
-    close(terminal);
 
     const std::smatch match = lastBar();
     ASSERT_FALSE(match.empty()) << seen;
