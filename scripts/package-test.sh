@@ -35,7 +35,7 @@ done
 
 # What a distribution and a software centre check. Lintian's info tags are advice; its
 # warnings are fixed or overridden with a reason.
-lintian --fail-on error,warning --no-tag-display-limit "$deb" || fail "lintian found errors or warnings"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian found errors or warnings"
 unpacked=$(mktemp -d)
 dpkg-deb -x "$deb" "$unpacked"
 problems=$(desktop-file-validate "$unpacked/usr/share/applications/$app_id.desktop" 2>&1) && [ -z "$problems" ] ||
