@@ -11,7 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   xvfb xdotool x11-utils imagemagick
-  dpkg-dev file man-db
+  dpkg-dev file man-db lintian appstream desktop-file-utils librsvg2-bin
+  parallel
   clang libclang-rt-14-dev
 )
 
