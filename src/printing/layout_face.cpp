@@ -17,7 +17,8 @@ constexpr double UnitsPerEm = 2048;
 constexpr double DigitAdvance = 1139;
 constexpr double Ascent = 1854;
 constexpr double LineHeight = 1854 + 434 + 67;
-constexpr double Tolerance = 0.02;
+// Nine rows of boxes fill their frame to within a few pixels.
+constexpr double Tolerance = 0.005;
 
 const std::array<std::pair<const char *, const char *>, 3> MetricCompatible {{
     {"Arial", "Liberation Sans"},

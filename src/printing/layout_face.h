@@ -24,7 +24,7 @@ struct FaceFit {
     bool Identity() const { return widthFactor == 1 && !arialLines; }
 };
 
-// Identity for a face within 2 % of Arial's digit width and line height.
+// Identity for a face within 0.5 % of Arial's digit width and line height.
 FaceFit FitToArial(const QFont &font, const QPaintDevice &device);
 
 // Arial's line height and ascent for `font`'s size on a device of `dpi`.
