@@ -215,6 +215,9 @@ void WindowNoPrinterTest::printWithoutPrinterIsReportedOnce()
     const QRegularExpression text("^[^\r\n]+\r\nin Quadrelle2017/04/05\\.Form1\\.PrintIt at line 100"
         + QRegularExpression::escape(ReportRequest()) + "$");
     QVERIFY2(text.match(report.text).hasMatch(), qPrintable(report.text));
+    QVERIFY2(report.text.startsWith(
+                 "Printer error: the printing system cannot be reached at /nonexistent/quadrelle-no-cups.sock\r\n"),
+        qPrintable(report.text));
 
     // The program goes on: the window takes digits and solves.
     fixture.boxes.shown.clear();
