@@ -22,8 +22,8 @@ Depths Measure(PrinterCanvas &canvas, double scale)
     const float size = canvas.FontSize();
     canvas.SetFontSize(layout::DigitSize);
     const double digitLine = canvas.TextHeight();
-    const double rows = 9 * (digitLine + canvas.TextWidth(QStringLiteral("1")) / 2.4)
-        + 3 * canvas.TextWidth(QStringLiteral(" "));
+    const double rows
+        = 9 * (digitLine + canvas.TextWidth(QStringLiteral("1")) / 2.4) + 3 * canvas.TextWidth(QStringLiteral(" "));
     canvas.SetFontSize(size);
     const double frames = std::round(layout::FrameTop * scale) + std::round(layout::FrameHeight * scale)
         + std::round(layout::FrameGap * scale);
