@@ -20,8 +20,6 @@ struct FaceFit {
     double widthFactor = 1;
     // Line height and ascent are Arial's for the size, not the face's own.
     bool arialLines = false;
-
-    bool Identity() const { return widthFactor == 1 && !arialLines; }
 };
 
 // Identity for a face within 0.5 % of Arial's digit width and line height.
