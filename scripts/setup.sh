@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libcups2-dev libxcb1-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
+  fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick
   dpkg-dev file man-db lintian appstream desktop-file-utils librsvg2-bin
   parallel
