@@ -69,7 +69,7 @@ QString KindOf(mode_t mode)
         return QStringLiteral("a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
         return QStringLiteral("a device");
-    return QStringLiteral("no regular file");
+    return QStringLiteral("a special file");
 }
 
 PuzzleArgument FromLine(const QByteArray &line, const QString &what)
