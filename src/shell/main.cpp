@@ -1,7 +1,7 @@
 #include "shell/application.h"
+#include "shell/command_line.h"
 #include "shell/display_check.h"
 #include "shell/form1.h"
-#include "shell/command_line.h"
 #include "shell/open_puzzle.h"
 
 #include <QTimer>
@@ -38,8 +38,8 @@ int main(int argc, char **argv)
     switch (line.action) {
     case quadrelle::CommandLine::Action::Help:
     case quadrelle::CommandLine::Action::Version: {
-        const std::string answer = line.action == quadrelle::CommandLine::Action::Help ? quadrelle::HelpText()
-                                                                                       : quadrelle::VersionText();
+        const std::string answer
+            = line.action == quadrelle::CommandLine::Action::Help ? quadrelle::HelpText() : quadrelle::VersionText();
         std::fputs(answer.c_str(), stdout);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }

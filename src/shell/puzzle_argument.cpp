@@ -27,7 +27,7 @@ std::string_view View(const QByteArray &bytes)
 
 std::optional<struct stat> Status(const QByteArray &path)
 {
-    struct stat status {};
+    struct stat status { };
     if (::stat(path.constData(), &status) != 0)
         return std::nullopt;
     return status;
@@ -129,7 +129,7 @@ PuzzleArgument FromFile(const QByteArray &path)
     const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return CannotRead(name, qt_error_string(errno));
-    struct stat opened {};
+    struct stat opened { };
     if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(descriptor);
         return CannotRead(name, QStringLiteral("it is no longer a regular file"));

@@ -225,14 +225,14 @@ void ArgumentTest::optionsAreReadWithoutADisplay_data()
     const QString usage = QStringLiteral("\nUsage: quadrelle [PUZZLE | FILE]\n");
     QTest::newRow("version") << QStringList {"--version"} << 0 << QStringLiteral("quadrelle %1\n").arg(Version);
     QTest::newRow("help after an operand") << QStringList {"p.txt", "-h"} << 0 << QStringLiteral("Usage: quadrelle ");
-    QTest::newRow("an abbreviation, the first option decides") << QStringList {"--vers", "--foo"} << 0
-                                                               << QStringLiteral("quadrelle %1\n").arg(Version);
+    QTest::newRow("an abbreviation, the first option decides")
+        << QStringList {"--vers", "--foo"} << 0 << QStringLiteral("quadrelle %1\n").arg(Version);
     QTest::newRow("unknown long option") << QStringList {"--foo", "--help"} << 2
                                          << QStringLiteral("quadrelle: unknown option \"--foo\"") + usage;
-    QTest::newRow("unknown short option") << QStringList {"-x"} << 2
-                                          << QStringLiteral("quadrelle: unknown option \"-x\"") + usage;
-    QTest::newRow("an argument to --help") << QStringList {"--help=all"} << 2
-                                           << QStringLiteral("quadrelle: unknown option \"--help=all\"") + usage;
+    QTest::newRow("unknown short option")
+        << QStringList {"-x"} << 2 << QStringLiteral("quadrelle: unknown option \"-x\"") + usage;
+    QTest::newRow("an argument to --help")
+        << QStringList {"--help=all"} << 2 << QStringLiteral("quadrelle: unknown option \"--help=all\"") + usage;
     // Taken for a file: the program goes on to look for the display.
     QTest::newRow("-- ends the options") << QStringList {"--", "--help"} << 1
                                          << QStringLiteral("quadrelle: no display found");

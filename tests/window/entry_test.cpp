@@ -219,8 +219,8 @@ void EntryTest::typingAWholeGridEntersEveryDigit_data()
     QTest::addColumn<QString>("grid");
     QTest::newRow("the empty board's solution")
         << QStringLiteral("123456789456789123789123456231674895875912364694538217317265948542897631968341572");
-    QTest::newRow("a solved classic")
-        << QStringLiteral("534678912672195348198342567859761423426853791713924856961537284287419635345286179");
+    QTest::newRow("a solved classic") << QStringLiteral(
+        "534678912672195348198342567859761423426853791713924856961537284287419635345286179");
 }
 
 void EntryTest::typingAWholeGridEntersEveryDigit()
