@@ -7,7 +7,7 @@ namespace quadrelle {
 
 namespace {
 
-constexpr std::string_view Help = R"(Usage: quadrelle-solve [--count] [--jobs N] [FILE...]
+constexpr std::string_view Help = R"(Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [FILE...]
 
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
 empty cell; anything after a space, tab, comma, colon or semicolon that follows
@@ -30,8 +30,24 @@ placement budget:
   none
   invalid <reason>
 
+With --rate, tells how hard each puzzle with one solution is for a person, on
+the Sudoku Explainer scale (1.2 a hidden single in a box ... 11 and more for the
+hardest known puzzles), with the hardest technique it needs:
+  rated <score> <hardest technique> <solution>
+A puzzle with no solution or several, or an invalid line, gets the --count
+answer. A score ending in + is a lower bound: the puzzle took more than a
+second, or the ladder's top rung could not finish it.
+--explain writes before that line the steps, easiest technique first, one a
+line with its technique and score (r4c7=3 places a 3, r2c5<>7 removes a 7),
+and a blank line after each puzzle; --hint writes only the first step:
+  $ echo 4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4...... | quadrelle-solve --hint
+  r3c4<>5 r3c6<>5 Pointing 2.6
+
 Options:
   -c, --count    count the solutions (up to two) instead of solving
+      --rate     rate each puzzle's difficulty for a person
+      --explain  rate, with the steps that solve the puzzle
+      --hint     the first step only
   -j, --jobs N   solve on N threads (default: the number of cores)
   -h, --help     show this help
       --version  show the version
@@ -70,6 +86,12 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
         }
         if (arg == "-c" || arg == "--count") {
             commandLine.options.mode = BatchMode::Count;
+            continue;
+        }
+        if (arg == "--rate" || arg == "--explain" || arg == "--hint") {
+            commandLine.options.mode = arg == "--rate" ? BatchMode::Rate
+                : arg == "--explain"                   ? BatchMode::Explain
+                                                       : BatchMode::Hint;
             continue;
         }
         if (arg.starts_with("--jobs=")) {
