@@ -40,8 +40,10 @@ second, or the ladder's top rung could not finish it.
 --explain writes before that line the steps, easiest technique first, one a
 line with its technique and score (r4c7=3 places a 3, r2c5<>7 removes a 7),
 and a blank line after each puzzle; --hint writes only the first step:
-  $ echo 4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4...... | quadrelle-solve --hint
-  r3c4<>5 r3c6<>5 Pointing 2.6
+  $ quadrelle-solve --rate puzzles.txt
+  rated 7.3 Forcing Chain 284359176315627894679841523857294631426713958931586742...
+  $ quadrelle-solve --hint puzzles.txt
+  r1c6=9 Hidden Single (box) 1.2
 
 Options:
   -c, --count    count the solutions (up to two) instead of solving
