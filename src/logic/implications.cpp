@@ -80,7 +80,7 @@ void Implications::FromOn(Literal l)
     const int self[1] = {index_[l]};
     for (DigitMask m = candidates_[cell] & ~BitOf(digit); m && onlyDigit_ < 0; m &= m - 1)
         Derive(Off(cell, std::countr_zero(m)), self, 1);
-    Geo().peers[cell].ForEach([&](int peer) {
+    (Geo().peers[cell] & grid_.CellsOf(digit)).ForEach([&](int peer) {
         if (candidates_[peer] & BitOf(digit))
             Derive(Off(peer, digit), self, 1);
     });
