@@ -63,13 +63,18 @@ struct Search {
 bool BigWing(const CandidateGrid &grid, int size, Step &step)
 {
     Search search {grid, size, step, {}, {}};
+    Cells81 small;
+    grid.Open().ForEach([&](int cell) {
+        if (CountOf(grid.Candidates(cell)) <= size)
+            small.Set(cell);
+    });
     bool found = false;
-    grid.Open().ForEach([&](int pivot) {
-        if (found || CountOf(grid.Candidates(pivot)) > size)
+    small.ForEach([&](int pivot) {
+        if (found)
             return;
         search.wings.clear();
-        (Geo().peers[pivot] & grid.Open()).ForEach([&](int cell) {
-            if (CountOf(grid.Candidates(cell)) <= size && CountOf(grid.Candidates(cell) | grid.Candidates(pivot)) <= size)
+        (Geo().peers[pivot] & small).ForEach([&](int cell) {
+            if (CountOf(grid.Candidates(cell) | grid.Candidates(pivot)) <= size)
                 search.wings.push_back(cell);
         });
         search.cells[0] = pivot;

@@ -17,7 +17,7 @@ bool EasiestStep(const CandidateGrid &grid, int enough, Step &best)
 {
     bool found = false;
     for (const Rung &rung : Ladder()) {
-        if (found && rung.tenths >= best.tenths)
+        if (found && (rung.tenths >= best.tenths || best.tenths <= enough))
             break;
         Step step {rung.name, rung.tenths, {}, {}, enough};
         if (rung.find(grid, step) && (!found || step.tenths < best.tenths)) {
