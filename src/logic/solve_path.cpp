@@ -61,7 +61,7 @@ SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits
 
     const auto deadline = std::chrono::steady_clock::now() + limits.time;
     while (!grid->Solved()) {
-        if (std::chrono::steady_clock::now() > deadline) {
+        if (std::chrono::steady_clock::now() >= deadline) {
             rating.status = Rating::Status::LowerBound;
             rating.hardest = TopRung;
             break;

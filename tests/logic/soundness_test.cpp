@@ -161,3 +161,14 @@ TEST(LogicSoundness, ScaleEnds)
         EXPECT_TRUE(rating.tenths >= 90 || rating.status == Rating::Status::LowerBound) << test::GridString(puzzle);
     }
 }
+
+// Out of time, the rating so far is given as a lower bound naming the ladder's top rung.
+TEST(LogicSoundness, TimeLimitGivesALowerBound)
+{
+    const std::array<std::uint8_t, 81> hard = Cells(test::ParseGrid(
+        "800000000003600000070090200050007000000045700000100030001000068008500010090000400"));
+    const Rating stopped = RatePuzzle(hard, {std::chrono::milliseconds(0)});
+    EXPECT_EQ(stopped.status, Rating::Status::LowerBound);
+    EXPECT_EQ(stopped.hardest, "Nested Forcing Chains");
+    EXPECT_EQ(stopped.solution, RatePuzzle(hard, {std::chrono::milliseconds(50)}).solution);
+}
