@@ -13,7 +13,7 @@ enum class Verdict : std::uint8_t { Solved, Unsolvable, GaveUp, Unique, Multiple
 inline constexpr std::size_t VerdictCount = 7;
 
 // One result line of the batch solver, with its line end; fixed size, so a chunk of answers
-// needs no allocation.
+// needs no allocation. Only an explanation, many lines long, allocates.
 struct Answer {
     // The longest line and a line end.
     static constexpr std::size_t Capacity = 176;
