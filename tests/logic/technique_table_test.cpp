@@ -3,6 +3,7 @@
 
 #include "logic/candidate_grid.h"
 #include "logic/geometry.h"
+#include "logic/ladder.h"
 #include "logic/techniques.h"
 
 #include <gtest/gtest.h>
@@ -134,6 +135,23 @@ const Case Cases[] = {
         Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}})},
     {"unique rectangle", FindUniqueRectangle, Keeps({"r1c1:12", "r1c4:12", "r2c1:12", "r2c4:123"}), "r2c4<>1",
         Keeps({"r1c1:12", "r1c4:12", "r4c1:12", "r4c4:123"})},
+    {"unique rectangle with one extra digit in its roof", FindUniqueRectangle,
+        Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:123"}), "r2c7<>3",
+        Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:124"})},
+    {"unique rectangle with a digit confined to its roof", FindUniqueRectangle,
+        [](CandidateGrid &grid) {
+            Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:125"})(grid);
+            Confines({{1, Row(2), {"r2c1", "r2c4"}}})(grid);
+        },
+        "r2c1<>2",
+        [](CandidateGrid &grid) {
+            Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:125"})(grid);
+            Confines({{1, Row(2), {"r2c1", "r2c4", "r2c7"}}})(grid);
+        }},
+    {"VWXYZ-Wing", FindVwxyzWing, Keeps({"r1c1:1234", "r1c2:15", "r1c5:25", "r2c2:35", "r1c8:45"}), "r1c3<>5",
+        Keeps({"r1c1:1234", "r1c2:15", "r1c5:25", "r2c2:35", "r1c8:46"})},
+    {"Nishio", FindNishio, Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c6"}}}), "r2c6<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}})},
     {"forcing chain", FindForcingChain, Keeps({"r1c1:12", "r1c5:13", "r5c1:23"}), "r5c5<>3",
         Keeps({"r1c1:12", "r1c5:13", "r5c1:24"})},
     {"dynamic forcing chain", FindDynamicForcingChain, Keeps({"r1c1:12", "r1c5:13", "r5c1:23"}), "r5c5<>3",
@@ -151,6 +169,23 @@ TEST(TechniqueTable, EachFindsItsPositionAndNotTheLookAlike)
         EXPECT_NE(moves.find(std::string(c.move) + ' '), std::string::npos) << moves;
         std::string alike;
         EXPECT_FALSE(Finds(c, c.alike, &alike)) << alike;
+    }
+}
+
+// The ladder is easiest first, and no technique finds anything on a grid with every candidate
+// (the nested chains would take minutes to see that).
+TEST(TechniqueTable, LadderRisesAndAnEmptyGridGivesNoStep)
+{
+    const CandidateGrid empty = *CandidateGrid::FromGivens({});
+    int previous = 0;
+    for (const Rung &rung : Ladder()) {
+        SCOPED_TRACE(std::string(rung.name));
+        EXPECT_GE(rung.tenths, previous);
+        previous = rung.tenths;
+        Step step;
+        if (rung.name != TopRung) {
+            EXPECT_FALSE(rung.find(empty, step));
+        }
     }
 }
 
