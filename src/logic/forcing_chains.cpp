@@ -13,9 +13,10 @@ namespace quadrelle::logic {
 namespace {
 
 struct Best {
-    explicit Best(int enoughScore) : enough(enoughScore) { }
+    explicit Best(const Step &step) : enough(step.enough), deadline(step.deadline) { }
 
     int enough = 0;
+    std::chrono::steady_clock::time_point deadline;
     int tenths = INT_MAX;
     std::string_view technique;
     Literal conclusion = -1;
@@ -29,10 +30,11 @@ struct Best {
             conclusion = l;
         }
     }
-    bool Done() const { return tenths <= enough; }
+    // Good enough, or out of time (and then Fill gives nothing).
+    bool Done() const { return tenths <= enough || std::chrono::steady_clock::now() >= deadline; }
     bool Fill(Step &step) const
     {
-        if (conclusion < 0)
+        if (conclusion < 0 || step.Expired())
             return false;
         step.technique = technique;
         step.tenths = tenths;
@@ -154,7 +156,7 @@ int LengthBonus(int nodes)
 
 bool FindXChain(const CandidateGrid &grid, Step &step)
 {
-    Best best {step.enough};
+    Best best {step};
     for (int digit = 0; digit < 9 && !best.Done(); ++digit)
         AssumeBothWays(grid, ChainKind::Static, {"X-Chain", "X-Chain", "", "", XChainBase}, best, digit);
     return best.Fill(step);
@@ -162,7 +164,7 @@ bool FindXChain(const CandidateGrid &grid, Step &step)
 
 bool FindForcingChain(const CandidateGrid &grid, Step &step)
 {
-    Best best {step.enough};
+    Best best {step};
     AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", 69}, best);
     return best.Fill(step);
 }
@@ -170,7 +172,7 @@ bool FindForcingChain(const CandidateGrid &grid, Step &step)
 // One digit's places followed through singles of that digit alone.
 bool FindNishio(const CandidateGrid &grid, Step &step)
 {
-    Best best {step.enough};
+    Best best {step};
     for (int digit = 0; digit < 9 && !best.Done(); ++digit)
         AssumeBothWays(grid, ChainKind::Dynamic, {"Nishio Forcing Chains", "Nishio Forcing Chains", "", "", 75}, best,
             digit);
@@ -179,14 +181,14 @@ bool FindNishio(const CandidateGrid &grid, Step &step)
 
 bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
 {
-    Best best {step.enough};
+    Best best {step};
     Multiple(grid, ChainKind::Static, {"", "", "Cell Forcing Chains", "Region Forcing Chains", 80}, best);
     return best.Fill(step);
 }
 
 bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
 {
-    Best best {step.enough};
+    Best best {step};
     const Names names {"Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
         "Dynamic Cell Forcing Chains", "Dynamic Region Forcing Chains", 85};
     AssumeBothWays(grid, ChainKind::Dynamic, names, best);
@@ -197,7 +199,7 @@ bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
 
 bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
 {
-    Best best {step.enough};
+    Best best {step};
     const Names names {"Dynamic Contradiction Forcing Chains (+)", "Dynamic Double Forcing Chains (+)",
         "Dynamic Cell Forcing Chains (+)", "Dynamic Region Forcing Chains (+)", 90};
     AssumeBothWays(grid, ChainKind::DynamicPlus, names, best);

@@ -10,7 +10,7 @@ namespace quadrelle::logic {
 namespace {
 
 // The proof's size when On(cell, digit) fails that way; 0 when it holds up.
-int Refute(const CandidateGrid &grid, int cell, int digit)
+int Refute(const CandidateGrid &grid, int cell, int digit, const Step &step)
 {
     Implications outer(grid, ChainKind::DynamicPlus);
     outer.Run(On(cell, digit));
@@ -19,7 +19,7 @@ int Refute(const CandidateGrid &grid, int cell, int digit)
     const CandidateGrid state = outer.State();
     Implications inner(state, ChainKind::DynamicPlus);
     int innerSize = 0;
-    for (int other = 0; other < 81; ++other) {
+    for (int other = 0; other < 81 && !step.Expired(); ++other) {
         for (DigitMask m = state.Candidates(other); m; m &= m - 1) {
             inner.Run(On(other, std::countr_zero(m)));
             if (!inner.Contradiction())
@@ -40,15 +40,15 @@ bool FindNestedForcingChain(const CandidateGrid &grid, Step &step)
     int bestSize = 0;
     Candidate best;
     grid.Open().ForEach([&](int cell) {
-        for (DigitMask m = grid.Candidates(cell); m; m &= m - 1) {
-            const int size = Refute(grid, cell, std::countr_zero(m));
+        for (DigitMask m = grid.Candidates(cell); m && !step.Expired(); m &= m - 1) {
+            const int size = Refute(grid, cell, std::countr_zero(m), step);
             if (size > 0 && (bestSize == 0 || size < bestSize)) {
                 bestSize = size;
                 best = {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(std::countr_zero(m))};
             }
         }
     });
-    if (bestSize == 0)
+    if (bestSize == 0 || step.Expired())
         return false;
     step.tenths += LengthBonus(bestSize);
     step.eliminations.push_back(best);

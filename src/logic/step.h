@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,10 @@ struct Step {
     // Set before the search: the rating has reached this already, so a finder whose scores vary
     // may take the first step scoring no more instead of looking for the easiest.
     int enough = 0;
+    // The long searches give up at this time and find nothing.
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+
+    bool Expired() const { return std::chrono::steady_clock::now() >= deadline; }
 };
 
 class CandidateGrid;
