@@ -13,12 +13,16 @@ namespace {
 // The easiest step over the whole ladder: a rung is tried only while its base score is below
 // the best found, since chains score above their base. Within a rung, any step no harder than
 // the rating so far will do: it leaves the rating as it is and saves the search for the easiest.
-bool EasiestStep(const CandidateGrid &grid, int enough, std::chrono::steady_clock::time_point deadline, Step &best)
+bool EasiestStep(
+    const CandidateGrid &grid, int enough, std::chrono::steady_clock::time_point deadline, Step &best, int &reached)
 {
     bool found = false;
     for (const Rung &rung : Ladder()) {
         if (found && (rung.tenths >= best.tenths || best.tenths <= enough))
             break;
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+        reached = rung.tenths;
         Step step {rung.name, rung.tenths, {}, {}, enough, deadline};
         if (rung.find(grid, step) && (!found || step.tenths < best.tenths)) {
             best = std::move(step);
@@ -67,9 +71,14 @@ SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits
             break;
         }
         Step step;
-        if (!EasiestStep(*grid, rating.tenths, deadline, step)) {
-            if (std::chrono::steady_clock::now() >= deadline)
+        int reached = 0;
+        if (!EasiestStep(*grid, rating.tenths, deadline, step, reached)) {
+            // Out of time: every rung below the one searched found nothing, so the step needs
+            // at least that one.
+            if (std::chrono::steady_clock::now() >= deadline) {
+                rating.tenths = std::max(rating.tenths, reached);
                 continue;
+            }
             step = Settle(*grid, rating);
             rating.status = Rating::Status::LowerBound;
         }
