@@ -51,6 +51,18 @@ unsigned ParseJobs(std::string_view text)
     return jobs;
 }
 
+CommandLine CheckedGenerate(CommandLine commandLine)
+{
+    if (commandLine.options.mode == BatchMode::Count)
+        throw UsageError("--count and --generate do not go together");
+    if (!commandLine.files.empty())
+        throw UsageError("--generate reads no files, not '" + commandLine.files.front() + "'");
+    if (commandLine.generate.rating)
+        CheckRatingRange(*commandLine.generate.rating, generate::HighestRating());
+    commandLine.action = CommandLine::Action::Generate;
+    return commandLine;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(int argc, const char *const *argv)
@@ -82,10 +94,18 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
             commandLine.options.jobs = ParseJobs(argv[++i]);
             continue;
         }
+        if (const int used = ParseGenerateOption(argv + i, argc - i, commandLine.generate); used > 0) {
+            i += used - 1;
+            continue;
+        }
         if (arg.size() > 1 && arg.front() == '-')
             throw UsageError("unknown option '" + std::string(arg) + "'");
         commandLine.files.emplace_back(arg);
     }
+    if (commandLine.generate.count > 0)
+        return CheckedGenerate(std::move(commandLine));
+    if (!commandLine.generate.firstOption.empty())
+        throw UsageError(std::string(commandLine.generate.firstOption) + " works only with --generate");
     if (commandLine.files.empty())
         commandLine.files.emplace_back("-");
     return commandLine;

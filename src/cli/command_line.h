@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch.h"
+#include "generate_options.h"
 
 #include <stdexcept>
 #include <string>
@@ -16,12 +17,13 @@ public:
 };
 
 struct CommandLine {
-    enum class Action { Run, Help, Version };
+    enum class Action { Run, Generate, Help, Version };
 
     Action action = Action::Run;
     BatchOptions options;
     // In reading order; "-" is standard input, which is also read when no file is named.
     std::vector<std::string> files;
+    GenerateRequest generate;
 };
 
 // Throws UsageError.

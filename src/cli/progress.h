@@ -11,7 +11,9 @@ class ProgressBar {
 public:
     ProgressBar(std::ostream &out, bool enabled, std::uintmax_t totalBytes);
 
-    void Update(long puzzlesDone, std::uintmax_t bytesRead);
+    // bytesRead: of totalBytes, or whatever else measures the run's progress against it.
+    // candidatesTried: shown when more than the puzzles (a generator turning some away).
+    void Update(long puzzlesDone, std::uintmax_t bytesRead, long candidatesTried = 0);
     // Erases the bar, so that other output can follow on a clean line.
     void Clear();
 
