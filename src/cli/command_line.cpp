@@ -8,6 +8,8 @@ namespace quadrelle {
 namespace {
 
 constexpr std::string_view Help = R"(Usage: quadrelle-solve [--count] [--jobs N] [FILE...]
+       quadrelle-solve --generate N [--seed S] [--symmetry SYM] [--rating LO-HI]
+                       [--no-minimal] [--jobs N]
 
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
 empty cell; anything after a space, tab, comma, colon or semicolon that follows
@@ -30,11 +32,25 @@ placement budget:
   none
   invalid <reason>
 
+With --generate, writes N new puzzles instead, one a line in the form read
+above (0 for an empty cell): each has exactly one solution and is minimal, no
+given (with a symmetry: no pair of mirrored givens) can be taken away without
+losing that. The summary names the seed; the same seed gives the same puzzles
+whatever --jobs says.
+
 Options:
-  -c, --count    count the solutions (up to two) instead of solving
-  -j, --jobs N   solve on N threads (default: the number of cores)
-  -h, --help     show this help
-      --version  show the version
+  -c, --count        count the solutions (up to two) instead of solving
+  -j, --jobs N       solve or generate on N threads (default: one a core)
+      --generate N   write N new puzzles (reads no input)
+      --seed S       the generator's seed, 0 to 18446744073709551615
+                     (default: drawn at random)
+      --symmetry SYM the givens' symmetry: none (the default), central (a half
+                     turn), diagonal (the main diagonal) or mirror (left-right)
+      --rating LO-HI keep only puzzles rated LO to HI, such as 2.0-3.5; the
+                     summary tells how many candidates were tried
+      --no-minimal   stop taking givens away at the first that must stay
+  -h, --help         show this help
+      --version      show the version
 
 Exit status: 0 when every line was read, 1 when some line was invalid,
 2 for a usage error, an input that could not be read (the others are still

@@ -51,6 +51,8 @@ TEST_F(BatchSolver, GeneratorWithoutASeedNamesTheOneItDrewAndThatSeedRepeatsTheR
 
 TEST_F(BatchSolver, GeneratorUsageErrorsAndAFullOutput)
 {
+    for (const char *option : {"--generate", "--seed", "--symmetry", "--rating", "--no-minimal"})
+        EXPECT_NE(Run({"--help"}).out.find(option), std::string::npos) << option;
     ExpectUsageError({"--generate", "0"}, "--generate");
     ExpectUsageError({"--generate", "ten"}, "'ten'");
     ExpectUsageError({"--generate"}, "--generate");
