@@ -1,0 +1,158 @@
+#include "candidate_grid.h"
+#include "geometry.h"
+#include "implications.h"
+#include "techniques.h"
+
+#include <climits>
+#include <vector>
+
+// Every chain search keeps the shortest proof it meets: the score grows with the proof's size.
+
+namespace quadrelle::logic {
+
+namespace {
+
+struct Best {
+    int tenths = INT_MAX;
+    std::string_view technique;
+    Literal conclusion = -1;
+
+    void Offer(std::string_view name, int base, int size, Literal l)
+    {
+        const int score = base + LengthBonus(size);
+        if (score < tenths)
+            *this = {score, name, l};
+    }
+    bool Fill(Step &step) const
+    {
+        if (conclusion < 0)
+            return false;
+        step.technique = technique;
+        step.tenths = tenths;
+        const Candidate c {static_cast<std::uint8_t>(CellOf(conclusion)), static_cast<std::uint8_t>(DigitOf(conclusion))};
+        (IsOn(conclusion) ? step.placements : step.eliminations).push_back(c);
+        return true;
+    }
+};
+
+struct Names {
+    std::string_view contradiction, both, cell, region;
+    int base;
+};
+
+// An assumption that contradicts itself is false; a conclusion that follows from a candidate and
+// from its absence holds.
+void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &names, Best &best)
+{
+    Implications on(grid, kind), off(grid, kind);
+    grid.Open().ForEach([&](int cell) {
+        for (DigitMask m = grid.Candidates(cell); m; m &= m - 1) {
+            const int digit = std::countr_zero(m);
+            on.Run(On(cell, digit));
+            off.Run(Off(cell, digit));
+            const bool xOnly = kind == ChainKind::Static;
+            if (on.Contradiction()) {
+                const bool single = xOnly && on.SingleDigit(on.Conclusions().back());
+                best.Offer(single ? "Forcing X-Chain" : names.contradiction, single ? names.base - 4 : names.base,
+                    on.ContradictionSize(), Off(cell, digit));
+            }
+            if (off.Contradiction())
+                best.Offer(names.contradiction, names.base, off.ContradictionSize(), On(cell, digit));
+            if (on.Contradiction() || off.Contradiction())
+                continue;
+            for (const Literal l : on.Conclusions())
+                if (off.Derived(l) && CellOf(l) != cell)
+                    best.Offer(names.both, names.base, on.ProofSize({l}) + off.ProofSize({l}), l);
+        }
+    });
+}
+
+// Conclusions common to every branch: each candidate of a cell, or each place of a digit in a unit.
+void AllBranches(const std::vector<Literal> &branches, std::vector<Implications> &runs, std::string_view name,
+    int base, Best &best)
+{
+    for (std::size_t i = 0; i < branches.size(); ++i) {
+        runs[i].Run(branches[i]);
+        if (runs[i].Contradiction())
+            return;
+    }
+    for (const Literal l : runs[0].Conclusions()) {
+        bool everywhere = true;
+        for (std::size_t i = 1; i < branches.size() && everywhere; ++i)
+            everywhere = runs[i].Derived(l);
+        if (!everywhere || l == branches[0])
+            continue;
+        int size = 0;
+        for (std::size_t i = 0; i < branches.size(); ++i)
+            size += runs[i].ProofSize({l});
+        best.Offer(name, base, size, l);
+    }
+}
+
+void Multiple(const CandidateGrid &grid, ChainKind kind, const Names &names, Best &best)
+{
+    std::vector<Implications> runs(9, Implications(grid, kind));
+    std::vector<Literal> branches;
+    grid.Open().ForEach([&](int cell) {
+        branches.clear();
+        for (DigitMask m = grid.Candidates(cell); m; m &= m - 1)
+            branches.push_back(On(cell, std::countr_zero(m)));
+        if (branches.size() > 2)
+            AllBranches(branches, runs, names.cell, names.base, best);
+    });
+    for (int unit = 0; unit < UnitCount; ++unit)
+        for (int digit = 0; digit < 9; ++digit) {
+            branches.clear();
+            (grid.CellsOf(digit) & Geo().unit[unit]).ForEach([&](int cell) { branches.push_back(On(cell, digit)); });
+            if (branches.size() > 2)
+                AllBranches(branches, runs, names.region, names.base, best);
+        }
+}
+
+} // namespace
+
+int LengthBonus(int nodes)
+{
+    int bonus = 0;
+    for (int limit = 4; nodes > limit; ++bonus)
+        limit = bonus % 2 == 0 ? limit * 3 / 2 : limit * 4 / 3;
+    return bonus;
+}
+
+bool FindForcingChain(const CandidateGrid &grid, Step &step)
+{
+    Best best;
+    AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", 70}, best);
+    return best.Fill(step);
+}
+
+bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
+{
+    Best best;
+    Multiple(grid, ChainKind::Static, {"", "", "Cell Forcing Chains", "Region Forcing Chains", 80}, best);
+    return best.Fill(step);
+}
+
+bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
+{
+    Best best;
+    const Names names {"Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
+        "Dynamic Cell Forcing Chains", "Dynamic Region Forcing Chains", 85};
+    AssumeBothWays(grid, ChainKind::Dynamic, names, best);
+    Multiple(grid, ChainKind::Dynamic, names, best);
+    return best.Fill(step);
+}
+
+bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
+{
+    Best best;
+    const Names names {"Dynamic Contradiction Forcing Chains (+)", "Dynamic Double Forcing Chains (+)",
+        "Dynamic Cell Forcing Chains (+)", "Dynamic Region Forcing Chains (+)", 90};
+    AssumeBothWays(grid, ChainKind::DynamicPlus, names, best);
+    Multiple(grid, ChainKind::DynamicPlus, names, best);
+    return best.Fill(step);
+}
+
+bool FindAlignedPairExclusion(const CandidateGrid &, Step &) { return false; }
+
+} // namespace quadrelle::logic

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace quadrelle::logic {
+
+struct Candidate {
+    std::uint8_t cell = 0;
+    // 0..8.
+    std::uint8_t digit = 0;
+    bool operator==(const Candidate &) const = default;
+};
+
+// One move of a person: what it places and removes, by which technique and how hard it was.
+struct Step {
+    std::string_view technique;
+    int tenths = 0;
+    std::vector<Candidate> placements;
+    std::vector<Candidate> eliminations;
+};
+
+class CandidateGrid;
+
+// Each technique: the easiest step of its kind in the grid, if any.
+using Finder = bool (*)(const CandidateGrid &grid, Step &step);
+
+} // namespace quadrelle::logic
