@@ -1,16 +1,42 @@
 #include "rating_filter.h"
 
+#include "logic/ladder.h"
+#include "logic/rating.h"
+#include "logic/techniques.h"
+
+#include <chrono>
+
 namespace quadrelle::generate {
 
-// Until the rater is in, no rating is known: every range is out of reach.
+namespace {
+
+// Long enough that no generated puzzle met so far reaches it: a rating cut short by the clock
+// would make the output depend on the machine.
+constexpr RatingLimits Patient {std::chrono::minutes(10)};
+
+} // namespace
+
 int HighestRating()
 {
-    return 0;
+    // The top rung with the longest chain a grid holds.
+    return logic::Ladder().back().tenths + logic::LengthBonus(81 * 9);
 }
 
-PuzzleFilter RatingFilter(RatingRange)
+PuzzleFilter RatingFilter(RatingRange range)
 {
-    return [](const Grid &) { return false; };
+    const bool reachesTop = range.highest >= HighestRating();
+    return [range, reachesTop](const Grid &puzzle) {
+        const Rating rating = RatePuzzle(puzzle, Patient);
+        switch (rating.status) {
+        case Rating::Status::Rated:
+            return range.Holds(rating.tenths);
+        case Rating::Status::LowerBound:
+            return reachesTop && rating.tenths >= range.lowest;
+        case Rating::Status::NotUnique:
+            break;
+        }
+        return false;
+    };
 }
 
 } // namespace quadrelle::generate

@@ -17,7 +17,8 @@ struct RatingRange {
 // The highest rating, in tenths, that a puzzle can have.
 int HighestRating();
 
-// Keeps the puzzles whose rating lies in the range.
+// Keeps the puzzles whose rating lies in the range; a rating known only as a lower bound (the
+// top rung had to finish the puzzle) only when the range reaches the top.
 PuzzleFilter RatingFilter(RatingRange range);
 
 } // namespace quadrelle::generate
