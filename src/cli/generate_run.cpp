@@ -43,8 +43,9 @@ void MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, s
 
 GenerateCounts RunGenerate(const GenerateRun &run, std::ostream &out, std::ostream &messages)
 {
-    // Each chunk waits for its slowest puzzle, so a chunk gives every thread many.
-    const std::uint64_t chunkSize = 256 * std::max(run.jobs, 1u);
+    // Each chunk waits for its slowest puzzle, so a chunk gives every thread many; but a rating
+    // range can make puzzles slow enough that a chunk would keep the first ones back for minutes.
+    const std::uint64_t chunkSize = (run.keep ? 8 : 256) * std::max(run.jobs, 1u);
     ProgressBar progress(messages, run.progress, run.count);
     std::atomic<std::uint64_t> done {0}, candidates {0};
     GenerateCounts counts;

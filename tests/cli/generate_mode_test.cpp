@@ -49,6 +49,16 @@ TEST_F(BatchSolver, GeneratorWithoutASeedNamesTheOneItDrewAndThatSeedRepeatsTheR
     EXPECT_NE(Run({"--generate", "20", "--seed", seed}).out, first.out);
 }
 
+TEST_F(BatchSolver, RatingRangeCountsTheCandidatesTried)
+{
+    const Result rated = Run({"--generate", "4", "--seed", "9", "--rating", "0-2.9", "--jobs", "2"});
+    ASSERT_EQ(rated.exitCode, 0) << rated.err;
+    EXPECT_EQ(Lines(rated.out).size(), 4u);
+    EXPECT_TRUE(std::regex_search(rated.err, std::regex("4 puzzles generated.*; [0-9]+ candidates tried\n$")))
+        << rated.err;
+    EXPECT_EQ(Run({"--generate", "4", "--seed", "9", "--rating", "0-2.9", "--jobs", "1"}).out, rated.out);
+}
+
 TEST_F(BatchSolver, GeneratorUsageErrorsAndAFullOutput)
 {
     for (const char *option : {"--generate", "--seed", "--symmetry", "--rating", "--no-minimal"})
@@ -65,9 +75,9 @@ TEST_F(BatchSolver, GeneratorUsageErrorsAndAFullOutput)
     ExpectUsageError({"--generate", "3", "puzzles.txt"}, "'puzzles.txt'");
     for (const char *range : {"3", "3-", "4-3", "2.25-3", "a-b"})
         ExpectUsageError({"--generate", "3", "--rating", range}, range);
-    // Ratings run from 1.0 up: these ranges hold none.
+    // Ratings run from 1.0 to 11.0: these ranges hold none.
     ExpectUsageError({"--generate", "3", "--rating", "0.1-0.9"}, "0.1-0.9");
-    ExpectUsageError({"--generate", "3", "--rating", "90-99"}, "90.0-99.0");
+    ExpectUsageError({"--generate", "3", "--rating", "11.1-20"}, "11.1-20.0");
 
     const Result full = Run({"--generate", "3"}, "", "/dev/full");
     EXPECT_EQ(full.exitCode, 2);

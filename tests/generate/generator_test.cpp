@@ -2,6 +2,8 @@
 
 #include "counter/solution_count.h"
 #include "generate/generator.h"
+#include "generate/rating_filter.h"
+#include "logic/rating.h"
 
 #include <gtest/gtest.h>
 
@@ -100,4 +102,21 @@ TEST(Symmetry, OrbitsCoverEveryCellOnceAndMapOntoThemselves)
         EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 81);
         EXPECT_EQ(SymmetryNamed(NameOf(symmetry)), symmetry);
     }
+}
+
+TEST(Generator, RatingRangeKeepsOnlyPuzzlesRatedInIt)
+{
+    const RatingRange range {20, 39};
+    const PuzzleFilter keep = RatingFilter(range);
+    long candidates = 0;
+    for (std::uint64_t index = 0; index < 8; ++index) {
+        const GeneratedPuzzle made = GeneratePuzzle(5, index, {Symmetry::Diagonal, true}, keep);
+        const Rating rating = RatePuzzle(made.puzzle);
+        EXPECT_EQ(rating.status, Rating::Status::Rated);
+        EXPECT_TRUE(range.Holds(rating.tenths)) << rating.tenths;
+        candidates += made.candidates;
+    }
+    // About half the candidates fall outside; a filter that kept all would draw just one each.
+    EXPECT_GT(candidates, 8);
+    EXPECT_EQ(HighestRating(), 110);
 }
