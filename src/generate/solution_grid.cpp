@@ -8,7 +8,7 @@ namespace quadrelle::generate {
 namespace {
 
 // A fill of the empty grid: the open cell with the fewest candidates next (ties go to the first
-// in a random order of the cells), its candidates in a random order. Dead ends are rare and
+// in a random order of the open cells), its candidates in a random order. Dead ends are rare and
 // shallow; a fill that wanders too long starts over with a new cell order (Las Vegas), so no
 // draw takes long.
 class Filler {
@@ -21,8 +21,9 @@ public:
             grid_.fill(0);
             used_.fill(0);
             nodes_ = 0;
-            std::iota(order_.begin(), order_.end(), std::uint8_t {0});
-            random_.Shuffle(std::span(order_));
+            std::iota(open_.begin(), open_.end(), std::uint8_t {0});
+            random_.Shuffle(std::span(open_));
+            openCount_ = open_.size();
             if (Extend())
                 return grid_;
         }
@@ -52,22 +53,20 @@ private:
 
     bool Extend()
     {
-        int best = -1;
+        if (openCount_ == 0)
+            return true;
+        std::size_t bestAt = 0;
         unsigned bestFree = 0;
         int bestCount = 10;
-        for (const std::uint8_t cell : order_) {
-            if (grid_[cell] != 0)
-                continue;
-            const unsigned free = Free(cell);
+        for (std::size_t at = 0; at < openCount_; ++at) {
+            const unsigned free = Free(open_[at]);
             const int count = std::popcount(free);
             if (count < bestCount) {
-                best = cell, bestFree = free, bestCount = count;
+                bestAt = at, bestFree = free, bestCount = count;
                 if (count <= 1)
                     break;
             }
         }
-        if (best < 0)
-            return true;
         if (bestCount == 0 || ++nodes_ > NodeLimit)
             return false;
 
@@ -76,6 +75,8 @@ private:
         for (unsigned rest = bestFree; rest != 0; rest &= rest - 1)
             digits[count++] = static_cast<std::uint8_t>(std::countr_zero(rest));
         random_.Shuffle(std::span(digits.data(), count));
+        const int best = open_[bestAt];
+        std::swap(open_[bestAt], open_[--openCount_]);
         for (std::size_t i = 0; i < count; ++i) {
             Set(best, digits[i]);
             const bool done = Extend();
@@ -85,6 +86,7 @@ private:
             if (nodes_ > NodeLimit)
                 break;
         }
+        ++openCount_;
         return false;
     }
 
@@ -92,7 +94,9 @@ private:
     Grid grid_ {};
     // The digits (bit d) already in each row, column and box.
     std::array<std::uint16_t, 27> used_ {};
-    std::array<std::uint8_t, 81> order_ {};
+    // The open cells first, in a random order that placing and taking back shuffle further.
+    std::array<std::uint8_t, 81> open_ {};
+    std::size_t openCount_ = 0;
     long nodes_ = 0;
 };
 
