@@ -15,22 +15,38 @@ namespace {
 
 constexpr std::size_t LineSize = 82;
 
+struct Tally {
+    std::atomic<std::uint64_t> done {0};
+    std::atomic<std::uint64_t> candidates {0};
+};
+
 // Puzzles [first, first + count) as lines of text on up to run.jobs threads; the calling thread
-// takes part and shows progress.
-void MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, std::string &text,
-    std::atomic<std::uint64_t> &done, std::atomic<std::uint64_t> &candidates, ProgressBar &progress)
+// takes part and shows progress, candidate by candidate when a rating range turns many away.
+void MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, std::string &text, Tally &tally,
+    ProgressBar &progress)
 {
     text.assign(count * LineSize, '\n');
     std::atomic<std::size_t> next {0};
     const auto work = [&](bool reportsProgress) {
+        const auto show = [&] {
+            if (reportsProgress)
+                progress.Update(static_cast<long>(tally.done), tally.done, static_cast<long>(tally.candidates));
+        };
+        generate::PuzzleFilter keep;
+        if (run.keep)
+            keep = [&](const generate::Grid &puzzle) {
+                ++tally.candidates;
+                show();
+                return run.keep(puzzle);
+            };
         for (std::size_t i = next++; i < count; i = next++) {
-            const generate::GeneratedPuzzle made = generate::GeneratePuzzle(run.seed, first + i, run.options, run.keep);
+            const generate::GeneratedPuzzle made = generate::GeneratePuzzle(run.seed, first + i, run.options, keep);
             std::transform(made.puzzle.begin(), made.puzzle.end(), text.begin() + static_cast<long>(i * LineSize),
                 [](std::uint8_t cell) { return static_cast<char>('0' + cell); });
-            candidates += static_cast<std::uint64_t>(made.candidates);
-            ++done;
-            if (reportsProgress)
-                progress.Update(static_cast<long>(done), done, static_cast<long>(candidates));
+            if (!run.keep)
+                ++tally.candidates;
+            ++tally.done;
+            show();
         }
     };
     std::vector<std::jthread> helpers;
@@ -47,12 +63,12 @@ GenerateCounts RunGenerate(const GenerateRun &run, std::ostream &out, std::ostre
     // range can make puzzles slow enough that a chunk would keep the first ones back for minutes.
     const std::uint64_t chunkSize = (run.keep ? 8 : 256) * std::max(run.jobs, 1u);
     ProgressBar progress(messages, run.progress, run.count);
-    std::atomic<std::uint64_t> done {0}, candidates {0};
+    Tally tally;
     GenerateCounts counts;
     std::string text;
     for (std::uint64_t first = 0; first < run.count; first += chunkSize) {
         const auto count = static_cast<std::size_t>(std::min(chunkSize, run.count - first));
-        MakeChunk(run, first, count, text, done, candidates, progress);
+        MakeChunk(run, first, count, text, tally, progress);
         progress.Clear();
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.flush();
@@ -63,7 +79,7 @@ GenerateCounts RunGenerate(const GenerateRun &run, std::ostream &out, std::ostre
         counts.puzzles += count;
     }
     progress.Clear();
-    counts.candidates = candidates;
+    counts.candidates = tally.candidates;
     return counts;
 }
 
