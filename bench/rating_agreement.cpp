@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -99,6 +100,7 @@ int main(int argc, char **argv)
     long band = 0, near = 0, exact = 0, lower = 0, unrated = 0;
     std::map<std::string, long> hardest;
     std::map<std::pair<int, int>, long> confusion;
+    std::map<std::pair<int, std::string>, long> hardestByBand;
     const auto start = std::chrono::steady_clock::now();
     for (const Row &row : rows) {
         const quadrelle::Rating rating = quadrelle::RatePuzzle(row.cells, limits);
@@ -117,6 +119,7 @@ int main(int argc, char **argv)
         near += std::abs(rating.tenths - published) <= 2;
         exact += rating.tenths == published;
         ++confusion[{Band(published), Band(rating.tenths)}];
+        ++hardestByBand[{published, std::to_string(rating.tenths) + " " + std::string(rating.hardest)}];
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
@@ -133,5 +136,8 @@ int main(int argc, char **argv)
     std::printf("bands (published -> ours):\n");
     for (const auto &[bands, count] : confusion)
         std::printf("  %d.x -> %d.x  %ld\n", bands.first, bands.second, count);
+    if (std::getenv("RATING_DETAIL"))
+        for (const auto &[key, count] : hardestByBand)
+            std::printf("  published %d: ours %s  %ld\n", key.first, key.second.c_str(), count);
     return 0;
 }

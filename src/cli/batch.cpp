@@ -45,7 +45,19 @@ void AnswerChunk(const std::vector<PuzzleLine> &chunk, std::vector<Answer> &answ
     std::atomic<long> &answered, const std::function<void()> &showProgress, const std::function<void()> &meanwhile)
 {
     const auto answerOf = [&options](const PuzzleLine &line) {
-        return options.mode == BatchMode::Count ? CountAnswer(line) : SolveAnswer(line, options.placementLimit);
+        switch (options.mode) {
+        case BatchMode::Solve:
+            break;
+        case BatchMode::Count:
+            return CountAnswer(line);
+        case BatchMode::Rate:
+            return RateAnswer(line, RateDepth::Rating);
+        case BatchMode::Explain:
+            return RateAnswer(line, RateDepth::AllSteps);
+        case BatchMode::Hint:
+            return RateAnswer(line, RateDepth::FirstStep);
+        }
+        return SolveAnswer(line, options.placementLimit);
     };
     answers.resize(chunk.size());
     std::atomic<std::size_t> next {0};

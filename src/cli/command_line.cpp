@@ -7,7 +7,7 @@ namespace quadrelle {
 
 namespace {
 
-constexpr std::string_view Help = R"(Usage: quadrelle-solve [--count] [--jobs N] [FILE...]
+constexpr std::string_view Help = R"(Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [FILE...]
        quadrelle-solve --generate N [--seed S] [--symmetry SYM] [--rating LO-HI]
                        [--no-minimal] [--jobs N]
 
@@ -32,6 +32,21 @@ placement budget:
   none
   invalid <reason>
 
+With --rate, tells how hard each puzzle with one solution is for a person, on
+the Sudoku Explainer scale (1.2 a hidden single in a box ... 11 and more for the
+hardest known puzzles), with the hardest technique it needs:
+  rated <score> <hardest technique> <solution>
+A puzzle with no solution or several, or an invalid line, gets the --count
+answer. A score ending in + is a lower bound: the puzzle took more than a
+second, or the ladder's top rung could not finish it.
+--explain writes before that line the steps, easiest technique first, one a
+line with its technique and score (r4c7=3 places a 3, r2c5<>7 removes a 7),
+and a blank line after each puzzle; --hint writes only the first step:
+  $ quadrelle-solve --rate puzzles.txt
+  rated 7.3 Forcing Chain 284359176315627894679841523857294631426713958931586742...
+  $ quadrelle-solve --hint puzzles.txt
+  r1c6=9 Hidden Single (box) 1.2
+
 With --generate, writes N new puzzles instead, one a line in the form read
 above (0 for an empty cell): each has exactly one solution and is minimal, no
 given (with a symmetry: no pair of mirrored givens) can be taken away without
@@ -40,14 +55,17 @@ whatever --jobs says.
 
 Options:
   -c, --count        count the solutions (up to two) instead of solving
+      --rate         rate each puzzle's difficulty for a person
+      --explain      rate, with the steps that solve the puzzle
+      --hint         the first step only
   -j, --jobs N       solve or generate on N threads (default: one a core)
       --generate N   write N new puzzles (reads no input)
       --seed S       the generator's seed, 0 to 18446744073709551615
                      (default: drawn at random)
       --symmetry SYM the givens' symmetry: none (the default), central (a half
                      turn), diagonal (the main diagonal) or mirror (left-right)
-      --rating LO-HI keep only puzzles rated LO to HI, such as 2.0-3.5; the
-                     summary tells how many candidates were tried
+      --rating LO-HI keep only puzzles rated LO to HI (as by --rate), such as
+                     2.0-3.5; the summary tells how many candidates were tried
       --no-minimal   stop taking givens away at the first that must stay
   -h, --help         show this help
       --version      show the version
@@ -69,8 +87,8 @@ unsigned ParseJobs(std::string_view text)
 
 CommandLine CheckedGenerate(CommandLine commandLine)
 {
-    if (commandLine.options.mode == BatchMode::Count)
-        throw UsageError("--count and --generate do not go together");
+    if (commandLine.options.mode != BatchMode::Solve)
+        throw UsageError("--generate does not go with --count, --rate, --explain or --hint");
     if (!commandLine.files.empty())
         throw UsageError("--generate reads no files, not '" + commandLine.files.front() + "'");
     if (commandLine.generate.rating)
@@ -98,6 +116,12 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
         }
         if (arg == "-c" || arg == "--count") {
             commandLine.options.mode = BatchMode::Count;
+            continue;
+        }
+        if (arg == "--rate" || arg == "--explain" || arg == "--hint") {
+            commandLine.options.mode = arg == "--rate" ? BatchMode::Rate
+                : arg == "--explain"                   ? BatchMode::Explain
+                                                       : BatchMode::Hint;
             continue;
         }
         if (arg.starts_with("--jobs=")) {

@@ -18,8 +18,10 @@ constexpr RatingLimits Patient {std::chrono::minutes(10)};
 
 int HighestRating()
 {
-    // The top rung with the longest chain a grid holds.
-    return logic::Ladder().back().tenths + logic::LengthBonus(81 * 9);
+    // The top rung with the longest proof it can build: an outer chain through every candidate,
+    // each refuted by an inner chain through every candidate.
+    constexpr int Candidates = 81 * 9;
+    return logic::Ladder().back().tenths + logic::LengthBonus(Candidates + Candidates * Candidates);
 }
 
 PuzzleFilter RatingFilter(RatingRange range)

@@ -4,7 +4,8 @@
 
 namespace quadrelle::logic {
 
-Implications::Implications(const CandidateGrid &grid, ChainKind kind) : grid_(grid), kind_(kind)
+Implications::Implications(const CandidateGrid &grid, ChainKind kind, int onlyDigit)
+    : grid_(grid), kind_(kind), onlyDigit_(onlyDigit)
 {
     index_.fill(-1);
     for (int cell = 0; cell < 81; ++cell)
@@ -77,7 +78,7 @@ void Implications::FromOn(Literal l)
 {
     const int cell = CellOf(l), digit = DigitOf(l);
     const int self[1] = {index_[l]};
-    for (DigitMask m = candidates_[cell] & ~BitOf(digit); m; m &= m - 1)
+    for (DigitMask m = candidates_[cell] & ~BitOf(digit); m && onlyDigit_ < 0; m &= m - 1)
         Derive(Off(cell, std::countr_zero(m)), self, 1);
     Geo().peers[cell].ForEach([&](int peer) {
         if (candidates_[peer] & BitOf(digit))
@@ -90,7 +91,7 @@ void Implications::FromOff(Literal l)
     const int cell = CellOf(l), digit = DigitOf(l);
     const int self[1] = {index_[l]};
     if (kind_ == ChainKind::Static) {
-        if (CountOf(candidates_[cell]) == 2)
+        if (CountOf(candidates_[cell]) == 2 && onlyDigit_ < 0)
             Derive(On(cell, std::countr_zero(static_cast<DigitMask>(candidates_[cell] & ~BitOf(digit)))), self, 1);
         for (const int unit : Geo().unitsOf[cell]) {
             const Cells81 places = grid_.CellsOf(digit) & Geo().unit[unit];
@@ -180,59 +181,49 @@ CandidateGrid Implications::State() const
     return state;
 }
 
-int Implications::Mark(Literal l, std::uint32_t stamp) const
+void Implications::Mark(Literal l, std::uint32_t stamp, Shape &shape) const
 {
-    int count = 0;
     int stack[LiteralCount];
     int top = 0;
     const int start = index_[l];
     if (start < 0 || seen_[start] == stamp)
-        return 0;
+        return;
     seen_[start] = stamp;
     stack[top++] = start;
     while (top > 0) {
         const int at = stack[--top];
-        ++count;
+        const Literal child = derived_[at];
+        ++shape.size;
+        shape.digits |= BitOf(DigitOf(child));
         const auto [first, n] = parentSpan_[at];
         for (int i = first; i < first + n; ++i) {
             const int parent = parents_[i];
+            if (IsOn(child) && !IsOn(derived_[parent]))
+                (CellOf(child) == CellOf(derived_[parent]) ? shape.cellLinks : shape.unitLinks) = true;
             if (seen_[parent] != stamp) {
                 seen_[parent] = stamp;
                 stack[top++] = parent;
             }
         }
     }
-    return count;
 }
 
-int Implications::ProofSize(std::initializer_list<Literal> literals) const
+Implications::Shape Implications::ShapeOf(std::initializer_list<Literal> literals) const
 {
     ++stamp_;
-    int size = 0;
+    Shape shape;
     for (const Literal l : literals)
-        size += Mark(l, stamp_);
-    return size;
+        Mark(l, stamp_, shape);
+    return shape;
 }
 
-int Implications::ContradictionSize() const
+Implications::Shape Implications::ContradictionShape() const
 {
     ++stamp_;
-    int size = 0;
+    Shape shape;
     for (const int at : contradictionParents_)
-        size += Mark(derived_[at], stamp_);
-    return size;
-}
-
-bool Implications::SingleDigit(Literal l) const
-{
-    if (kind_ != ChainKind::Static || index_[l] < 0)
-        return false;
-    for (int at = index_[l];; at = parents_[parentSpan_[at][0]]) {
-        if (DigitOf(derived_[at]) != DigitOf(l))
-            return false;
-        if (parentSpan_[at][1] == 0)
-            return true;
-    }
+        Mark(derived_[at], stamp_, shape);
+    return shape;
 }
 
 } // namespace quadrelle::logic

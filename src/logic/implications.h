@@ -31,7 +31,8 @@ enum class ChainKind : std::uint8_t {
 // until the assumptions contradict themselves.
 class Implications {
 public:
-    Implications(const CandidateGrid &grid, ChainKind kind);
+    // onlyDigit >= 0: links of that digit alone (X-chains).
+    Implications(const CandidateGrid &grid, ChainKind kind, int onlyDigit = -1);
 
     // Forgets the previous run.
     void Run(Literal assumption);
@@ -44,11 +45,19 @@ public:
     // The grid with every conclusion so far applied.
     CandidateGrid State() const;
 
+    // What the proof of some literals is made of.
+    struct Shape {
+        int size = 0;
+        DigitMask digits = 0;
+        // Strong links used: within a bivalue cell, between the two places of a digit in a unit.
+        bool cellLinks = false;
+        bool unitLinks = false;
+    };
     // Nodes in the proof of these literals (0 for none); the contradiction's with Contradiction().
-    int ProofSize(std::initializer_list<Literal> literals) const;
-    int ContradictionSize() const;
-    // Whether the proof of l uses a single digit throughout.
-    bool SingleDigit(Literal l) const;
+    int ProofSize(std::initializer_list<Literal> literals) const { return ShapeOf(literals).size; }
+    int ContradictionSize() const { return ContradictionShape().size; }
+    Shape ShapeOf(std::initializer_list<Literal> literals) const;
+    Shape ContradictionShape() const;
 
 private:
     void Reset();
@@ -57,10 +66,11 @@ private:
     void FromOn(Literal l);
     void FromOff(Literal l);
     void LockedCandidates();
-    int Mark(Literal l, std::uint32_t stamp) const;
+    void Mark(Literal l, std::uint32_t stamp, Shape &shape) const;
 
     const CandidateGrid &grid_;
     ChainKind kind_;
+    int onlyDigit_;
     std::array<std::int16_t, LiteralCount> index_ {};
     std::vector<Literal> derived_;
     std::vector<std::array<int, 2>> parentSpan_;
