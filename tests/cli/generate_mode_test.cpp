@@ -49,14 +49,22 @@ TEST_F(BatchSolver, GeneratorWithoutASeedNamesTheOneItDrewAndThatSeedRepeatsTheR
     EXPECT_NE(Run({"--generate", "20", "--seed", seed}).out, first.out);
 }
 
-TEST_F(BatchSolver, RatingRangeCountsTheCandidatesTried)
+TEST_F(BatchSolver, RatingRangeIsHonouredAndTheCandidatesTriedCounted)
 {
-    const Result rated = Run({"--generate", "4", "--seed", "9", "--rating", "0-2.9", "--jobs", "2"});
-    ASSERT_EQ(rated.exitCode, 0) << rated.err;
-    EXPECT_EQ(Lines(rated.out).size(), 4u);
-    EXPECT_TRUE(std::regex_search(rated.err, std::regex("4 puzzles generated.*; [0-9]+ candidates tried\n$")))
-        << rated.err;
-    EXPECT_EQ(Run({"--generate", "4", "--seed", "9", "--rating", "0-2.9", "--jobs", "1"}).out, rated.out);
+    const Result made = Run({"--generate", "6", "--seed", "9", "--rating", "2-3.9", "--jobs", "2"});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_TRUE(std::regex_search(made.err, std::regex("6 puzzles generated.*; [0-9]+ candidates tried\n$")))
+        << made.err;
+    EXPECT_EQ(Run({"--generate", "6", "--seed", "9", "--rating", "2-3.9", "--jobs", "1"}).out, made.out);
+
+    const std::vector<std::string> ratings = Lines(Run({"--rate", File("made.txt", made.out).string()}).out);
+    ASSERT_EQ(ratings.size(), 6u);
+    for (const std::string &line : ratings) {
+        std::smatch score;
+        ASSERT_TRUE(std::regex_search(line, score, std::regex("^rated ([0-9]+\\.[0-9]) "))) << line;
+        EXPECT_GE(std::stod(score[1]), 2.0) << line;
+        EXPECT_LE(std::stod(score[1]), 3.9) << line;
+    }
 }
 
 TEST_F(BatchSolver, GeneratorUsageErrorsAndAFullOutput)
