@@ -43,7 +43,7 @@ second, or the ladder's top rung could not finish it.
 line with its technique and score (r4c7=3 places a 3, r2c5<>7 removes a 7),
 and a blank line after each puzzle; --hint writes only the first step:
   $ quadrelle-solve --rate puzzles.txt
-  rated 7.3 Forcing Chain 284359176315627894679841523857294631426713958931586742...
+  rated 7.1 Forcing Chain 284359176315627894679841523857294631426713958931586742...
   $ quadrelle-solve --hint puzzles.txt
   r1c6=9 Hidden Single (box) 1.2
 

@@ -20,29 +20,9 @@ struct Search {
     std::array<int, 6> cells {};
     std::vector<int> wings;
 
-    bool Try(DigitMask digits)
+    // The digit z, the only one with two places out of each other's sight.
+    bool Eliminate(int loose)
     {
-        int loose = -1;
-        for (DigitMask m = digits; m; m &= m - 1) {
-            const int digit = std::countr_zero(m);
-            Cells81 places;
-            for (int i = 0; i < size; ++i)
-                if (grid.Has(cells[i], digit))
-                    places.Set(cells[i]);
-            bool seen = true;
-            places.ForEach([&](int cell) {
-                Cells81 others = places;
-                others.Clear(cell);
-                seen = seen && (Geo().peers[cell] & others) == others;
-            });
-            if (!seen) {
-                if (loose >= 0)
-                    return false;
-                loose = digit;
-            }
-        }
-        if (loose < 0)
-            return false;
         Cells81 targets = grid.CellsOf(loose);
         for (int i = 0; i < size; ++i) {
             targets.Clear(cells[i]);
@@ -55,16 +35,25 @@ struct Search {
         return !step.eliminations.empty();
     }
 
-    bool Extend(std::size_t from, int depth, DigitMask digits)
+    // loose: the digits with two places among the cells that do not see each other, which can
+    // only grow as cells are added.
+    bool Extend(std::size_t from, int depth, DigitMask digits, DigitMask loose)
     {
         if (depth == size)
-            return CountOf(digits) == size && Try(digits);
+            return CountOf(digits) == size && CountOf(loose) == 1 && Eliminate(std::countr_zero(loose));
         for (std::size_t i = from; i < wings.size(); ++i) {
-            const DigitMask next = digits | grid.Candidates(wings[i]);
+            const int cell = wings[i];
+            const DigitMask next = digits | grid.Candidates(cell);
             if (CountOf(next) > size)
                 continue;
-            cells[depth] = wings[i];
-            if (Extend(i + 1, depth + 1, next))
+            DigitMask nextLoose = loose;
+            for (int j = 1; j < depth; ++j)
+                if (!Geo().peers[cells[j]].Has(cell))
+                    nextLoose |= grid.Candidates(cells[j]) & grid.Candidates(cell);
+            if (CountOf(nextLoose) > 1)
+                continue;
+            cells[depth] = cell;
+            if (Extend(i + 1, depth + 1, next, nextLoose))
                 return true;
         }
         return false;
@@ -74,17 +63,22 @@ struct Search {
 bool BigWing(const CandidateGrid &grid, int size, Step &step)
 {
     Search search {grid, size, step, {}, {}};
+    Cells81 small;
+    grid.Open().ForEach([&](int cell) {
+        if (CountOf(grid.Candidates(cell)) <= size)
+            small.Set(cell);
+    });
     bool found = false;
-    grid.Open().ForEach([&](int pivot) {
-        if (found || CountOf(grid.Candidates(pivot)) > size)
+    small.ForEach([&](int pivot) {
+        if (found)
             return;
         search.wings.clear();
-        (Geo().peers[pivot] & grid.Open()).ForEach([&](int cell) {
-            if (CountOf(grid.Candidates(cell)) <= size && CountOf(grid.Candidates(cell) | grid.Candidates(pivot)) <= size)
+        (Geo().peers[pivot] & small).ForEach([&](int cell) {
+            if (CountOf(grid.Candidates(cell) | grid.Candidates(pivot)) <= size)
                 search.wings.push_back(cell);
         });
         search.cells[0] = pivot;
-        found = search.Extend(0, 1, grid.Candidates(pivot));
+        found = search.Extend(0, 1, grid.Candidates(pivot), 0);
     });
     return found;
 }

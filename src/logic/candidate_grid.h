@@ -13,7 +13,13 @@ namespace quadrelle::logic {
 using DigitMask = std::uint16_t;
 
 constexpr DigitMask BitOf(int digit) { return static_cast<DigitMask>(1u << digit); }
-constexpr int CountOf(DigitMask mask) { return std::popcount(mask); }
+inline constexpr auto DigitCounts = [] {
+    std::array<std::uint8_t, 512> counts {};
+    for (int m = 1; m < 512; ++m)
+        counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
+    return counts;
+}();
+constexpr int CountOf(DigitMask mask) { return DigitCounts[mask & 0x1ff]; }
 
 // The pencil marks of a position: per digit the 81-bit board of the cells that may still hold it,
 // and the same by cell for the techniques that look at one cell.

@@ -5,6 +5,16 @@
 
 namespace quadrelle::logic {
 
+// Without a popcount instruction in the baseline target, std::popcount calls into libgcc; this
+// stays inline.
+constexpr int Popcount(std::uint64_t w)
+{
+    w = w - ((w >> 1) & 0x5555555555555555u);
+    w = (w & 0x3333333333333333u) + ((w >> 2) & 0x3333333333333333u);
+    w = (w + (w >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((w * 0x0101010101010101u) >> 56);
+}
+
 // A set of the 81 cells: cells 0..63 in the low word, 64..80 in the high word.
 struct Cells81 {
     std::uint64_t lo = 0;
@@ -17,7 +27,7 @@ struct Cells81 {
     constexpr bool Has(int cell) const { return cell < 64 ? (lo >> cell) & 1 : (hi >> (cell - 64)) & 1; }
     constexpr void Set(int cell) { *this = *this | Of(cell); }
     constexpr void Clear(int cell) { *this = *this & ~Of(cell); }
-    constexpr int Count() const { return std::popcount(lo) + std::popcount(hi); }
+    constexpr int Count() const { return Popcount(lo) + Popcount(hi); }
     constexpr bool Empty() const { return (lo | hi) == 0; }
     // The lowest cell; the set must not be empty.
     constexpr int First() const { return lo ? std::countr_zero(lo) : 64 + std::countr_zero(hi); }

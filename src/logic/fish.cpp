@@ -22,12 +22,12 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
                 (grid.CellsOf(digit) & Geo().unit[unit]).ForEach([&](int cell) {
                     across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColOf(cell) : RowOf(cell)));
                 });
-                if (std::popcount(across) >= 2 && std::popcount(across) <= size) {
+                if (CountOf(across) >= 2 && CountOf(across) <= size) {
                     lines[count] = across;
                     units[count++] = unit;
                 }
             }
-            const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return std::popcount(m); },
+            const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return CountOf(m); },
                 [&](const std::array<int, 4> &picked, std::uint16_t across) {
                     Cells81 baseCells, coverCells;
                     for (int i = 0; i < size; ++i)

@@ -13,6 +13,9 @@ namespace quadrelle::logic {
 namespace {
 
 struct Best {
+    explicit Best(int enoughScore) : enough(enoughScore) { }
+
+    int enough = 0;
     int tenths = INT_MAX;
     std::string_view technique;
     Literal conclusion = -1;
@@ -20,9 +23,13 @@ struct Best {
     void Offer(std::string_view name, int base, int size, Literal l)
     {
         const int score = base + LengthBonus(size);
-        if (score < tenths)
-            *this = {score, name, l};
+        if (score < tenths) {
+            tenths = score;
+            technique = name;
+            conclusion = l;
+        }
     }
+    bool Done() const { return tenths <= enough; }
     bool Fill(Step &step) const
     {
         if (conclusion < 0)
@@ -72,7 +79,7 @@ void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &name
 {
     Implications on(grid, kind, onlyDigit), off(grid, kind, onlyDigit);
     grid.Open().ForEach([&](int cell) {
-        for (DigitMask m = grid.Candidates(cell); m; m &= m - 1) {
+        for (DigitMask m = grid.Candidates(cell); m && !best.Done(); m &= m - 1) {
             const int digit = std::countr_zero(m);
             if (onlyDigit >= 0 && digit != onlyDigit)
                 continue;
@@ -118,14 +125,16 @@ void Multiple(const CandidateGrid &grid, ChainKind kind, const Names &names, Bes
     std::vector<Implications> runs(9, Implications(grid, kind));
     std::vector<Literal> branches;
     grid.Open().ForEach([&](int cell) {
+        if (best.Done())
+            return;
         branches.clear();
         for (DigitMask m = grid.Candidates(cell); m; m &= m - 1)
             branches.push_back(On(cell, std::countr_zero(m)));
         if (branches.size() > 2)
             AllBranches(branches, runs, names.cell, names.base, best);
     });
-    for (int unit = 0; unit < UnitCount; ++unit)
-        for (int digit = 0; digit < 9; ++digit) {
+    for (int unit = 0; unit < UnitCount && !best.Done(); ++unit)
+        for (int digit = 0; digit < 9 && !best.Done(); ++digit) {
             branches.clear();
             (grid.CellsOf(digit) & Geo().unit[unit]).ForEach([&](int cell) { branches.push_back(On(cell, digit)); });
             if (branches.size() > 2)
@@ -145,43 +154,45 @@ int LengthBonus(int nodes)
 
 bool FindXChain(const CandidateGrid &grid, Step &step)
 {
-    Best best;
-    for (int digit = 0; digit < 9; ++digit)
+    Best best {step.enough};
+    for (int digit = 0; digit < 9 && !best.Done(); ++digit)
         AssumeBothWays(grid, ChainKind::Static, {"X-Chain", "X-Chain", "", "", XChainBase}, best, digit);
     return best.Fill(step);
 }
 
 bool FindForcingChain(const CandidateGrid &grid, Step &step)
 {
-    Best best;
+    Best best {step.enough};
     AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", 69}, best);
     return best.Fill(step);
 }
 
 bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
 {
-    Best best;
+    Best best {step.enough};
     Multiple(grid, ChainKind::Static, {"", "", "Cell Forcing Chains", "Region Forcing Chains", 80}, best);
     return best.Fill(step);
 }
 
 bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
 {
-    Best best;
+    Best best {step.enough};
     const Names names {"Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
         "Dynamic Cell Forcing Chains", "Dynamic Region Forcing Chains", 85};
     AssumeBothWays(grid, ChainKind::Dynamic, names, best);
-    Multiple(grid, ChainKind::Dynamic, names, best);
+    if (!best.Done())
+        Multiple(grid, ChainKind::Dynamic, names, best);
     return best.Fill(step);
 }
 
 bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
 {
-    Best best;
+    Best best {step.enough};
     const Names names {"Dynamic Contradiction Forcing Chains (+)", "Dynamic Double Forcing Chains (+)",
         "Dynamic Cell Forcing Chains (+)", "Dynamic Region Forcing Chains (+)", 90};
     AssumeBothWays(grid, ChainKind::DynamicPlus, names, best);
-    Multiple(grid, ChainKind::DynamicPlus, names, best);
+    if (!best.Done())
+        Multiple(grid, ChainKind::DynamicPlus, names, best);
     return best.Fill(step);
 }
 

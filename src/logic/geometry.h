@@ -23,7 +23,31 @@ struct Geometry {
     std::array<std::array<int, 3>, 81> unitsOf {};
 };
 
-const Geometry &Geo();
+constexpr Geometry BuildGeometry()
+{
+    Geometry g;
+    for (int cell = 0; cell < 81; ++cell) {
+        g.unitsOf[cell] = {RowOf(cell), 9 + ColOf(cell), 18 + BoxOf(cell)};
+        for (const int unit : g.unitsOf[cell])
+            g.unit[unit].Set(cell);
+    }
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        int i = 0;
+        for (int cell = 0; cell < 81; ++cell)
+            if (g.unit[unit].Has(cell))
+                g.unitCells[unit][i++] = cell;
+    }
+    for (int cell = 0; cell < 81; ++cell) {
+        for (const int unit : g.unitsOf[cell])
+            g.peers[cell] |= g.unit[unit];
+        g.peers[cell].Clear(cell);
+    }
+    return g;
+}
+
+inline constexpr Geometry Geometry81 = BuildGeometry();
+
+constexpr const Geometry &Geo() { return Geometry81; }
 
 // "r4c7".
 std::string CellName(int cell);

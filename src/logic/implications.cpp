@@ -11,6 +11,23 @@ Implications::Implications(const CandidateGrid &grid, ChainKind kind, int onlyDi
     for (int cell = 0; cell < 81; ++cell)
         candidates_[cell] = grid.Candidates(cell);
     seen_.assign(LiteralCount, 0);
+    if (kind_ != ChainKind::Static)
+        return;
+    for (int digit = 0; digit < 9; ++digit) {
+        if (onlyDigit_ >= 0 && digit != onlyDigit_)
+            continue;
+        for (int unit = 0; unit < UnitCount; ++unit) {
+            const Cells81 places = grid.CellsOf(digit) & Geo().unit[unit];
+            if (places.Count() != 2)
+                continue;
+            const int a = places.First();
+            Cells81 rest = places;
+            rest.Clear(a);
+            const int b = rest.First();
+            partners_[a * 9 + digit].Set(b);
+            partners_[b * 9 + digit].Set(a);
+        }
+    }
 }
 
 void Implications::Reset()
@@ -80,7 +97,7 @@ void Implications::FromOn(Literal l)
     const int self[1] = {index_[l]};
     for (DigitMask m = candidates_[cell] & ~BitOf(digit); m && onlyDigit_ < 0; m &= m - 1)
         Derive(Off(cell, std::countr_zero(m)), self, 1);
-    Geo().peers[cell].ForEach([&](int peer) {
+    (Geo().peers[cell] & grid_.CellsOf(digit)).ForEach([&](int peer) {
         if (candidates_[peer] & BitOf(digit))
             Derive(Off(peer, digit), self, 1);
     });
@@ -93,14 +110,7 @@ void Implications::FromOff(Literal l)
     if (kind_ == ChainKind::Static) {
         if (CountOf(candidates_[cell]) == 2 && onlyDigit_ < 0)
             Derive(On(cell, std::countr_zero(static_cast<DigitMask>(candidates_[cell] & ~BitOf(digit)))), self, 1);
-        for (const int unit : Geo().unitsOf[cell]) {
-            const Cells81 places = grid_.CellsOf(digit) & Geo().unit[unit];
-            if (places.Count() != 2)
-                continue;
-            Cells81 other = places;
-            other.Clear(cell);
-            Derive(On(other.First(), digit), self, 1);
-        }
+        partners_[cell * 9 + digit].ForEach([&](int other) { Derive(On(other, digit), self, 1); });
         return;
     }
     candidates_[cell] = static_cast<DigitMask>(candidates_[cell] & ~BitOf(digit));

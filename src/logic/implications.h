@@ -76,6 +76,9 @@ private:
     std::vector<std::array<int, 2>> parentSpan_;
     std::vector<std::int16_t> parents_;
     std::array<DigitMask, 81> candidates_ {};
+    // Static links: per candidate, the cells that hold the digit's other place in a unit where
+    // it has two, and whether the cell is bivalue.
+    std::array<Cells81, 81 * 9> partners_ {};
     std::size_t next_ = 0;
     bool contradiction_ = false;
     std::vector<std::int16_t> contradictionParents_;

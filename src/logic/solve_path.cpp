@@ -11,14 +11,15 @@ namespace quadrelle::logic {
 namespace {
 
 // The easiest step over the whole ladder: a rung is tried only while its base score is below
-// the best found, since chains score above their base.
-bool EasiestStep(const CandidateGrid &grid, Step &best)
+// the best found, since chains score above their base. Within a rung, any step no harder than
+// the rating so far will do: it leaves the rating as it is and saves the search for the easiest.
+bool EasiestStep(const CandidateGrid &grid, int enough, Step &best)
 {
     bool found = false;
     for (const Rung &rung : Ladder()) {
-        if (found && rung.tenths >= best.tenths)
+        if (found && (rung.tenths >= best.tenths || best.tenths <= enough))
             break;
-        Step step {rung.name, rung.tenths, {}, {}};
+        Step step {rung.name, rung.tenths, {}, {}, enough};
         if (rung.find(grid, step) && (!found || step.tenths < best.tenths)) {
             best = std::move(step);
             found = true;
@@ -60,13 +61,13 @@ SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits
 
     const auto deadline = std::chrono::steady_clock::now() + limits.time;
     while (!grid->Solved()) {
-        if (std::chrono::steady_clock::now() > deadline) {
+        if (std::chrono::steady_clock::now() >= deadline) {
             rating.status = Rating::Status::LowerBound;
             rating.hardest = TopRung;
             break;
         }
         Step step;
-        if (!EasiestStep(*grid, step)) {
+        if (!EasiestStep(*grid, rating.tenths, step)) {
             step = Settle(*grid, rating);
             rating.status = Rating::Status::LowerBound;
         }

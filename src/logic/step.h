@@ -19,6 +19,9 @@ struct Step {
     int tenths = 0;
     std::vector<Candidate> placements;
     std::vector<Candidate> eliminations;
+    // Set before the search: the rating has reached this already, so a finder whose scores vary
+    // may take the first step scoring no more instead of looking for the easiest.
+    int enough = 0;
 };
 
 class CandidateGrid;
