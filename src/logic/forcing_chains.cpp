@@ -167,6 +167,16 @@ bool FindForcingChain(const CandidateGrid &grid, Step &step)
     return best.Fill(step);
 }
 
+// One digit's places followed through singles of that digit alone.
+bool FindNishio(const CandidateGrid &grid, Step &step)
+{
+    Best best {step.enough};
+    for (int digit = 0; digit < 9 && !best.Done(); ++digit)
+        AssumeBothWays(grid, ChainKind::Dynamic, {"Nishio Forcing Chains", "Nishio Forcing Chains", "", "", 75}, best,
+            digit);
+    return best.Fill(step);
+}
+
 bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
 {
     Best best {step.enough};

@@ -117,7 +117,7 @@ void Implications::FromOff(Literal l)
     int causes[9];
     int count = 0;
     const DigitMask left = candidates_[cell];
-    if (CountOf(left) <= 1) {
+    if (CountOf(left) <= 1 && onlyDigit_ < 0) {
         for (DigitMask m = grid_.Candidates(cell) & ~left; m; m &= m - 1)
             causes[count++] = index_[Off(cell, std::countr_zero(m))];
         if (left == 0) {

@@ -32,6 +32,7 @@ std::span<const Rung> Ladder()
         Rung {"VWXYZ-Wing", 63, FindVwxyzWing},
         Rung {"Forcing Chain", 68, FindForcingChain},
         Rung {"UVWXYZ-Wing", 71, FindUvwxyzWing},
+        Rung {"Nishio Forcing Chains", 75, FindNishio},
         Rung {"Multiple Forcing Chains", 80, FindMultipleForcingChain},
         Rung {"Dynamic Forcing Chains", 85, FindDynamicForcingChain},
         Rung {"Dynamic Forcing Chains (+)", 90, FindDynamicPlusForcingChain},

@@ -29,6 +29,7 @@ bool FindVwxyzWing(const CandidateGrid &grid, Step &step);
 bool FindUvwxyzWing(const CandidateGrid &grid, Step &step);
 bool FindXChain(const CandidateGrid &grid, Step &step);
 bool FindForcingChain(const CandidateGrid &grid, Step &step);
+bool FindNishio(const CandidateGrid &grid, Step &step);
 bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step);
 bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step);
 bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step);
