@@ -149,7 +149,7 @@ TEST_F(BatchSolver, TerminalAmongFilesIsAnsweredLineByLineAndTheFilesOnAllJobs)
 
     std::size_t mostThreads = 0;
     const Result r = Finish(
-        pid, streams, std::chrono::seconds(120), [&] { mostThreads = std::max(mostThreads, ThreadCount(pid)); });
+        pid, streams, std::chrono::seconds(400), [&] { mostThreads = std::max(mostThreads, ThreadCount(pid)); });
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, EmptyBoardSolved + "\ninvalid 0 bad-length\n" + Repeat(EmptyBoardSolved, BigFileLines));
     // The run's own thread and at least two that solve.
