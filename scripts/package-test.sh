@@ -23,6 +23,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 in_bin=$(grep -E '^\./usr/bin/.+' <<<"$contents" | sort | tr '\n' ' ')
 [ "$in_bin" = "./usr/bin/quadrelle ./usr/bin/quadrelle-solve " ] || fail "/usr/bin holds: $in_bin"
 for file in ./usr/share/quadrelle/HAND-M.CUR ./usr/share/applications/quadrelle.desktop \
+  ./usr/share/mime/packages/quadrelle.xml \
   ./usr/share/icons/hicolor/48x48/apps/quadrelle.png \
   ./usr/share/man/man1/quadrelle.1.gz ./usr/share/man/man1/quadrelle-solve.1.gz; do
   grep -qxF "$file" <<<"$contents" || fail "missing from the package: $file"
@@ -55,6 +56,11 @@ for program in quadrelle-solve quadrelle; do
   timeout 10 "$program" --help | grep -q "$program" || fail "$program --help"
   man -w "$program" >/dev/null 2>&1 || fail "no manual page for $program"
 done
+
+# shared-mime-info's trigger has taken the puzzle file types into the system's database.
+if [ -f /usr/share/mime/globs2 ]; then
+  grep -q ':text/x-sudoku-sdk:\*\.sdk$' /usr/share/mime/globs2 || fail "the system's MIME database lacks *.sdk"
+fi
 
 empty=$(printf '0%.0s' {1..81})
 solved=$(printf '%s\n' "$empty" "12" "# a comment" "$empty" | quadrelle-solve --jobs 2 2>/dev/null) && status=0 || status=$?

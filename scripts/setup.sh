@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   xvfb xdotool x11-utils imagemagick
-  dpkg-dev file man-db
+  dpkg-dev file man-db shared-mime-info desktop-file-utils
   clang libclang-rt-14-dev
 )
 

@@ -51,6 +51,8 @@ add_custom_command(TARGET quadrelle POST_BUILD
 install(TARGETS quadrelle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES shell/resources/HAND-M.CUR DESTINATION ${CMAKE_INSTALL_DATADIR}/quadrelle)
 install(FILES shell/resources/quadrelle.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The puzzle file types the desktop entry names.
+install(FILES shell/resources/quadrelle-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quadrelle.xml)
 foreach(size 32 48 128 256)
     install(FILES shell/resources/quadrelle-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
