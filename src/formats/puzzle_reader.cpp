@@ -85,7 +85,7 @@ void PuzzleReader::Feed(std::string_view line, std::vector<ReadPuzzle> &found)
         Emit(grid_.AddGap(lineNumber_, true), found);
         return;
     }
-    if (line.front() == '#')
+    if (line.front() == '#' || TakeSection(line, found) || otherSection_)
         return;
     if (!seenContent_) {
         seenContent_ = true;
@@ -144,6 +144,17 @@ void PuzzleReader::FeedLine(std::string_view line, std::vector<ReadPuzzle> &foun
     read.puzzle = ParsePuzzleLine(line);
     if (read.puzzle.kind != PuzzleLine::Kind::Skip)
         found.push_back(std::move(read));
+}
+
+bool PuzzleReader::TakeSection(std::string_view line, std::vector<ReadPuzzle> &found)
+{
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+        line.remove_suffix(1);
+    if (line.size() < 3 || line.front() != '[' || line.back() != ']')
+        return false;
+    Emit(grid_.Interrupt(), found);
+    otherSection_ = !SameLetters(line, "[Puzzle]");
+    return true;
 }
 
 void PuzzleReader::Finish(std::vector<ReadPuzzle> &found)

@@ -23,8 +23,8 @@ struct ReaderOptions {
 };
 
 // The puzzles of one input, fed a line at a time, in any of the forms people keep them:
-// 81-character lines (.sdm), 9-line grids with or without borders (.sdk with its '#' lines,
-// .ss), OpenSudoku XML, CSV whose first column is the puzzle. Memory does not grow with the
+// 81-character lines (.sdm), 9-line grids with or without borders (.sdk with its '#' lines or
+// [Puzzle] section, .ss), OpenSudoku XML, CSV whose first column is the puzzle. Memory does not grow with the
 // input.
 class PuzzleReader {
 public:
@@ -43,12 +43,15 @@ private:
     void FeedFirst(std::string_view line, std::vector<ReadPuzzle> &found);
     void FeedLine(std::string_view line, std::vector<ReadPuzzle> &found);
     void Emit(std::optional<ReadPuzzle> read, std::vector<ReadPuzzle> &found);
+    // A "[Name]" line: only a [Puzzle] section holds puzzles ([State] holds a game in progress).
+    bool TakeSection(std::string_view line, std::vector<ReadPuzzle> &found);
 
     ReaderOptions options_;
     std::uint64_t lineNumber_ = 0;
     bool seenContent_ = false;
     bool xml_ = false;
     bool csv_ = false;
+    bool otherSection_ = false;
     GridBlock grid_;
     XmlGames games_;
 };

@@ -75,6 +75,17 @@ std::string AsSdk(const std::vector<Grid> &puzzles)
     return Each(puzzles, "#ARuud\n#DA puzzle\n#LEasy\n", {'.', "", "", "", "", "", ""}, "\n");
 }
 
+std::string AsSadmanSections(const std::vector<Grid> &puzzles)
+{
+    const GridStyle rows {'.', "", "", "", "", "", ""};
+    Grid progress {};
+    progress.fill(5);
+    std::string text;
+    for (const Grid &puzzle : puzzles)
+        text += "[Puzzle]\n" + Layout(puzzle, rows) + "[State]\n" + Layout(progress, rows);
+    return text;
+}
+
 std::string AsSimpleSudoku(const std::vector<Grid> &puzzles)
 {
     return Each(puzzles, "", {'.', "", "", "|", "", "-----------", ""}, "");

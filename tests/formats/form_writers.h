@@ -13,6 +13,8 @@ using FormWriter = std::string (*)(const std::vector<Grid> &puzzles);
 std::string AsLines(const std::vector<Grid> &puzzles);
 std::string AsSdm(const std::vector<Grid> &puzzles);
 std::string AsSdk(const std::vector<Grid> &puzzles);
+// With the game in progress in a [State] section after each.
+std::string AsSadmanSections(const std::vector<Grid> &puzzles);
 std::string AsSimpleSudoku(const std::vector<Grid> &puzzles);
 std::string AsSimpleSudokuPrint(const std::vector<Grid> &puzzles);
 std::string AsForumGrid(const std::vector<Grid> &puzzles);

@@ -57,6 +57,7 @@ const Form Forms[] = {
     {"lines", test::AsLines, PuzzleForm::Line},
     {"sdm", test::AsSdm, PuzzleForm::Line},
     {"sdk", test::AsSdk, PuzzleForm::Grid},
+    {"sdk with sections", test::AsSadmanSections, PuzzleForm::Grid},
     {"simple sudoku", test::AsSimpleSudoku, PuzzleForm::Grid},
     {"simple sudoku print", test::AsSimpleSudokuPrint, PuzzleForm::Grid},
     {"forum grid", test::AsForumGrid, PuzzleForm::Grid},
