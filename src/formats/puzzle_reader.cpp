@@ -74,7 +74,7 @@ void PuzzleReader::Feed(std::string_view line, std::vector<ReadPuzzle> &found)
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     if (options_.strict) {
-        FeedLine(line, found);
+        FeedLine(line, ParsePuzzleLine(line), found);
         return;
     }
     if (xml_) {
@@ -116,7 +116,8 @@ void PuzzleReader::FeedContent(std::string_view line, std::vector<ReadPuzzle> &f
         Emit(grid_.AddGap(lineNumber_, false), found);
         return;
     }
-    if (ParsePuzzleLine(line).kind != PuzzleLine::Kind::Puzzle) {
+    const PuzzleLine parsed = ParsePuzzleLine(line);
+    if (parsed.kind != PuzzleLine::Kind::Puzzle) {
         if (grid_.Open()) {
             Emit(grid_.AddRow(line, lineNumber_), found);
             return;
@@ -128,20 +129,20 @@ void PuzzleReader::FeedContent(std::string_view line, std::vector<ReadPuzzle> &f
         }
     }
     Emit(grid_.Interrupt(), found);
-    FeedLine(line, found);
+    FeedLine(line, parsed, found);
 }
 
-void PuzzleReader::FeedLine(std::string_view line, std::vector<ReadPuzzle> &found)
+void PuzzleReader::FeedLine(std::string_view line, const PuzzleLine &parsed, std::vector<ReadPuzzle> &found)
 {
     ReadPuzzle read;
     read.position = {lineNumber_, 1};
     read.form = csv_ ? PuzzleForm::Csv : PuzzleForm::Line;
+    read.puzzle = parsed;
     // A quoted first field, as spreadsheets write it.
     if (csv_ && line.size() > CellCount + 1 && line.front() == '"' && line[CellCount + 1] == '"') {
         read.position.column = 2;
-        line = line.substr(1, CellCount);
+        read.puzzle = ParsePuzzleLine(line.substr(1, CellCount));
     }
-    read.puzzle = ParsePuzzleLine(line);
     if (read.puzzle.kind != PuzzleLine::Kind::Skip)
         found.push_back(std::move(read));
 }

@@ -1,5 +1,7 @@
 #include "xml_games.h"
 
+#include <algorithm>
+
 namespace quadrelle {
 
 namespace {
@@ -11,7 +13,7 @@ bool EndsName(char c)
     return c == ' ' || c == '\t' || c == '/' || c == '>';
 }
 
-// The start of a `data=` attribute in [from, to), or npos.
+// Where the value of a `data=` attribute in [from, to) starts (its quote), or npos.
 std::size_t FindData(std::string_view line, std::size_t from, std::size_t to)
 {
     for (std::size_t at = line.find("data", from); at < to; at = line.find("data", at + 1)) {
@@ -20,8 +22,12 @@ std::size_t FindData(std::string_view line, std::size_t from, std::size_t to)
         std::size_t p = at + 4;
         while (p < to && (line[p] == ' ' || line[p] == '\t'))
             ++p;
-        if (p < to && line[p] == '=')
-            return at;
+        if (p >= to || line[p] != '=')
+            continue;
+        ++p;
+        while (p < to && (line[p] == ' ' || line[p] == '\t'))
+            ++p;
+        return p;
     }
     return std::string_view::npos;
 }
@@ -68,14 +74,14 @@ std::size_t XmlGames::ScanTag(
 {
     const std::size_t close = line.find('>', from);
     const std::size_t to = close == std::string_view::npos ? line.size() : close;
-    const std::size_t data = FindData(line, from, to);
-    if (data != std::string_view::npos) {
-        const std::size_t quote = line.find_first_of("\"'", data);
-        if (quote < to) {
-            const std::size_t end = line.find(line[quote], quote + 1);
-            const std::string_view value = line.substr(quote + 1, end == std::string_view::npos ? end : end - quote - 1);
-            found.push_back(FromValue(value, {lineNumber, static_cast<std::uint32_t>(quote + 2)}));
-        }
+    const std::size_t value = FindData(line, from, to);
+    if (value != std::string_view::npos) {
+        // An attribute's value is quoted; anything else is no puzzle.
+        const bool quoted = value < to && (line[value] == '"' || line[value] == '\'');
+        const std::size_t end = quoted ? line.find(line[value], value + 1) : value;
+        const std::size_t start = quoted ? value + 1 : value;
+        const auto column = static_cast<std::uint32_t>(std::min(start, line.size() - 1) + 1);
+        found.push_back(FromValue(line.substr(start, end == std::string_view::npos ? end : end - start), {lineNumber, column}));
     }
     if (close == std::string_view::npos)
         return line.size();
