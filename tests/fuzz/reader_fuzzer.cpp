@@ -16,10 +16,12 @@ using namespace quadrelle;
 
 namespace {
 
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 std::vector<std::string_view> Lines(std::string_view text)
 {
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
+    if (text.starts_with(ByteOrderMark))
+        text.remove_prefix(ByteOrderMark.size());
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
@@ -56,7 +58,7 @@ void CheckPositions(const std::vector<ReadPuzzle> &read, const std::vector<std::
 
 std::string WithLineEnds(std::string_view text, std::string_view end)
 {
-    std::string changed;
+    std::string changed(text.starts_with(ByteOrderMark) ? ByteOrderMark : "");
     for (const std::string_view line : Lines(text)) {
         changed += line;
         changed += end;
