@@ -52,6 +52,15 @@ GridRow ParseGridRow(std::string_view line)
     return row;
 }
 
+bool IsGridText(std::string_view line)
+{
+    for (const char c : line) {
+        if (!(IsBlank(c) || CellDigit(c) >= 0 || c == '|' || c == '+' || c == '-' || c == '='))
+            return false;
+    }
+    return true;
+}
+
 bool IsGridBorder(std::string_view line)
 {
     bool rule = false;

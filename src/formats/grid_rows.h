@@ -21,6 +21,9 @@ struct GridRow {
 
 GridRow ParseGridRow(std::string_view line);
 
+// Only cells, borders and blanks: some part of a grid.
+bool IsGridText(std::string_view line);
+
 // A border between boxes or around the grid: only '-' '=' '+' '|' '*' and blanks, with a '-' or '='.
 bool IsGridBorder(std::string_view line);
 

@@ -33,6 +33,12 @@ bool IsCsvHeader(std::string_view line)
            });
 }
 
+// A line of a grid that is no puzzle: in a section other than [Puzzle], where a game in progress is.
+bool IsGameInProgress(std::string_view line)
+{
+    return IsGridText(line) && ParsePuzzleLine(line).kind != PuzzleLine::Kind::Puzzle;
+}
+
 std::string_view Extension(std::string_view name)
 {
     const std::size_t dot = name.rfind('.');
@@ -85,7 +91,7 @@ void PuzzleReader::Feed(std::string_view line, std::vector<ReadPuzzle> &found)
         Emit(grid_.AddGap(lineNumber_, true), found);
         return;
     }
-    if (line.front() == '#' || TakeSection(line, found) || otherSection_)
+    if (line.front() == '#' || TakeSection(line, found) || (otherSection_ && IsGameInProgress(line)))
         return;
     if (!seenContent_) {
         seenContent_ = true;

@@ -43,7 +43,7 @@ private:
     void FeedFirst(std::string_view line, std::vector<ReadPuzzle> &found);
     void FeedLine(std::string_view line, const PuzzleLine &parsed, std::vector<ReadPuzzle> &found);
     void Emit(std::optional<ReadPuzzle> read, std::vector<ReadPuzzle> &found);
-    // A "[Name]" line: only a [Puzzle] section holds puzzles ([State] holds a game in progress).
+    // A "[Name]" line: only a [Puzzle] section holds grids ([State] holds a game in progress).
     bool TakeSection(std::string_view line, std::vector<ReadPuzzle> &found);
 
     ReaderOptions options_;

@@ -51,6 +51,8 @@ TEST(Malformed, EachFaultIsReportedWhereItIsAndReadingGoesOn)
         {"a bad character stays a bad line", Line.substr(0, 40) + "x" + Line.substr(41), {"1:1 bad-character"}},
         {"short opensudoku data", "<opensudoku>\n <game data=\"123\"/>\n <game data=\"" + Line.substr(0, 81) + "x\"/>\n",
             {"2:14 bad-length", "3:14 bad-length"}},
+        {"a game in progress is no puzzle, a line still is", "[Puzzle]\n" + Grid9 + "[State]\n" + Grid9 + Line,
+            {"puzzle", "puzzle"}},
         {"a csv row that is no puzzle", "puzzle,solution\n12,34\n" + Line, {"2:1 bad-length", "puzzle"}},
     };
     for (const Case &c : cases) {
