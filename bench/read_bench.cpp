@@ -32,9 +32,8 @@ const std::vector<Grid> &Puzzles()
 }
 
 // The text split into lines as the batch solver's reader hands them on, fed to a reader.
-void ReadForm(benchmark::State &state, test::FormWriter write)
+void ReadForm(benchmark::State &state, const std::string &text)
 {
-    const std::string text = write(Puzzles());
     std::vector<ReadPuzzle> found;
     found.reserve(1024);
     std::size_t puzzles = 0;
@@ -57,13 +56,12 @@ void ReadForm(benchmark::State &state, test::FormWriter write)
     state.SetBytesProcessed(static_cast<std::int64_t>(text.size() * state.iterations()));
 }
 
-BENCHMARK_CAPTURE(ReadForm, lines, test::AsLines)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadForm, sdm, test::AsSdm)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadForm, sdk, test::AsSdk)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadForm, simple_sudoku, test::AsSimpleSudokuPrint)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadForm, forum_grid, test::AsForumGrid)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadForm, opensudoku, test::AsOpenSudoku)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadForm, csv, test::AsCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadForm, lines, test::AsLines(Puzzles(), '.', ""))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadForm, sdk, test::AsGrids(Puzzles(), test::Sdk))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadForm, simple_sudoku, test::AsGrids(Puzzles(), test::SimpleSudokuPrint))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadForm, forum_grid, test::AsGrids(Puzzles(), test::Forum))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadForm, opensudoku, test::AsOpenSudoku(Puzzles()))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadForm, csv, test::AsCsv(Puzzles(), false))->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -7,23 +7,26 @@
 
 namespace quadrelle::test {
 
-// A set of puzzles written in one of the forms people keep them in.
-using FormWriter = std::string (*)(const std::vector<Grid> &puzzles);
+// A grid written row by row: `left`, cells with `gap` between them and `box` between boxes,
+// `right`; `rule` between bands, `frame` above and below; `before` and `after` each puzzle.
+struct GridStyle {
+    char blank;
+    std::string left, gap, box, right, rule, frame, before, after;
+};
 
-std::string AsLines(const std::vector<Grid> &puzzles);
-std::string AsSdm(const std::vector<Grid> &puzzles);
-std::string AsSdk(const std::vector<Grid> &puzzles);
-// With the game in progress in a [State] section after each.
-std::string AsSadmanSections(const std::vector<Grid> &puzzles);
-std::string AsSimpleSudoku(const std::vector<Grid> &puzzles);
-std::string AsSimpleSudokuPrint(const std::vector<Grid> &puzzles);
-std::string AsForumGrid(const std::vector<Grid> &puzzles);
-std::string AsBandedGrid(const std::vector<Grid> &puzzles);
+inline const GridStyle Sdk {'.', "", "", "", "", "", "", "#ARuud\n#DA puzzle\n", "\n"};
+inline const GridStyle SdkSections {'.', "", "", "", "", "", "", "[Puzzle]\n", "[State]\n" + std::string(9, '5') + "\n"};
+inline const GridStyle SimpleSudoku {'.', "", "", "|", "", "-----------", "", "", ""};
+inline const GridStyle SimpleSudokuPrint {'.', "|", "", "|", "|", "|---+---+---|", "*-----------*", "", "\n"};
+inline const GridStyle Forum {'0', "", " ", " | ", "", "------+-------+------", "", "", "\n"};
+inline const GridStyle Banded {'_', "  ", "", " ", "", "", "", "", "\n\n"};
+
+std::string AsGrids(const std::vector<Grid> &puzzles, const GridStyle &style);
+// One a line, `after` each, under a comment line.
+std::string AsLines(const std::vector<Grid> &puzzles, char blank, const std::string &after);
 std::string AsOpenSudoku(const std::vector<Grid> &puzzles);
-std::string AsCsv(const std::vector<Grid> &puzzles);
-std::string AsQuotedCsv(const std::vector<Grid> &puzzles);
-// Any of them with CR LF line ends.
-std::string WithCrLf(const std::string &text);
+// Under a header, with a second column as the Kaggle sets have their solutions.
+std::string AsCsv(const std::vector<Grid> &puzzles, bool quoted);
 
 // 81 characters, `blank` for an empty cell.
 std::string LineOf(const Grid &puzzle, char blank = '.');

@@ -1,6 +1,6 @@
 // Any text through the puzzle-file reader: every position lies in the text, line ends do not
-// change what is read, the strict reader reads each line as the line parser does, and every
-// puzzle read, written again as a grid and as a line, reads back the same.
+// change what is read, the strict reader reads each line as the line parser does, and the
+// puzzles read, written again in other forms, read back the same.
 #include "fuzz_check.h"
 #include "form_writers.h"
 
@@ -43,29 +43,6 @@ std::vector<Grid> PuzzlesOf(const std::vector<ReadPuzzle> &read)
     return puzzles;
 }
 
-void CheckPositions(const std::vector<ReadPuzzle> &read, const std::vector<std::string_view> &lines)
-{
-    for (const ReadPuzzle &r : read) {
-        FUZZ_CHECK(r.puzzle.kind != PuzzleLine::Kind::Skip);
-        FUZZ_CHECK(r.position.line >= 1 && r.position.line <= lines.size());
-        FUZZ_CHECK(r.position.column >= 1 && r.position.column <= std::max<std::size_t>(lines[r.position.line - 1].size(), 1));
-        FUZZ_CHECK(r.puzzle.kind == PuzzleLine::Kind::Puzzle || !r.puzzle.reason.empty());
-        FUZZ_CHECK(r.problem.empty() || r.puzzle.reason == "bad-grid");
-        for (const std::int8_t digit : r.puzzle.givens)
-            FUZZ_CHECK(digit >= 0 && digit <= 9);
-    }
-}
-
-std::string WithLineEnds(std::string_view text, std::string_view end)
-{
-    std::string changed(text.starts_with(ByteOrderMark) ? ByteOrderMark : "");
-    for (const std::string_view line : Lines(text)) {
-        changed += line;
-        changed += end;
-    }
-    return changed;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -73,14 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const std::vector<std::string_view> lines = Lines(text);
     const std::vector<ReadPuzzle> read = ReadPuzzles(text);
-    CheckPositions(read, lines);
-
-    const std::vector<ReadPuzzle> crlf = ReadPuzzles(WithLineEnds(text, "\r\n"));
-    FUZZ_CHECK(crlf.size() == read.size());
+    std::string crlf(text.starts_with(ByteOrderMark) ? ByteOrderMark : "");
+    for (const std::string_view line : lines)
+        crlf.append(line).append("\r\n");
+    const std::vector<ReadPuzzle> again = ReadPuzzles(crlf);
+    FUZZ_CHECK(again.size() == read.size());
     for (std::size_t i = 0; i < read.size(); ++i) {
-        FUZZ_CHECK(crlf[i].position == read[i].position);
-        FUZZ_CHECK(crlf[i].puzzle.givens == read[i].puzzle.givens);
-        FUZZ_CHECK(crlf[i].problem == read[i].problem);
+        const ReadPuzzle &r = read[i];
+        FUZZ_CHECK(r.position.line >= 1 && r.position.line <= lines.size() && r.position.column >= 1);
+        FUZZ_CHECK(r.position.column <= std::max<std::size_t>(lines[r.position.line - 1].size(), 1));
+        FUZZ_CHECK(r.puzzle.kind == PuzzleLine::Kind::Puzzle ? r.puzzle.reason.empty() : !r.puzzle.reason.empty());
+        FUZZ_CHECK(again[i].position == r.position && again[i].puzzle.givens == r.puzzle.givens);
+        FUZZ_CHECK(again[i].problem == r.problem && (r.problem.empty() || r.puzzle.reason == "bad-grid"));
     }
 
     std::size_t next = 0;
@@ -93,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     const std::vector<Grid> puzzles = PuzzlesOf(read);
-    for (const auto write : {test::AsSdk, test::AsSimpleSudokuPrint, test::AsSdm, test::AsOpenSudoku})
-        FUZZ_CHECK(PuzzlesOf(ReadPuzzles(write(puzzles))) == puzzles);
+    for (const test::GridStyle &style : {test::Sdk, test::SimpleSudokuPrint, test::Banded})
+        FUZZ_CHECK(PuzzlesOf(ReadPuzzles(test::AsGrids(puzzles, style))) == puzzles);
+    FUZZ_CHECK(PuzzlesOf(ReadPuzzles(test::AsOpenSudoku(puzzles))) == puzzles);
     return 0;
 }
