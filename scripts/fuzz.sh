@@ -23,7 +23,7 @@ fi
 cmake --build "$build_dir" --target "${targets[@]}" -- --quiet
 
 # A few lines spread over every collection: one a file for the line target, and the same
-# lines as one input for the batch target (its first byte picks jobs and chunk size) and for
+# lines as one input for the batch target (its first byte picks jobs and read-ahead) and for
 # the reader.
 corpus="$build_dir/corpus"
 rm -rf "$corpus"

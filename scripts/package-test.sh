@@ -22,12 +22,33 @@ echo "package-test: $(basename "$deb")"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 in_bin=$(grep -E '^\./usr/bin/.+' <<<"$contents" | sort | tr '\n' ' ')
 [ "$in_bin" = "./usr/bin/quadrelle ./usr/bin/quadrelle-solve " ] || fail "/usr/bin holds: $in_bin"
-for file in ./usr/share/quadrelle/HAND-M.CUR ./usr/share/applications/quadrelle.desktop \
+app_id=org.quadrelle.quadrelle
+icons=(./usr/share/icons/hicolor/scalable/apps/quadrelle.svg)
+for size in 16 22 24 32 48 64 128 256; do icons+=("./usr/share/icons/hicolor/${size}x$size/apps/quadrelle.png"); done
+for file in ./usr/share/quadrelle/HAND-M.CUR ./usr/share/applications/$app_id.desktop \
+  ./usr/share/metainfo/$app_id.metainfo.xml "${icons[@]}" \
   ./usr/share/mime/packages/quadrelle.xml \
-  ./usr/share/icons/hicolor/48x48/apps/quadrelle.png \
+  ./usr/share/doc/quadrelle/copyright ./usr/share/doc/quadrelle/changelog.Debian.gz \
+  ./usr/share/lintian/overrides/quadrelle \
   ./usr/share/man/man1/quadrelle.1.gz ./usr/share/man/man1/quadrelle-solve.1.gz; do
   grep -qxF "$file" <<<"$contents" || fail "missing from the package: $file"
 done
+
+# What a distribution and a software centre check. Lintian's info tags are advice; its
+# warnings are fixed or overridden with a reason.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian found errors or warnings"
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+problems=$(desktop-file-validate "$unpacked/usr/share/applications/$app_id.desktop" 2>&1) && [ -z "$problems" ] ||
+  fail "desktop-file-validate: $problems"
+problems=$(appstreamcli validate --pedantic --no-net "$unpacked/usr/share/metainfo/$app_id.metainfo.xml" 2>&1) ||
+  fail "appstreamcli: $problems"
+! grep -q '^[EWIP]:' <<<"$problems" || fail "appstreamcli: $problems"
+grep -q "<release version=\"$version\"" "$unpacked/usr/share/metainfo/$app_id.metainfo.xml" ||
+  fail "the metainfo's release is not $version"
+file "$unpacked/usr/share/icons/hicolor/32x32/apps/quadrelle.png" | grep -q '32 x 32, 8-bit/color RGBA' ||
+  fail "the 32 px icon is not 32 x 32 with alpha"
+rm -rf "$unpacked"
 depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in fonts-liberation libqt6widgets6 libqt6printsupport6 libstdc++6; do
   grep -q "$dependency" <<<"$depends" || fail "Depends lacks $dependency: $depends"
@@ -52,6 +73,7 @@ export XDG_RUNTIME_DIR=$PWD
 
 for program in quadrelle-solve quadrelle; do
   out=$(timeout 10 "$program" --version) || fail "$program --version failed"
+  out=${out%%$'\n'*} # the licence lines follow
   [ "$out" = "$program $version" ] || fail "$program --version says '$out', not '$program $version'"
   timeout 10 "$program" --help | grep -q "$program" || fail "$program --help"
   man -w "$program" >/dev/null 2>&1 || fail "no manual page for $program"

@@ -10,8 +10,10 @@ packages=(
   qt6-base-dev libcups2-dev libxcb1-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
+  fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick
-  dpkg-dev file man-db shared-mime-info desktop-file-utils
+  dpkg-dev file man-db lintian appstream desktop-file-utils librsvg2-bin shared-mime-info
+  parallel
   clang libclang-rt-14-dev
 )
 

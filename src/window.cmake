@@ -50,11 +50,13 @@ add_custom_command(TARGET quadrelle POST_BUILD
 
 install(TARGETS quadrelle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES shell/resources/HAND-M.CUR DESTINATION ${CMAKE_INSTALL_DATADIR}/quadrelle)
-install(FILES shell/resources/quadrelle.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The desktop entry and the software centre's metadata share one id, which the window also
+# gives the desktop so it finds the entry's icon.
+set(QUADRELLE_APP_ID org.quadrelle.quadrelle)
+target_compile_definitions(quadrelle PRIVATE QUADRELLE_APP_ID="${QUADRELLE_APP_ID}")
+configure_file(shell/resources/${QUADRELLE_APP_ID}.metainfo.xml.in
+    ${CMAKE_CURRENT_BINARY_DIR}/${QUADRELLE_APP_ID}.metainfo.xml @ONLY)
+install(FILES shell/resources/${QUADRELLE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${QUADRELLE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The puzzle file types the desktop entry names.
 install(FILES shell/resources/quadrelle-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quadrelle.xml)
-foreach(size 32 48 128 256)
-    install(FILES shell/resources/quadrelle-${size}.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-            RENAME quadrelle.png)
-endforeach()

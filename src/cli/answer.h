@@ -11,8 +11,8 @@ namespace quadrelle {
 enum class Verdict : std::uint8_t { Solved, Unsolvable, GaveUp, Unique, Multiple, None, Invalid };
 inline constexpr std::size_t VerdictCount = 7;
 
-// One result line of the batch solver, with its line end; fixed size, so a chunk of answers
-// needs no allocation.
+// One result line of the batch solver, with its line end; fixed size, so the answers in flight
+// need no allocation.
 struct Answer {
     // The longest line and a line end.
     static constexpr std::size_t Capacity = 176;

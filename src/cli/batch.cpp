@@ -1,114 +1,233 @@
 #include "batch.h"
 
 #include "answer.h"
+#include "answer_ring.h"
 #include "line_reader.h"
 #include "model/puzzle_line.h"
 #include "progress.h"
 
-#include <algorithm>
-#include <atomic>
-#include <functional>
+#include <chrono>
+#include <csignal>
+#include <deque>
 #include <ostream>
 #include <string>
 #include <thread>
+
+#include <pthread.h>
 
 namespace quadrelle {
 
 namespace {
 
-// Reads the next puzzles: up to the chunk size, but never waiting for input while earlier
-// puzzles are unanswered (with mayWait, the first may be waited for). False once the inputs are
-// done.
-bool FillChunk(LineReader &reader, std::vector<PuzzleLine> &chunk, std::size_t chunkSize, bool mayWait)
-{
-    chunk.clear();
-    std::string line;
-    while (chunk.size() < std::max<std::size_t>(chunkSize, 1)) {
-        switch (reader.Next(line, mayWait && chunk.empty())) {
-        case LineReader::Status::End:
-            return false;
-        case LineReader::Status::WouldWait:
-            return true;
-        case LineReader::Status::Line:
-            break;
-        }
-        const PuzzleLine parsed = ParsePuzzleLine(line);
-        if (parsed.kind != PuzzleLine::Kind::Skip)
-            chunk.push_back(parsed);
-    }
-    return true;
-}
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
 
-// Answers the chunk on up to options.jobs threads. The calling thread first does `meanwhile`,
-// then takes part and shows progress.
-void AnswerChunk(const std::vector<PuzzleLine> &chunk, std::vector<Answer> &answers, const BatchOptions &options,
-    std::atomic<long> &answered, const std::function<void()> &showProgress, const std::function<void()> &meanwhile)
-{
-    const auto answerOf = [&options](const PuzzleLine &line) {
-        return options.mode == BatchMode::Count ? CountAnswer(line) : SolveAnswer(line, options.placementLimit);
-    };
-    answers.resize(chunk.size());
-    std::atomic<std::size_t> next {0};
-    const auto work = [&](bool reportsProgress) {
-        for (std::size_t i = next++; i < chunk.size(); i = next++) {
-            answers[i] = answerOf(chunk[i]);
-            ++answered;
-            if (reportsProgress)
-                showProgress();
+// How long the owner sleeps while answers are being found: short enough that output follows the
+// work closely and the read-ahead never runs dry, long enough to cost nothing.
+constexpr milliseconds AnswerPoll(2);
+// How long it waits for input with nothing in hand before it looks at the stop flag again.
+constexpr milliseconds InputPoll(100);
+// Answers are flushed at most this often while more are on their way.
+constexpr milliseconds FlushEvery(20);
+// Lines put in before workers are told, so that they start while a big file is still read.
+constexpr std::size_t PublishEvery = 256;
+
+// The worker threads, started as the lines in hand need them. Stop signals go to the owner's
+// thread, whose waits they cut short.
+class Workers {
+public:
+    Workers(std::shared_ptr<AnswerRing> ring, const BatchOptions &options) : ring_(std::move(ring)), options_(options)
+    {
+    }
+    Workers(const Workers &) = delete;
+    Workers &operator=(const Workers &) = delete;
+    // Every line is answered by now, unless the run ended early: then only those in hand are.
+    ~Workers()
+    {
+        ring_->Abandon();
+        for (std::thread &thread : threads_)
+            thread.join();
+    }
+
+    void StartFor(std::size_t linesInHand)
+    {
+        while (threads_.size() < std::max(options_.jobs, 1u) && threads_.size() < linesInHand)
+            Start();
+    }
+    // Ends the run without waiting for the puzzles in hand; the ring outlives it for the workers
+    // that hold one.
+    void LetGo()
+    {
+        ring_->Abandon();
+        for (std::thread &thread : threads_)
+            thread.detach();
+        threads_.clear();
+    }
+
+private:
+    void Start()
+    {
+        sigset_t stopSignals, previous;
+        sigemptyset(&stopSignals);
+        sigaddset(&stopSignals, SIGINT);
+        sigaddset(&stopSignals, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
+        threads_.emplace_back([ring = ring_, mode = options_.mode, limit = options_.placementLimit] {
+            ring->Work([mode, limit](const PuzzleLine &line) {
+                return mode == BatchMode::Count ? CountAnswer(line) : SolveAnswer(line, limit);
+            });
+        });
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    }
+
+    std::shared_ptr<AnswerRing> ring_;
+    const BatchOptions &options_;
+    std::vector<std::thread> threads_;
+};
+
+// One run on the calling thread: reads ahead, hands lines to the workers, writes their answers
+// in order and shows progress, until the inputs end, a write fails or a stop is asked for.
+class BatchRun {
+public:
+    BatchRun(const std::vector<std::unique_ptr<BatchInput>> &inputs, std::ostream &out, std::ostream &messages,
+        const BatchOptions &options)
+        : out_(out), messages_(messages), options_(options), progress_(messages, options.progress, options.totalBytes),
+          reader_(inputs, [this](const std::string &description) { ReportReadError(description); }),
+          ring_(std::make_shared<AnswerRing>(options.readAhead)), workers_(ring_, options)
+    {
+    }
+
+    BatchCounts Run()
+    {
+        for (;;) {
+            const bool stopping = options_.stopRequested && options_.stopRequested();
+            if (!stopping)
+                ReadAhead();
+            WriteFinished(stopping);
+            if (!out_) {
+                counts_.writeFailed = true;
+                break;
+            }
+            if (stopping) {
+                counts_.stopped = true;
+                break;
+            }
+            if (inputEnded_ && ring_->InFlight() == 0)
+                break;
+            Wait();
         }
+        progress_.Clear();
+        if (counts_.stopped)
+            workers_.LetGo();
+        return counts_;
+    }
+
+private:
+    // Said once the answers of the lines before the failure are out, so that a terminal shows
+    // them in reading order.
+    void ReportReadError(const std::string &description)
+    {
+        ++counts_.readErrors;
+        pendingErrors_.push_back({ring_->Stored(), "quadrelle-solve: " + description + '\n'});
+    }
+
+    void SayErrorsUpTo(std::size_t answered)
+    {
+        while (!pendingErrors_.empty() && pendingErrors_.front().linesBefore <= answered) {
+            progress_.Clear();
+            out_.flush();
+            messages_ << pendingErrors_.front().message << std::flush;
+            pendingErrors_.pop_front();
+        }
+    }
+
+    void ReadAhead()
+    {
+        waitingForInput_ = false;
+        while (!inputEnded_ && ring_->HasRoom()) {
+            const LineReader::Status status = reader_.Next(line_);
+            if (status == LineReader::Status::End)
+                inputEnded_ = true;
+            if (status != LineReader::Status::Line) {
+                waitingForInput_ = status == LineReader::Status::WouldWait;
+                break;
+            }
+            const PuzzleLine parsed = ParsePuzzleLine(line_);
+            if (parsed.kind == PuzzleLine::Kind::Skip)
+                continue;
+            ring_->Put(parsed, reader_.BytesTaken());
+            if (ring_->Unpublished() >= PublishEvery)
+                Publish();
+        }
+        Publish();
+    }
+
+    void Publish()
+    {
+        ring_->Publish();
+        workers_.StartFor(ring_->InFlight());
+    }
+
+    // Writes the answers that are next in order; flushes them unless more follow very soon.
+    void WriteFinished(bool stopping)
+    {
+        while (const AnswerRing::Slot *slot = ring_->Front()) {
+            SayErrorsUpTo(ring_->Taken());
+            out_ << slot->answer.Text();
+            ++counts_.verdicts[static_cast<std::size_t>(slot->answer.verdict)];
+            bytesAnswered_ = slot->endOffset;
+            ring_->Pop();
+            unflushed_ = true;
+        }
+        SayErrorsUpTo(stopping ? ring_->Stored() : ring_->Taken());
+        if (ring_->InFlight() == 0)
+            bytesAnswered_ = reader_.BytesTaken();
+        const auto now = Clock::now();
+        if (unflushed_ && (stopping || ring_->InFlight() == 0 || now - lastFlush_ >= FlushEvery)) {
+            if (options_.outputBesideProgress)
+                progress_.Clear();
+            out_.flush();
+            lastFlush_ = now;
+            unflushed_ = false;
+        }
+        progress_.Update(counts_.total(), bytesAnswered_);
+    }
+
+    void Wait()
+    {
+        if (waitingForInput_)
+            reader_.Await(ring_->InFlight() > 0 ? AnswerPoll : InputPoll);
+        else
+            std::this_thread::sleep_for(AnswerPoll);
+    }
+
+    std::ostream &out_;
+    std::ostream &messages_;
+    const BatchOptions &options_;
+    BatchCounts counts_;
+    ProgressBar progress_;
+    LineReader reader_;
+    std::shared_ptr<AnswerRing> ring_;
+    Workers workers_;
+    struct PendingError {
+        std::size_t linesBefore;
+        std::string message;
     };
-    const std::size_t threadCount = std::min<std::size_t>(std::max(options.jobs, 1u), chunk.size());
-    std::vector<std::jthread> threads;
-    for (std::size_t t = 1; t < threadCount; ++t)
-        threads.emplace_back(work, false);
-    meanwhile();
-    work(true);
-}
+    std::deque<PendingError> pendingErrors_;
+    std::string line_;
+    bool inputEnded_ = false;
+    bool waitingForInput_ = false;
+    bool unflushed_ = false;
+    std::uintmax_t bytesAnswered_ = 0;
+    Clock::time_point lastFlush_ = Clock::now();
+};
 
 } // namespace
 
 BatchCounts RunBatch(const std::vector<std::unique_ptr<BatchInput>> &inputs, std::ostream &out, std::ostream &messages,
     const BatchOptions &options)
 {
-    BatchCounts counts;
-    ProgressBar progress(messages, options.progress, options.totalBytes);
-    LineReader reader(inputs, [&](const std::string &description) {
-        progress.Clear();
-        messages << "quadrelle-solve: " << description << '\n' << std::flush;
-        ++counts.readErrors;
-    });
-    std::vector<PuzzleLine> chunk, next;
-    std::vector<Answer> answers;
-    std::atomic<long> answered {0};
-
-    bool more = FillChunk(reader, chunk, options.chunkSize, true);
-    while (!chunk.empty()) {
-        // The next chunk is read while the helpers answer this one, so that reading costs the
-        // run no time of its own.
-        AnswerChunk(
-            chunk, answers, options, answered, [&] { progress.Update(answered, reader.BytesRead()); },
-            [&] {
-                if (more)
-                    more = FillChunk(reader, next, options.chunkSize, false);
-            });
-
-        progress.Clear();
-        for (const Answer &answer : answers) {
-            out << answer.Text();
-            ++counts.verdicts[static_cast<std::size_t>(answer.verdict)];
-        }
-        out.flush();
-        if (!out) {
-            counts.writeFailed = true;
-            break;
-        }
-        if (next.empty() && more)
-            more = FillChunk(reader, next, options.chunkSize, true);
-        std::swap(chunk, next);
-        next.clear();
-    }
-    progress.Clear();
-    return counts;
+    return BatchRun(inputs, out, messages, options).Run();
 }
 
 BatchCounts RunBatch(
@@ -117,7 +236,7 @@ BatchCounts RunBatch(
     std::vector<std::unique_ptr<BatchInput>> wrapped;
     for (std::istream *input : inputs)
         wrapped.push_back(std::make_unique<StreamInput>(*input, "input " + std::to_string(wrapped.size() + 1)));
-    return RunBatch(wrapped, out, messages, options);
+    return BatchRun(wrapped, out, messages, options).Run();
 }
 
 } // namespace quadrelle

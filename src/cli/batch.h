@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <numeric>
@@ -20,6 +21,8 @@ struct BatchCounts {
     long readErrors = 0;
     // The output refused a write; the run stopped there.
     bool writeFailed = false;
+    // Asked to stop: the answers written are those of the lines before the first unfinished one.
+    bool stopped = false;
 
     long Of(Verdict verdict) const { return verdicts[static_cast<std::size_t>(verdict)]; }
     long total() const { return std::accumulate(verdicts.begin(), verdicts.end(), 0L); }
@@ -37,18 +40,24 @@ struct BatchOptions {
     unsigned jobs = 1;
     // Draw a progress bar on the message stream once the run has lasted a while.
     bool progress = false;
+    // The results go to the terminal the bar is drawn on: the bar is erased before they are.
+    bool outputBesideProgress = false;
     // Bytes of input when known in advance (0: unknown), for the bar's percentage.
     std::uintmax_t totalBytes = 0;
-    // Most puzzles solved between two writes of results; the next chunk is read meanwhile.
-    // Input that pauses (a terminal, a pipe) is answered as far as it has come whatever this
-    // says. Each chunk waits for its slowest puzzle, so fewer chunks keep more threads busy.
-    std::size_t chunkSize = 8192;
+    // Most puzzle lines read ahead of the first one not yet answered, so that a slow puzzle
+    // holds no thread back; answers are written in order as soon as they are done whatever this
+    // says.
+    std::size_t readAhead = 8192;
     // Trial placements before a puzzle is given up; lowered only by the fuzz tests.
     std::int32_t placementLimit = Search::DefaultPlacementLimit;
+    // Asked between steps: true writes every finished answer that is next in order and ends the
+    // run without waiting for the puzzles in hand.
+    std::function<bool()> stopRequested;
 };
 
-// Answers every puzzle line of the inputs, in order, one result line each on out. A failing
-// input is reported on messages and the run goes on with the next; a failing write ends it.
+// Answers every puzzle line of the inputs, in order, one result line each on out, written soon
+// after it is found. A failing input is reported on messages and the run goes on with the next;
+// a failing write ends it.
 BatchCounts RunBatch(const std::vector<std::unique_ptr<BatchInput>> &inputs, std::ostream &out, std::ostream &messages,
     const BatchOptions &options);
 

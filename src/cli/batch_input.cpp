@@ -41,14 +41,19 @@ void FileInput::Open()
     if (IsStandardInput(path_)) {
         fd_ = STDIN_FILENO;
     } else {
-        do {
-            fd_ = ::open(path_.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-        } while (fd_ < 0 && errno == EINTR);
+        // Not retried on EINTR: only a stop signal interrupts it (a FIFO that waits for a writer).
+        fd_ = ::open(path_.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
         if (fd_ < 0)
             throw ErrorReading(name_, errno);
     }
     struct stat status { };
-    onDisk_ = ::fstat(fd_, &status) == 0 && (S_ISREG(status.st_mode) || S_ISBLK(status.st_mode));
+    const bool known = ::fstat(fd_, &status) == 0;
+    // Said now rather than by the first read, which some file systems allow on a directory.
+    if (known && S_ISDIR(status.st_mode)) {
+        Close();
+        throw ErrorReading(name_, EISDIR);
+    }
+    onDisk_ = known && (S_ISREG(status.st_mode) || S_ISBLK(status.st_mode));
 }
 
 bool FileInput::WouldWait() const
@@ -58,6 +63,14 @@ bool FileInput::WouldWait() const
     pollfd ready {fd_, POLLIN, 0};
     // An error or a hang-up counts as ready: the read reports it, or finds the end.
     return ::poll(&ready, 1, 0) == 0;
+}
+
+void FileInput::Await(std::chrono::milliseconds limit)
+{
+    if (onDisk_ || fd_ < 0)
+        return;
+    pollfd ready {fd_, POLLIN, 0};
+    ::poll(&ready, 1, static_cast<int>(limit.count()));
 }
 
 std::size_t FileInput::Read(char *buffer, std::size_t size)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <iosfwd>
 #include <stdexcept>
@@ -26,6 +27,8 @@ public:
     // Reading now would wait for bytes that have not come yet (a pipe or a terminal with
     // nothing to read). A file on disk never waits.
     virtual bool WouldWait() const { return false; }
+    // Waits up to `limit` for more to read, or until a signal comes.
+    virtual void Await(std::chrono::milliseconds /*limit*/) { }
 };
 
 // A file by path, or standard input for "-" (which is never closed).
@@ -40,6 +43,7 @@ public:
     std::size_t Read(char *buffer, std::size_t size) override;
     void Close() override;
     bool WouldWait() const override;
+    void Await(std::chrono::milliseconds limit) override;
 
 private:
     std::string path_;

@@ -1,21 +1,27 @@
 #include "command_line.h"
 
+#include "version.h"
+
+#include <algorithm>
 #include <charconv>
 #include <thread>
+
+#include <getopt.h>
 
 namespace quadrelle {
 
 namespace {
 
-constexpr std::string_view Help = R"(Usage: quadrelle-solve [--count] [--jobs N] [FILE...]
+constexpr std::string_view Synopsis = "Usage: quadrelle-solve [--count] [--jobs N] [FILE...]\n";
 
+constexpr std::string_view Description = R"(
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
 empty cell; anything after a space, tab, comma, colon or semicolon that follows
 the 81st character is ignored. Blank lines and lines starting with # are skipped;
 lines may end in LF, CR LF or CR, and a UTF-8 byte-order mark is allowed.
 Reads the FILEs in turn, or standard input when there is none or FILE is -.
-Input that pauses, as lines typed at a terminal or a slow pipe, is answered as
-far as it has come before more is waited for.
+Answers are written in input order as soon as they are found; input that pauses,
+as lines typed at a terminal or a slow pipe, is answered as far as it has come.
 
 Writes one line per puzzle, in input order:
   <status> <placements> <grid>
@@ -31,24 +37,89 @@ placement budget:
   invalid <reason>
 
 Options:
-  -c, --count    count the solutions (up to two) instead of solving
-  -j, --jobs N   solve on N threads (default: the number of cores)
-  -h, --help     show this help
-      --version  show the version
-
-Exit status: 0 when every line was read, 1 when some line was invalid,
-2 for a usage error, an input that could not be read (the others are still
-answered) or output that could not be written.
 )";
 
-unsigned ParseJobs(std::string_view text)
+constexpr std::string_view Closing = R"(
+On SIGINT (Ctrl-C) or SIGTERM, the answers found for the lines before the first
+unanswered one are written, then the summary, and the run ends by that signal.
+
+Exit status: 0 when every line was read, 1 when some line was invalid,
+2 for a usage error, an input that could not be read (a missing file, a
+directory; the others are still answered) or output that could not be written.
+)";
+
+unsigned ParseJobs(const char *text)
 {
+    const std::string_view digits = text;
     unsigned jobs = 0;
-    const char *end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, jobs);
+    const char *end = digits.data() + digits.size();
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, jobs);
     if (ec != std::errc() || ptr != end || jobs < 1 || jobs > 1024)
-        throw UsageError("--jobs wants a whole number from 1 to 1024, not '" + std::string(text) + "'");
+        throw UsageError("--jobs wants a whole number from 1 to 1024, not '" + std::string(digits) + "'");
     return jobs;
+}
+
+// One row an option: its names, its argument and help, and what it does. A new option is a row.
+struct OptionRow {
+    const char *longName;
+    // 0: long name only.
+    char shortName;
+    // Shown in the help; null: the option takes none.
+    const char *argument;
+    const char *help;
+    void (*apply)(CommandLine &commandLine, const char *argument);
+};
+
+constexpr OptionRow Options[] = {
+    {"count", 'c', nullptr, "count the solutions (up to two) instead of solving",
+        [](CommandLine &c, const char *) { c.options.mode = BatchMode::Count; }},
+    {"jobs", 'j', "N", "solve on N threads (default: the number of cores)",
+        [](CommandLine &c, const char *n) { c.options.jobs = ParseJobs(n); }},
+    {"help", 'h', nullptr, "show this help", [](CommandLine &c, const char *) { c.action = CommandLine::Action::Help; }},
+    {"version", 0, nullptr, "show the version",
+        [](CommandLine &c, const char *) { c.action = CommandLine::Action::Version; }},
+};
+
+// getopt_long's value for a row: its short name, or a number above every character.
+int ValueOf(std::size_t row)
+{
+    return Options[row].shortName != 0 ? Options[row].shortName : 256 + static_cast<int>(row);
+}
+
+const OptionRow *RowOf(int value)
+{
+    for (std::size_t row = 0; row < std::size(Options); ++row)
+        if (ValueOf(row) == value)
+            return &Options[row];
+    return nullptr;
+}
+
+// ':' first: a missing argument is told apart from an unknown option.
+std::string ShortOptions()
+{
+    std::string text = ":";
+    for (const OptionRow &row : Options)
+        if (row.shortName != 0)
+            text += std::string(1, row.shortName) + (row.argument != nullptr ? ":" : "");
+    return text;
+}
+
+std::vector<option> LongOptions()
+{
+    std::vector<option> table;
+    for (std::size_t row = 0; row < std::size(Options); ++row)
+        table.push_back({Options[row].longName, Options[row].argument != nullptr ? required_argument : no_argument,
+            nullptr, ValueOf(row)});
+    table.push_back({nullptr, 0, nullptr, 0});
+    return table;
+}
+
+// The option as it was written, for a message.
+std::string Written(const char *arg, int value)
+{
+    if (arg != nullptr && std::string_view(arg).starts_with("--"))
+        return std::string(arg).substr(0, std::string_view(arg).find('='));
+    return "-" + std::string(1, static_cast<char>(value));
 }
 
 } // namespace
@@ -58,42 +129,65 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
     CommandLine commandLine;
     commandLine.options.jobs = std::max(1u, std::thread::hardware_concurrency());
 
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "-h" || arg == "--help") {
-            commandLine.action = CommandLine::Action::Help;
-            return commandLine;
+    // getopt_long reorders the pointers, never the strings; this copy keeps the caller's order.
+    std::vector<char *> args;
+    for (int i = 0; i < argc; ++i)
+        args.push_back(const_cast<char *>(argv[i]));
+    args.push_back(nullptr);
+    const std::string shortOptions = ShortOptions();
+    const std::vector<option> longOptions = LongOptions();
+    opterr = 0;
+    optind = 0; // a fresh scan, whatever an earlier call left
+    for (;;) {
+        const int value = getopt_long(argc, args.data(), shortOptions.c_str(), longOptions.data(), nullptr);
+        if (value == -1)
+            break;
+        const char *written = args[static_cast<std::size_t>(optind - 1)];
+        if (value == ':')
+            throw UsageError("option '" + Written(written, optopt) + "' needs an argument");
+        const OptionRow *row = value == '?' ? nullptr : RowOf(value);
+        if (row == nullptr) {
+            if (optopt != 0 && std::string_view(written).starts_with("--"))
+                throw UsageError("option '" + Written(written, optopt) + "' takes no argument");
+            throw UsageError("unknown option '" + (optopt != 0 ? Written(nullptr, optopt) : std::string(written)) + "'");
         }
-        if (arg == "--version") {
-            commandLine.action = CommandLine::Action::Version;
-            return commandLine;
-        }
-        if (arg == "-c" || arg == "--count") {
-            commandLine.options.mode = BatchMode::Count;
-            continue;
-        }
-        if (arg.starts_with("--jobs=")) {
-            commandLine.options.jobs = ParseJobs(arg.substr(7));
-            continue;
-        }
-        if (arg == "-j" || arg == "--jobs") {
-            if (i + 1 == argc)
-                throw UsageError(std::string(arg) + " needs a number");
-            commandLine.options.jobs = ParseJobs(argv[++i]);
-            continue;
-        }
-        if (arg.size() > 1 && arg.front() == '-')
-            throw UsageError("unknown option '" + std::string(arg) + "'");
-        commandLine.files.emplace_back(arg);
+        row->apply(commandLine, optarg);
     }
+    for (int i = optind; i < argc; ++i)
+        commandLine.files.emplace_back(args[static_cast<std::size_t>(i)]);
     if (commandLine.files.empty())
         commandLine.files.emplace_back("-");
     return commandLine;
 }
 
-std::string_view HelpText()
+std::string HelpText()
 {
-    return Help;
+    std::vector<std::string> names;
+    std::size_t width = 0;
+    for (const OptionRow &row : Options) {
+        std::string name = row.shortName != 0 ? std::string("-") + row.shortName + ", " : "    ";
+        name += std::string("--") + row.longName + (row.argument != nullptr ? std::string(" ") + row.argument : "");
+        width = std::max(width, name.size());
+        names.push_back(name);
+    }
+    std::string text = std::string(Synopsis) + std::string(Description);
+    for (std::size_t row = 0; row < names.size(); ++row)
+        text += "  " + names[row] + std::string(width + 3 - names[row].size(), ' ') + Options[row].help + '\n';
+    return text + std::string(Closing);
+}
+
+std::string UsageHint()
+{
+    return std::string(Synopsis) + "Try 'quadrelle-solve --help' for more information.\n";
+}
+
+std::string VersionText()
+{
+    return std::string("quadrelle-solve ") + Version + "\n"
+        + "Copyright (c) The Quadrelle developers\n"
+          "License MIT: <https://opensource.org/licenses/MIT>\n"
+          "This is free software: you are free to change and redistribute it.\n"
+          "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
 } // namespace quadrelle

@@ -4,7 +4,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quadrelle {
@@ -24,9 +23,16 @@ struct CommandLine {
     std::vector<std::string> files;
 };
 
+// GNU rules: options and files in any order, "--" ends the options, "-cj2" groups short ones,
+// "--jobs=2", "-j2" and "-j 2" alike, long names may be cut short while unambiguous.
 // Throws UsageError.
 CommandLine ParseCommandLine(int argc, const char *const *argv);
 
-std::string_view HelpText();
+// The whole --help text, its option list made from the option table.
+std::string HelpText();
+// The lines that follow a usage error on standard error.
+std::string UsageHint();
+// What --version prints.
+std::string VersionText();
 
 } // namespace quadrelle

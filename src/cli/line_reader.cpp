@@ -38,7 +38,7 @@ LineReader::LineReader(const std::vector<std::unique_ptr<BatchInput>> &inputs, E
 {
 }
 
-LineReader::Status LineReader::Next(std::string &line, bool mayWait)
+LineReader::Status LineReader::Next(std::string &line)
 {
     line.clear();
     while (current_ < inputs_.size()) {
@@ -48,11 +48,10 @@ LineReader::Status LineReader::Next(std::string &line, bool mayWait)
                 input.Open();
                 open_ = true;
             }
-            const Status status = TakeLine(input, line, mayWait);
+            const Status status = TakeLine(input, line);
             if (status != Status::End)
                 return status;
         } catch (const ReadError &error) {
-            line.clear();
             reportError_(error.what());
         }
         FinishInput();
@@ -60,16 +59,21 @@ LineReader::Status LineReader::Next(std::string &line, bool mayWait)
     return Status::End;
 }
 
-LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line, bool mayWait)
+void LineReader::Await(std::chrono::milliseconds limit)
 {
-    bool sawAny = false;
+    if (current_ < inputs_.size() && open_)
+        inputs_[current_]->Await(limit);
+}
+
+LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line)
+{
     for (;;) {
         if (begin_ == end_) {
-            if (ended_ && !sawAny)
+            if (ended_ && !midLine_)
                 return Status::End;
             if (ended_)
                 break; // the last line has no line end
-            if (!mayWait && !sawAny && input.WouldWait())
+            if (input.WouldWait())
                 return Status::WouldWait;
             begin_ = 0;
             end_ = input.Read(buffer_.data(), buffer_.size());
@@ -80,17 +84,20 @@ LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line, bo
         const char *from = buffer_.data() + begin_;
         const char *to = buffer_.data() + end_;
         const char *lineEnd = std::find_if(from, to, IsLineEnd);
-        Keep(line, from, lineEnd);
-        sawAny = true;
+        Keep(partial_, from, lineEnd);
+        midLine_ = true;
         begin_ = static_cast<std::size_t>(lineEnd - buffer_.data());
         if (lineEnd != to) {
             ++begin_;
             break;
         }
     }
-    if (atInputStart_ && line.starts_with(ByteOrderMark))
-        line.erase(0, ByteOrderMark.size());
+    if (atInputStart_ && partial_.starts_with(ByteOrderMark))
+        partial_.erase(0, ByteOrderMark.size());
     atInputStart_ = false;
+    midLine_ = false;
+    line.swap(partial_);
+    partial_.clear();
     return Status::Line;
 }
 
@@ -101,6 +108,8 @@ void LineReader::FinishInput()
     open_ = false;
     ended_ = false;
     atInputStart_ = true;
+    midLine_ = false;
+    partial_.clear();
     begin_ = end_ = 0;
 }
 

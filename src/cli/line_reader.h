@@ -3,6 +3,7 @@
 #include "batch_input.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -26,14 +27,17 @@ public:
     LineReader(const std::vector<std::unique_ptr<BatchInput>> &inputs, ErrorReport reportError);
 
     // The next line, cut to KeptLineLength characters plus the first non-blank one after them.
-    // Without mayWait, WouldWait instead of waiting for input that has not come yet: a line a
-    // person has not typed, or one a pipe has not brought.
-    Status Next(std::string &line, bool mayWait);
+    // Never waits for input that has not come yet (a line a person has not typed, or one a pipe
+    // has not brought): says WouldWait and keeps what came of the line for the next call.
+    Status Next(std::string &line);
+    // Waits up to `limit` for the input that said WouldWait to bring more; a signal ends it early.
+    void Await(std::chrono::milliseconds limit);
 
-    std::uintmax_t BytesRead() const { return bytesRead_; }
+    // Input bytes up to the end of the last line returned (the inputs' lengths added up).
+    std::uintmax_t BytesTaken() const { return bytesRead_ - (end_ - begin_); }
 
 private:
-    Status TakeLine(BatchInput &input, std::string &line, bool mayWait);
+    Status TakeLine(BatchInput &input, std::string &line);
     void FinishInput();
 
     const std::vector<std::unique_ptr<BatchInput>> &inputs_;
@@ -42,6 +46,9 @@ private:
     bool open_ = false;
     bool ended_ = false;
     bool atInputStart_ = true;
+    // What came of a line that did not end yet.
+    std::string partial_;
+    bool midLine_ = false;
     std::array<char, 1 << 16> buffer_ {};
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

@@ -4,13 +4,12 @@
 #include "batch.h"
 #include "batch_input.h"
 #include "command_line.h"
+#include "interruption.h"
 #include "output_buffer.h"
-#include "version.h"
 
-#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -25,29 +24,25 @@ using quadrelle::BatchInput;
 using quadrelle::BatchOptions;
 using quadrelle::Verdict;
 
-// Every named file is checked now, so that a mistyped name fails before any work; each is
-// opened only when its turn comes. Sets what the options learn from the files.
-std::vector<std::unique_ptr<BatchInput>> OpenInputs(const std::vector<std::string> &files, BatchOptions &options)
+// Each file is opened only when its turn comes; one that cannot be read is reported then. Sets
+// what the options learn from the files and the standard streams.
+std::vector<std::unique_ptr<BatchInput>> Inputs(const std::vector<std::string> &files, BatchOptions &options)
 {
     std::vector<std::unique_ptr<BatchInput>> inputs;
     bool someTerminal = false;
     for (const std::string &file : files) {
         inputs.push_back(std::make_unique<quadrelle::FileInput>(file));
-        if (file == "-") {
-            someTerminal = someTerminal || isatty(STDIN_FILENO);
-            continue;
-        }
         struct stat status { };
-        if (::stat(file.c_str(), &status) != 0 || ::access(file.c_str(), R_OK) != 0)
-            throw quadrelle::ReadError("cannot read '" + file + "': " + std::strerror(errno));
-        if (S_ISDIR(status.st_mode))
-            throw quadrelle::ReadError("cannot read '" + file + "': it is a directory");
+        const bool known = file == "-" ? ::fstat(STDIN_FILENO, &status) == 0 : ::stat(file.c_str(), &status) == 0;
+        if (!known)
+            continue;
         if (S_ISREG(status.st_mode))
             options.totalBytes += static_cast<std::uintmax_t>(status.st_size);
         someTerminal = someTerminal || S_ISCHR(status.st_mode);
     }
     // A bar would mix with what a person types.
     options.progress = isatty(STDERR_FILENO) && !someTerminal;
+    options.outputBesideProgress = isatty(STDOUT_FILENO);
     return inputs;
 }
 
@@ -81,6 +76,14 @@ int Run(const std::vector<std::unique_ptr<BatchInput>> &inputs, const BatchOptio
         std::cerr << "quadrelle-solve: could not write the results: " << outputBuffer.Error() << '\n';
         return 2;
     }
+    if (counts.stopped) {
+        const int signal = quadrelle::CaughtStopSignal();
+        std::cerr << "quadrelle-solve: stopped by " << (signal == SIGINT ? "SIGINT" : "SIGTERM")
+                  << "\n";
+        PrintSummary(counts, options.mode, seconds);
+        std::cerr.flush();
+        quadrelle::EndBySignal(signal);
+    }
     PrintSummary(counts, options.mode, seconds);
     if (counts.readErrors > 0)
         return 2;
@@ -106,16 +109,16 @@ int main(int argc, char **argv)
         case quadrelle::CommandLine::Action::Help:
             return Show(quadrelle::HelpText());
         case quadrelle::CommandLine::Action::Version:
-            return Show(std::string("quadrelle-solve ") + quadrelle::Version + '\n');
+            return Show(quadrelle::VersionText());
         case quadrelle::CommandLine::Action::Run:
             break;
         }
-        const auto inputs = OpenInputs(commandLine.files, commandLine.options);
+        quadrelle::CatchStopSignals();
+        commandLine.options.stopRequested = [] { return quadrelle::CaughtStopSignal() != 0; };
+        const auto inputs = Inputs(commandLine.files, commandLine.options);
         return Run(inputs, commandLine.options);
     } catch (const quadrelle::UsageError &error) {
-        std::cerr << "quadrelle-solve: " << error.what() << " (see --help)\n";
-    } catch (const quadrelle::ReadError &error) {
-        std::cerr << "quadrelle-solve: " << error.what() << '\n';
+        std::cerr << "quadrelle-solve: " << error.what() << '\n' << quadrelle::UsageHint();
     }
     return 2;
 }

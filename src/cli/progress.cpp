@@ -18,7 +18,7 @@ ProgressBar::ProgressBar(std::ostream &out, bool enabled, std::uintmax_t totalBy
 {
 }
 
-void ProgressBar::Update(long puzzlesDone, std::uintmax_t bytesRead)
+void ProgressBar::Update(long puzzlesDone, std::uintmax_t bytesAnswered)
 {
     if (!enabled_)
         return;
@@ -30,7 +30,7 @@ void ProgressBar::Update(long puzzlesDone, std::uintmax_t bytesRead)
     const double seconds = std::chrono::duration<double>(now - start_).count();
     std::string line = "\r";
     if (totalBytes_ > 0) {
-        const double fraction = std::min(1.0, static_cast<double>(bytesRead) / static_cast<double>(totalBytes_));
+        const double fraction = std::min(1.0, static_cast<double>(bytesAnswered) / static_cast<double>(totalBytes_));
         const int filled = static_cast<int>(fraction * BarWidth);
         line += '[' + std::string(static_cast<std::size_t>(filled), '#')
             + std::string(static_cast<std::size_t>(BarWidth - filled), ' ') + "] ";

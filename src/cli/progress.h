@@ -6,12 +6,14 @@
 
 namespace quadrelle {
 
-// A one-line progress bar that appears only once a run has lasted a second.
+// A one-line progress bar that appears only once a run has lasted a second. It shows the share of
+// the input whose answers are written, not how far reading has run ahead.
 class ProgressBar {
 public:
     ProgressBar(std::ostream &out, bool enabled, std::uintmax_t totalBytes);
 
-    void Update(long puzzlesDone, std::uintmax_t bytesRead);
+    // bytesAnswered: input bytes up to the end of the last line answered.
+    void Update(long puzzlesDone, std::uintmax_t bytesAnswered);
     // Erases the bar, so that other output can follow on a clean line.
     void Clear();
 

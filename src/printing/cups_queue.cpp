@@ -56,4 +56,21 @@ int CupsQueue::LatestJobId() const
     return latest;
 }
 
+QString CupsScheduler::Address() const
+{
+    const QString server = QString::fromLocal8Bit(cupsServer());
+    if (server.startsWith(u'/'))
+        return server;
+    return server + u':' + QString::number(ippPort());
+}
+
+bool CupsScheduler::Reachable() const
+{
+    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 10000, nullptr);
+    if (!http)
+        return false;
+    httpClose(http);
+    return true;
+}
+
 } // namespace quadrelle

@@ -22,4 +22,13 @@ private:
     QString name_;
 };
 
+// The CUPS scheduler this process would print through (CUPS_SERVER, client.conf, or the local one).
+class CupsScheduler {
+public:
+    // "host:port", or the local socket's path.
+    QString Address() const;
+    // True when a connection to it opens.
+    bool Reachable() const;
+};
+
 } // namespace quadrelle

@@ -2,6 +2,7 @@
 
 #include "model/runtime_error.h"
 #include "printing/cups_queue.h"
+#include "printing/page_layout.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -13,21 +14,6 @@
 namespace quadrelle {
 
 namespace {
-
-// The layout was drawn for a 600 dpi printer; every pixel count follows the resolution.
-constexpr double LayoutDpi = 600;
-constexpr double GridLeft = 1200;
-constexpr float DigitSize = 22;
-constexpr double CellSide = 225;
-constexpr double CellLeft = 60;
-constexpr double CellTop = 15;
-constexpr double FrameWidth = 2445;
-constexpr double FrameHeight = 2430;
-constexpr double FrameLeft = 45;
-constexpr double FrameTop = 240;
-constexpr double FrameGap = 15;
-// The outer frame's right edge: the layout's width from the printable area's left edge.
-constexpr double LayoutRight = GridLeft - FrameLeft + FrameWidth + FrameGap;
 
 const QColor Black(0x00, 0x00, 0x00);
 const QColor White(0xFF, 0xFF, 0xFF);
@@ -57,6 +43,11 @@ RuntimeError NoPrinter()
     return RuntimeError("Printer error: no default printer is set up");
 }
 
+RuntimeError NoPrintingSystem(const std::string &server)
+{
+    return RuntimeError("Printer error: the printing system cannot be reached at " + server);
+}
+
 namespace {
 
 RuntimeError DocumentRefused(const CupsQueue &queue)
@@ -73,8 +64,13 @@ std::unique_ptr<PrinterCanvas> TakeDefaultPrinter()
 {
     // QPrinter stays "valid" without any printer and would silently write an unnamed PDF.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
+    if (info.isNull()) {
+        // Without a scheduler there is no default printer either: tell the user which is wrong.
+        const CupsScheduler scheduler;
+        if (!scheduler.Reachable())
+            throw NoPrintingSystem(scheduler.Address().toStdString());
         throw NoPrinter();
+    }
     const CupsQueue queue(info.printerName());
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // QPrinter starts on A4 in portrait whatever the queue's own defaults are.
@@ -114,12 +110,11 @@ std::int32_t PrintJob::Scaled(double pixels) const
 void PrintJob::PrintIt(std::int32_t mode)
 {
     stopped_ = false;
+    plan_ = PagePlan();
     Printer.reset();
     Step(100, [&] {
         Printer = takePrinter_();
-        scale_ = Printer->Resolution() / LayoutDpi;
-        // Paper narrower than the layout takes the whole page scaled down.
-        Printer->SetZoom(std::min(1.0, Printer->ScaleWidth() / (LayoutRight * scale_)));
+        scale_ = Printer->Resolution() / layout::Dpi;
     });
     PrinterCanvas *p = Printer.get();
 
@@ -128,11 +123,15 @@ void PrintJob::PrintIt(std::int32_t mode)
     Step(106, [&] { p->SetFontBold(true); });
     Step(108, [&] { p->SetForeColor(Black); });
     Step(110, [&] { p->SetScaleMode(3); });
-    Step(112, [&] { p->SetScaleLeft(0); });
+    Step(112, [&] {
+        p->SetScaleLeft(0);
+        plan_ = PlanPage(*p, mode, scale_);
+        p->SetZoom(plan_.zoom);
+    });
     Step(114, [&] { p->Print(QString(), true); });
     Step(116, [&] { p->SetCurrentX(static_cast<float>((p->ScaleWidth() - p->TextWidth(source_.Caption())) / 2)); });
     Step(118, [&] { p->Print(source_.Caption(), true); });
-    Step(120, [&] { p->SetScaleLeft(static_cast<float>(-GridLeft * scale_)); });
+    Step(120, [&] { p->SetScaleLeft(static_cast<float>(-CentredGridLeft(*p, scale_))); });
 
     bool blank = false;
     for (std::int32_t pass = 1; pass <= mode && !stopped_; ++pass) {
@@ -144,12 +143,15 @@ void PrintJob::PrintIt(std::int32_t mode)
             Step(134, [&] { p->Print(QStringLiteral("Puzzle"), false); });
         } else if (pass == 2) {
             Step(136, [&] { p->Print(QStringLiteral("\r\n"), true); });
-            Step(138, [&] { StartPageIfGridOverruns(); });
+            Step(138, [&] {
+                if (plan_.breakBeforeSolution)
+                    p->NewPage();
+            });
             Step(142, [&] { p->Print(QStringLiteral("Solution"), false); });
         }
         Step(144, [&] { p->Print(QString(), true); });
         Step(146, [&] { DrawBox(false); });
-        Step(148, [&] { p->SetFontSize(DigitSize); });
+        Step(148, [&] { p->SetFontSize(layout::DigitSize); });
 
         for (int n = 1; n <= 81 && !stopped_; ++n) {
             if (n % 9 == 1) {
@@ -205,43 +207,25 @@ void PrintJob::PrintCellText(const QString &text)
     p.Print(QStringLiteral("   "), false);
 }
 
-// The solution grid goes whole onto a new page when it would pass the bottom; the first
-// grid always stays with the title.
-void PrintJob::StartPageIfGridOverruns()
-{
-    PrinterCanvas &p = *Printer;
-    const double headingDepth = p.TextHeight();
-
-    const float size = p.FontSize();
-    p.SetFontSize(DigitSize);
-    const double rowPitch = p.TextHeight() + p.TextWidth("1") / 2.4;
-    const double rowsDepth = 9 * rowPitch + 3 * p.TextWidth(" ") + p.TextHeight();
-    p.SetFontSize(size);
-
-    const double frameDepth = Scaled(FrameTop) + Scaled(FrameHeight) + Scaled(FrameGap);
-    if (p.CurrentY() + headingDepth + std::max(rowsDepth, frameDepth) > p.ScaleHeight())
-        p.NewPage();
-}
-
 void PrintJob::DrawBox(bool cell)
 {
     PrinterCanvas &p = *Printer;
     const double x = static_cast<double>(p.CurrentX()) - p.ScaleLeft();
     const double y = p.CurrentY();
     if (cell) {
-        BoxRect.Left = RoundToInt32(x - CellLeft * scale_);
-        BoxRect.Top = RoundToInt32(y - CellTop * scale_);
-        BoxRect.Bottom = Add(BoxRect.Top, Scaled(CellSide));
-        BoxRect.Right = Add(BoxRect.Left, Scaled(CellSide));
+        BoxRect.Left = RoundToInt32(x - layout::CellLeft * scale_);
+        BoxRect.Top = RoundToInt32(y - layout::CellTop * scale_);
+        BoxRect.Bottom = Add(BoxRect.Top, Scaled(layout::CellSide));
+        BoxRect.Right = Add(BoxRect.Left, Scaled(layout::CellSide));
         p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
         return;
     }
-    BoxRect.Left = RoundToInt32(x - FrameLeft * scale_);
-    BoxRect.Top = RoundToInt32(y + FrameTop * scale_);
-    BoxRect.Bottom = Add(BoxRect.Top, Scaled(FrameHeight));
-    BoxRect.Right = Add(BoxRect.Left, Scaled(FrameWidth));
+    BoxRect.Left = RoundToInt32(x - layout::FrameLeft * scale_);
+    BoxRect.Top = RoundToInt32(y + layout::FrameTop * scale_);
+    BoxRect.Bottom = Add(BoxRect.Top, Scaled(layout::FrameHeight));
+    BoxRect.Right = Add(BoxRect.Left, Scaled(layout::FrameWidth));
     p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
-    const std::int32_t gap = Scaled(FrameGap);
+    const std::int32_t gap = Scaled(layout::FrameGap);
     BoxRect.Left = Add(BoxRect.Left, -gap);
     BoxRect.Top = Add(BoxRect.Top, -gap);
     BoxRect.Bottom = Add(BoxRect.Bottom, gap);

@@ -2,6 +2,7 @@
 
 #include "model/runtime_error.h"
 #include "model/stored_color.h"
+#include "printing/page_layout.h"
 #include "printing/printer_canvas.h"
 #include "shell/step_runner.h"
 
@@ -33,9 +34,12 @@ public:
 using PrinterTaker = std::function<std::unique_ptr<PrinterCanvas>()>;
 
 // The system's default printer at its full resolution, on its default paper and orientation;
-// throws NoPrinter() without one. Its EndDoc throws when the queue did not take the document.
+// throws NoPrinter() without one,
+// NoPrintingSystem() when the scheduler cannot be reached. Its EndDoc throws when the queue did not take the document.
 std::unique_ptr<PrinterCanvas> TakeDefaultPrinter();
 RuntimeError NoPrinter();
+// The CUPS scheduler at `server` did not answer.
+RuntimeError NoPrintingSystem(const std::string &server);
 
 struct BoxRectangle {
     std::int32_t Left = 0;
@@ -59,7 +63,6 @@ public:
 private:
     void DrawBox(bool cell);
     void Step(int label, const std::function<void()> &step);
-    void StartPageIfGridOverruns();
     void PrintCellText(const QString &text);
     std::int32_t Scaled(double pixels) const;
 
@@ -68,6 +71,7 @@ private:
     PrinterTaker takePrinter_;
     std::unique_ptr<PrinterCanvas> Printer;
     double scale_ = 1;
+    PagePlan plan_;
     bool stopped_ = false;
 };
 

@@ -24,6 +24,7 @@ RuntimeError PrinterError()
 PrinterCanvas::PrinterCanvas(QPaintDevice &device) : device_(&device), fontSize_(DefaultFontSize)
 {
     font_.setPointSizeF(fontSize_);
+    FontChanged();
 }
 
 PrinterCanvas::PrinterCanvas(std::unique_ptr<QPaintDevice> owned) : PrinterCanvas(*owned)
@@ -40,9 +41,11 @@ PrinterCanvas::~PrinterCanvas()
 
 void PrinterCanvas::SetFontName(const QString &name)
 {
-    font_.setFamily(name);
-    if (painter_.isActive())
-        painter_.setFont(font_);
+    QFont font = LayoutFont(name);
+    font.setPointSizeF(fontSize_);
+    font.setBold(font_.bold());
+    font_ = font;
+    FontChanged();
 }
 
 void PrinterCanvas::SetFontSize(float points)
@@ -51,13 +54,18 @@ void PrinterCanvas::SetFontSize(float points)
         throw InvalidArgument();
     fontSize_ = points;
     font_.setPointSizeF(points);
-    if (painter_.isActive())
-        painter_.setFont(font_);
+    FontChanged();
 }
 
 void PrinterCanvas::SetFontBold(bool bold)
 {
     font_.setBold(bold);
+    FontChanged();
+}
+
+void PrinterCanvas::FontChanged()
+{
+    fit_ = FitToArial(font_, *device_);
     if (painter_.isActive())
         painter_.setFont(font_);
 }
@@ -94,12 +102,21 @@ void PrinterCanvas::SetZoom(double zoom)
 
 double PrinterCanvas::TextWidth(const QString &text) const
 {
-    return QFontMetricsF(font_, device_).horizontalAdvance(text);
+    return QFontMetricsF(font_, device_).horizontalAdvance(text) * fit_.widthFactor;
 }
 
 double PrinterCanvas::TextHeight() const
 {
+    if (fit_.arialLines)
+        return ArialLineHeight(font_, device_->logicalDpiY());
     return QFontMetricsF(font_, device_).lineSpacing();
+}
+
+double PrinterCanvas::Ascent() const
+{
+    if (fit_.arialLines)
+        return ArialAscent(font_, device_->logicalDpiY());
+    return QFontMetricsF(font_, device_).ascent();
 }
 
 int PrinterCanvas::Resolution() const
@@ -128,13 +145,20 @@ QPainter &PrinterCanvas::Painter()
 void PrinterCanvas::DrawLine(const QString &piece)
 {
     QPainter &painter = Painter();
-    if (!piece.isEmpty()) {
-        const QFontMetricsF metrics(font_, device_);
-        const QPointF baseline(currentX_ - scaleLeft_, currentY_ + metrics.ascent());
-        painter.setPen(foreColor_);
+    if (piece.isEmpty())
+        return;
+    painter.setPen(foreColor_);
+    const QPointF baseline(currentX_ - scaleLeft_, currentY_ + Ascent());
+    if (fit_.widthFactor == 1) {
         painter.drawText(baseline, piece);
-        currentX_ = static_cast<float>(currentX_ + metrics.horizontalAdvance(piece));
+    } else {
+        painter.save();
+        painter.translate(baseline);
+        painter.scale(fit_.widthFactor, 1);
+        painter.drawText(QPointF(0, 0), piece);
+        painter.restore();
     }
+    currentX_ = static_cast<float>(currentX_ + TextWidth(piece));
 }
 
 void PrinterCanvas::Print(const QString &text, bool endLine)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/layout_face.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPainter>
@@ -27,6 +29,7 @@ public:
     PrinterCanvas &operator=(const PrinterCanvas &) = delete;
 
     QString FontName() const { return font_.family(); }
+    // Another face than Arial's metrics is laid out as Arial would be (layout_face.h).
     void SetFontName(const QString &name);
     float FontSize() const { return fontSize_; }
     // Points; > 0.
@@ -44,6 +47,7 @@ public:
     // The printable area in coordinates.
     float ScaleWidth() const;
     float ScaleHeight() const;
+    double Zoom() const { return zoom_; }
     // 0 < zoom <= 1; set before the first output.
     void SetZoom(double zoom);
 
@@ -78,11 +82,14 @@ public:
 private:
     QPainter &Painter();
     void DrawLine(const QString &piece);
+    void FontChanged();
+    double Ascent() const;
 
     std::unique_ptr<QPaintDevice> owned_;
     QPaintDevice *device_;
     QPainter painter_;
     QFont font_;
+    FaceFit fit_;
     float fontSize_;
     QColor foreColor_ = Qt::black;
     double zoom_ = 1;

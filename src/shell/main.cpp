@@ -49,6 +49,7 @@ int main(int argc, char **argv)
     const QtMessageHandler previous = qInstallMessageHandler(PlatformFailureHandler);
     quadrelle::Application app(argc, argv);
     qInstallMessageHandler(previous);
+    quadrelle::Application::setDesktopFileName(QStringLiteral(QUADRELLE_APP_ID));
     quadrelle::Form1 window(quadrelle::Form1Environment::Real());
     QObject::connect(&window, &quadrelle::Form1::Unloaded, &app, &QCoreApplication::quit);
     window.Form_Load();

@@ -24,7 +24,11 @@ TEST_F(BatchSolver, VersionIsTheProjectVersion)
 {
     const Result r = Run({"--version"});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "quadrelle-solve " QUADRELLE_VERSION "\n");
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_GE(lines.size(), 3u) << r.out;
+    EXPECT_EQ(lines[0], "quadrelle-solve " QUADRELLE_VERSION);
+    EXPECT_EQ(lines[1], "Copyright (c) The Quadrelle developers");
+    EXPECT_EQ(lines[2], "License MIT: <https://opensource.org/licenses/MIT>");
     EXPECT_EQ(r.err, "");
 
     const Result full = Run({"--version"}, "", "/dev/full");
@@ -42,19 +46,70 @@ TEST_F(BatchSolver, UsageErrorsExitWithTwoAndNameTheCulprit)
     ExpectUsageError({"--jobs", "2x"}, "'2x'");
     ExpectUsageError({"--jobs="}, "--jobs");
     ExpectUsageError({"--jobs"}, "--jobs");
-    const std::string missing = (dir / "no-such-file.txt").string();
-    ExpectUsageError({missing}, missing);
-    ExpectUsageError({File("good.txt", EmptyBoard + "\n").string(), missing}, missing);
-    ExpectUsageError({dir.string()}, dir.string());
+    ExpectUsageError({"-cj"}, "-j");
+    ExpectUsageError({"-cx"}, "-x");
+    ExpectUsageError({"--count=2"}, "--count");
 }
 
-TEST_F(BatchSolver, UnreadableFileExitsWithTwo)
+// The option forms every GNU tool takes, each checked by what the run then does.
+TEST_F(BatchSolver, OptionsFollowGnuRules)
 {
+    const std::string file = File("board.txt", EmptyBoard + "\n").string();
+    const std::string multiple = "multiple 123456789456789123789123456231674895";
+    struct Row {
+        std::vector<std::string> args;
+        int exitCode;
+        // What the output starts with (both puzzles: the file's, then standard input's).
+        std::string out;
+        std::string err;
+    };
+    const Row rows[] = {
+        {{"--jobs=2", "-"}, 0, EmptyBoardSolved, ""},
+        {{"-j2"}, 0, EmptyBoardSolved, ""},
+        {{"-j", "2", "-"}, 0, EmptyBoardSolved, ""},
+        {{"-cj2"}, 0, multiple, ""},
+        {{"-c", "--jobs", "1"}, 0, multiple, ""},
+        {{"--co"}, 0, multiple, ""}, // cut short while unambiguous
+        {{file, "-c", "-"}, 0, multiple, ""}, // options after files
+        {{"--", "-"}, 0, EmptyBoardSolved, ""},
+        {{"--", "-c"}, 2, "", "cannot read '-c': No such file or directory"},
+        {{"-j", "2", "--", file, "-", "--count"}, 2, EmptyBoardSolved + "\n" + EmptyBoardSolved,
+            "cannot read '--count'"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row.args));
+        const Result r = Run(row.args, EmptyBoard + "\n");
+        EXPECT_EQ(r.exitCode, row.exitCode) << r.err;
+        EXPECT_EQ(r.out.substr(0, row.out.size()), row.out);
+        EXPECT_NE(r.err.find(row.err), std::string::npos) << r.err;
+    }
+}
+
+// Like cat and grep: each file when its turn comes, the others answered, status 2 at the end.
+TEST_F(BatchSolver, MissingUnreadableAndDirectoryFilesAreReportedInTurnAndTheOthersAnswered)
+{
+    const fs::path a = File("a.txt", EmptyBoard + "\n"), b = File("b.txt", std::string(81, '.') + "\n");
     const fs::path locked = File("locked.txt", EmptyBoard + "\n");
     fs::permissions(locked, fs::perms::none);
-    if (std::ifstream(locked))
-        GTEST_SKIP() << "running with rights that read any file";
-    ExpectUsageError({locked.string()}, locked.string());
+    const bool lockedReadable = static_cast<bool>(std::ifstream(locked));
+    const std::string missing = (dir / "no-such-file.txt").string();
+
+    const Result r = Run({a.string(), dir.string(), missing, locked.string(), b.string()});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, EmptyBoardSolved + "\n" + (lockedReadable ? EmptyBoardSolved + "\n" : "") + EmptyBoardSolved + "\n");
+    const std::vector<std::string> lines = Lines(r.err);
+    ASSERT_EQ(lines.size(), lockedReadable ? 3u : 4u) << r.err;
+    EXPECT_EQ(lines[0], "quadrelle-solve: cannot read '" + dir.string() + "': Is a directory");
+    EXPECT_EQ(lines[1], "quadrelle-solve: cannot read '" + missing + "': No such file or directory");
+    if (!lockedReadable) {
+        EXPECT_EQ(lines[2], "quadrelle-solve: cannot read '" + locked.string() + "': Permission denied");
+    }
+    EXPECT_NE(lines.back().find(lockedReadable ? "3 puzzles: 3 solved" : "2 puzzles: 2 solved"), std::string::npos);
+
+    const Result alone = Run({missing});
+    EXPECT_EQ(alone.exitCode, 2);
+    EXPECT_EQ(alone.out, "");
+    EXPECT_NE(alone.err.find("0 puzzles"), std::string::npos) << alone.err;
 }
 
 TEST_F(BatchSolver, EmptyBoardFromStandardInput)

@@ -33,6 +33,8 @@ inline const std::string EmptyBoardSolved = "solved 81 " + EmptyBoardSolution;
 
 struct Result {
     int exitCode = -1;
+    // The signal that ended the solver, or 0.
+    int signal = 0;
     std::string out;
     std::string err;
 };
@@ -45,6 +47,8 @@ struct Streams {
     int stdinFd = -1;
     // A path to send standard output to instead of capturing it.
     std::string stdoutPath;
+    // An open descriptor to use as standard error (a terminal) instead of capturing it.
+    int stderrFd = -1;
 };
 
 inline std::string ReadFile(const fs::path &path)
@@ -67,6 +71,48 @@ inline std::vector<std::string> Lines(const std::string &text)
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
+}
+
+// A pseudo-terminal pair; the side given to the solver is dup'ed into it, so both close here.
+struct Pty {
+    int master = -1;
+    int slave = -1;
+
+    Pty()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+            return;
+        slave = open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    }
+    ~Pty()
+    {
+        CloseSlave();
+        if (master >= 0)
+            close(master);
+    }
+    Pty(const Pty &) = delete;
+    Pty &operator=(const Pty &) = delete;
+
+    bool Ready() const { return master >= 0 && slave >= 0; }
+    void CloseSlave()
+    {
+        if (slave >= 0)
+            close(slave);
+        slave = -1;
+    }
+};
+
+inline bool WriteAll(int fd, const std::string &text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t written = write(fd, text.data() + done, text.size() - done);
+        if (written <= 0)
+            return false;
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
 }
 
 inline std::optional<fs::path> Datasets()
@@ -112,7 +158,10 @@ protected:
         else
             posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (streams.stderrFd >= 0)
+            posix_spawn_file_actions_adddup2(&actions, streams.stderrFd, 2);
+        else
+            posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
         std::vector<std::string> all {QUADRELLE_SOLVE};
         all.insert(all.end(), args.begin(), args.end());
@@ -121,9 +170,20 @@ protected:
             argv.push_back(a.data());
         argv.push_back(nullptr);
 
+        // Stop signals as a terminal delivers them, whatever this process was started with.
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t stopSignals;
+        sigemptyset(&stopSignals);
+        sigaddset(&stopSignals, SIGINT);
+        sigaddset(&stopSignals, SIGTERM);
+        posix_spawnattr_setsigdefault(&attributes, &stopSignals);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+
         pid_t pid = 0;
-        const int spawned = posix_spawn(&pid, QUADRELLE_SOLVE, &actions, nullptr, argv.data(), environ);
+        const int spawned = posix_spawn(&pid, QUADRELLE_SOLVE, &actions, &attributes, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
         if (spawned != 0) {
             ADD_FAILURE() << "cannot start " << QUADRELLE_SOLVE;
             return 0;
@@ -164,7 +224,9 @@ protected:
         if (WIFEXITED(status))
             result.exitCode = WEXITSTATUS(status);
         else
-            ADD_FAILURE() << "the solver died with signal " << WTERMSIG(status);
+            result.signal = WTERMSIG(status);
+        if (result.signal != 0 && result.signal != SIGINT && result.signal != SIGTERM)
+            ADD_FAILURE() << "the solver died with signal " << result.signal;
         result.out = streams.stdoutPath.empty() ? ReadFile(StdoutPath()) : "";
         result.err = ReadFile(dir / "stderr.txt");
         return result;
@@ -184,15 +246,18 @@ protected:
         return Run(args, streams);
     }
 
-    // A usage error: status 2, nothing on standard output, one line naming `named`.
+    // A usage error: status 2, nothing on standard output, a line naming `named`, then the usage.
     void ExpectUsageError(const std::vector<std::string> &args, const std::string &named)
     {
         SCOPED_TRACE(args.empty() ? "" : args.front());
         const Result r = Run(args, EmptyBoard + "\n");
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
-        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+        const std::vector<std::string> lines = Lines(r.err);
+        ASSERT_EQ(lines.size(), 3u) << r.err;
+        EXPECT_NE(lines[0].find(named), std::string::npos) << r.err;
+        EXPECT_EQ(lines[1], "Usage: quadrelle-solve [--count] [--jobs N] [FILE...]");
+        EXPECT_EQ(lines[2], "Try 'quadrelle-solve --help' for more information.");
     }
 };
 

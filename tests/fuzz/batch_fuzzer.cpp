@@ -1,6 +1,6 @@
 // The batch driver over any input: the same result lines and counts whatever the number of jobs
-// and the chunk size, in either mode. Zero bytes split the input into several inputs; the first
-// byte picks the mode, the jobs and the chunk size (1 to 9 lines a chunk) to compare with one job
+// and the read-ahead, in either mode. Zero bytes split the input into several inputs; the first
+// byte picks the mode, the jobs and the read-ahead (1 to 9 lines) to compare with one job
 // answering line by line.
 #include "fuzz_check.h"
 
@@ -27,7 +27,7 @@ struct Run {
     BatchCounts counts;
 };
 
-Run RunWith(const std::vector<std::string> &texts, BatchMode mode, unsigned jobs, std::size_t chunkSize)
+Run RunWith(const std::vector<std::string> &texts, BatchMode mode, unsigned jobs, std::size_t readAhead)
 {
     std::vector<std::unique_ptr<std::istringstream>> streams;
     std::vector<std::istream *> inputs;
@@ -40,7 +40,7 @@ Run RunWith(const std::vector<std::string> &texts, BatchMode mode, unsigned jobs
     BatchOptions options;
     options.mode = mode;
     options.jobs = jobs;
-    options.chunkSize = chunkSize;
+    options.readAhead = readAhead;
     options.placementLimit = Budget;
     Run run;
     run.counts = RunBatch(inputs, out, messages, options);
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const BatchMode mode = (data[0] & 2) != 0 ? BatchMode::Count : BatchMode::Solve;
     const unsigned jobs = 2 + data[0] % 3;
-    const std::size_t chunkSize = 1 + (data[0] >> 2) % 9;
+    const std::size_t readAhead = 1 + (data[0] >> 2) % 9;
     const std::string_view text(reinterpret_cast<const char *>(data) + 1, size - 1);
     std::vector<std::string> texts;
     for (std::size_t start = 0;;) {
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     const Run one = RunWith(texts, mode, 1, 1);
-    const Run many = RunWith(texts, mode, jobs, chunkSize);
+    const Run many = RunWith(texts, mode, jobs, readAhead);
     FUZZ_CHECK(many.out == one.out);
     FUZZ_CHECK(many.counts.verdicts == one.counts.verdicts);
     FUZZ_CHECK(many.counts.readErrors == 0 && one.counts.readErrors == 0);

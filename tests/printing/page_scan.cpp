@@ -156,6 +156,25 @@ std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance, double z
     return grids;
 }
 
+double OffCentre(const Grid &grid, const QRect &area, int gap)
+{
+    const QRect outer = grid.frame.adjusted(-gap, -gap, gap, gap);
+    return ((outer.left() - area.left()) - (area.right() - outer.right())) / 2.0;
+}
+
+double LayoutZoom(const QImage &page, int dpi)
+{
+    int widest = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < page.width(); ++x) {
+            run = page.constScanLine(y)[x] < 160 ? run + 1 : 0;
+            widest = std::max(widest, run);
+        }
+    }
+    return widest / (2475.0 * dpi / 600);
+}
+
 QString Pattern(const QImage &page, const Grid &grid, int inset)
 {
     QString pattern;

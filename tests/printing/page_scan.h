@@ -48,6 +48,14 @@ struct Grid {
 // zoom: the factor by which the page was scaled down to fit the paper.
 std::vector<Grid> FindGrids(const QImage &page, int dpi, int tolerance = 0, double zoom = 1);
 
+// How far the middle of the grid's outer frame stands right of the middle of `area` (left of it
+// when negative), in pixels; gap: the pixels between the two frames.
+double OffCentre(const Grid &grid, const QRect &area, int gap);
+
+// The factor by which the layout was shrunk onto the page: the widest outline (the outer
+// frame) against its width at full size.
+double LayoutZoom(const QImage &page, int dpi);
+
 // One character per cell, row-major: '#' for ink, '.' for none.
 QString Pattern(const QImage &page, const Grid &grid, int inset = 2);
 // The pattern of 81 digits, '.' standing for empty.

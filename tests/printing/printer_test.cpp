@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <cups/cups.h>
+
 using namespace quadrelle;
 using namespace quadrelle::testing;
 
@@ -60,6 +62,36 @@ private slots:
                 QVERIFY2(Givens[i] != '.' ? darkest > 0x60 : darkest < 0x50, qPrintable(QString::number(i)));
             }
         }
+    }
+
+    // With the scheduler out of reach there is no default printer either: the report tells which.
+    void missingPrinterOrSchedulerIsToldApart_data()
+    {
+        QTest::addColumn<QByteArray>("server");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("no default printer") << QByteArray() << "Printer error: no default printer is set up";
+        QTest::newRow("scheduler out of reach")
+            << QByteArray("127.0.0.1:1") << "Printer error: the printing system cannot be reached at 127.0.0.1:1";
+    }
+
+    void missingPrinterOrSchedulerIsToldApart()
+    {
+        QFETCH(QByteArray, server);
+        QFETCH(QString, report);
+        const QByteArray queue = qgetenv("LPDEST");
+        qputenv("LPDEST", "quadrelle-no-such-queue");
+        qputenv("PRINTER", "quadrelle-no-such-queue");
+        cupsSetServer(server.isEmpty() ? nullptr : server.constData());
+        QString thrown;
+        try {
+            TakeDefaultPrinter();
+        } catch (const RuntimeError &error) {
+            thrown = QString::fromStdString(error.description());
+        }
+        cupsSetServer(nullptr);
+        qputenv("LPDEST", queue);
+        qputenv("PRINTER", queue);
+        QCOMPARE(thrown, report);
     }
 };
 

@@ -32,7 +32,10 @@ QueuePrint PrintOn(PdfQueue &queue, int mode)
 {
     queue.MakeDefault();
     const QStringList before = queue.Jobs();
-    const FakeSource source(Givens, NoneDeduced, Solution);
+    FakeSource source(Givens, NoneDeduced, Solution);
+    // The window's solution grid: with it both grids overrun a Letter sheet at full size.
+    source.fontName = "Arial";
+    source.fontSize = 15.75f;
     RecordingStepRunner runner;
     PrintJob(source, runner).PrintIt(mode);
     QueuePrint printed {runner.Failures(), {}};
@@ -74,14 +77,16 @@ void QueuePrintTest::printsOnTheQueuesOwnPaper_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QSizeF>("sheet"); // points, upright
     QTest::addColumn<bool>("landscape"); // the page lies across the sheet
+    // Shorter than both grids in the window's font: the page shrinks a little.
     QTest::newRow("Letter") << "Letter" << QStringList() << QSizeF(612, 792) << false;
-    // Narrower than the layout: the whole page shrinks a little.
     QTest::newRow("A5") << "A5" << QStringList() << QPageSize(QPageSize::A5).size(QPageSize::Point) << false;
+    QTest::newRow("A3") << "A3" << QStringList() << QPageSize(QPageSize::A3).size(QPageSize::Point) << false;
     QTest::newRow("A4 landscape") << "A4" << QStringList {"-o", "orientation-requested-default=4"}
                                   << QPageSize(QPageSize::A4).size(QPageSize::Point) << true;
 }
 
-// Both grids whole on the queue's paper: none cut off at the bottom or the right edge.
+// Both grids whole on one sheet of the queue's paper, centred across it: none cut off at the
+// bottom or the right edge.
 void QueuePrintTest::printsOnTheQueuesOwnPaper()
 {
     QFETCH(QString, paper);
@@ -100,28 +105,24 @@ void QueuePrintTest::printsOnTheQueuesOwnPaper()
     QVERIFY2(std::abs(size.width() - sheet.width()) < 2 && std::abs(size.height() - sheet.height()) < 2,
         qPrintable(QString("%1 x %2 pt").arg(size.width()).arg(size.height())));
 
-    // The layout is 3615 pixels of 1/600 inch wide, 433.8 points, from the printable area's left.
-    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    printer.setPageSize(QPrinterInfo::defaultPrinter().defaultPageSize());
-    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    const double zoom = std::min(1.0, printer.pageLayout().paintRectPoints().width() / (3615 / 600.0 * 72));
-    if (paper == "A5")
-        QVERIFY(zoom < 0.95);
-    const int dpi = 150; // frames 15 pixels apart stay apart when shrunk
+    QCOMPARE(PageCount(pdf), 1);
+    const int dpi = 300; // frames 15 pixels apart stay apart when shrunk, thin lines dark
+    const QImage image = RenderPage(pdf, dpi);
+    // Turned to be read: the page's top lies along the sheet's left edge.
+    const QImage page = landscape ? image.transformed(QTransform().rotate(90)) : image;
+    const double zoom = LayoutZoom(page, dpi);
+    QVERIFY2(zoom >= 0.7 && zoom < 1.01, qPrintable(QString::number(zoom)));
     std::vector<Grid> grids;
-    std::vector<QImage> pages;
-    for (int page = 1; page <= PageCount(pdf); ++page) {
-        const QImage image = RenderPage(pdf, dpi, page);
-        // Turned to be read: the page's top lies along the sheet's left edge.
-        pages.push_back(landscape ? image.transformed(QTransform().rotate(90)) : image);
-        for (const Grid &grid : FindGrids(pages.back(), dpi, 2, zoom)) {
-            const int gap = Px(15 * zoom, dpi);
-            QVERIFY2(!grid.frame.isNull(), "no second frame around a grid");
-            QVERIFY(pages.back().rect().contains(grid.frame.adjusted(-gap, -gap, gap, gap)));
-            QCOMPARE(static_cast<int>(grid.cells.size()), 81);
-            QCOMPARE(Pattern(pages.back(), grid), Expected(grids.empty() ? Givens : Solution));
-            grids.push_back(grid);
-        }
+    for (const Grid &grid : FindGrids(page, dpi, zoom < 0.99 ? 3 : 2, zoom)) {
+        const int gap = Px(15 * zoom, dpi);
+        QVERIFY2(!grid.frame.isNull(), "no second frame around a grid");
+        QVERIFY(page.rect().contains(grid.frame.adjusted(-gap, -gap, gap, gap)));
+        // The PDF printer's printable area is the whole sheet.
+        const double offCentre = OffCentre(grid, page.rect(), gap);
+        QVERIFY2(std::abs(offCentre) <= 2, qPrintable(QString::number(offCentre)));
+        QCOMPARE(static_cast<int>(grid.cells.size()), 81);
+        QCOMPARE(Pattern(page, grid), Expected(grids.empty() ? Givens : Solution));
+        grids.push_back(grid);
     }
     QCOMPARE(static_cast<int>(grids.size()), 2);
 }

@@ -121,7 +121,7 @@ void WindowPrinterTest::printsWhatTheWindowShows()
     QCOMPARE(static_cast<int>(found.size()), grids);
     for (const testing::Grid &grid : found) {
         QVERIFY2(!grid.frame.isNull(), "no second frame 15 pixels around the grid");
-        QVERIFY(std::abs(grid.frame.left() - (printable.left() + Px(1155, dpi))) <= 1);
+        QVERIFY(std::abs(OffCentre(grid, printable, Px(15, dpi))) <= 1);
         QVERIFY(std::abs(grid.frame.width() - Px(2445, dpi)) <= 1);
         QVERIFY(std::abs(grid.frame.height() - Px(2430, dpi)) <= 1);
         QCOMPARE(static_cast<int>(grid.cells.size()), 81);
@@ -138,7 +138,7 @@ void WindowPrinterTest::printsWhatTheWindowShows()
     if (grids == 2)
         QVERIFY(found[1].frame.top() > found[0].frame.bottom() + Px(15, dpi));
 
-    // The title centred on the printable width, bold; the heading 1200 pixels in.
+    // The title centred on the printable width, bold; the heading 45 pixels right of the frame.
     const QRect above(0, 0, page.width(), found[0].frame.top() - Px(15, dpi) - 1);
     const QRect ink = InkBounds(page, above);
     int titleBottom = ink.top();
@@ -148,8 +148,8 @@ void WindowPrinterTest::printsWhatTheWindowShows()
     QVERIFY2(
         std::abs(title.center().x() - printable.center().x()) <= 3, qPrintable(QString::number(title.center().x())));
     const QRect heading = InkBounds(page, QRect(0, titleBottom, page.width(), above.bottom() - titleBottom));
-    QVERIFY(heading.left() >= printable.left() + Px(1200, dpi) - 1);
-    QVERIFY(heading.left() <= printable.left() + Px(1260, dpi));
+    QVERIFY(heading.left() >= found[0].frame.left() + Px(45, dpi) - 1);
+    QVERIFY(heading.left() <= found[0].frame.left() + Px(105, dpi));
 
     // The puzzle part shows the typed digits only, not the propagation's.
     QCOMPARE(Pattern(page, found[0]), Expected(Puzzle));
@@ -215,6 +215,9 @@ void WindowNoPrinterTest::printWithoutPrinterIsReportedOnce()
     const QRegularExpression text("^[^\r\n]+\r\nin Quadrelle2017/04/05\\.Form1\\.PrintIt at line 100"
         + QRegularExpression::escape(ReportRequest()) + "$");
     QVERIFY2(text.match(report.text).hasMatch(), qPrintable(report.text));
+    QVERIFY2(report.text.startsWith(
+                 "Printer error: the printing system cannot be reached at /nonexistent/quadrelle-no-cups.sock\r\n"),
+        qPrintable(report.text));
 
     // The program goes on: the window takes digits and solves.
     fixture.boxes.shown.clear();

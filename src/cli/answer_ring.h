@@ -1,0 +1,66 @@
+#pragma once
+
+#include "answer.h"
+#include "model/puzzle_line.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace quadrelle {
+
+// Puzzle lines on their way from the reader to the output. One thread (the owner) puts lines in
+// and takes answers out, both in input order; workers claim lines one at a time and answer them
+// in any order. The owner takes an answer as soon as it and every one before it are done, and
+// puts a line in only once the answer `capacity` lines before it has been taken.
+class AnswerRing {
+public:
+    struct Slot {
+        PuzzleLine line;
+        Answer answer;
+        // Input bytes up to the end of this line, for the share of the input answered.
+        std::uintmax_t endOffset = 0;
+        std::atomic<bool> done {false};
+    };
+
+    explicit AnswerRing(std::size_t capacity);
+
+    // Owner: room for another line.
+    bool HasRoom() const { return stored_ - taken_ < capacity_; }
+    // Owner: lines put in whose answers are not taken yet.
+    std::size_t InFlight() const { return stored_ - taken_; }
+    std::size_t Unpublished() const { return stored_ - published_; }
+    // Owner: lines put in, and answers taken, since the start.
+    std::size_t Stored() const { return stored_; }
+    std::size_t Taken() const { return taken_; }
+    // Owner, only with room: the line is seen by workers from the next Publish on.
+    void Put(const PuzzleLine &line, std::uintmax_t endOffset);
+    void Publish();
+    // Owner: the next answer in order once it is done, else null; Pop frees its slot.
+    const Slot *Front() const;
+    void Pop();
+    // Owner: workers end after the line in hand, leaving the rest unanswered.
+    void Abandon();
+
+    // Worker: answers lines until the ring is abandoned.
+    void Work(const std::function<Answer(const PuzzleLine &)> &answerOf);
+
+private:
+    // Set in `available_` by Abandon, so that waiting workers wake and see it with the count.
+    static constexpr std::size_t Closed = std::size_t {1} << (sizeof(std::size_t) * 8 - 1);
+
+    Slot &At(std::size_t index) const { return slots_[index % capacity_]; }
+
+    std::size_t capacity_;
+    std::unique_ptr<Slot[]> slots_;
+    std::size_t stored_ = 0;
+    std::size_t published_ = 0;
+    std::size_t taken_ = 0;
+    alignas(64) std::atomic<std::size_t> available_ {0};
+    alignas(64) std::atomic<std::size_t> claimed_ {0};
+    std::atomic<bool> abandoned_ {false};
+};
+
+} // namespace quadrelle

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace quadrelle {
+
+// SIGINT and SIGTERM, caught so that the answers found so far are written before the process
+// ends. A signal that was ignored when the program started (a background job of a script) stays
+// ignored; a second one of the same kind ends the process at once.
+void CatchStopSignals();
+
+// The stop signal caught, or 0.
+int CaughtStopSignal();
+
+// Ends the process by `signal` with its default action, so that the parent sees it.
+[[noreturn]] void EndBySignal(int signal);
+
+} // namespace quadrelle
