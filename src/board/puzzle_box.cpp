@@ -38,7 +38,27 @@ PuzzleBox::PuzzleBox(int index, QWidget *parent) : StoredColorControl("QLineEdit
     setObjectName(QStringLiteral("txPuz_%1").arg(index));
     setAcceptDrops(false);
     setDragEnabled(false);
-    connect(this, &QLineEdit::textChanged, this, [this] { emit Change(index_); });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        emit Change(index_);
+        // Filled while it has the focus (a forced digit lands where the focus went): the
+        // digit is selected as if the focus had just arrived.
+        if (hasFocus() && !text().isEmpty())
+            setSelection(0, 1);
+    });
+}
+
+void PuzzleBox::TypeDigit(QChar digit)
+{
+    EmptyBeforeTyping();
+    insert(QString(digit));
+}
+
+void PuzzleBox::EmptyBeforeTyping()
+{
+    // A digit typed into a filled box replaces it as a new entry, the same digit too: the
+    // user typing on through a digit the propagation put there moves on with it.
+    if (!text().isEmpty())
+        setText(QString());
 }
 
 void PuzzleBox::CopyLookFrom(const PuzzleBox &model)
@@ -81,6 +101,7 @@ void PuzzleBox::keyPressEvent(QKeyEvent *event)
             event->accept();
             return;
         }
+        EmptyBeforeTyping();
         // Without modifiers, so the digit is typed rather than taken as a shortcut.
         QKeyEvent plain(QEvent::KeyPress, event->key(), Qt::NoModifier, text);
         QLineEdit::keyPressEvent(&plain);
@@ -112,6 +133,8 @@ void PuzzleBox::inputMethodEvent(QInputMethodEvent *event)
         event->accept();
         return;
     }
+    if (!commit.isEmpty())
+        EmptyBeforeTyping();
     QLineEdit::inputMethodEvent(event);
 }
 

@@ -27,6 +27,8 @@ public:
     QString Text() const { return text(); }
     // Runs the change handler, as any change of the text does.
     void SetText(const QString &text) { setText(text); }
+    // The digit as a key press enters it: a new entry, whatever the box held.
+    void TypeDigit(QChar digit);
     // Empty, or the box number of the entry whose deductions filled this box.
     QString Tag() const { return tag_; }
     void SetTag(const QString &tag) { tag_ = tag; }
@@ -48,6 +50,8 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    void EmptyBeforeTyping();
+
     int index_;
     QString tag_;
 };

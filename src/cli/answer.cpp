@@ -59,6 +59,12 @@ struct Status {
     Verdict verdict;
 };
 
+bool HasRepeatedGiven(const Grid &givens)
+{
+    Board board;
+    return !PlaceGivens(board, givens);
+}
+
 Status StatusOf(Outcome outcome)
 {
     switch (outcome) {
@@ -99,8 +105,9 @@ Answer CountAnswer(const PuzzleLine &line)
     for (std::size_t p = 0; p < cells.size(); ++p)
         cells[p] = static_cast<std::uint8_t>(line.givens[p]);
     const SolutionCount count = CountSolutions(cells);
-    // Repeated givens have no solution either: only then is the check worth its time.
-    if (Board board; count.solutions == 0 && !PlaceGivens(board, line.givens))
+    // Repeated givens have no solution either: only then is the check, and its board, worth
+    // their time.
+    if (count.solutions == 0 && HasRepeatedGiven(line.givens))
         return Invalid(InvalidPrefix, "repeated-digit");
     const std::string_view first(count.first.data(), count.first.size());
     const std::string_view second(count.second.data(), count.second.size());

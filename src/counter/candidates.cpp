@@ -135,8 +135,17 @@ bool Candidates::Propagate()
                 return false;
             continue;
         }
-        if (dirty_ == 0)
-            return true;
+        if (dirty_ == 0) {
+            // Where a cell is down to two candidates the search has a good guess: the segments
+            // are worth their cost only where it has none.
+            if (Solved() || !AndNot(counts.twos, counts.threes | Lanes::Load(solved_)).IsZero())
+                return true;
+            if (!ApplyTriads())
+                return false;
+            if (dirty_ == 0)
+                return true;
+            continue;
+        }
         // One digit at a time: what it fixes is cheaper to follow through naked singles first.
         const Lanes before = Lanes::Load(solved_);
         while (dirty_ != 0) {

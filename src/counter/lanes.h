@@ -46,6 +46,12 @@ public:
         return Lanes(_mm_and_si128(v_, _mm_cmpeq_epi32(lowered, _mm_setzero_si128())));
     }
     bool IsZero() const { return _mm_movemask_epi8(_mm_cmpeq_epi32(v_, _mm_setzero_si128())) == 0xFFFF; }
+    // The three band lanes or-ed together, in each of them.
+    Lanes AcrossBands() const
+    {
+        return Lanes(_mm_or_si128(_mm_or_si128(v_, _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 0, 2, 1))),
+            _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 1, 0, 2))));
+    }
 
 private:
     explicit Lanes(__m128i v) : v_(v) { }
@@ -90,6 +96,7 @@ public:
         return Map(*this, *this, [](std::uint32_t x, std::uint32_t) { return (x & (x - 1)) == 0 ? x : 0u; });
     }
     bool IsZero() const { return (w_[0] | w_[1] | w_[2] | w_[3]) == 0; }
+    Lanes AcrossBands() const { return Bands(w_[0] | w_[1] | w_[2]); }
 
 private:
     explicit Lanes(const Words &w) : w_(w) { }

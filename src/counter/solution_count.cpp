@@ -35,6 +35,7 @@ SolutionCount CountSolutions(const std::array<std::uint8_t, 81> &cells)
                 next.candidates = level.candidates;
                 alive = next.candidates.Place(level.guess.cell, level.guess.digit) && next.candidates.Propagate();
                 ++top;
+                ++result.guesses;
                 continue;
             }
             level.candidates.Write(result.solutions == 0 ? result.first : result.second);

@@ -15,6 +15,8 @@ struct SolutionCount {
     std::array<char, 81> first {};
     // A different valid completion when solutions == 2.
     std::array<char, 81> second {};
+    // Branches the search took: a measure of how hard the puzzle was to count.
+    int guesses = 0;
 };
 
 // cells: row-major, 0 = empty, 1..9 = given. Givens that repeat a digit in a unit simply give

@@ -78,7 +78,10 @@ Form1::Form1(Form1Environment environment, QWidget *parent)
 {
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    ShowWaitOnScreen(false);
+}
 
 Form1::DesignControls Form1::CreateDesignControls()
 {
@@ -246,12 +249,26 @@ void Form1::SetPointer(MousePointer pointer)
         setCursor(mouseIcon_ ? *mouseIcon_ : QCursor(Qt::ArrowCursor));
         break;
     }
+    ShowWaitOnScreen(pointer == MousePointer::Hourglass);
     // The boxes have their own arrow; the hourglass must show over them too.
     const QCursor boxCursor = pointer == MousePointer::Hourglass ? QCursor(Qt::WaitCursor) : txPuz(0).cursor();
     for (PuzzleBox *box : findChildren<PuzzleBox *>(Qt::FindDirectChildrenOnly)) {
         if (box->Index() != 0)
             box->setCursor(boxCursor);
     }
+}
+
+void Form1::ShowWaitOnScreen(bool wait)
+{
+    // Qt shows the arrow over a disabled window whatever its cursor; only an application
+    // override shows the hourglass while the solve has the window disabled.
+    if (wait == waitOnScreen_)
+        return;
+    waitOnScreen_ = wait;
+    if (wait)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
 }
 
 void Form1::Form_MouseMove()

@@ -118,6 +118,7 @@ private:
     void LoadSkin();
     void LoadMouseIcon();
     QString ProgramFile(const QString &relativePath) const;
+    void ShowWaitOnScreen(bool wait);
 
     Form1Environment environment_;
     std::unique_ptr<MessageBoxes> ownBoxes_;
@@ -129,6 +130,8 @@ private:
     MousePointer pointer_ = MousePointer::Default;
     // Whether SetPointer has set the cursors yet.
     bool pointerSet_ = false;
+    // Whether this window holds the application's wait cursor.
+    bool waitOnScreen_ = false;
     std::optional<QCursor> mouseIcon_;
     // A modal message box took the activation; getting it back is no new activation.
     bool skipActivate_ = false;

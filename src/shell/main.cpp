@@ -1,7 +1,7 @@
 #include "shell/application.h"
+#include "shell/command_line.h"
 #include "shell/display_check.h"
 #include "shell/form1.h"
-#include "shell/information_request.h"
 #include "shell/open_puzzle.h"
 
 #include <QTimer>
@@ -34,9 +34,20 @@ void PlatformFailureHandler(QtMsgType type, const QMessageLogContext &context, c
 
 int main(int argc, char **argv)
 {
-    if (const auto answer = quadrelle::InformationRequested(argc, argv)) {
-        std::fputs(answer->c_str(), stdout);
+    const quadrelle::CommandLine line = quadrelle::ParseCommandLine(argc, argv);
+    switch (line.action) {
+    case quadrelle::CommandLine::Action::Help:
+    case quadrelle::CommandLine::Action::Version: {
+        const std::string answer
+            = line.action == quadrelle::CommandLine::Action::Help ? quadrelle::HelpText() : quadrelle::VersionText();
+        std::fputs(answer.c_str(), stdout);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
+    case quadrelle::CommandLine::Action::UsageError:
+        std::fputs(quadrelle::UsageErrorText(line.problem).c_str(), stderr);
+        return 2;
+    case quadrelle::CommandLine::Action::Open:
+        break;
     }
     program = argv[0];
     const std::string problem = quadrelle::DisplayProblem(std::chrono::seconds(5));
@@ -46,8 +57,12 @@ int main(int argc, char **argv)
         std::fflush(stderr);
         std::_Exit(1);
     }
+    // Qt sees only the program's name: an operand after "--" must not be taken for one of
+    // its own options.
+    int qtArgc = 1;
+    char *qtArgv[] = {argv[0], nullptr};
     const QtMessageHandler previous = qInstallMessageHandler(PlatformFailureHandler);
-    quadrelle::Application app(argc, argv);
+    quadrelle::Application app(qtArgc, qtArgv);
     qInstallMessageHandler(previous);
     quadrelle::Application::setDesktopFileName(QStringLiteral(QUADRELLE_APP_ID));
     quadrelle::Form1 window(quadrelle::Form1Environment::Real());
@@ -58,7 +73,9 @@ int main(int argc, char **argv)
     window.activateWindow();
     // Typed in once the event loop runs, so a refusal's message box shows over the window.
     quadrelle::QtMessageBoxes boxes(&window);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    QTimer::singleShot(0, &window, [&] { quadrelle::OpenPuzzleArguments(window, boxes, arguments); });
+    QByteArrayList operands;
+    for (const std::string &operand : line.operands)
+        operands << QByteArray::fromStdString(operand);
+    QTimer::singleShot(0, &window, [&] { quadrelle::OpenPuzzleArguments(window, boxes, operands); });
     return app.exec();
 }

@@ -14,11 +14,11 @@ void TypeGivens(Form1 &form, const Grid &givens)
             continue;
         PuzzleBox &box = form.txPuz(n);
         box.setFocus(Qt::OtherFocusReason);
-        box.SetText(QString::number(digit));
+        box.TypeDigit(QChar('0' + digit));
     }
 }
 
-void OpenPuzzleArguments(Form1 &form, MessageBoxes &boxes, const QStringList &arguments)
+void OpenPuzzleArguments(Form1 &form, MessageBoxes &boxes, const QByteArrayList &arguments)
 {
     if (arguments.isEmpty())
         return;

@@ -2,7 +2,7 @@
 
 #include "model/board.h"
 
-#include <QStringList>
+#include <QByteArrayList>
 
 namespace quadrelle {
 
@@ -13,8 +13,8 @@ class MessageBoxes;
 // change handler validates, propagates and colours exactly as for a key press.
 void TypeGivens(Form1 &form, const Grid &givens);
 
-// The window's command-line arguments (without the program name): none, or one puzzle or
-// puzzle file, typed in. Anything else is reported in `boxes` and the board stays empty.
-void OpenPuzzleArguments(Form1 &form, MessageBoxes &boxes, const QStringList &arguments);
+// The window's command-line operands, as the system gave them: none, or one puzzle or puzzle
+// file, typed in. Anything else is reported in `boxes` and the board stays empty.
+void OpenPuzzleArguments(Form1 &form, MessageBoxes &boxes, const QByteArrayList &arguments);
 
 } // namespace quadrelle

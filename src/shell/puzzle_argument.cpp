@@ -3,8 +3,12 @@
 #include "model/puzzle_line.h"
 
 #include <QFile>
-#include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <string_view>
 
 namespace quadrelle {
@@ -13,19 +17,29 @@ namespace {
 
 // Longer lines are read in part: after the 82nd character nothing changes the verdict.
 constexpr qint64 LinePrefix = 4096;
+// No puzzle file starts with a megabyte of comments; a huge one is not read to its end.
+constexpr qint64 ReadLimit = 1 << 20;
 
 std::string_view View(const QByteArray &bytes)
 {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
+std::optional<struct stat> Status(const QByteArray &path)
+{
+    struct stat status { };
+    if (::stat(path.constData(), &status) != 0)
+        return std::nullopt;
+    return status;
+}
+
 // An argument made only of puzzle characters, or as long as a puzzle, is meant as one.
-bool LooksLikePuzzle(const QString &argument)
+bool LooksLikePuzzle(const QByteArray &argument)
 {
     if (argument.size() >= CellCount)
-        return !QFileInfo::exists(argument);
-    for (const QChar c : argument) {
-        if (!(c.isDigit() || c == QLatin1Char('.')))
+        return !Status(argument);
+    for (const char c : argument) {
+        if (!((c >= '0' && c <= '9') || c == '.'))
             return false;
     }
     return !argument.isEmpty();
@@ -41,6 +55,23 @@ PuzzleArgument Failure(const QString &error)
     return {std::nullopt, error};
 }
 
+PuzzleArgument CannotRead(const QString &name, const QString &why)
+{
+    return Failure(QStringLiteral("Cannot read %1: %2.").arg(name, why));
+}
+
+// What a file that is neither a folder nor a regular one is, in words.
+QString KindOf(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    return QStringLiteral("a special file");
+}
+
 PuzzleArgument FromLine(const QByteArray &line, const QString &what)
 {
     const PuzzleLine parsed = ParsePuzzleLine(View(line));
@@ -49,36 +80,66 @@ PuzzleArgument FromLine(const QByteArray &line, const QString &what)
     return Failure(what + QStringLiteral(" is not a puzzle: ") + DescribeBadPuzzle(line));
 }
 
-PuzzleArgument FromFile(const QString &path)
+// Reads on to the end of a line that was read in part.
+void SkipRestOfLine(QFile &file)
 {
-    if (QFileInfo(path).isDir())
-        return Failure(Quoted(path) + QStringLiteral(" is a folder, not a puzzle file."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure(QStringLiteral("Cannot read %1: %2.").arg(Quoted(path), file.errorString()));
+    while (file.pos() < ReadLimit) {
+        const QByteArray rest = file.readLine(LinePrefix);
+        if (rest.isEmpty() || rest.endsWith('\n'))
+            return;
+    }
+}
 
+PuzzleArgument FirstPuzzleLine(QFile &file, const QString &name)
+{
     for (int number = 1;; ++number) {
+        if (file.pos() >= ReadLimit)
+            return Failure(QStringLiteral("The first MiB of %1 holds no puzzle line.").arg(name));
         QByteArray line = file.readLine(LinePrefix);
         if (line.isEmpty()) {
             if (file.error() != QFileDevice::NoError)
-                return Failure(QStringLiteral("Cannot read %1: %2.").arg(Quoted(path), file.errorString()));
-            return Failure(Quoted(path) + QStringLiteral(" holds no puzzle line."));
+                return CannotRead(name, file.errorString());
+            return Failure(name + QStringLiteral(" holds no puzzle line."));
         }
         const bool whole = line.endsWith('\n') || file.atEnd();
         if (line.endsWith('\n'))
             line.chop(1);
         if (number == 1 && line.startsWith("\xEF\xBB\xBF"))
             line.remove(0, 3);
-        if (!whole) {
-            for (QByteArray rest; !file.atEnd() && !(rest = file.readLine(LinePrefix)).isEmpty();) {
-                if (rest.endsWith('\n'))
-                    break;
-            }
-        }
-        if (ParsePuzzleLine(View(line)).kind == PuzzleLine::Kind::Skip)
-            continue;
-        return FromLine(line, QStringLiteral("Line %1 of %2").arg(number).arg(Quoted(path)));
+        if (ParsePuzzleLine(View(line)).kind != PuzzleLine::Kind::Skip)
+            return FromLine(line, QStringLiteral("Line %1 of %2").arg(number).arg(name));
+        if (!whole)
+            SkipRestOfLine(file);
     }
+}
+
+PuzzleArgument FromFile(const QByteArray &path)
+{
+    const QString name = Quoted(QFile::decodeName(path));
+    // Looked at before it is opened: opening a pipe would wait for a writer.
+    const std::optional<struct stat> status = Status(path);
+    if (!status)
+        return CannotRead(name, qt_error_string(errno));
+    if (S_ISDIR(status->st_mode))
+        return Failure(name + QStringLiteral(" is a folder, not a puzzle file."));
+    if (!S_ISREG(status->st_mode))
+        return CannotRead(name, QStringLiteral("it is %1, not a puzzle file").arg(KindOf(status->st_mode)));
+
+    // Without waiting, and checked again once open, in case the name now means another file.
+    const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return CannotRead(name, qt_error_string(errno));
+    struct stat opened { };
+    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(descriptor);
+        return CannotRead(name, QStringLiteral("it is no longer a regular file"));
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return CannotRead(name, file.errorString());
+    }
+    return FirstPuzzleLine(file, name);
 }
 
 } // namespace
@@ -101,10 +162,10 @@ QString DescribeBadPuzzle(const QByteArray &line)
     return QStringLiteral("it goes on after 81 characters without a space, tab, comma, colon or semicolon.");
 }
 
-PuzzleArgument ReadPuzzleArgument(const QString &argument)
+PuzzleArgument ReadPuzzleArgument(const QByteArray &argument)
 {
     if (LooksLikePuzzle(argument))
-        return FromLine(argument.toUtf8(), Quoted(argument));
+        return FromLine(argument, Quoted(QString::fromUtf8(argument)));
     return FromFile(argument);
 }
 

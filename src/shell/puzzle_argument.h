@@ -2,6 +2,7 @@
 
 #include "model/board.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -15,9 +16,10 @@ struct PuzzleArgument {
     QString error;
 };
 
-// One argument: a puzzle of 81 characters as the batch solver reads a line, or a file whose
-// first puzzle line (blank and '#' lines skipped) is taken.
-PuzzleArgument ReadPuzzleArgument(const QString &argument);
+// One argument, as the bytes the system gave: a puzzle of 81 characters as the batch solver
+// reads a line, or a regular file whose first puzzle line (blank and '#' lines skipped) is
+// taken. Nothing is read past the first puzzle line or the first MiB.
+PuzzleArgument ReadPuzzleArgument(const QByteArray &argument);
 
 // Why `line` is no puzzle, in words, for a line the batch solver calls invalid.
 QString DescribeBadPuzzle(const QByteArray &line);

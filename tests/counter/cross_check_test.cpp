@@ -119,4 +119,50 @@ TEST(CounterCrossCheck, RandomPlacementsGiveNoneOrMore)
     EXPECT_GT(tally[2], grids / 4);
 }
 
+// The four cells of a rectangle in two boxes whose corners hold two digits crosswise, emptied:
+// exactly the grid and the one with the two digits swapped complete it.
+struct Rectangle {
+    std::array<int, 4> cells; // top left, top right, bottom left, bottom right
+};
+
+std::vector<Rectangle> SwappableRectangles(const Cells &full)
+{
+    std::vector<Rectangle> found;
+    for (int r1 = 0; r1 < 9; ++r1)
+        for (int r2 = r1 + 1; r2 < 9; ++r2)
+            for (int c1 = 0; c1 < 9; ++c1)
+                for (int c2 = c1 + 1; c2 < 9; ++c2) {
+                    const bool twoBoxes = (r1 / 3 == r2 / 3) != (c1 / 3 == c2 / 3);
+                    const Rectangle rect {{9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1, 9 * r2 + c2}};
+                    const auto at = [&](int corner) { return full[rect.cells[corner]]; };
+                    if (twoBoxes && at(0) == at(3) && at(1) == at(2))
+                        found.push_back(rect);
+                }
+    return found;
+}
+
+TEST(CounterCrossCheck, AnEmptiedSwappableRectangleGivesItsTwoGrids)
+{
+    std::mt19937 random(17);
+    int rectangles = 0;
+    for (int i = 0; i < static_cast<int>(Slice(300)); ++i) {
+        const Cells full = RandomFullGrid(random);
+        for (const Rectangle &rect : SwappableRectangles(full)) {
+            Cells puzzle = full, swapped = full;
+            for (int corner = 0; corner < 4; ++corner) {
+                puzzle[rect.cells[corner]] = 0;
+                swapped[rect.cells[corner]] = full[rect.cells[corner ^ 1]];
+            }
+            const SolutionCount result = CountSolutions(puzzle);
+            ASSERT_EQ(result.solutions, 2) << GridString(ToGrid(puzzle));
+            const Grid first = FromSolution(result.first), second = FromSolution(result.second);
+            const Grid fullGrid = ToGrid(full), swappedGrid = ToGrid(swapped);
+            EXPECT_TRUE((first == fullGrid && second == swappedGrid) || (first == swappedGrid && second == fullGrid))
+                << GridString(ToGrid(puzzle));
+            ++rectangles;
+        }
+    }
+    EXPECT_GT(rectangles, 20);
+}
+
 } // namespace

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace quadrelle::test {
@@ -21,6 +22,9 @@ struct Message {
     QString text;
     QString title;
     MessageIcon icon;
+    // The pointer the screen showed while the message was up: the application's override
+    // cursor, if any.
+    std::optional<Qt::CursorShape> screenPointer;
 };
 
 // Records every message instead of showing it.
@@ -28,7 +32,8 @@ class RecordingMessageBoxes final : public MessageBoxes {
 public:
     void Show(const QString &text, const QString &title, MessageIcon icon) override
     {
-        shown.push_back({text, title, icon});
+        const QCursor *pointer = QGuiApplication::overrideCursor();
+        shown.push_back({text, title, icon, pointer ? std::optional(pointer->shape()) : std::nullopt});
     }
     std::vector<Message> shown;
 };

@@ -2,13 +2,17 @@
 #include "keys.h"
 #include "window_fixture.h"
 
-#include "shell/information_request.h"
 #include "shell/open_puzzle.h"
 #include "shell/puzzle_argument.h"
 #include "version.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+
+#include <sys/stat.h>
+
+#include <cstdio>
 
 using namespace quadrelle;
 using namespace quadrelle::test;
@@ -23,7 +27,9 @@ private slots:
     void fileGivesItsFirstPuzzleLine();
     void malformedArgumentLeavesTheBoardEmpty_data();
     void malformedArgumentLeavesTheBoardEmpty();
-    void versionAndHelpNeedNoDisplay();
+    void onlyTheFirstPuzzleLineOfARegularFileIsRead();
+    void optionsAreReadWithoutADisplay_data();
+    void optionsAreReadWithoutADisplay();
 };
 
 namespace {
@@ -45,6 +51,14 @@ QStringList Snapshot(Form1 &form)
                      .arg(static_cast<qint64>(box.BackColor().Stored()));
     }
     return boxes;
+}
+
+QByteArrayList Encoded(const QStringList &arguments)
+{
+    QByteArrayList encoded;
+    for (const QString &argument : arguments)
+        encoded << QFile::encodeName(argument);
+    return encoded;
 }
 
 QStringList Texts(const std::vector<Message> &messages)
@@ -82,7 +96,7 @@ void ArgumentTest::givensLookAsIfTyped()
 
     WindowFixture opened;
     Form1 &form = opened.Start();
-    OpenPuzzleArguments(form, opened.boxes, {puzzle});
+    OpenPuzzleArguments(form, opened.boxes, {puzzle.toUtf8()});
     QCOMPARE(Texts(opened.boxes.shown), messages);
     for (const Message &message : opened.boxes.shown) {
         QCOMPARE(message.title, form.AppTitle());
@@ -101,7 +115,7 @@ void ArgumentTest::fileGivesItsFirstPuzzleLine()
     fixture.WriteFile("puzzles.txt",
         "\xEF\xBB\xBF# two puzzles\r\n\r\n   \r\n" + Wikipedia.toLatin1() + ";first\r\n" + second.toLatin1() + "\r\n");
     Form1 &form = fixture.Start();
-    OpenPuzzleArguments(form, fixture.boxes, {fixture.folder.filePath("puzzles.txt")});
+    OpenPuzzleArguments(form, fixture.boxes, {QFile::encodeName(fixture.folder.filePath("puzzles.txt"))});
     QVERIFY(fixture.boxes.shown.empty());
     for (int p = 0; p < CellCount; ++p) {
         if (DigitAt(Wikipedia, p))
@@ -112,7 +126,7 @@ void ArgumentTest::fileGivesItsFirstPuzzleLine()
 
     // A comment longer than any read buffer is skipped whole.
     fixture.WriteFile("long.txt", "#" + QByteArray(100000, 'x') + "\n" + second.toLatin1());
-    const PuzzleArgument longComment = ReadPuzzleArgument(fixture.folder.filePath("long.txt"));
+    const PuzzleArgument longComment = ReadPuzzleArgument(QFile::encodeName(fixture.folder.filePath("long.txt")));
     QVERIFY2(longComment.givens, qPrintable(longComment.error));
     QCOMPARE((*longComment.givens)[0], std::int8_t(1));
 }
@@ -162,7 +176,7 @@ void ArgumentTest::malformedArgumentLeavesTheBoardEmpty()
         message = message.arg(arguments.front());
     }
     Form1 &form = fixture.Start();
-    OpenPuzzleArguments(form, fixture.boxes, arguments);
+    OpenPuzzleArguments(form, fixture.boxes, Encoded(arguments));
     QCOMPARE(fixture.boxes.shown.size(), std::size_t(1));
     QCOMPARE(fixture.boxes.shown[0].text, message);
     QCOMPARE(fixture.boxes.shown[0].title, form.AppTitle());
@@ -171,28 +185,77 @@ void ArgumentTest::malformedArgumentLeavesTheBoardEmpty()
     QVERIFY(IsPuzzleBox(form, Focus(), 1));
 }
 
-void ArgumentTest::versionAndHelpNeedNoDisplay()
+void ArgumentTest::onlyTheFirstPuzzleLineOfARegularFileIsRead()
 {
-    const char *plain[] = {"quadrelle", "puzzle.txt"};
-    QVERIFY(!InformationRequested(2, plain));
+    // Each of these would hold the window: a pipe without a writer for good, 4 GB for long.
+    WindowFixture fixture;
+    const QByteArray folder = QFile::encodeName(fixture.folder.path());
+    const QByteArray pipe = folder + "/pipe";
+    QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+    QCOMPARE(ReadPuzzleArgument(pipe).error,
+        QStringLiteral("Cannot read \"%1/pipe\": it is a named pipe, not a puzzle file.").arg(fixture.folder.path()));
 
-    // The real program, with no display at all.
+    constexpr qint64 FourGigabytes = qint64(4) << 30;
+    fixture.WriteFile("puzzle-then-hole", Wikipedia.toLatin1() + ' ');
+    fixture.WriteFile("comment-then-hole", "# no newline\n#");
+    for (const char *name : {"puzzle-then-hole", "comment-then-hole"})
+        QVERIFY(QFile::resize(fixture.folder.filePath(QLatin1String(name)), FourGigabytes));
+    const PuzzleArgument puzzle = ReadPuzzleArgument(folder + "/puzzle-then-hole");
+    QVERIFY2(puzzle.givens, qPrintable(puzzle.error));
+    QCOMPARE(ReadPuzzleArgument(folder + "/comment-then-hole").error,
+        QStringLiteral("The first MiB of \"%1/comment-then-hole\" holds no puzzle line.").arg(fixture.folder.path()));
+
+    // A name that is no UTF-8 (Latin-1 "cafe" with an acute e) is opened by its bytes.
+    const QByteArray latin1 = folder + "/caf\xE9.txt";
+    std::FILE *file = std::fopen(latin1.constData(), "w");
+    QVERIFY(file);
+    std::fputs(qPrintable(Wikipedia), file);
+    std::fclose(file);
+    Form1 &form = fixture.Start();
+    OpenPuzzleArguments(form, fixture.boxes, {latin1});
+    QVERIFY2(fixture.boxes.shown.empty(), qPrintable(MessageTexts(fixture.boxes.shown)));
+    QCOMPARE(form.txPuz(1).Text(), QStringLiteral("5"));
+}
+
+void ArgumentTest::optionsAreReadWithoutADisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // how standard output, or else standard error, starts
+    const QString usage = QStringLiteral("\nUsage: quadrelle [PUZZLE | FILE]\n");
+    QTest::newRow("version") << QStringList {"--version"} << 0 << QStringLiteral("quadrelle %1\n").arg(Version);
+    QTest::newRow("help after an operand") << QStringList {"p.txt", "-h"} << 0 << QStringLiteral("Usage: quadrelle ");
+    QTest::newRow("an abbreviation, the first option decides")
+        << QStringList {"--vers", "--foo"} << 0 << QStringLiteral("quadrelle %1\n").arg(Version);
+    QTest::newRow("unknown long option") << QStringList {"--foo", "--help"} << 2
+                                         << QStringLiteral("quadrelle: unknown option \"--foo\"") + usage;
+    QTest::newRow("unknown short option")
+        << QStringList {"-x"} << 2 << QStringLiteral("quadrelle: unknown option \"-x\"") + usage;
+    QTest::newRow("an argument to --help")
+        << QStringList {"--help=all"} << 2 << QStringLiteral("quadrelle: unknown option \"--help=all\"") + usage;
+    // Taken for a file: the program goes on to look for the display.
+    QTest::newRow("-- ends the options") << QStringList {"--", "--help"} << 1
+                                         << QStringLiteral("quadrelle: no display found");
+}
+
+void ArgumentTest::optionsAreReadWithoutADisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QLatin1String(name));
-    for (const QString &option : {QStringLiteral("--version"), QStringLiteral("--help")}) {
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(QUADRELLE_WINDOW_PROGRAM), {option});
-        QVERIFY(program.waitForFinished(10000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        const QString out = QString::fromUtf8(program.readAllStandardOutput());
-        if (option == QLatin1String("--version"))
-            QCOMPARE(out, QStringLiteral("quadrelle %1\n").arg(Version));
-        else
-            QVERIFY2(out.startsWith(QStringLiteral("Usage: quadrelle ")), qPrintable(out));
-    }
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUADRELLE_WINDOW_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), exitCode);
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    const QString shown = exitCode == 0 ? out : QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(shown.startsWith(output), qPrintable(shown));
+    QVERIFY(exitCode == 0 || out.isEmpty());
 }
 
 int RunArgumentTest(int argc, char **argv)

@@ -82,11 +82,14 @@ void SolveTest::Solve()
     // Runs at the first point where the command lets events through.
     bool probed = false, enabledWhileRunning = true;
     MousePointer pointerWhileRunning = MousePointer::Default;
+    std::optional<Qt::CursorShape> screenWhileRunning;
     QString solutionWhileRunning;
     QTimer::singleShot(0, &form(), [&] {
         probed = true;
         enabledWhileRunning = form().isEnabled();
         pointerWhileRunning = form().Pointer();
+        if (const QCursor *pointer = QGuiApplication::overrideCursor())
+            screenWhileRunning = pointer->shape();
         solutionWhileRunning = SolutionGridLine(form());
     });
     Click(form().PushButton2());
@@ -94,9 +97,13 @@ void SolveTest::Solve()
     QVERIFY(probed);
     QVERIFY(!enabledWhileRunning);
     QCOMPARE(pointerWhileRunning, MousePointer::Hourglass);
+    // Over the disabled window only the application's override shows the hourglass.
+    QCOMPARE(screenWhileRunning, std::optional(Qt::WaitCursor));
     QCOMPARE(solutionWhileRunning, gridBefore);
 
     QCOMPARE(shown().size(), messagesBefore + 1);
+    QCOMPARE(shown().back().screenPointer, std::optional(Qt::WaitCursor));
+    QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(ModelLine(form()), PuzzleGridLine(form()));
     const QString &text = shown().back().text;
     const QStringList tagsAfter = Tags(form());
