@@ -25,7 +25,7 @@ target_link_libraries(quadrelle_commands PUBLIC quadrelle_grids quadrelle_printi
 
 # Form1 and the application: they build the contexts and hand each event on.
 add_library(quadrelle_ui STATIC)
-target_link_libraries(quadrelle_ui PUBLIC quadrelle_commands)
+target_link_libraries(quadrelle_ui PUBLIC quadrelle_commands quadrelle_formats)
 
 # Data files live in share/quadrelle; the program finds them from its own folder, so the
 # layout is relative and any install prefix works.
