@@ -1,6 +1,7 @@
 #include "answer.h"
 
 #include "counter/solution_count.h"
+#include "logic/explain.h"
 #include "solver/pipeline.h"
 
 #include <charconv>
@@ -125,6 +126,23 @@ Answer CountAnswer(const PuzzleLine &line)
         writer.Put("multiple ").Put(first).Put(' ').Put(second);
     }
     writer.Put('\n');
+    return answer;
+}
+
+Answer RateAnswer(const PuzzleLine &line, RateDepth depth)
+{
+    Answer answer = CountAnswer(line);
+    if (answer.verdict != Verdict::Unique)
+        return answer;
+    std::array<std::uint8_t, CellCount> cells;
+    for (std::size_t p = 0; p < cells.size(); ++p)
+        cells[p] = static_cast<std::uint8_t>(line.givens[p]);
+    const ExplainDepth explain = depth == RateDepth::AllSteps ? ExplainDepth::AllSteps
+        : depth == RateDepth::FirstStep                      ? ExplainDepth::FirstStep
+                                                             : ExplainDepth::Rating;
+    answer.lines = DescribePuzzle(cells, explain);
+    if (depth == RateDepth::AllSteps)
+        answer.lines += '\n';
     return answer;
 }
 

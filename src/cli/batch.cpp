@@ -19,6 +19,23 @@ namespace quadrelle {
 
 namespace {
 
+Answer AnswerOf(const PuzzleLine &line, BatchMode mode, std::int32_t placementLimit)
+{
+    switch (mode) {
+    case BatchMode::Solve:
+        break;
+    case BatchMode::Count:
+        return CountAnswer(line);
+    case BatchMode::Rate:
+        return RateAnswer(line, RateDepth::Rating);
+    case BatchMode::Explain:
+        return RateAnswer(line, RateDepth::AllSteps);
+    case BatchMode::Hint:
+        return RateAnswer(line, RateDepth::FirstStep);
+    }
+    return SolveAnswer(line, placementLimit);
+}
+
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
@@ -73,9 +90,7 @@ private:
         sigaddset(&stopSignals, SIGTERM);
         pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
         threads_.emplace_back([ring = ring_, mode = options_.mode, limit = options_.placementLimit] {
-            ring->Work([mode, limit](const PuzzleLine &line) {
-                return mode == BatchMode::Count ? CountAnswer(line) : SolveAnswer(line, limit);
-            });
+            ring->Work([mode, limit](const PuzzleLine &line) { return AnswerOf(line, mode, limit); });
         });
         pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     }

@@ -33,6 +33,10 @@ enum class BatchMode {
     Solve,
     // How many solutions, up to two.
     Count,
+    // How hard for a person: the rating, the steps behind it, or the first step.
+    Rate,
+    Explain,
+    Hint,
 };
 
 struct BatchOptions {

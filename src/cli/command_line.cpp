@@ -12,7 +12,8 @@ namespace quadrelle {
 
 namespace {
 
-constexpr std::string_view Synopsis = "Usage: quadrelle-solve [--count] [--jobs N] [FILE...]\n";
+constexpr std::string_view Synopsis =
+    "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [FILE...]\n";
 
 constexpr std::string_view Description = R"(
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
@@ -35,6 +36,21 @@ placement budget:
   multiple <solution> <another solution>
   none
   invalid <reason>
+
+With --rate, tells how hard each puzzle with one solution is for a person, on
+the Sudoku Explainer scale (1.2 a hidden single in a box ... 11 and more for the
+hardest known puzzles), with the hardest technique it needs:
+  rated <score> <hardest technique> <solution>
+A puzzle with no solution or several, or an invalid line, gets the --count
+answer. A score ending in + is a lower bound: the puzzle took more than a
+second, or the ladder's top rung could not finish it.
+--explain writes before that line the steps, easiest technique first, one a
+line with its technique and score (r4c7=3 places a 3, r2c5<>7 removes a 7),
+and a blank line after each puzzle; --hint writes only the first step:
+  $ quadrelle-solve --rate puzzles.txt
+  rated 7.1 Forcing Chain 284359176315627894679841523857294631426713958931586742...
+  $ quadrelle-solve --hint puzzles.txt
+  r1c6=9 Hidden Single (box) 1.2
 
 Options:
 )";
@@ -73,6 +89,11 @@ struct OptionRow {
 constexpr OptionRow Options[] = {
     {"count", 'c', nullptr, "count the solutions (up to two) instead of solving",
         [](CommandLine &c, const char *) { c.options.mode = BatchMode::Count; }},
+    {"rate", 0, nullptr, "rate each puzzle's difficulty for a person",
+        [](CommandLine &c, const char *) { c.options.mode = BatchMode::Rate; }},
+    {"explain", 0, nullptr, "rate, with the steps that solve the puzzle",
+        [](CommandLine &c, const char *) { c.options.mode = BatchMode::Explain; }},
+    {"hint", 0, nullptr, "the first step only", [](CommandLine &c, const char *) { c.options.mode = BatchMode::Hint; }},
     {"jobs", 'j', "N", "solve on N threads (default: the number of cores)",
         [](CommandLine &c, const char *n) { c.options.jobs = ParseJobs(n); }},
     {"help", 'h', nullptr, "show this help", [](CommandLine &c, const char *) { c.action = CommandLine::Action::Help; }},

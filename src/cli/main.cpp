@@ -49,7 +49,7 @@ std::vector<std::unique_ptr<BatchInput>> Inputs(const std::vector<std::string> &
 void PrintSummary(const quadrelle::BatchCounts &counts, quadrelle::BatchMode mode, double seconds)
 {
     char verdicts[160];
-    if (mode == quadrelle::BatchMode::Count)
+    if (mode != quadrelle::BatchMode::Solve)
         std::snprintf(verdicts, sizeof verdicts, "%ld unique, %ld multiple, %ld none, %ld invalid",
             counts.Of(Verdict::Unique), counts.Of(Verdict::Multiple), counts.Of(Verdict::None),
             counts.Of(Verdict::Invalid));

@@ -1,0 +1,56 @@
+#include "candidate_grid.h"
+#include "combinations.h"
+#include "geometry.h"
+#include "techniques.h"
+
+namespace quadrelle::logic {
+
+namespace {
+
+// A digit's places in n rows lying in n columns: the digit leaves those columns' other rows
+// (and the same with rows and columns swapped).
+bool Fish(const CandidateGrid &grid, int size, Step &step)
+{
+    for (int digit = 0; digit < 9; ++digit) {
+        for (const int base : {0, 9}) {
+            const int cover = 9 - base;
+            std::array<std::uint16_t, 9> lines {};
+            std::array<int, 9> units {};
+            int count = 0;
+            for (int unit = base; unit < base + 9; ++unit) {
+                std::uint16_t across = 0;
+                (grid.CellsOf(digit) & Geo().unit[unit]).ForEach([&](int cell) {
+                    across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColOf(cell) : RowOf(cell)));
+                });
+                if (CountOf(across) >= 2 && CountOf(across) <= size) {
+                    lines[count] = across;
+                    units[count++] = unit;
+                }
+            }
+            const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return CountOf(m); },
+                [&](const std::array<int, 4> &picked, std::uint16_t across) {
+                    Cells81 baseCells, coverCells;
+                    for (int i = 0; i < size; ++i)
+                        baseCells |= Geo().unit[units[picked[i]]];
+                    for (std::uint16_t m = across; m; m &= m - 1)
+                        coverCells |= Geo().unit[cover + std::countr_zero(m)];
+                    (coverCells & grid.CellsOf(digit) & ~baseCells).ForEach([&](int cell) {
+                        step.eliminations.push_back(
+                            {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
+                    });
+                    return !step.eliminations.empty();
+                });
+            if (found)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool FindXWing(const CandidateGrid &grid, Step &step) { return Fish(grid, 2, step); }
+bool FindSwordfish(const CandidateGrid &grid, Step &step) { return Fish(grid, 3, step); }
+bool FindJellyfish(const CandidateGrid &grid, Step &step) { return Fish(grid, 4, step); }
+
+} // namespace quadrelle::logic

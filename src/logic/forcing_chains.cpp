@@ -1,0 +1,212 @@
+#include "candidate_grid.h"
+#include "geometry.h"
+#include "implications.h"
+#include "techniques.h"
+
+#include <climits>
+#include <vector>
+
+// Every chain search keeps the shortest proof it meets: the score grows with the proof's size.
+
+namespace quadrelle::logic {
+
+namespace {
+
+struct Best {
+    explicit Best(const Step &step) : enough(step.enough), deadline(step.deadline) { }
+
+    int enough = 0;
+    std::chrono::steady_clock::time_point deadline;
+    int tenths = INT_MAX;
+    std::string_view technique;
+    Literal conclusion = -1;
+
+    void Offer(std::string_view name, int base, int size, Literal l)
+    {
+        const int score = base + LengthBonus(size);
+        if (score < tenths) {
+            tenths = score;
+            technique = name;
+            conclusion = l;
+        }
+    }
+    // Good enough, or out of time (and then Fill gives nothing).
+    bool Done() const { return tenths <= enough || std::chrono::steady_clock::now() >= deadline; }
+    bool Fill(Step &step) const
+    {
+        if (conclusion < 0 || step.Expired())
+            return false;
+        step.technique = technique;
+        step.tenths = tenths;
+        const Candidate c {static_cast<std::uint8_t>(CellOf(conclusion)), static_cast<std::uint8_t>(DigitOf(conclusion))};
+        (IsOn(conclusion) ? step.placements : step.eliminations).push_back(c);
+        return true;
+    }
+};
+
+// Calibrated on published ratings: chains of one digit come well before the others.
+constexpr int XChainBase = 52;
+constexpr int YChainBase = 68;
+
+struct Names {
+    std::string_view contradiction, both, cell, region;
+    int base;
+};
+
+// Static chains are named by what they are made of: one digit throughout (an X-chain), only
+// bivalue cells as strong links (a Y-chain), or both.
+void Offer(Best &best, const Names &names, ChainKind kind, const Implications::Shape &shape, std::string_view name,
+    Literal conclusion)
+{
+    if (kind == ChainKind::Static && CountOf(shape.digits) == 1)
+        best.Offer("X-Chain", XChainBase, shape.size, conclusion);
+    else if (kind == ChainKind::Static && !shape.unitLinks)
+        best.Offer("Y-Chain", YChainBase, shape.size, conclusion);
+    else
+        best.Offer(name, names.base, shape.size, conclusion);
+}
+
+Implications::Shape Join(Implications::Shape a, const Implications::Shape &b)
+{
+    a.size += b.size;
+    a.digits |= b.digits;
+    a.cellLinks = a.cellLinks || b.cellLinks;
+    a.unitLinks = a.unitLinks || b.unitLinks;
+    return a;
+}
+
+// An assumption that contradicts itself is false; a conclusion that follows from a candidate and
+// from its absence holds.
+void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &names, Best &best, int onlyDigit = -1)
+{
+    Implications on(grid, kind, onlyDigit), off(grid, kind, onlyDigit);
+    grid.Open().ForEach([&](int cell) {
+        for (DigitMask m = grid.Candidates(cell); m && !best.Done(); m &= m - 1) {
+            const int digit = std::countr_zero(m);
+            if (onlyDigit >= 0 && digit != onlyDigit)
+                continue;
+            on.Run(On(cell, digit));
+            off.Run(Off(cell, digit));
+            if (on.Contradiction())
+                Offer(best, names, kind, on.ContradictionShape(), names.contradiction, Off(cell, digit));
+            if (off.Contradiction())
+                Offer(best, names, kind, off.ContradictionShape(), names.contradiction, On(cell, digit));
+            if (on.Contradiction() || off.Contradiction())
+                continue;
+            for (const Literal l : on.Conclusions())
+                if (off.Derived(l) && CellOf(l) != cell)
+                    Offer(best, names, kind, Join(on.ShapeOf({l}), off.ShapeOf({l})), names.both, l);
+        }
+    });
+}
+
+// Conclusions common to every branch: each candidate of a cell, or each place of a digit in a unit.
+void AllBranches(const std::vector<Literal> &branches, std::vector<Implications> &runs, std::string_view name,
+    int base, Best &best)
+{
+    for (std::size_t i = 0; i < branches.size(); ++i) {
+        runs[i].Run(branches[i]);
+        if (runs[i].Contradiction())
+            return;
+    }
+    for (const Literal l : runs[0].Conclusions()) {
+        bool everywhere = true;
+        for (std::size_t i = 1; i < branches.size() && everywhere; ++i)
+            everywhere = runs[i].Derived(l);
+        if (!everywhere || l == branches[0])
+            continue;
+        int size = 0;
+        for (std::size_t i = 0; i < branches.size(); ++i)
+            size += runs[i].ProofSize({l});
+        best.Offer(name, base, size, l);
+    }
+}
+
+void Multiple(const CandidateGrid &grid, ChainKind kind, const Names &names, Best &best)
+{
+    std::vector<Implications> runs(9, Implications(grid, kind));
+    std::vector<Literal> branches;
+    grid.Open().ForEach([&](int cell) {
+        if (best.Done())
+            return;
+        branches.clear();
+        for (DigitMask m = grid.Candidates(cell); m; m &= m - 1)
+            branches.push_back(On(cell, std::countr_zero(m)));
+        if (branches.size() > 2)
+            AllBranches(branches, runs, names.cell, names.base, best);
+    });
+    for (int unit = 0; unit < UnitCount && !best.Done(); ++unit)
+        for (int digit = 0; digit < 9 && !best.Done(); ++digit) {
+            branches.clear();
+            (grid.CellsOf(digit) & Geo().unit[unit]).ForEach([&](int cell) { branches.push_back(On(cell, digit)); });
+            if (branches.size() > 2)
+                AllBranches(branches, runs, names.region, names.base, best);
+        }
+}
+
+} // namespace
+
+int LengthBonus(int nodes)
+{
+    int bonus = 0;
+    for (int limit = 4; nodes > limit; ++bonus)
+        limit = bonus % 2 == 0 ? limit * 3 / 2 : limit * 4 / 3;
+    return bonus;
+}
+
+bool FindXChain(const CandidateGrid &grid, Step &step)
+{
+    Best best {step};
+    for (int digit = 0; digit < 9 && !best.Done(); ++digit)
+        AssumeBothWays(grid, ChainKind::Static, {"X-Chain", "X-Chain", "", "", XChainBase}, best, digit);
+    return best.Fill(step);
+}
+
+bool FindForcingChain(const CandidateGrid &grid, Step &step)
+{
+    Best best {step};
+    AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", 69}, best);
+    return best.Fill(step);
+}
+
+// One digit's places followed through singles of that digit alone.
+bool FindNishio(const CandidateGrid &grid, Step &step)
+{
+    Best best {step};
+    for (int digit = 0; digit < 9 && !best.Done(); ++digit)
+        AssumeBothWays(grid, ChainKind::Dynamic, {"Nishio Forcing Chains", "Nishio Forcing Chains", "", "", 75}, best,
+            digit);
+    return best.Fill(step);
+}
+
+bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
+{
+    Best best {step};
+    Multiple(grid, ChainKind::Static, {"", "", "Cell Forcing Chains", "Region Forcing Chains", 80}, best);
+    return best.Fill(step);
+}
+
+bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
+{
+    Best best {step};
+    const Names names {"Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
+        "Dynamic Cell Forcing Chains", "Dynamic Region Forcing Chains", 85};
+    AssumeBothWays(grid, ChainKind::Dynamic, names, best);
+    if (!best.Done())
+        Multiple(grid, ChainKind::Dynamic, names, best);
+    return best.Fill(step);
+}
+
+bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
+{
+    Best best {step};
+    const Names names {"Dynamic Contradiction Forcing Chains (+)", "Dynamic Double Forcing Chains (+)",
+        "Dynamic Cell Forcing Chains (+)", "Dynamic Region Forcing Chains (+)", 90};
+    AssumeBothWays(grid, ChainKind::DynamicPlus, names, best);
+    if (!best.Done())
+        Multiple(grid, ChainKind::DynamicPlus, names, best);
+    return best.Fill(step);
+}
+
+
+} // namespace quadrelle::logic

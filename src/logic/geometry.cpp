@@ -1,0 +1,10 @@
+#include "geometry.h"
+
+namespace quadrelle::logic {
+
+std::string CellName(int cell)
+{
+    return {'r', static_cast<char>('1' + RowOf(cell)), 'c', static_cast<char>('1' + ColOf(cell))};
+}
+
+} // namespace quadrelle::logic

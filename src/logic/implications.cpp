@@ -1,0 +1,239 @@
+#include "implications.h"
+
+#include "geometry.h"
+
+namespace quadrelle::logic {
+
+Implications::Implications(const CandidateGrid &grid, ChainKind kind, int onlyDigit)
+    : grid_(grid), kind_(kind), onlyDigit_(onlyDigit)
+{
+    index_.fill(-1);
+    for (int cell = 0; cell < 81; ++cell)
+        candidates_[cell] = grid.Candidates(cell);
+    seen_.assign(LiteralCount, 0);
+    if (kind_ != ChainKind::Static)
+        return;
+    for (int digit = 0; digit < 9; ++digit) {
+        if (onlyDigit_ >= 0 && digit != onlyDigit_)
+            continue;
+        for (int unit = 0; unit < UnitCount; ++unit) {
+            const Cells81 places = grid.CellsOf(digit) & Geo().unit[unit];
+            if (places.Count() != 2)
+                continue;
+            const int a = places.First();
+            Cells81 rest = places;
+            rest.Clear(a);
+            const int b = rest.First();
+            partners_[a * 9 + digit].Set(b);
+            partners_[b * 9 + digit].Set(a);
+        }
+    }
+}
+
+void Implications::Reset()
+{
+    for (const Literal l : derived_)
+        index_[l] = -1;
+    if (kind_ != ChainKind::Static)
+        for (const Literal l : derived_)
+            candidates_[CellOf(l)] = grid_.Candidates(CellOf(l));
+    derived_.clear();
+    parentSpan_.clear();
+    parents_.clear();
+    next_ = 0;
+    contradiction_ = false;
+    contradictionParents_.clear();
+}
+
+void Implications::Run(Literal assumption)
+{
+    Reset();
+    Assume(assumption);
+}
+
+void Implications::Assume(Literal assumption)
+{
+    if (contradiction_)
+        return;
+    Derive(assumption, nullptr, 0);
+    Propagate();
+}
+
+void Implications::Derive(Literal l, const int *parents, int parentCount)
+{
+    if (index_[l] >= 0 || contradiction_)
+        return;
+    const int at = static_cast<int>(derived_.size());
+    index_[l] = static_cast<std::int16_t>(at);
+    derived_.push_back(l);
+    parentSpan_.push_back({static_cast<int>(parents_.size()), parentCount});
+    for (int i = 0; i < parentCount; ++i)
+        parents_.push_back(static_cast<std::int16_t>(parents[i]));
+    if (index_[Not(l)] >= 0) {
+        contradiction_ = true;
+        contradictionParents_ = {static_cast<std::int16_t>(at), index_[Not(l)]};
+    }
+}
+
+void Implications::Propagate()
+{
+    for (;;) {
+        while (next_ < derived_.size() && !contradiction_) {
+            const Literal l = derived_[next_++];
+            IsOn(l) ? FromOn(l) : FromOff(l);
+        }
+        if (contradiction_ || kind_ != ChainKind::DynamicPlus)
+            return;
+        const std::size_t before = derived_.size();
+        LockedCandidates();
+        if (derived_.size() == before)
+            return;
+    }
+}
+
+void Implications::FromOn(Literal l)
+{
+    const int cell = CellOf(l), digit = DigitOf(l);
+    const int self[1] = {index_[l]};
+    for (DigitMask m = candidates_[cell] & ~BitOf(digit); m && onlyDigit_ < 0; m &= m - 1)
+        Derive(Off(cell, std::countr_zero(m)), self, 1);
+    (Geo().peers[cell] & grid_.CellsOf(digit)).ForEach([&](int peer) {
+        if (candidates_[peer] & BitOf(digit))
+            Derive(Off(peer, digit), self, 1);
+    });
+}
+
+void Implications::FromOff(Literal l)
+{
+    const int cell = CellOf(l), digit = DigitOf(l);
+    const int self[1] = {index_[l]};
+    if (kind_ == ChainKind::Static) {
+        if (CountOf(candidates_[cell]) == 2 && onlyDigit_ < 0)
+            Derive(On(cell, std::countr_zero(static_cast<DigitMask>(candidates_[cell] & ~BitOf(digit)))), self, 1);
+        partners_[cell * 9 + digit].ForEach([&](int other) { Derive(On(other, digit), self, 1); });
+        return;
+    }
+    candidates_[cell] = static_cast<DigitMask>(candidates_[cell] & ~BitOf(digit));
+    int causes[9];
+    int count = 0;
+    const DigitMask left = candidates_[cell];
+    if (CountOf(left) <= 1 && onlyDigit_ < 0) {
+        for (DigitMask m = grid_.Candidates(cell) & ~left; m; m &= m - 1)
+            causes[count++] = index_[Off(cell, std::countr_zero(m))];
+        if (left == 0) {
+            contradiction_ = true;
+            contradictionParents_.assign(causes, causes + count);
+            return;
+        }
+        Derive(On(cell, std::countr_zero(left)), causes, count);
+    }
+    for (const int unit : Geo().unitsOf[cell]) {
+        int place = -1;
+        count = 0;
+        for (const int other : Geo().unitCells[unit]) {
+            if (!(grid_.Candidates(other) & BitOf(digit)))
+                continue;
+            if (candidates_[other] & BitOf(digit))
+                place = place == -1 ? other : -2;
+            else
+                causes[count++] = index_[Off(other, digit)];
+        }
+        if (place == -1) {
+            contradiction_ = true;
+            contradictionParents_.assign(causes, causes + count);
+            return;
+        }
+        if (place >= 0)
+            Derive(On(place, digit), causes, count);
+    }
+}
+
+// A digit whose places left in a box all lie on one line, or on a line all in one box.
+void Implications::LockedCandidates()
+{
+    for (int digit = 0; digit < 9; ++digit) {
+        Cells81 places;
+        for (int cell = 0; cell < 81; ++cell)
+            if (candidates_[cell] & BitOf(digit))
+                places.Set(cell);
+        for (int box = 18; box < 27; ++box) {
+            for (int line = 0; line < 18; ++line) {
+                const Cells81 cross = Geo().unit[box] & Geo().unit[line];
+                if (cross.Empty())
+                    continue;
+                for (const auto [within, along] : {std::array {box, line}, std::array {line, box}}) {
+                    const Cells81 inside = places & Geo().unit[within];
+                    const Cells81 removed = places & Geo().unit[along] & ~cross;
+                    if (inside.Empty() || !(inside & ~cross).Empty() || removed.Empty())
+                        continue;
+                    int causes[9];
+                    int count = 0;
+                    (grid_.CellsOf(digit) & Geo().unit[within] & ~cross).ForEach([&](int cell) {
+                        causes[count++] = index_[Off(cell, digit)];
+                    });
+                    removed.ForEach([&](int cell) { Derive(Off(cell, digit), causes, count); });
+                    return;
+                }
+            }
+        }
+    }
+}
+
+CandidateGrid Implications::State() const
+{
+    CandidateGrid state = grid_;
+    for (const Literal l : derived_) {
+        if (IsOn(l) && state.Value(CellOf(l)) < 0)
+            state.Place(CellOf(l), DigitOf(l));
+        else if (!IsOn(l))
+            state.Eliminate(CellOf(l), DigitOf(l));
+    }
+    return state;
+}
+
+void Implications::Mark(Literal l, std::uint32_t stamp, Shape &shape) const
+{
+    int stack[LiteralCount];
+    int top = 0;
+    const int start = index_[l];
+    if (start < 0 || seen_[start] == stamp)
+        return;
+    seen_[start] = stamp;
+    stack[top++] = start;
+    while (top > 0) {
+        const int at = stack[--top];
+        const Literal child = derived_[at];
+        ++shape.size;
+        shape.digits |= BitOf(DigitOf(child));
+        const auto [first, n] = parentSpan_[at];
+        for (int i = first; i < first + n; ++i) {
+            const int parent = parents_[i];
+            if (IsOn(child) && !IsOn(derived_[parent]))
+                (CellOf(child) == CellOf(derived_[parent]) ? shape.cellLinks : shape.unitLinks) = true;
+            if (seen_[parent] != stamp) {
+                seen_[parent] = stamp;
+                stack[top++] = parent;
+            }
+        }
+    }
+}
+
+Implications::Shape Implications::ShapeOf(std::initializer_list<Literal> literals) const
+{
+    ++stamp_;
+    Shape shape;
+    for (const Literal l : literals)
+        Mark(l, stamp_, shape);
+    return shape;
+}
+
+Implications::Shape Implications::ContradictionShape() const
+{
+    ++stamp_;
+    Shape shape;
+    for (const int at : contradictionParents_)
+        Mark(derived_[at], stamp_, shape);
+    return shape;
+}
+
+} // namespace quadrelle::logic

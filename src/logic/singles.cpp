@@ -1,0 +1,43 @@
+#include "candidate_grid.h"
+#include "geometry.h"
+#include "techniques.h"
+
+// Singles are taken all at once: every one found is true in the grid as it stands, and a rating
+// is the hardest step, so taking them together changes no score and saves passes.
+
+namespace quadrelle::logic {
+
+namespace {
+
+bool HiddenSinglesIn(const CandidateGrid &grid, int firstUnit, int lastUnit, Step &step)
+{
+    Cells81 placed;
+    for (int unit = firstUnit; unit <= lastUnit; ++unit) {
+        for (int digit = 0; digit < 9; ++digit) {
+            const Cells81 spots = grid.CellsOf(digit) & Geo().unit[unit];
+            if (spots.Count() != 1 || placed.Has(spots.First()))
+                continue;
+            placed.Set(spots.First());
+            step.placements.push_back({static_cast<std::uint8_t>(spots.First()), static_cast<std::uint8_t>(digit)});
+        }
+    }
+    return !step.placements.empty();
+}
+
+} // namespace
+
+bool FindHiddenSingleBox(const CandidateGrid &grid, Step &step) { return HiddenSinglesIn(grid, 18, 26, step); }
+
+bool FindHiddenSingleLine(const CandidateGrid &grid, Step &step) { return HiddenSinglesIn(grid, 0, 17, step); }
+
+bool FindNakedSingle(const CandidateGrid &grid, Step &step)
+{
+    grid.Open().ForEach([&](int cell) {
+        if (CountOf(grid.Candidates(cell)) == 1)
+            step.placements.push_back(
+                {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(std::countr_zero(grid.Candidates(cell)))});
+    });
+    return !step.placements.empty();
+}
+
+} // namespace quadrelle::logic

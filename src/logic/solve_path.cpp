@@ -1,0 +1,107 @@
+#include "solve_path.h"
+
+#include "candidate_grid.h"
+#include "counter/solution_count.h"
+#include "ladder.h"
+
+#include <chrono>
+
+namespace quadrelle::logic {
+
+namespace {
+
+// The easiest step over the whole ladder: a rung is tried only while its base score is below
+// the best found, since chains score above their base. Within a rung, any step no harder than
+// the rating so far will do: it leaves the rating as it is and saves the search for the easiest.
+bool EasiestStep(
+    const CandidateGrid &grid, int enough, std::chrono::steady_clock::time_point deadline, Step &best, int &reached)
+{
+    bool found = false;
+    for (const Rung &rung : Ladder()) {
+        if (found && (rung.tenths >= best.tenths || best.tenths <= enough))
+            break;
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+        reached = rung.tenths;
+        Step step {rung.name, rung.tenths, {}, {}, enough, deadline};
+        if (rung.find(grid, step) && (!found || step.tenths < best.tenths)) {
+            best = std::move(step);
+            found = true;
+        }
+    }
+    return found;
+}
+
+void Apply(const Step &step, CandidateGrid &grid)
+{
+    for (const Candidate &c : step.placements)
+        if (grid.Value(c.cell) < 0)
+            grid.Place(c.cell, c.digit);
+    for (const Candidate &c : step.eliminations)
+        grid.Eliminate(c.cell, c.digit);
+}
+
+// The top rung found nothing either: one cell is settled from the solution, so that the
+// rating still ends, as a lower bound.
+Step Settle(const CandidateGrid &grid, const Rating &rating)
+{
+    const int cell = grid.Open().First();
+    return Step {TopRung, Ladder().back().tenths, {{static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(rating.solution[cell] - 1)}}, {}};
+}
+
+} // namespace
+
+SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits limits, Keep keep)
+{
+    SolvePath path;
+    Rating &rating = path.rating;
+    const SolutionCount count = CountSolutions(cells);
+    std::optional<CandidateGrid> grid = CandidateGrid::FromGivens(cells);
+    if (count.solutions != 1 || !grid)
+        return path;
+    for (int cell = 0; cell < 81; ++cell)
+        rating.solution[cell] = static_cast<std::uint8_t>(count.first[cell] - '0');
+    rating.status = Rating::Status::Rated;
+
+    const auto deadline = std::chrono::steady_clock::now() + limits.time;
+    while (!grid->Solved()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            rating.status = Rating::Status::LowerBound;
+            rating.hardest = TopRung;
+            break;
+        }
+        Step step;
+        int reached = 0;
+        if (!EasiestStep(*grid, rating.tenths, deadline, step, reached)) {
+            // Out of time: every rung below the one searched found nothing, so the step needs
+            // at least that one.
+            if (std::chrono::steady_clock::now() >= deadline) {
+                rating.tenths = std::max(rating.tenths, reached);
+                continue;
+            }
+            step = Settle(*grid, rating);
+            rating.status = Rating::Status::LowerBound;
+        }
+        Apply(step, *grid);
+        if (step.tenths > rating.tenths || rating.hardest.empty()) {
+            rating.tenths = std::max(rating.tenths, step.tenths);
+            rating.hardest = step.technique;
+        }
+        if (keep == Keep::All || (keep == Keep::First && path.steps.empty()))
+            path.steps.push_back(std::move(step));
+        if (keep == Keep::First)
+            break;
+    }
+    return path;
+}
+
+} // namespace quadrelle::logic
+
+namespace quadrelle {
+
+Rating RatePuzzle(const std::array<std::uint8_t, 81> &cells, RatingLimits limits)
+{
+    return logic::SolveLogically(cells, limits, logic::Keep::None).rating;
+}
+
+} // namespace quadrelle

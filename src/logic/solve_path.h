@@ -1,0 +1,23 @@
+#pragma once
+
+#include "rating.h"
+#include "step.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace quadrelle::logic {
+
+struct SolvePath {
+    Rating rating;
+    // Kept only when asked for; with firstOnly, at most the first.
+    std::vector<Step> steps;
+};
+
+enum class Keep : std::uint8_t { None, First, All };
+
+// Applies the easiest step until the puzzle is solved or the time is up.
+SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits limits, Keep keep);
+
+} // namespace quadrelle::logic

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace quadrelle::logic {
+
+struct Candidate {
+    std::uint8_t cell = 0;
+    // 0..8.
+    std::uint8_t digit = 0;
+    bool operator==(const Candidate &) const = default;
+};
+
+// One move of a person: what it places and removes, by which technique and how hard it was.
+struct Step {
+    std::string_view technique;
+    int tenths = 0;
+    std::vector<Candidate> placements;
+    std::vector<Candidate> eliminations;
+    // Set before the search: the rating has reached this already, so a finder whose scores vary
+    // may take the first step scoring no more instead of looking for the easiest.
+    int enough = 0;
+    // The long searches give up at this time and find nothing.
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+
+    bool Expired() const { return std::chrono::steady_clock::now() >= deadline; }
+};
+
+class CandidateGrid;
+
+// Each technique: the easiest step of its kind in the grid, if any.
+using Finder = bool (*)(const CandidateGrid &grid, Step &step);
+
+} // namespace quadrelle::logic

@@ -1,0 +1,85 @@
+#include "candidate_grid.h"
+#include "combinations.h"
+#include "geometry.h"
+#include "techniques.h"
+
+namespace quadrelle::logic {
+
+namespace {
+
+// n cells of a unit holding only n digits between them: those digits leave the unit's other cells.
+bool NakedSubset(const CandidateGrid &grid, int size, Step &step)
+{
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        std::array<DigitMask, 9> masks {};
+        std::array<int, 9> cells {};
+        int count = 0;
+        for (const int cell : Geo().unitCells[unit]) {
+            const int n = CountOf(grid.Candidates(cell));
+            if (n >= 2 && n <= size) {
+                masks[count] = grid.Candidates(cell);
+                cells[count++] = cell;
+            }
+        }
+        const bool found = ForEachTightSet(masks, count, size, [](DigitMask m) { return CountOf(m); },
+            [&](const std::array<int, 4> &picked, DigitMask digits) {
+                Cells81 inside;
+                for (int i = 0; i < size; ++i)
+                    inside.Set(cells[picked[i]]);
+                for (const int cell : Geo().unitCells[unit]) {
+                    if (inside.Has(cell))
+                        continue;
+                    for (DigitMask m = grid.Candidates(cell) & digits; m; m &= m - 1)
+                        step.eliminations.push_back(
+                            {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(std::countr_zero(m))});
+                }
+                return !step.eliminations.empty();
+            });
+        if (found)
+            return true;
+    }
+    return false;
+}
+
+// n digits of a unit confined to n cells: those cells hold no other digit.
+bool HiddenSubset(const CandidateGrid &grid, int size, Step &step)
+{
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        std::array<Cells81, 9> spots {};
+        std::array<int, 9> digits {};
+        int count = 0;
+        for (int digit = 0; digit < 9; ++digit) {
+            const Cells81 places = grid.CellsOf(digit) & Geo().unit[unit];
+            if (places.Count() >= 2 && places.Count() <= size) {
+                spots[count] = places;
+                digits[count++] = digit;
+            }
+        }
+        const bool found = ForEachTightSet(spots, count, size, [](Cells81 c) { return c.Count(); },
+            [&](const std::array<int, 4> &picked, Cells81 cells) {
+                DigitMask kept = 0;
+                for (int i = 0; i < size; ++i)
+                    kept |= BitOf(digits[picked[i]]);
+                cells.ForEach([&](int cell) {
+                    for (DigitMask m = grid.Candidates(cell) & ~kept; m; m &= m - 1)
+                        step.eliminations.push_back(
+                            {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(std::countr_zero(m))});
+                });
+                return !step.eliminations.empty();
+            });
+        if (found)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool FindNakedPair(const CandidateGrid &grid, Step &step) { return NakedSubset(grid, 2, step); }
+bool FindNakedTriple(const CandidateGrid &grid, Step &step) { return NakedSubset(grid, 3, step); }
+bool FindNakedQuad(const CandidateGrid &grid, Step &step) { return NakedSubset(grid, 4, step); }
+bool FindHiddenPair(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 2, step); }
+bool FindHiddenTriple(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 3, step); }
+bool FindHiddenQuad(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 4, step); }
+
+} // namespace quadrelle::logic

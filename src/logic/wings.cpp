@@ -1,0 +1,60 @@
+#include "candidate_grid.h"
+#include "geometry.h"
+#include "techniques.h"
+
+namespace quadrelle::logic {
+
+namespace {
+
+bool EliminateSeen(const CandidateGrid &grid, Cells81 seen, int digit, Step &step)
+{
+    (seen & grid.CellsOf(digit)).ForEach([&](int cell) {
+        step.eliminations.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
+    });
+    return !step.eliminations.empty();
+}
+
+// A pivot of {x,y} (XYZ: {x,y,z}) seeing pincers {x,z} and {y,z}: whichever the pivot is, a
+// pincer is z, so a cell seeing both pincers (and the pivot, for XYZ) is not z.
+bool Wing(const CandidateGrid &grid, int pivotSize, Step &step)
+{
+    const Geometry &geo = Geo();
+    bool found = false;
+    grid.Open().ForEach([&](int pivot) {
+        const DigitMask pivotMask = grid.Candidates(pivot);
+        if (found || CountOf(pivotMask) != pivotSize)
+            return;
+        std::array<int, 20> pincers {};
+        int count = 0;
+        (geo.peers[pivot] & grid.Open()).ForEach([&](int cell) {
+            const DigitMask m = grid.Candidates(cell);
+            const bool fits = pivotSize == 2 ? CountOf(m & pivotMask) == 1 : (m & ~pivotMask) == 0;
+            if (CountOf(m) == 2 && fits)
+                pincers[count++] = cell;
+        });
+        for (int i = 0; i < count && !found; ++i) {
+            for (int j = i + 1; j < count && !found; ++j) {
+                const DigitMask a = grid.Candidates(pincers[i]), b = grid.Candidates(pincers[j]);
+                const DigitMask common = a & b;
+                if (CountOf(common) != 1)
+                    continue;
+                if (pivotSize == 2 && (common & pivotMask || CountOf(a | b | pivotMask) != 3))
+                    continue;
+                if (pivotSize == 3 && (a | b) != pivotMask)
+                    continue;
+                Cells81 seen = geo.peers[pincers[i]] & geo.peers[pincers[j]];
+                if (pivotSize == 3)
+                    seen &= geo.peers[pivot];
+                found = EliminateSeen(grid, seen, std::countr_zero(common), step);
+            }
+        }
+    });
+    return found;
+}
+
+} // namespace
+
+bool FindXYWing(const CandidateGrid &grid, Step &step) { return Wing(grid, 2, step); }
+bool FindXYZWing(const CandidateGrid &grid, Step &step) { return Wing(grid, 3, step); }
+
+} // namespace quadrelle::logic

@@ -1,0 +1,66 @@
+// quadrelle-solve --rate, --explain and --hint through the real binary.
+
+#include "batch_solver_fixture.h"
+
+#include <regex>
+
+using namespace quadrelle::testing;
+
+namespace {
+
+// Singles solve it.
+const std::string Easy = "003020600900305001001806400008102900700000008006708200002609500800203009005010300";
+const std::string EasySolution = "483921657967345821251876493548132976729564138136798245372689514814253769695417382";
+// Needs more than singles.
+const std::string Hard = "200050006010000090600801003007090600000703000900080002100000005060902010003060200";
+
+const std::regex StepLine(R"((r[1-9]c[1-9](=|<>)[1-9] )+[A-Za-z][A-Za-z ()+-]* [0-9]+\.[0-9])");
+const std::regex RatedLine(R"(rated [0-9]+\.[0-9]\+? [A-Za-z][A-Za-z ()+-]* [1-9]{81})");
+
+} // namespace
+
+TEST_F(BatchSolver, RateGivesScoreTechniqueAndSolutionOrTheCountVerdict)
+{
+    const Result r = Run({"--rate", "--jobs", "2"}, Easy + "\n" + EmptyBoard + "\n12\n" + Hard + "\n");
+    EXPECT_EQ(r.exitCode, 1);
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 4u) << r.out;
+    EXPECT_TRUE(std::regex_match(lines[0], RatedLine)) << lines[0];
+    EXPECT_TRUE(lines[0].starts_with("rated 1.") || lines[0].starts_with("rated 2.")) << lines[0];
+    EXPECT_TRUE(lines[0].ends_with(" " + EasySolution)) << lines[0];
+    EXPECT_TRUE(lines[1].starts_with("multiple ")) << lines[1];
+    EXPECT_EQ(lines[2], "invalid bad-length");
+    EXPECT_TRUE(std::regex_match(lines[3], RatedLine)) << lines[3];
+    EXPECT_GE(std::stod(lines[3].substr(6)), 3.0) << lines[3];
+    EXPECT_NE(r.err.find("4 puzzles: 2 unique, 1 multiple, 0 none, 1 invalid"), std::string::npos) << r.err;
+}
+
+TEST_F(BatchSolver, ExplainWritesEveryStepThenTheRatingAndHintTheFirstStep)
+{
+    const Result explained = Run({"--explain"}, Hard + "\n" + Easy + "\n");
+    const Result rated = Run({"--rate"}, Hard + "\n" + Easy + "\n");
+    const Result hinted = Run({"--hint"}, Hard + "\n" + Easy + "\n");
+    EXPECT_EQ(explained.exitCode, 0);
+
+    const std::vector<std::string> lines = Lines(explained.out);
+    std::vector<std::string> ratings, firstSteps;
+    bool puzzleStart = true;
+    for (const std::string &line : lines) {
+        if (line.empty()) {
+            puzzleStart = true;
+            continue;
+        }
+        if (line.starts_with("rated ")) {
+            ratings.push_back(line);
+            continue;
+        }
+        EXPECT_TRUE(std::regex_match(line, StepLine)) << line;
+        if (std::exchange(puzzleStart, false))
+            firstSteps.push_back(line);
+    }
+    EXPECT_EQ(ratings, Lines(rated.out));
+    EXPECT_EQ(firstSteps, Lines(hinted.out));
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines.back(), "");
+    EXPECT_NE(explained.out.find("<>"), std::string::npos) << explained.out;
+}

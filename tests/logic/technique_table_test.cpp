@@ -1,0 +1,200 @@
+// Each technique on a small position that has it, and on one that looks alike but does not.
+// Positions start from an empty grid's candidates and narrow a few cells and units.
+
+#include "logic/candidate_grid.h"
+#include "logic/geometry.h"
+#include "logic/ladder.h"
+#include "logic/techniques.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+using namespace quadrelle::logic;
+
+namespace {
+
+int At(std::string_view name) { return (name[1] - '1') * 9 + (name[3] - '1'); }
+
+// Cell name and the digits it keeps, as "r1c1:12".
+void Keep(CandidateGrid &grid, std::string_view spec)
+{
+    const int cell = At(spec);
+    for (int digit = 0; digit < 9; ++digit)
+        if (spec.substr(5).find(static_cast<char>('1' + digit)) == std::string_view::npos)
+            grid.Eliminate(cell, digit);
+}
+
+using Setup = std::function<void(CandidateGrid &)>;
+
+Setup Keeps(std::vector<std::string_view> list)
+{
+    return [list](CandidateGrid &grid) {
+        for (const std::string_view spec : list)
+            Keep(grid, spec);
+    };
+}
+
+// Digit confined in units 0..26 to cells: {{digit, unit, {cells}}...}.
+struct Confinement {
+    int digit;
+    int unit;
+    std::vector<std::string_view> cells;
+};
+
+Setup Confines(std::vector<Confinement> list)
+{
+    return [list](CandidateGrid &grid) {
+        for (const Confinement &c : list) {
+            Cells81 keep;
+            for (const std::string_view name : c.cells)
+                keep.Set(At(name));
+            (Geo().unit[c.unit] & ~keep).ForEach([&](int cell) { grid.Eliminate(cell, c.digit - 1); });
+        }
+    };
+}
+
+struct Case {
+    const char *name;
+    Finder find;
+    Setup has;
+    // "r1c4<>1" or "r1c1=1": among the step's moves.
+    const char *move;
+    Setup alike;
+};
+
+std::string Text(const Candidate &c, const char *relation)
+{
+    return CellName(c.cell) + relation + static_cast<char>('1' + c.digit);
+}
+
+bool Finds(const Case &c, const Setup &setup, std::string *moves)
+{
+    CandidateGrid grid = *CandidateGrid::FromGivens({});
+    setup(grid);
+    Step step;
+    if (!c.find(grid, step))
+        return false;
+    for (const Candidate &p : step.placements)
+        *moves += Text(p, "=") + ' ';
+    for (const Candidate &e : step.eliminations)
+        *moves += Text(e, "<>") + ' ';
+    return true;
+}
+
+constexpr int Row(int n) { return n - 1; }
+constexpr int Box(int n) { return 17 + n; }
+
+const Case Cases[] = {
+    {"hidden single in a box", FindHiddenSingleBox, Confines({{1, Box(1), {"r1c1"}}}), "r1c1=1",
+        Confines({{1, Box(1), {"r1c1", "r2c2"}}})},
+    {"hidden single in a line", FindHiddenSingleLine, Confines({{1, Row(1), {"r1c9"}}}), "r1c9=1",
+        Confines({{1, Row(1), {"r1c1", "r1c9"}}})},
+    {"naked single", FindNakedSingle, Keeps({"r5c5:7"}), "r5c5=7", Keeps({"r5c5:78"})},
+    {"pointing", FindPointing, Confines({{1, Box(1), {"r1c1", "r1c2"}}}), "r1c4<>1",
+        Confines({{1, Box(1), {"r1c1", "r2c2"}}})},
+    {"claiming", FindClaiming, Confines({{1, Row(1), {"r1c1", "r1c2"}}}), "r2c1<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c4"}}})},
+    {"naked pair", FindNakedPair, Keeps({"r1c1:12", "r1c5:12"}), "r1c3<>1", Keeps({"r1c1:12", "r1c5:13"})},
+    {"naked triple", FindNakedTriple, Keeps({"r1c1:12", "r1c5:23", "r1c9:13"}), "r1c3<>1",
+        Keeps({"r1c1:12", "r1c5:23", "r1c9:14"})},
+    {"naked quad", FindNakedQuad, Keeps({"r1c1:12", "r1c4:23", "r1c7:34", "r1c9:14"}), "r1c5<>1",
+        Keeps({"r1c1:12", "r1c4:23", "r1c7:34", "r1c9:15"})},
+    {"hidden pair", FindHiddenPair, Confines({{1, Row(1), {"r1c1", "r1c5"}}, {2, Row(1), {"r1c1", "r1c5"}}}),
+        "r1c1<>3", Confines({{1, Row(1), {"r1c1", "r1c5"}}, {2, Row(1), {"r1c1", "r1c6"}}})},
+    {"hidden triple", FindHiddenTriple,
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {2, Row(1), {"r1c5", "r1c9"}}, {3, Row(1), {"r1c1", "r1c9"}}}),
+        "r1c1<>4",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {2, Row(1), {"r1c5", "r1c9"}}, {3, Row(1), {"r1c1", "r1c8"}}})},
+    {"hidden quad", FindHiddenQuad,
+        Confines({{1, Row(1), {"r1c1", "r1c4"}}, {2, Row(1), {"r1c4", "r1c7"}}, {3, Row(1), {"r1c7", "r1c9"}},
+            {4, Row(1), {"r1c1", "r1c9"}}}),
+        "r1c1<>5",
+        Confines({{1, Row(1), {"r1c1", "r1c4"}}, {2, Row(1), {"r1c4", "r1c7"}}, {3, Row(1), {"r1c7", "r1c9"}},
+            {4, Row(1), {"r1c1", "r1c8"}}})},
+    {"X-Wing", FindXWing, Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c5"}}}), "r2c1<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c6"}}})},
+    {"Swordfish", FindSwordfish,
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c5", "r5c9"}}, {1, Row(9), {"r9c1", "r9c9"}}}),
+        "r2c1<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c5", "r5c9"}}, {1, Row(9), {"r9c1", "r9c8"}}})},
+    {"Jellyfish", FindJellyfish,
+        Confines({{1, Row(1), {"r1c1", "r1c4"}}, {1, Row(4), {"r4c4", "r4c7"}}, {1, Row(7), {"r7c7", "r7c9"}},
+            {1, Row(9), {"r9c1", "r9c9"}}}),
+        "r2c1<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c4"}}, {1, Row(4), {"r4c4", "r4c7"}}, {1, Row(7), {"r7c7", "r7c9"}},
+            {1, Row(9), {"r9c1", "r9c8"}}})},
+    {"XY-Wing", FindXYWing, Keeps({"r1c1:12", "r1c5:13", "r5c1:23"}), "r5c5<>3",
+        Keeps({"r1c1:12", "r1c5:13", "r5c1:24"})},
+    {"XYZ-Wing", FindXYZWing, Keeps({"r1c1:123", "r1c5:13", "r2c2:23"}), "r1c2<>3",
+        Keeps({"r1c1:123", "r1c5:13", "r2c2:24"})},
+    {"WXYZ-Wing", FindWxyzWing, Keeps({"r1c1:123", "r1c2:14", "r1c5:24", "r2c2:34"}), "r1c3<>4",
+        Keeps({"r1c1:123", "r1c2:14", "r1c5:24", "r2c2:35"})},
+    {"X-Chain", FindXChain, Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c6"}}}), "r2c6<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}})},
+    {"unique rectangle", FindUniqueRectangle, Keeps({"r1c1:12", "r1c4:12", "r2c1:12", "r2c4:123"}), "r2c4<>1",
+        Keeps({"r1c1:12", "r1c4:12", "r4c1:12", "r4c4:123"})},
+    {"unique rectangle with one extra digit in its roof", FindUniqueRectangle,
+        Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:123"}), "r2c7<>3",
+        Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:124"})},
+    {"unique rectangle with a digit confined to its roof", FindUniqueRectangle,
+        [](CandidateGrid &grid) {
+            Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:125"})(grid);
+            Confines({{1, Row(2), {"r2c1", "r2c4"}}})(grid);
+        },
+        "r2c1<>2",
+        [](CandidateGrid &grid) {
+            Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:125"})(grid);
+            Confines({{1, Row(2), {"r2c1", "r2c4", "r2c7"}}})(grid);
+        }},
+    {"VWXYZ-Wing", FindVwxyzWing, Keeps({"r1c1:1234", "r1c2:15", "r1c5:25", "r2c2:35", "r1c8:45"}), "r1c3<>5",
+        Keeps({"r1c1:1234", "r1c2:15", "r1c5:25", "r2c2:35", "r1c8:46"})},
+    {"Nishio", FindNishio, Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c6"}}}), "r2c6<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}})},
+    {"forcing chain", FindForcingChain, Keeps({"r1c1:12", "r1c5:13", "r5c1:23"}), "r5c5<>3",
+        Keeps({"r1c1:12", "r1c5:13", "r5c1:24"})},
+    {"dynamic forcing chain", FindDynamicForcingChain, Keeps({"r1c1:12", "r1c5:13", "r5c1:23"}), "r5c5<>3",
+        Keeps({"r1c1:12", "r1c5:13", "r5c1:24"})},
+};
+
+} // namespace
+
+TEST(TechniqueTable, EachFindsItsPositionAndNotTheLookAlike)
+{
+    for (const Case &c : Cases) {
+        SCOPED_TRACE(c.name);
+        std::string moves;
+        ASSERT_TRUE(Finds(c, c.has, &moves));
+        EXPECT_NE(moves.find(std::string(c.move) + ' '), std::string::npos) << moves;
+        std::string alike;
+        EXPECT_FALSE(Finds(c, c.alike, &alike)) << alike;
+    }
+}
+
+// The ladder is easiest first, and no technique finds anything on a grid with every candidate
+// (the nested chains would take minutes to see that).
+TEST(TechniqueTable, LadderRisesAndAnEmptyGridGivesNoStep)
+{
+    const CandidateGrid empty = *CandidateGrid::FromGivens({});
+    int previous = 0;
+    for (const Rung &rung : Ladder()) {
+        SCOPED_TRACE(std::string(rung.name));
+        EXPECT_GE(rung.tenths, previous);
+        previous = rung.tenths;
+        Step step;
+        if (rung.name != TopRung) {
+            EXPECT_FALSE(rung.find(empty, step));
+        }
+    }
+}
+
+TEST(TechniqueTable, ChainsScoreMoreWhenLonger)
+{
+    EXPECT_EQ(LengthBonus(4), 0);
+    EXPECT_EQ(LengthBonus(5), 1);
+    EXPECT_EQ(LengthBonus(8), 2);
+    EXPECT_EQ(LengthBonus(9), 3);
+    EXPECT_EQ(LengthBonus(16), 4);
+    EXPECT_EQ(LengthBonus(17), 5);
+}
