@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <thread>
 
 #include <getopt.h>
@@ -12,14 +13,17 @@ namespace quadrelle {
 
 namespace {
 
-constexpr std::string_view Synopsis =
-    "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [FILE...]\n";
+constexpr std::string_view Synopsis
+    = "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]\n";
 
 constexpr std::string_view Description = R"(
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
 empty cell; anything after a space, tab, comma, colon or semicolon that follows
 the 81st character is ignored. Blank lines and lines starting with # are skipped;
 lines may end in LF, CR LF or CR, and a UTF-8 byte-order mark is allowed.
+Also reads 9x9 grids (.sdk, .ss, with or without borders; . 0 _ * for a blank),
+OpenSudoku XML and CSV whose first column is the puzzle, told by their content;
+a malformed grid is answered invalid (bad-grid) and said where on standard error.
 Reads the FILEs in turn, or standard input when there is none or FILE is -.
 Answers are written in input order as soon as they are found; input that pauses,
 as lines typed at a terminal or a slow pipe, is answered as far as it has come.
@@ -75,6 +79,14 @@ unsigned ParseJobs(const char *text)
     return jobs;
 }
 
+OutputFormat ParseFormat(const char *text)
+{
+    const std::optional<OutputFormat> format = ParseOutputFormat(text);
+    if (!format)
+        throw UsageError("--format wants line, jsonl or grid, not '" + std::string(text) + "'");
+    return *format;
+}
+
 // One row an option: its names, its argument and help, and what it does. A new option is a row.
 struct OptionRow {
     const char *longName;
@@ -96,6 +108,10 @@ constexpr OptionRow Options[] = {
     {"hint", 0, nullptr, "the first step only", [](CommandLine &c, const char *) { c.options.mode = BatchMode::Hint; }},
     {"jobs", 'j', "N", "solve on N threads (default: the number of cores)",
         [](CommandLine &c, const char *n) { c.options.jobs = ParseJobs(n); }},
+    {"format", 0, "FORM", "write each answer as a line (the default), a JSON object (jsonl) or a 9x9 grid",
+        [](CommandLine &c, const char *form) { c.options.format = ParseFormat(form); }},
+    {"strict", 0, nullptr, "read only puzzle lines, none of the other file forms",
+        [](CommandLine &c, const char *) { c.options.strict = true; }},
     {"help", 'h', nullptr, "show this help", [](CommandLine &c, const char *) { c.action = CommandLine::Action::Help; }},
     {"version", 0, nullptr, "show the version",
         [](CommandLine &c, const char *) { c.action = CommandLine::Action::Version; }},

@@ -29,6 +29,20 @@ void AppendJsonString(std::string &out, std::string_view text)
     out += '"';
 }
 
+// The lines of `text` as JSON strings, comma-separated.
+void AppendJsonLines(std::string &out, std::string_view text)
+{
+    bool first = true;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        if (!first)
+            out += ',';
+        AppendJsonString(out, text.substr(0, end));
+        first = false;
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+}
+
 void AppendLine(std::string &out, const AnswerFields &answer)
 {
     out += answer.status;
@@ -75,6 +89,17 @@ void AppendJson(std::string &out, const AnswerFields &answer)
             out += ',';
             AppendJsonString(out, answer.second);
         }
+        out += ']';
+    }
+    if (!answer.score.empty()) {
+        out += ",\"score\":";
+        out += answer.score;
+        out += ",\"technique\":";
+        AppendJsonString(out, answer.technique);
+    }
+    if (!answer.steps.empty()) {
+        out += ",\"steps\":[";
+        AppendJsonLines(out, answer.steps);
         out += ']';
     }
     if (!answer.reason.empty()) {
@@ -142,6 +167,12 @@ void AppendLayout(std::string &out, const AnswerFields &answer)
         out += std::to_string(*answer.placements);
         out += *answer.placements == 1 ? " placement" : " placements";
     }
+    if (!answer.score.empty()) {
+        out += ", ";
+        out += answer.score;
+        out += ' ';
+        out += answer.technique;
+    }
     if (!answer.reason.empty()) {
         out += ", ";
         out += answer.reason;
@@ -153,6 +184,7 @@ void AppendLayout(std::string &out, const AnswerFields &answer)
     out += '\n';
     if (answer.grid.size() == CellCount)
         AppendGrids(out, answer.grid, answer.second.size() == CellCount ? answer.second : std::string_view());
+    out += answer.steps;
     out += '\n';
 }
 

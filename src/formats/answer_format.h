@@ -36,6 +36,10 @@ struct AnswerFields {
     // grid, what is wrong in words.
     std::string_view reason;
     std::string_view problem;
+    // A rating: its score and hardest technique; and the steps behind it, a line each.
+    std::string_view score;
+    std::string_view technique;
+    std::string_view steps;
     FilePosition position;
     // The input's name; empty for standard input.
     std::string_view input;

@@ -256,7 +256,8 @@ protected:
         const std::vector<std::string> lines = Lines(r.err);
         ASSERT_EQ(lines.size(), 3u) << r.err;
         EXPECT_NE(lines[0].find(named), std::string::npos) << r.err;
-        EXPECT_EQ(lines[1], "Usage: quadrelle-solve [--count] [--jobs N] [FILE...]");
+        EXPECT_EQ(lines[1],
+            "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]");
         EXPECT_EQ(lines[2], "Try 'quadrelle-solve --help' for more information.");
     }
 };
