@@ -53,6 +53,15 @@ void TakeVerdict(AnswerFields &fields, std::string_view summary, const std::vect
 
 AnswerFields FieldsOf(std::string_view text, BatchMode mode)
 {
+    // A hint is the first step alone, on a line of its own.
+    const std::string_view first = text.substr(0, text.find(' '));
+    if (mode == BatchMode::Hint && first.find('=') != std::string_view::npos) {
+        AnswerFields fields;
+        fields.counting = true;
+        fields.status = "hint";
+        fields.steps = text;
+        return fields;
+    }
     while (!text.empty() && text.back() == '\n')
         text.remove_suffix(1);
     const std::size_t lastLine = text.rfind('\n');

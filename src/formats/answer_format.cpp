@@ -81,7 +81,7 @@ void AppendJson(std::string &out, const AnswerFields &answer)
         out += ",\"grid\":";
         AppendJsonString(out, answer.grid);
     }
-    if (answer.counting && answer.status != "invalid") {
+    if (answer.counting && answer.status != "invalid" && answer.status != "hint") {
         out += ",\"solutions\":[";
         if (!answer.grid.empty())
             AppendJsonString(out, answer.grid);

@@ -115,5 +115,8 @@ TEST_F(BatchSolver, GridOutputLaysOutTheSolutionForAPerson)
     EXPECT_EQ(out[1], "+-------+-------+-------+");
     EXPECT_EQ(out[2], "| 4 8 3 | 9 2 1 | 6 5 7 |");
     EXPECT_EQ(out[14], "");
+    const Result rated = Run({"--rate", "--format", "jsonl"}, Unique + "\n");
+    EXPECT_EQ(rated.out.substr(0, 76), R"({"line":1,"column":1,"verdict":"rated","solutions":[")" + UniqueSolution.substr(0, 23));
+    EXPECT_NE(rated.out.find(R"(,"technique":")"), std::string::npos) << rated.out;
     ExpectUsageError({"--format", "xml"}, "--format");
 }
