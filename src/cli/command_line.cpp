@@ -13,8 +13,10 @@ namespace quadrelle {
 
 namespace {
 
-constexpr std::string_view Synopsis
-    = "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]\n";
+constexpr std::string_view Synopsis =
+    "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]\n"
+    "       quadrelle-solve --generate N [--seed S] [--symmetry SYM] [--rating LO-HI]\n"
+    "                       [--no-minimal] [--jobs N]\n";
 
 constexpr std::string_view Description = R"(
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
@@ -55,6 +57,12 @@ and a blank line after each puzzle; --hint writes only the first step:
   rated 7.1 Forcing Chain 284359176315627894679841523857294631426713958931586742...
   $ quadrelle-solve --hint puzzles.txt
   r1c6=9 Hidden Single (box) 1.2
+
+With --generate, writes N new puzzles instead, one a line in the form read
+above (0 for an empty cell): each has exactly one solution and is minimal, no
+given (with a symmetry: no pair of mirrored givens) can be taken away without
+losing that. The summary names the seed; the same seed gives the same puzzles
+whatever --jobs says.
 
 Options:
 )";
@@ -106,12 +114,22 @@ constexpr OptionRow Options[] = {
     {"explain", 0, nullptr, "rate, with the steps that solve the puzzle",
         [](CommandLine &c, const char *) { c.options.mode = BatchMode::Explain; }},
     {"hint", 0, nullptr, "the first step only", [](CommandLine &c, const char *) { c.options.mode = BatchMode::Hint; }},
-    {"jobs", 'j', "N", "solve on N threads (default: the number of cores)",
+    {"jobs", 'j', "N", "solve or generate on N threads (default: the number of cores)",
         [](CommandLine &c, const char *n) { c.options.jobs = ParseJobs(n); }},
     {"format", 0, "FORM", "write each answer as a line (the default), a JSON object (jsonl) or a 9x9 grid",
         [](CommandLine &c, const char *form) { c.options.format = ParseFormat(form); }},
     {"strict", 0, nullptr, "read only puzzle lines, none of the other file forms",
         [](CommandLine &c, const char *) { c.options.strict = true; }},
+    {"generate", 0, "N", "write N new puzzles (reads no input)",
+        [](CommandLine &c, const char *v) { ApplyGenerateOption("--generate", v, c.generate); }},
+    {"seed", 0, "S", "the generator's seed (default: drawn at random)",
+        [](CommandLine &c, const char *v) { ApplyGenerateOption("--seed", v, c.generate); }},
+    {"symmetry", 0, "SYM", "the givens' symmetry: none, central, diagonal or mirror",
+        [](CommandLine &c, const char *v) { ApplyGenerateOption("--symmetry", v, c.generate); }},
+    {"rating", 0, "LO-HI", "keep only puzzles rated LO to HI (as by --rate), such as 2.0-3.5",
+        [](CommandLine &c, const char *v) { ApplyGenerateOption("--rating", v, c.generate); }},
+    {"no-minimal", 0, nullptr, "stop taking givens away at the first that must stay",
+        [](CommandLine &c, const char *) { ApplyGenerateOption("--no-minimal", nullptr, c.generate); }},
     {"help", 'h', nullptr, "show this help", [](CommandLine &c, const char *) { c.action = CommandLine::Action::Help; }},
     {"version", 0, nullptr, "show the version",
         [](CommandLine &c, const char *) { c.action = CommandLine::Action::Version; }},
@@ -159,6 +177,18 @@ std::string Written(const char *arg, int value)
     return "-" + std::string(1, static_cast<char>(value));
 }
 
+CommandLine CheckedGenerate(CommandLine commandLine)
+{
+    if (commandLine.options.mode != BatchMode::Solve)
+        throw UsageError("--generate does not go with --count, --rate, --explain or --hint");
+    if (!commandLine.files.empty())
+        throw UsageError("--generate reads no files, not '" + commandLine.files.front() + "'");
+    if (commandLine.generate.rating)
+        CheckRatingRange(*commandLine.generate.rating, generate::HighestRating());
+    commandLine.action = CommandLine::Action::Generate;
+    return commandLine;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(int argc, const char *const *argv)
@@ -192,6 +222,12 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
     }
     for (int i = optind; i < argc; ++i)
         commandLine.files.emplace_back(args[static_cast<std::size_t>(i)]);
+    if (commandLine.action != CommandLine::Action::Run)
+        return commandLine;
+    if (commandLine.generate.count > 0)
+        return CheckedGenerate(std::move(commandLine));
+    if (!commandLine.generate.firstOption.empty())
+        throw UsageError(std::string(commandLine.generate.firstOption) + " works only with --generate");
     if (commandLine.files.empty())
         commandLine.files.emplace_back("-");
     return commandLine;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch.h"
+#include "generate_options.h"
 
 #include <stdexcept>
 #include <string>
@@ -15,12 +16,13 @@ public:
 };
 
 struct CommandLine {
-    enum class Action { Run, Help, Version };
+    enum class Action { Run, Generate, Help, Version };
 
     Action action = Action::Run;
     BatchOptions options;
     // In reading order; "-" is standard input, which is also read when no file is named.
     std::vector<std::string> files;
+    GenerateRequest generate;
 };
 
 // GNU rules: options and files in any order, "--" ends the options, "-cj2" groups short ones,

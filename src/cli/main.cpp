@@ -4,6 +4,7 @@
 #include "batch.h"
 #include "batch_input.h"
 #include "command_line.h"
+#include "generate_run.h"
 #include "interruption.h"
 #include "output_buffer.h"
 
@@ -90,6 +91,37 @@ int Run(const std::vector<std::unique_ptr<BatchInput>> &inputs, const BatchOptio
     return counts.Of(Verdict::Invalid) > 0 ? 1 : 0;
 }
 
+int Generate(const quadrelle::GenerateRequest &request, unsigned jobs)
+{
+    quadrelle::GenerateRun run;
+    run.count = request.count;
+    run.seed = request.seed ? *request.seed : quadrelle::generate::FreshSeed();
+    run.options = request.options;
+    if (request.rating)
+        run.keep = quadrelle::generate::RatingFilter(*request.rating);
+    run.jobs = jobs;
+    run.progress = isatty(STDERR_FILENO);
+
+    quadrelle::OutputBuffer outputBuffer(STDOUT_FILENO);
+    std::ostream out(&outputBuffer);
+    const auto start = std::chrono::steady_clock::now();
+    const quadrelle::GenerateCounts counts = quadrelle::RunGenerate(run, out, std::cerr);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (counts.writeFailed) {
+        std::cerr << "quadrelle-solve: could not write the puzzles: " << outputBuffer.Error() << '\n';
+        return 2;
+    }
+    char summary[256];
+    std::snprintf(summary, sizeof summary, "quadrelle-solve: %llu puzzles generated, seed %llu; %.2f s, %.1f puzzles/s",
+        static_cast<unsigned long long>(counts.puzzles), static_cast<unsigned long long>(run.seed), seconds,
+        seconds > 0 ? static_cast<double>(counts.puzzles) / seconds : 0.0);
+    std::cerr << summary;
+    if (request.rating)
+        std::cerr << "; " << counts.candidates << " candidates tried";
+    std::cerr << '\n';
+    return 0;
+}
+
 // Help and version go to standard output; a failure to write them is a failure too.
 int Show(std::string_view text)
 {
@@ -110,6 +142,8 @@ int main(int argc, char **argv)
             return Show(quadrelle::HelpText());
         case quadrelle::CommandLine::Action::Version:
             return Show(quadrelle::VersionText());
+        case quadrelle::CommandLine::Action::Generate:
+            return Generate(commandLine.generate, commandLine.options.jobs);
         case quadrelle::CommandLine::Action::Run:
             break;
         }

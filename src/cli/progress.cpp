@@ -18,7 +18,7 @@ ProgressBar::ProgressBar(std::ostream &out, bool enabled, std::uintmax_t totalBy
 {
 }
 
-void ProgressBar::Update(long puzzlesDone, std::uintmax_t bytesAnswered)
+void ProgressBar::Update(long puzzlesDone, std::uintmax_t bytesAnswered, long candidatesTried)
 {
     if (!enabled_)
         return;
@@ -41,6 +41,10 @@ void ProgressBar::Update(long puzzlesDone, std::uintmax_t bytesAnswered)
     char rate[64];
     std::snprintf(rate, sizeof rate, "%ld puzzles, %.0f/s ", puzzlesDone, puzzlesDone / seconds);
     line += rate;
+    if (candidatesTried > puzzlesDone) {
+        std::snprintf(rate, sizeof rate, "(%ld candidates) ", candidatesTried);
+        line += rate;
+    }
     out_ << line << std::flush;
     shown_ = true;
 }

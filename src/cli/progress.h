@@ -12,8 +12,10 @@ class ProgressBar {
 public:
     ProgressBar(std::ostream &out, bool enabled, std::uintmax_t totalBytes);
 
-    // bytesAnswered: input bytes up to the end of the last line answered.
-    void Update(long puzzlesDone, std::uintmax_t bytesAnswered);
+    // bytesAnswered: input bytes up to the end of the last line answered, or whatever else
+    // measures the run's progress against totalBytes.
+    // candidatesTried: shown when more than the puzzles (a generator turning some away).
+    void Update(long puzzlesDone, std::uintmax_t bytesAnswered, long candidatesTried = 0);
     // Erases the bar, so that other output can follow on a clean line.
     void Clear();
 

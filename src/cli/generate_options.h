@@ -1,0 +1,31 @@
+#pragma once
+
+// What `quadrelle-solve --generate` is asked for, and how its options are read.
+
+#include "generate/rating_filter.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace quadrelle {
+
+struct GenerateRequest {
+    // Puzzles to write; 0 when --generate was not given.
+    std::uint64_t count = 0;
+    // Drawn from a random source when not given.
+    std::optional<std::uint64_t> seed;
+    generate::GenerateOptions options;
+    std::optional<generate::RatingRange> rating;
+    // The first option that only --generate takes, for the message when --generate is missing.
+    std::string_view firstOption;
+};
+
+// Takes one generator option ("--seed", ...) with its value (null for --no-minimal).
+// Throws UsageError.
+void ApplyGenerateOption(std::string_view option, const char *value, GenerateRequest &request);
+
+// Throws UsageError when a rating range holds no rating that a puzzle can have.
+void CheckRatingRange(const generate::RatingRange &range, int highestRating);
+
+} // namespace quadrelle

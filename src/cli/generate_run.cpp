@@ -1,0 +1,86 @@
+#include "generate_run.h"
+
+#include "progress.h"
+
+#include <algorithm>
+#include <atomic>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace quadrelle {
+
+namespace {
+
+constexpr std::size_t LineSize = 82;
+
+struct Tally {
+    std::atomic<std::uint64_t> done {0};
+    std::atomic<std::uint64_t> candidates {0};
+};
+
+// Puzzles [first, first + count) as lines of text on up to run.jobs threads; the calling thread
+// takes part and shows progress, candidate by candidate when a rating range turns many away.
+void MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, std::string &text, Tally &tally,
+    ProgressBar &progress)
+{
+    text.assign(count * LineSize, '\n');
+    std::atomic<std::size_t> next {0};
+    const auto work = [&](bool reportsProgress) {
+        const auto show = [&] {
+            if (reportsProgress)
+                progress.Update(static_cast<long>(tally.done), tally.done, static_cast<long>(tally.candidates));
+        };
+        generate::PuzzleFilter keep;
+        if (run.keep)
+            keep = [&](const generate::Grid &puzzle) {
+                ++tally.candidates;
+                show();
+                return run.keep(puzzle);
+            };
+        for (std::size_t i = next++; i < count; i = next++) {
+            const generate::GeneratedPuzzle made = generate::GeneratePuzzle(run.seed, first + i, run.options, keep);
+            std::transform(made.puzzle.begin(), made.puzzle.end(), text.begin() + static_cast<long>(i * LineSize),
+                [](std::uint8_t cell) { return static_cast<char>('0' + cell); });
+            if (!run.keep)
+                ++tally.candidates;
+            ++tally.done;
+            show();
+        }
+    };
+    std::vector<std::jthread> helpers;
+    for (std::size_t t = 1; t < std::min<std::size_t>(run.jobs, count); ++t)
+        helpers.emplace_back(work, false);
+    work(true);
+}
+
+} // namespace
+
+GenerateCounts RunGenerate(const GenerateRun &run, std::ostream &out, std::ostream &messages)
+{
+    // Each chunk waits for its slowest puzzle, so a chunk gives every thread many; but a rating
+    // range can make puzzles slow enough that a chunk would keep the first ones back for minutes.
+    const std::uint64_t chunkSize = (run.keep ? 8 : 256) * std::max(run.jobs, 1u);
+    ProgressBar progress(messages, run.progress, run.count);
+    Tally tally;
+    GenerateCounts counts;
+    std::string text;
+    for (std::uint64_t first = 0; first < run.count; first += chunkSize) {
+        const auto count = static_cast<std::size_t>(std::min(chunkSize, run.count - first));
+        MakeChunk(run, first, count, text, tally, progress);
+        progress.Clear();
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        if (!out) {
+            counts.writeFailed = true;
+            break;
+        }
+        counts.puzzles += count;
+    }
+    progress.Clear();
+    counts.candidates = tally.candidates;
+    return counts;
+}
+
+} // namespace quadrelle

@@ -1,0 +1,152 @@
+#include "generator.h"
+
+#include "counter/solution_count.h"
+#include "solution_grid.h"
+
+#include <bit>
+
+namespace quadrelle::generate {
+
+namespace {
+
+constexpr int RowOf(int cell)
+{
+    return cell / 9;
+}
+constexpr int ColumnOf(int cell)
+{
+    return cell % 9;
+}
+
+// The 9 cells of a cell's row (0), column (1) or box (2).
+constexpr int UnitCell(int cell, int unit, int i)
+{
+    const int row = RowOf(cell), column = ColumnOf(cell);
+    switch (unit) {
+    case 0:
+        return row * 9 + i;
+    case 1:
+        return i * 9 + column;
+    default:
+        return (row / 3 * 3 + i / 3) * 9 + column / 3 * 3 + i % 3;
+    }
+}
+
+// Takes givens away from a solution grid. Most verdicts need no counter: a cell that the other
+// givens force by a single keeps the solution unique, and an empty rectangle of two digits over
+// two boxes lets them swap, so that the solution is no longer the only one.
+class Carver {
+public:
+    explicit Carver(const Grid &solution) : solution_(solution), puzzle_(solution)
+    {
+        for (int cell = 0; cell < 81; ++cell)
+            rowInColumn_[static_cast<std::size_t>(ColumnOf(cell))][solution[static_cast<std::size_t>(cell)]]
+                = static_cast<std::uint8_t>(RowOf(cell));
+    }
+
+    // Takes the orbit away if the solution stays the only one.
+    bool TryTake(const Orbit &orbit)
+    {
+        SetOrbit(orbit, false);
+        if (Forced(orbit) || (!SwappableRectangle(orbit) && CountSolutions(puzzle_).solutions == 1))
+            return true;
+        SetOrbit(orbit, true);
+        return false;
+    }
+
+    const Grid &Puzzle() const { return puzzle_; }
+
+private:
+    std::uint8_t At(int cell) const { return puzzle_[static_cast<std::size_t>(cell)]; }
+    std::uint8_t SolutionAt(int cell) const { return solution_[static_cast<std::size_t>(cell)]; }
+
+    void SetOrbit(const Orbit &orbit, bool given)
+    {
+        for (std::uint8_t i = 0; i < orbit.size; ++i)
+            puzzle_[orbit.cells[i]] = given ? solution_[orbit.cells[i]] : 0;
+    }
+
+    bool Forced(const Orbit &orbit) const
+    {
+        for (std::uint8_t i = 0; i < orbit.size; ++i)
+            if (!NakedSingle(orbit.cells[i]) && !HiddenSingle(orbit.cells[i]))
+                return false;
+        return true;
+    }
+
+    bool NakedSingle(int cell) const { return std::popcount(SeenDigits(puzzle_, cell)) == 8; }
+
+    // Every other open cell of one of its units sees the cell's digit.
+    bool HiddenSingle(int cell) const
+    {
+        const unsigned digit = 1u << SolutionAt(cell);
+        for (int unit = 0; unit < 3; ++unit) {
+            bool alone = true;
+            for (int i = 0; i < 9 && alone; ++i) {
+                const int other = UnitCell(cell, unit, i);
+                alone = other == cell || At(other) != 0 || (SeenDigits(puzzle_, other) & digit) != 0;
+            }
+            if (alone)
+                return true;
+        }
+        return false;
+    }
+
+    bool SwappableRectangle(const Orbit &orbit) const
+    {
+        for (std::uint8_t i = 0; i < orbit.size; ++i)
+            if (SwappableRectangle(orbit.cells[i]))
+                return true;
+        return false;
+    }
+
+    // Cells (r, c), (r, c2), (r2, c), (r2, c2) holding a, b, b, a, all open, in two boxes.
+    bool SwappableRectangle(int cell) const
+    {
+        const int row = RowOf(cell), column = ColumnOf(cell);
+        for (int column2 = 0; column2 < 9; ++column2) {
+            const int corner = row * 9 + column2;
+            if (column2 == column || At(corner) != 0)
+                continue;
+            const int row2 = rowInColumn_[static_cast<std::size_t>(column)][SolutionAt(corner)];
+            const bool twoBoxes = (row / 3 == row2 / 3) != (column / 3 == column2 / 3);
+            if (twoBoxes && SolutionAt(row2 * 9 + column2) == SolutionAt(cell) && At(row2 * 9 + column) == 0
+                && At(row2 * 9 + column2) == 0)
+                return true;
+        }
+        return false;
+    }
+
+    const Grid &solution_;
+    Grid puzzle_;
+    // The row of each digit in each column of the solution.
+    std::array<std::array<std::uint8_t, 10>, 9> rowInColumn_ {};
+};
+
+} // namespace
+
+Grid CarvePuzzle(const Grid &solution, Random &random, const GenerateOptions &options)
+{
+    Carver carver(solution);
+    std::vector<Orbit> orbits = OrbitsOf(options.symmetry);
+    random.Shuffle(std::span(orbits));
+    for (const Orbit &orbit : orbits)
+        if (!carver.TryTake(orbit) && !options.minimal)
+            break;
+    return carver.Puzzle();
+}
+
+GeneratedPuzzle GeneratePuzzle(
+    std::uint64_t runSeed, std::uint64_t index, const GenerateOptions &options, const PuzzleFilter &keep)
+{
+    Random random(PuzzleSeed(runSeed, index));
+    GeneratedPuzzle generated;
+    do {
+        generated.solution = RandomSolutionGrid(random);
+        generated.puzzle = CarvePuzzle(generated.solution, random, options);
+        ++generated.candidates;
+    } while (keep && !keep(generated.puzzle));
+    return generated;
+}
+
+} // namespace quadrelle::generate

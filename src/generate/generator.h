@@ -1,0 +1,40 @@
+#pragma once
+
+// New puzzles: a random solution grid, then its givens taken away in a random order, an orbit of
+// the symmetry at a time, as long as the solution counter still finds exactly one solution. A
+// given that must stay once must stay for good (taking more away only adds solutions), so one
+// pass leaves a puzzle from which no orbit can be taken.
+
+#include "grid.h"
+#include "random.h"
+#include "symmetry.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace quadrelle::generate {
+
+struct GenerateOptions {
+    Symmetry symmetry = Symmetry::None;
+    // Every orbit that can go goes; otherwise the taking stops at the first one that must stay.
+    bool minimal = true;
+};
+
+// Keeps a candidate puzzle (true) or asks for another; an empty filter keeps every one.
+using PuzzleFilter = std::function<bool(const Grid &puzzle)>;
+
+struct GeneratedPuzzle {
+    Grid puzzle {};
+    Grid solution {};
+    // Candidates drawn until the filter kept one: 1 without a filter.
+    long candidates = 0;
+};
+
+// A puzzle whose only solution is `solution`, its givens symmetric.
+Grid CarvePuzzle(const Grid &solution, Random &random, const GenerateOptions &options);
+
+// Puzzle `index` of the run seeded `runSeed`: the same whatever else the run does.
+GeneratedPuzzle GeneratePuzzle(
+    std::uint64_t runSeed, std::uint64_t index, const GenerateOptions &options, const PuzzleFilter &keep);
+
+} // namespace quadrelle::generate

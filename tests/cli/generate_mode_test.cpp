@@ -1,0 +1,93 @@
+// quadrelle-solve --generate: puzzles that feed straight back in, the same for a seed whatever
+// the number of jobs, and usage errors for what cannot be done.
+
+#include "batch_solver_fixture.h"
+
+#include <regex>
+
+using namespace quadrelle::testing;
+
+namespace {
+
+std::string SeedIn(const std::string &summary)
+{
+    std::smatch match;
+    return std::regex_search(summary, match, std::regex("seed ([0-9]+)")) ? match[1].str() : "";
+}
+
+} // namespace
+
+TEST_F(BatchSolver, GeneratedPuzzlesAreUniqueAndTheSameForASeedWithOneJobOrTwo)
+{
+    // More puzzles than one job's first batch, so that the run is written in several parts.
+    const Result one = Run({"--generate", "300", "--seed", "42", "--jobs", "1", "--symmetry", "central"});
+    const Result two = Run({"--generate=300", "--seed=42", "--jobs=2", "--symmetry=central"});
+    ASSERT_EQ(one.exitCode, 0) << one.err;
+    ASSERT_EQ(two.exitCode, 0) << two.err;
+    EXPECT_EQ(one.out, two.out);
+    EXPECT_EQ(SeedIn(one.err), "42") << one.err;
+    EXPECT_NE(one.err.find("300 puzzles generated"), std::string::npos) << one.err;
+    EXPECT_EQ(one.err.find("candidates"), std::string::npos) << one.err;
+
+    const std::vector<std::string> puzzles = Lines(one.out);
+    ASSERT_EQ(puzzles.size(), 300u);
+    for (const std::string &puzzle : puzzles)
+        EXPECT_TRUE(std::regex_match(puzzle, std::regex("[0-9]{81}"))) << puzzle;
+
+    const Result counted = Run({"--count", File("puzzles.txt", one.out).string()});
+    EXPECT_EQ(counted.exitCode, 0);
+    EXPECT_NE(counted.err.find("300 unique"), std::string::npos) << counted.err;
+}
+
+TEST_F(BatchSolver, GeneratorWithoutASeedNamesTheOneItDrewAndThatSeedRepeatsTheRun)
+{
+    const Result first = Run({"--generate", "20", "--no-minimal"});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    const std::string seed = SeedIn(first.err);
+    ASSERT_NE(seed, "") << first.err;
+    EXPECT_EQ(Run({"--generate", "20", "--no-minimal", "--seed", seed}).out, first.out);
+    EXPECT_NE(Run({"--generate", "20", "--seed", seed}).out, first.out);
+}
+
+TEST_F(BatchSolver, RatingRangeIsHonouredAndTheCandidatesTriedCounted)
+{
+    const Result made = Run({"--generate", "6", "--seed", "9", "--rating", "2-3.9", "--jobs", "2"});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_TRUE(std::regex_search(made.err, std::regex("6 puzzles generated.*; [0-9]+ candidates tried\n$")))
+        << made.err;
+    EXPECT_EQ(Run({"--generate", "6", "--seed", "9", "--rating", "2-3.9", "--jobs", "1"}).out, made.out);
+
+    const std::vector<std::string> ratings = Lines(Run({"--rate", File("made.txt", made.out).string()}).out);
+    ASSERT_EQ(ratings.size(), 6u);
+    for (const std::string &line : ratings) {
+        std::smatch score;
+        ASSERT_TRUE(std::regex_search(line, score, std::regex("^rated ([0-9]+\\.[0-9]) "))) << line;
+        EXPECT_GE(std::stod(score[1]), 2.0) << line;
+        EXPECT_LE(std::stod(score[1]), 3.9) << line;
+    }
+}
+
+TEST_F(BatchSolver, GeneratorUsageErrorsAndAFullOutput)
+{
+    for (const char *option : {"--generate", "--seed", "--symmetry", "--rating", "--no-minimal"})
+        EXPECT_NE(Run({"--help"}).out.find(option), std::string::npos) << option;
+    ExpectUsageError({"--generate", "0"}, "--generate");
+    ExpectUsageError({"--generate", "ten"}, "'ten'");
+    ExpectUsageError({"--generate"}, "--generate");
+    ExpectUsageError({"--seed", "5"}, "--seed");
+    ExpectUsageError({"--symmetry", "central"}, "--symmetry");
+    ExpectUsageError({"--no-minimal", "--rating", "2-3"}, "--no-minimal");
+    ExpectUsageError({"--generate", "3", "--seed", "-1"}, "'-1'");
+    ExpectUsageError({"--generate", "3", "--symmetry", "spiral"}, "'spiral'");
+    ExpectUsageError({"--generate", "3", "--count"}, "--count");
+    ExpectUsageError({"--generate", "3", "puzzles.txt"}, "'puzzles.txt'");
+    for (const char *range : {"3", "3-", "4-3", "2.25-3", "a-b"})
+        ExpectUsageError({"--generate", "3", "--rating", range}, range);
+    // Ratings run from 1.0 to 13.0 at most: these ranges hold none.
+    ExpectUsageError({"--generate", "3", "--rating", "0.1-0.9"}, "0.1-0.9");
+    ExpectUsageError({"--generate", "3", "--rating", "90-99"}, "90.0-99.0");
+
+    const Result full = Run({"--generate", "3"}, "", "/dev/full");
+    EXPECT_EQ(full.exitCode, 2);
+    EXPECT_NE(full.err.find("could not write"), std::string::npos) << full.err;
+}
