@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build_dir=build-fuzz
 datasets=${QUADRELLE_DATASETS:-../shared/datasets}
-targets=(line_fuzzer batch_fuzzer)
+targets=(line_fuzzer batch_fuzzer reader_fuzzer)
 
 command -v clang++ >/dev/null || scripts/setup.sh --no-build
 cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DCMAKE_CXX_COMPILER=clang++ -DQUADRELLE_FUZZ=ON)
@@ -23,10 +23,11 @@ fi
 cmake --build "$build_dir" --target "${targets[@]}" -- --quiet
 
 # A few lines spread over every collection: one a file for the line target, and the same
-# lines as one input for the batch target (its first byte picks jobs and read-ahead).
+# lines as one input for the batch target (its first byte picks jobs and read-ahead) and for
+# the reader.
 corpus="$build_dir/corpus"
 rm -rf "$corpus"
-mkdir -p "$corpus/line_fuzzer" "$corpus/batch_fuzzer"
+mkdir -p "$corpus/line_fuzzer" "$corpus/batch_fuzzer" "$corpus/reader_fuzzer"
 if [ -d "$datasets" ]; then
   for file in "$datasets"/*.txt; do
     name=$(basename "$file" .txt)
@@ -38,7 +39,7 @@ if [ -d "$datasets" ]; then
       n=$((n + 1))
     done <"$corpus/$name.lines"
     { printf "\\x$(printf %02x $((${#name} * 7 % 256)))"; cat "$corpus/$name.lines"; } >"$corpus/batch_fuzzer/$name"
-    rm "$corpus/$name.lines"
+    mv "$corpus/$name.lines" "$corpus/reader_fuzzer/$name"
   done
 else
   echo "fuzz.sh: no collections at $datasets; the committed seeds only" >&2
@@ -46,7 +47,7 @@ fi
 
 findings="$build_dir/findings"
 mkdir -p "$findings"
-declare -A max_len=([line_fuzzer]=256 [batch_fuzzer]=1024)
+declare -A max_len=([line_fuzzer]=256 [batch_fuzzer]=1024 [reader_fuzzer]=2048)
 pids=()
 for target in "${targets[@]}"; do
   # New inputs go to the first folder, outside the source tree.

@@ -27,6 +27,7 @@ icons=(./usr/share/icons/hicolor/scalable/apps/quadrelle.svg)
 for size in 16 22 24 32 48 64 128 256; do icons+=("./usr/share/icons/hicolor/${size}x$size/apps/quadrelle.png"); done
 for file in ./usr/share/quadrelle/HAND-M.CUR ./usr/share/applications/$app_id.desktop \
   ./usr/share/metainfo/$app_id.metainfo.xml "${icons[@]}" \
+  ./usr/share/mime/packages/quadrelle.xml \
   ./usr/share/doc/quadrelle/copyright ./usr/share/doc/quadrelle/changelog.Debian.gz \
   ./usr/share/lintian/overrides/quadrelle \
   ./usr/share/man/man1/quadrelle.1.gz ./usr/share/man/man1/quadrelle-solve.1.gz; do
@@ -77,6 +78,11 @@ for program in quadrelle-solve quadrelle; do
   timeout 10 "$program" --help | grep -q "$program" || fail "$program --help"
   man -w "$program" >/dev/null 2>&1 || fail "no manual page for $program"
 done
+
+# shared-mime-info's trigger has taken the puzzle file types into the system's database.
+if [ -f /usr/share/mime/globs2 ]; then
+  grep -q ':text/x-sudoku-sdk:\*\.sdk$' /usr/share/mime/globs2 || fail "the system's MIME database lacks *.sdk"
+fi
 
 empty=$(printf '0%.0s' {1..81})
 solved=$(printf '%s\n' "$empty" "12" "# a comment" "$empty" | quadrelle-solve --jobs 2 2>/dev/null) && status=0 || status=$?

@@ -25,7 +25,7 @@ target_link_libraries(quadrelle_commands PUBLIC quadrelle_grids quadrelle_printi
 
 # Form1 and the application: they build the contexts and hand each event on.
 add_library(quadrelle_ui STATIC)
-target_link_libraries(quadrelle_ui PUBLIC quadrelle_commands)
+target_link_libraries(quadrelle_ui PUBLIC quadrelle_commands quadrelle_formats)
 
 # Data files live in share/quadrelle; the program finds them from its own folder, so the
 # layout is relative and any install prefix works.
@@ -58,3 +58,5 @@ configure_file(shell/resources/${QUADRELLE_APP_ID}.metainfo.xml.in
     ${CMAKE_CURRENT_BINARY_DIR}/${QUADRELLE_APP_ID}.metainfo.xml @ONLY)
 install(FILES shell/resources/${QUADRELLE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${QUADRELLE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The puzzle file types the desktop entry names.
+install(FILES shell/resources/quadrelle-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quadrelle.xml)

@@ -9,10 +9,10 @@ AnswerRing::AnswerRing(std::size_t capacity)
 {
 }
 
-void AnswerRing::Put(const PuzzleLine &line, std::uintmax_t endOffset)
+void AnswerRing::Put(SourcedPuzzle puzzle, std::uintmax_t endOffset)
 {
     Slot &slot = At(stored_++);
-    slot.line = line;
+    slot.puzzle = std::move(puzzle);
     slot.endOffset = endOffset;
 }
 
@@ -58,7 +58,7 @@ void AnswerRing::Work(const std::function<Answer(const PuzzleLine &)> &answerOf)
             available = available_.load(std::memory_order_acquire);
         }
         Slot &slot = At(index);
-        slot.answer = answerOf(slot.line);
+        slot.answer = answerOf(slot.puzzle.read.puzzle);
         slot.done.store(true, std::memory_order_release);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "answer.h"
-#include "model/puzzle_line.h"
+#include "puzzle_source.h"
 
 #include <atomic>
 #include <cstddef>
@@ -18,7 +18,7 @@ namespace quadrelle {
 class AnswerRing {
 public:
     struct Slot {
-        PuzzleLine line;
+        SourcedPuzzle puzzle;
         Answer answer;
         // Input bytes up to the end of this line, for the share of the input answered.
         std::uintmax_t endOffset = 0;
@@ -36,7 +36,7 @@ public:
     std::size_t Stored() const { return stored_; }
     std::size_t Taken() const { return taken_; }
     // Owner, only with room: the line is seen by workers from the next Publish on.
-    void Put(const PuzzleLine &line, std::uintmax_t endOffset);
+    void Put(SourcedPuzzle puzzle, std::uintmax_t endOffset);
     void Publish();
     // Owner: the next answer in order once it is done, else null; Pop frees its slot.
     const Slot *Front() const;

@@ -1,10 +1,10 @@
 #include "batch.h"
 
 #include "answer.h"
+#include "answer_fields.h"
 #include "answer_ring.h"
-#include "line_reader.h"
-#include "model/puzzle_line.h"
 #include "progress.h"
+#include "puzzle_source.h"
 
 #include <chrono>
 #include <csignal>
@@ -107,7 +107,8 @@ public:
     BatchRun(const std::vector<std::unique_ptr<BatchInput>> &inputs, std::ostream &out, std::ostream &messages,
         const BatchOptions &options)
         : out_(out), messages_(messages), options_(options), progress_(messages, options.progress, options.totalBytes),
-          reader_(inputs, [this](const std::string &description) { ReportReadError(description); }),
+          inputs_(inputs),
+          source_(inputs, options.strict, [this](const std::string &description) { ReportReadError(description); }),
           ring_(std::make_shared<AnswerRing>(options.readAhead)), workers_(ring_, options)
     {
     }
@@ -160,17 +161,15 @@ private:
     {
         waitingForInput_ = false;
         while (!inputEnded_ && ring_->HasRoom()) {
-            const LineReader::Status status = reader_.Next(line_);
-            if (status == LineReader::Status::End)
+            SourcedPuzzle puzzle;
+            const PuzzleSource::Status status = source_.Next(puzzle);
+            if (status == PuzzleSource::Status::End)
                 inputEnded_ = true;
-            if (status != LineReader::Status::Line) {
-                waitingForInput_ = status == LineReader::Status::WouldWait;
+            if (status != PuzzleSource::Status::Puzzle) {
+                waitingForInput_ = status == PuzzleSource::Status::WouldWait;
                 break;
             }
-            const PuzzleLine parsed = ParsePuzzleLine(line_);
-            if (parsed.kind == PuzzleLine::Kind::Skip)
-                continue;
-            ring_->Put(parsed, reader_.BytesTaken());
+            ring_->Put(std::move(puzzle), source_.BytesTaken());
             if (ring_->Unpublished() >= PublishEvery)
                 Publish();
         }
@@ -183,12 +182,39 @@ private:
         workers_.StartFor(ring_->InFlight());
     }
 
+    // One answer in the form asked for. Where a grid is malformed is said on the messages too,
+    // unless the answer says it already.
+    void Write(const AnswerRing::Slot &slot)
+    {
+        const std::string_view problem = slot.puzzle.read.problem;
+        if (options_.format == OutputFormat::Line) {
+            out_ << slot.answer.Text();
+        } else {
+            AnswerFields fields = FieldsOf(slot.answer.Text(), options_.mode);
+            fields.position = slot.puzzle.read.position;
+            fields.problem = problem;
+            fields.input = inputs_[slot.puzzle.input]->Path();
+            text_.clear();
+            AppendAnswer(text_, options_.format, fields);
+            out_ << text_;
+        }
+        if (problem.empty() || options_.format != OutputFormat::Line)
+            return;
+        const std::string_view input = inputs_[slot.puzzle.input]->Path();
+        progress_.Clear();
+        out_.flush();
+        const FilePosition at = slot.puzzle.read.position;
+        messages_ << "quadrelle-solve: " << (input.empty() ? "standard input" : input) << ':' << at.line << ':'
+                  << at.column << ": " << problem << '\n'
+                  << std::flush;
+    }
+
     // Writes the answers that are next in order; flushes them unless more follow very soon.
     void WriteFinished(bool stopping)
     {
         while (const AnswerRing::Slot *slot = ring_->Front()) {
             SayErrorsUpTo(ring_->Taken());
-            out_ << slot->answer.Text();
+            Write(*slot);
             ++counts_.verdicts[static_cast<std::size_t>(slot->answer.verdict)];
             bytesAnswered_ = slot->endOffset;
             ring_->Pop();
@@ -196,7 +222,7 @@ private:
         }
         SayErrorsUpTo(stopping ? ring_->Stored() : ring_->Taken());
         if (ring_->InFlight() == 0)
-            bytesAnswered_ = reader_.BytesTaken();
+            bytesAnswered_ = source_.BytesTaken();
         const auto now = Clock::now();
         if (unflushed_ && (stopping || ring_->InFlight() == 0 || now - lastFlush_ >= FlushEvery)) {
             if (options_.outputBesideProgress)
@@ -211,7 +237,7 @@ private:
     void Wait()
     {
         if (waitingForInput_)
-            reader_.Await(ring_->InFlight() > 0 ? AnswerPoll : InputPoll);
+            source_.Await(ring_->InFlight() > 0 ? AnswerPoll : InputPoll);
         else
             std::this_thread::sleep_for(AnswerPoll);
     }
@@ -221,7 +247,8 @@ private:
     const BatchOptions &options_;
     BatchCounts counts_;
     ProgressBar progress_;
-    LineReader reader_;
+    const std::vector<std::unique_ptr<BatchInput>> &inputs_;
+    PuzzleSource source_;
     std::shared_ptr<AnswerRing> ring_;
     Workers workers_;
     struct PendingError {
@@ -229,7 +256,7 @@ private:
         std::string message;
     };
     std::deque<PendingError> pendingErrors_;
-    std::string line_;
+    std::string text_;
     bool inputEnded_ = false;
     bool waitingForInput_ = false;
     bool unflushed_ = false;

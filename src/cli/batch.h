@@ -2,6 +2,7 @@
 
 #include "answer.h"
 #include "batch_input.h"
+#include "formats/answer_format.h"
 #include "solver/search.h"
 
 #include <array>
@@ -41,6 +42,9 @@ enum class BatchMode {
 
 struct BatchOptions {
     BatchMode mode = BatchMode::Solve;
+    OutputFormat format = OutputFormat::Line;
+    // Only puzzle lines, as before the other file forms were read.
+    bool strict = false;
     unsigned jobs = 1;
     // Draw a progress bar on the message stream once the run has lasted a while.
     bool progress = false;

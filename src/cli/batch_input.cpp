@@ -29,6 +29,11 @@ FileInput::FileInput(std::string path)
 {
 }
 
+std::string_view FileInput::Path() const
+{
+    return IsStandardInput(path_) ? std::string_view() : std::string_view(path_);
+}
+
 FileInput::~FileInput()
 {
     Close();

@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace quadrelle {
 
@@ -24,6 +25,8 @@ public:
     // Up to size bytes into buffer; 0 at the end. Throws ReadError.
     virtual std::size_t Read(char *buffer, std::size_t size) = 0;
     virtual void Close() { }
+    // The file's path as named; empty for standard input and streams.
+    virtual std::string_view Path() const { return {}; }
     // Reading now would wait for bytes that have not come yet (a pipe or a terminal with
     // nothing to read). A file on disk never waits.
     virtual bool WouldWait() const { return false; }
@@ -44,6 +47,7 @@ public:
     void Close() override;
     bool WouldWait() const override;
     void Await(std::chrono::milliseconds limit) override;
+    std::string_view Path() const override;
 
 private:
     std::string path_;

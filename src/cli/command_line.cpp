@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <thread>
 
 #include <getopt.h>
@@ -13,7 +14,7 @@ namespace quadrelle {
 namespace {
 
 constexpr std::string_view Synopsis =
-    "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [FILE...]\n"
+    "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]\n"
     "       quadrelle-solve --generate N [--seed S] [--symmetry SYM] [--rating LO-HI]\n"
     "                       [--no-minimal] [--jobs N]\n";
 
@@ -22,6 +23,9 @@ Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
 empty cell; anything after a space, tab, comma, colon or semicolon that follows
 the 81st character is ignored. Blank lines and lines starting with # are skipped;
 lines may end in LF, CR LF or CR, and a UTF-8 byte-order mark is allowed.
+Also reads 9x9 grids (.sdk, .ss, with or without borders; . 0 _ * for a blank),
+OpenSudoku XML and CSV whose first column is the puzzle, told by their content;
+a malformed grid is answered invalid (bad-grid) and said where on standard error.
 Reads the FILEs in turn, or standard input when there is none or FILE is -.
 Answers are written in input order as soon as they are found; input that pauses,
 as lines typed at a terminal or a slow pipe, is answered as far as it has come.
@@ -83,6 +87,14 @@ unsigned ParseJobs(const char *text)
     return jobs;
 }
 
+OutputFormat ParseFormat(const char *text)
+{
+    const std::optional<OutputFormat> format = ParseOutputFormat(text);
+    if (!format)
+        throw UsageError("--format wants line, jsonl or grid, not '" + std::string(text) + "'");
+    return *format;
+}
+
 // One row an option: its names, its argument and help, and what it does. A new option is a row.
 struct OptionRow {
     const char *longName;
@@ -104,6 +116,10 @@ constexpr OptionRow Options[] = {
     {"hint", 0, nullptr, "the first step only", [](CommandLine &c, const char *) { c.options.mode = BatchMode::Hint; }},
     {"jobs", 'j', "N", "solve or generate on N threads (default: the number of cores)",
         [](CommandLine &c, const char *n) { c.options.jobs = ParseJobs(n); }},
+    {"format", 0, "FORM", "write each answer as a line (the default), a JSON object (jsonl) or a 9x9 grid",
+        [](CommandLine &c, const char *form) { c.options.format = ParseFormat(form); }},
+    {"strict", 0, nullptr, "read only puzzle lines, none of the other file forms",
+        [](CommandLine &c, const char *) { c.options.strict = true; }},
     {"generate", 0, "N", "write N new puzzles (reads no input)",
         [](CommandLine &c, const char *v) { ApplyGenerateOption("--generate", v, c.generate); }},
     {"seed", 0, "S", "the generator's seed (default: drawn at random)",

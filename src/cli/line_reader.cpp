@@ -81,6 +81,11 @@ LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line)
             ended_ = end_ == 0;
             continue;
         }
+        if (afterCr_ && buffer_[begin_] == '\n')
+            ++begin_;
+        afterCr_ = false;
+        if (begin_ == end_)
+            continue;
         const char *from = buffer_.data() + begin_;
         const char *to = buffer_.data() + end_;
         const char *lineEnd = std::find_if(from, to, IsLineEnd);
@@ -88,6 +93,7 @@ LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line)
         midLine_ = true;
         begin_ = static_cast<std::size_t>(lineEnd - buffer_.data());
         if (lineEnd != to) {
+            afterCr_ = *lineEnd == '\r';
             ++begin_;
             break;
         }
@@ -109,6 +115,7 @@ void LineReader::FinishInput()
     ended_ = false;
     atInputStart_ = true;
     midLine_ = false;
+    afterCr_ = false;
     partial_.clear();
     begin_ = end_ = 0;
 }

@@ -12,13 +12,14 @@
 
 namespace quadrelle {
 
-// The lines of the batch inputs in turn. A line ends at LF, CR or CR LF (CR LF reads as a line
-// and a blank one); a UTF-8 byte-order mark that starts an input is dropped. An input that fails
+// The lines of the batch inputs in turn. A line ends at LF, CR or CR LF, so that line numbers
+// are an editor's; a UTF-8 byte-order mark that starts an input is dropped. An input that fails
 // is reported, its partial last line dropped, and reading goes on with the next one.
 class LineReader {
 public:
-    // Enough to classify any line (81 cells and a separator); the rest is read, not kept.
-    static constexpr std::size_t KeptLineLength = 128;
+    // Enough to classify any line (81 cells and a separator, an XML element with its
+    // attributes); the rest is read, not kept.
+    static constexpr std::size_t KeptLineLength = 512;
 
     enum class Status { Line, WouldWait, End };
 
@@ -35,6 +36,8 @@ public:
 
     // Input bytes up to the end of the last line returned (the inputs' lengths added up).
     std::uintmax_t BytesTaken() const { return bytesRead_ - (end_ - begin_); }
+    // The input the last line came from; the number of inputs once they are done.
+    std::size_t CurrentInput() const { return current_; }
 
 private:
     Status TakeLine(BatchInput &input, std::string &line);
@@ -49,6 +52,8 @@ private:
     // What came of a line that did not end yet.
     std::string partial_;
     bool midLine_ = false;
+    // The last line ended at a CR: an LF right after it ends no other line.
+    bool afterCr_ = false;
     std::array<char, 1 << 16> buffer_ {};
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

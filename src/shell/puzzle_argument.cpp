@@ -1,5 +1,6 @@
 #include "puzzle_argument.h"
 
+#include "first_puzzle.h"
 #include "model/puzzle_line.h"
 
 #include <QFile>
@@ -15,8 +16,6 @@ namespace quadrelle {
 
 namespace {
 
-// Longer lines are read in part: after the 82nd character nothing changes the verdict.
-constexpr qint64 LinePrefix = 4096;
 // No puzzle file starts with a megabyte of comments; a huge one is not read to its end.
 constexpr qint64 ReadLimit = 1 << 20;
 
@@ -80,37 +79,26 @@ PuzzleArgument FromLine(const QByteArray &line, const QString &what)
     return Failure(what + QStringLiteral(" is not a puzzle: ") + DescribeBadPuzzle(line));
 }
 
-// Reads on to the end of a line that was read in part.
-void SkipRestOfLine(QFile &file)
+PuzzleArgument FromFirstPuzzle(QFile &file, const QString &name, const QString &path)
 {
-    while (file.pos() < ReadLimit) {
-        const QByteArray rest = file.readLine(LinePrefix);
-        if (rest.isEmpty() || rest.endsWith('\n'))
-            return;
-    }
-}
-
-PuzzleArgument FirstPuzzleLine(QFile &file, const QString &name)
-{
-    for (int number = 1;; ++number) {
-        if (file.pos() >= ReadLimit)
-            return Failure(QStringLiteral("The first MiB of %1 holds no puzzle line.").arg(name));
-        QByteArray line = file.readLine(LinePrefix);
-        if (line.isEmpty()) {
-            if (file.error() != QFileDevice::NoError)
-                return CannotRead(name, file.errorString());
-            return Failure(name + QStringLiteral(" holds no puzzle line."));
-        }
-        const bool whole = line.endsWith('\n') || file.atEnd();
-        if (line.endsWith('\n'))
-            line.chop(1);
-        if (number == 1 && line.startsWith("\xEF\xBB\xBF"))
-            line.remove(0, 3);
-        if (ParsePuzzleLine(View(line)).kind != PuzzleLine::Kind::Skip)
-            return FromLine(line, QStringLiteral("Line %1 of %2").arg(number).arg(name));
-        if (!whole)
-            SkipRestOfLine(file);
-    }
+    const FirstPuzzle first = ReadFirstPuzzle(file, path, ReadLimit);
+    if (first.readFailed)
+        return CannotRead(name, file.errorString());
+    if (first.limitReached)
+        return Failure(QStringLiteral("The first MiB of %1 holds no puzzle line.").arg(name));
+    if (!first.read)
+        return Failure(name + QStringLiteral(" holds no puzzle line."));
+    const ReadPuzzle &read = *first.read;
+    if (read.puzzle.kind == PuzzleLine::Kind::Puzzle)
+        return {read.puzzle.givens, QString()};
+    const QString where = read.position.column == 1
+        ? QStringLiteral("Line %1 of %2").arg(read.position.line).arg(name)
+        : QStringLiteral("Line %1, column %2 of %3").arg(read.position.line).arg(read.position.column).arg(name);
+    if (read.problem.empty() && read.form != PuzzleForm::Xml)
+        return FromLine(first.line, where);
+    const QString problem = read.problem.empty() ? QStringLiteral("the game's data is not 81 digits")
+                                                 : QString::fromStdString(read.problem);
+    return Failure(where + QStringLiteral(" is not a puzzle: ") + problem + QLatin1Char('.'));
 }
 
 PuzzleArgument FromFile(const QByteArray &path)
@@ -139,7 +127,7 @@ PuzzleArgument FromFile(const QByteArray &path)
         ::close(descriptor);
         return CannotRead(name, file.errorString());
     }
-    return FirstPuzzleLine(file, name);
+    return FromFirstPuzzle(file, name, QFile::decodeName(path));
 }
 
 } // namespace

@@ -124,6 +124,16 @@ void ArgumentTest::fileGivesItsFirstPuzzleLine()
     QCOMPARE(form.txPuz(2).Text(), QStringLiteral("3"));
     QVERIFY(HasEntryColours(form, 2));
 
+    // Any form the batch solver reads: here SadMan's, under its metadata, with CR LF.
+    QByteArray sdk = "#ARuud\r\n";
+    for (int row = 0; row < 9; ++row)
+        sdk += Wikipedia.mid(row * 9, 9).replace('0', '.').toLatin1() + "\r\n";
+    fixture.WriteFile("puzzle.sdk", sdk);
+    const PuzzleArgument grid = ReadPuzzleArgument(QFile::encodeName(fixture.folder.filePath("puzzle.sdk")));
+    QVERIFY2(grid.givens, qPrintable(grid.error));
+    for (int p = 0; p < CellCount; ++p)
+        QCOMPARE(int((*grid.givens)[static_cast<std::size_t>(p)]), DigitAt(Wikipedia, p));
+
     // A comment longer than any read buffer is skipped whole.
     fixture.WriteFile("long.txt", "#" + QByteArray(100000, 'x') + "\n" + second.toLatin1());
     const PuzzleArgument longComment = ReadPuzzleArgument(QFile::encodeName(fixture.folder.filePath("long.txt")));
@@ -156,6 +166,9 @@ void ArgumentTest::malformedArgumentLeavesTheBoardEmpty_data()
     QTest::newRow("bad first puzzle line")
         << QStringLiteral("bad.txt") << QByteArray("# first\n12345\n" + Wikipedia.toLatin1()) << QStringList {}
         << QStringLiteral("Line 2 of \"%1\" is not a puzzle: it has 5 characters, a puzzle has 81.");
+    QTest::newRow("malformed grid")
+        << QStringLiteral("bad.ss") << QByteArray("530|070|000\n600|195|000\n098|000|06\n") << QStringList {}
+        << QStringLiteral("Line 3 of \"%1\" is not a puzzle: grid row 3 has 8 cells, not 9.");
     QTest::newRow("no puzzle line") << QStringLiteral("empty.txt") << QByteArray("# nothing\n\n") << QStringList {}
                                     << QStringLiteral("\"%1\" holds no puzzle line.");
     QTest::newRow("two arguments") << QString() << QByteArray() << QStringList {Wikipedia, Wikipedia}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "batch_input.h"
+#include "formats/puzzle_reader.h"
+#include "line_reader.h"
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quadrelle {
+
+// A puzzle of the batch inputs, with the input it came from.
+struct SourcedPuzzle {
+    ReadPuzzle read;
+    std::size_t input = 0;
+};
+
+// The puzzles of the batch inputs in turn, each input read in whatever form it holds them, or
+// only as lines when strict. What a line completes is handed on at once, so that input typed
+// at a terminal is answered as it comes.
+class PuzzleSource {
+public:
+    enum class Status { Puzzle, WouldWait, End };
+
+    PuzzleSource(
+        const std::vector<std::unique_ptr<BatchInput>> &inputs, bool strict, const LineReader::ErrorReport &reportError);
+
+    // Never waits for input that has not come yet: says WouldWait instead.
+    Status Next(SourcedPuzzle &puzzle);
+    void Await(std::chrono::milliseconds limit) { lines_.Await(limit); }
+    std::uintmax_t BytesTaken() const { return lines_.BytesTaken(); }
+
+private:
+    // The reader of `input` from its first line on; what the previous input left unfinished
+    // is reported first.
+    void Switch(std::size_t input);
+    void Take(std::size_t input);
+
+    const std::vector<std::unique_ptr<BatchInput>> &inputs_;
+    bool strict_;
+    LineReader lines_;
+    PuzzleReader reader_;
+    std::size_t input_ = 0;
+    bool reading_ = false;
+    std::string line_;
+    std::vector<ReadPuzzle> found_;
+    std::deque<SourcedPuzzle> ready_;
+};
+
+} // namespace quadrelle

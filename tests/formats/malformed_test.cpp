@@ -1,0 +1,75 @@
+// Blocks that look like grids but are not: each reported once, where the fault is, and the
+// reading goes on with what follows.
+#include "formats/puzzle_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quadrelle {
+namespace {
+
+constexpr const char *Row = "53..7....\n";
+const std::string Rows8 = std::string(Row) + Row + Row + Row + Row + Row + Row + Row;
+const std::string Grid9 = Rows8 + Row;
+const std::string Line = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n";
+
+struct Case {
+    const char *name;
+    std::string text;
+    // What is read, in order: "puzzle", or "L:C problem" for a malformed block.
+    std::vector<std::string> expected;
+};
+
+std::string Describe(const ReadPuzzle &read)
+{
+    if (read.puzzle.kind == PuzzleLine::Kind::Puzzle)
+        return "puzzle";
+    return std::to_string(read.position.line) + ":" + std::to_string(read.position.column) + " "
+        + (read.problem.empty() ? std::string(read.puzzle.reason) : read.problem);
+}
+
+TEST(Malformed, EachFaultIsReportedWhereItIsAndReadingGoesOn)
+{
+    const Case cases[] = {
+        {"a short row", Row + std::string(Row) + Row + "53..7...\n" + Row + Row + Row + Row + Row + Grid9,
+            {"4:1 grid row 4 has 8 cells, not 9", "puzzle"}},
+        {"a long row", std::string(Row) + "  5 3 . . 7 . . . . 1\n" + Rows8.substr(10) + Grid9, {"2:3 grid row 2 has 10 cells, not 9", "puzzle"}},
+        {"a letter", Row + std::string("53..x....\n") + Row + Row + Row + Row + Row + Row + Row + Line,
+            {"2:5 grid row 2: \"x\" is neither a digit nor a blank", "puzzle"}},
+        {"the input ends", "# five rows\n" + std::string(Row) + Row + Row + Row + Row, {"2:1 the grid ends after 5 rows; a grid has 9"}},
+        {"a line puzzle comes", std::string(Row) + Line, {"1:1 the grid ends after 1 row; a grid has 9", "puzzle"}},
+        {"a blank line inside a band", Row + std::string(Row) + Row + Row + "\n" + Grid9,
+            {"5:1 a blank line after grid row 4 of 9", "puzzle"}},
+        {"a border inside a band", Row + std::string(Row) + "---+---+---\n" + Grid9,
+            {"3:1 a box border after grid row 2 of 9", "puzzle"}},
+        {"a blank line ends a broken grid", Row + std::string("53.\n") + Row + "\n" + Grid9,
+            {"2:1 grid row 2 has 3 cells, not 9", "puzzle"}},
+        {"blank lines and borders between bands", Row + std::string(Row) + Row + "\n" + Row + Row + Row + "-+-\n" + Row + Row + Row,
+            {"puzzle"}},
+        {"a line of other length stays a bad line", "123\n" + Line, {"1:1 bad-length", "puzzle"}},
+        {"a bad character stays a bad line", Line.substr(0, 40) + "x" + Line.substr(41), {"1:1 bad-character"}},
+        {"short opensudoku data", "<opensudoku>\n <game data=\"123\"/>\n <game data=\"" + Line.substr(0, 81) + "x\"/>\n",
+            {"2:14 bad-length", "3:14 bad-length"}},
+        {"a game in progress is no puzzle, a line still is", "[Puzzle]\n" + Grid9 + "[State]\n" + Grid9 + Line,
+            {"puzzle", "puzzle"}},
+        {"a csv row that is no puzzle", "puzzle,solution\n12,34\n" + Line, {"2:1 bad-length", "puzzle"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> described;
+        for (const ReadPuzzle &read : ReadPuzzles(c.text))
+            described.push_back(Describe(read));
+        EXPECT_EQ(described, c.expected);
+    }
+}
+
+TEST(Malformed, ByteOrderMarkAndControlBytesAreNamed)
+{
+    const std::vector<ReadPuzzle> read = ReadPuzzles("\xEF\xBB\xBF" + std::string(Row) + "53..\x01....\n" + Rows8.substr(10));
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(Describe(read[0]), "2:5 grid row 2: byte 0x01 is neither a digit nor a blank");
+}
+
+} // namespace
+} // namespace quadrelle
