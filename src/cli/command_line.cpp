@@ -13,10 +13,10 @@ namespace quadrelle {
 
 namespace {
 
-constexpr std::string_view Synopsis =
-    "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]\n"
-    "       quadrelle-solve --generate N [--seed S] [--symmetry SYM] [--rating LO-HI]\n"
-    "                       [--no-minimal] [--jobs N]\n";
+constexpr std::string_view Synopsis
+    = "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]\n"
+      "       quadrelle-solve --generate N [--seed S] [--symmetry SYM] [--rating LO-HI]\n"
+      "                       [--no-minimal] [--jobs N]\n";
 
 constexpr std::string_view Description = R"(
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
@@ -130,7 +130,8 @@ constexpr OptionRow Options[] = {
         [](CommandLine &c, const char *v) { ApplyGenerateOption("--rating", v, c.generate); }},
     {"no-minimal", 0, nullptr, "stop taking givens away at the first that must stay",
         [](CommandLine &c, const char *) { ApplyGenerateOption("--no-minimal", nullptr, c.generate); }},
-    {"help", 'h', nullptr, "show this help", [](CommandLine &c, const char *) { c.action = CommandLine::Action::Help; }},
+    {"help", 'h', nullptr, "show this help",
+        [](CommandLine &c, const char *) { c.action = CommandLine::Action::Help; }},
     {"version", 0, nullptr, "show the version",
         [](CommandLine &c, const char *) { c.action = CommandLine::Action::Version; }},
 };
@@ -216,7 +217,8 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
         if (row == nullptr) {
             if (optopt != 0 && std::string_view(written).starts_with("--"))
                 throw UsageError("option '" + Written(written, optopt) + "' takes no argument");
-            throw UsageError("unknown option '" + (optopt != 0 ? Written(nullptr, optopt) : std::string(written)) + "'");
+            throw UsageError(
+                "unknown option '" + (optopt != 0 ? Written(nullptr, optopt) : std::string(written)) + "'");
         }
         row->apply(commandLine, optarg);
     }
@@ -256,11 +258,7 @@ std::string UsageHint()
 
 std::string VersionText()
 {
-    return std::string("quadrelle-solve ") + Version + "\n"
-        + "Copyright (c) The Quadrelle developers\n"
-          "License MIT: <https://opensource.org/licenses/MIT>\n"
-          "This is free software: you are free to change and redistribute it.\n"
-          "There is NO WARRANTY, to the extent permitted by law.\n";
+    return std::string("quadrelle-solve ") + Version + "\n" + Licence;
 }
 
 } // namespace quadrelle

@@ -12,8 +12,9 @@ constexpr const char *Usage = "Usage: quadrelle [PUZZLE | FILE]\n";
 
 constexpr const char *Help = R"(
 Opens the Quadrelle Sudoku window. Given a PUZZLE (81 characters, row by row:
-1-9 for a given, 0 or . for an empty cell) or a FILE of puzzles, one a line (the
-first puzzle line is taken), it starts with those givens typed in.
+1-9 for a given, 0 or . for an empty cell) or a FILE of puzzles (lines, grids,
+.sdk, .ss, .sdm, OpenSudoku or CSV; the first puzzle is taken), it starts with
+those givens typed in.
 
 Options:
   -h, --help     show this help
@@ -72,7 +73,7 @@ std::string HelpText()
 
 std::string VersionText()
 {
-    return std::string("quadrelle ") + Version + '\n';
+    return std::string("quadrelle ") + Version + '\n' + Licence;
 }
 
 std::string UsageErrorText(const std::string &problem)

@@ -166,9 +166,10 @@ void ArgumentTest::malformedArgumentLeavesTheBoardEmpty_data()
     QTest::newRow("bad first puzzle line")
         << QStringLiteral("bad.txt") << QByteArray("# first\n12345\n" + Wikipedia.toLatin1()) << QStringList {}
         << QStringLiteral("Line 2 of \"%1\" is not a puzzle: it has 5 characters, a puzzle has 81.");
-    QTest::newRow("malformed grid")
-        << QStringLiteral("bad.ss") << QByteArray("530|070|000\n600|195|000\n098|000|06\n") << QStringList {}
-        << QStringLiteral("Line 3 of \"%1\" is not a puzzle: grid row 3 has 8 cells, not 9.");
+    QTest::newRow("malformed grid") << QStringLiteral("bad.ss") << QByteArray("530|070|000\n600|195|000\n098|000|06\n")
+                                    << QStringList {}
+                                    << QStringLiteral(
+                                           "Line 3 of \"%1\" is not a puzzle: grid row 3 has 8 cells, not 9.");
     QTest::newRow("no puzzle line") << QStringLiteral("empty.txt") << QByteArray("# nothing\n\n") << QStringList {}
                                     << QStringLiteral("\"%1\" holds no puzzle line.");
     QTest::newRow("two arguments") << QString() << QByteArray() << QStringList {Wikipedia, Wikipedia}
@@ -236,7 +237,9 @@ void ArgumentTest::optionsAreReadWithoutADisplay_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output"); // how standard output, or else standard error, starts
     const QString usage = QStringLiteral("\nUsage: quadrelle [PUZZLE | FILE]\n");
-    QTest::newRow("version") << QStringList {"--version"} << 0 << QStringLiteral("quadrelle %1\n").arg(Version);
+    QTest::newRow("version")
+        << QStringList {"--version"} << 0
+        << QStringLiteral("quadrelle %1\nCopyright (c) The Quadrelle developers\nLicense MIT").arg(Version);
     QTest::newRow("help after an operand") << QStringList {"p.txt", "-h"} << 0 << QStringLiteral("Usage: quadrelle ");
     QTest::newRow("an abbreviation, the first option decides")
         << QStringList {"--vers", "--foo"} << 0 << QStringLiteral("quadrelle %1\n").arg(Version);
