@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view Synopsis
     = "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]\n"
       "       quadrelle-solve --generate N [--seed S] [--symmetry SYM] [--rating LO-HI]\n"
-      "                       [--no-minimal] [--jobs N]\n";
+      "                       [--no-minimal] [--jobs N] [--format FORM]\n";
 
 constexpr std::string_view Description = R"(
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an

@@ -55,6 +55,15 @@ void MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, s
     work(true);
 }
 
+// The chunk's lines, from puzzle number first + 1 on, in another output form.
+std::string Formatted(const std::string &lines, OutputFormat format, std::uint64_t first)
+{
+    std::string text;
+    for (std::size_t at = 0; at + LineSize <= lines.size(); at += LineSize)
+        AppendPuzzle(text, format, first + at / LineSize + 1, std::string_view(lines).substr(at, LineSize - 1));
+    return text;
+}
+
 } // namespace
 
 GenerateCounts RunGenerate(const GenerateRun &run, std::ostream &out, std::ostream &messages)
@@ -70,6 +79,8 @@ GenerateCounts RunGenerate(const GenerateRun &run, std::ostream &out, std::ostre
         const auto count = static_cast<std::size_t>(std::min(chunkSize, run.count - first));
         MakeChunk(run, first, count, text, tally, progress);
         progress.Clear();
+        if (run.format != OutputFormat::Line)
+            text = Formatted(text, run.format, first);
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.flush();
         if (!out) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/answer_format.h"
 #include "generate_options.h"
 
 #include <cstdint>
@@ -22,6 +23,7 @@ struct GenerateRun {
     generate::PuzzleFilter keep;
     unsigned jobs = 1;
     bool progress = false;
+    OutputFormat format = OutputFormat::Line;
 };
 
 // Writes run.count puzzles to out, one line each in the order of their numbers, made on

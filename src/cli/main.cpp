@@ -79,8 +79,7 @@ int Run(const std::vector<std::unique_ptr<BatchInput>> &inputs, const BatchOptio
     }
     if (counts.stopped) {
         const int signal = quadrelle::CaughtStopSignal();
-        std::cerr << "quadrelle-solve: stopped by " << (signal == SIGINT ? "SIGINT" : "SIGTERM")
-                  << "\n";
+        std::cerr << "quadrelle-solve: stopped by " << (signal == SIGINT ? "SIGINT" : "SIGTERM") << "\n";
         PrintSummary(counts, options.mode, seconds);
         std::cerr.flush();
         quadrelle::EndBySignal(signal);
@@ -91,7 +90,7 @@ int Run(const std::vector<std::unique_ptr<BatchInput>> &inputs, const BatchOptio
     return counts.Of(Verdict::Invalid) > 0 ? 1 : 0;
 }
 
-int Generate(const quadrelle::GenerateRequest &request, unsigned jobs)
+int Generate(const quadrelle::GenerateRequest &request, const quadrelle::BatchOptions &options)
 {
     quadrelle::GenerateRun run;
     run.count = request.count;
@@ -99,7 +98,8 @@ int Generate(const quadrelle::GenerateRequest &request, unsigned jobs)
     run.options = request.options;
     if (request.rating)
         run.keep = quadrelle::generate::RatingFilter(*request.rating);
-    run.jobs = jobs;
+    run.jobs = options.jobs;
+    run.format = options.format;
     run.progress = isatty(STDERR_FILENO);
 
     quadrelle::OutputBuffer outputBuffer(STDOUT_FILENO);
@@ -143,7 +143,7 @@ int main(int argc, char **argv)
         case quadrelle::CommandLine::Action::Version:
             return Show(quadrelle::VersionText());
         case quadrelle::CommandLine::Action::Generate:
-            return Generate(commandLine.generate, commandLine.options.jobs);
+            return Generate(commandLine.generate, commandLine.options);
         case quadrelle::CommandLine::Action::Run:
             break;
         }

@@ -216,4 +216,29 @@ void AppendAnswer(std::string &out, OutputFormat format, const AnswerFields &ans
     }
 }
 
+void AppendPuzzle(std::string &out, OutputFormat format, std::uint64_t number, std::string_view puzzle)
+{
+    switch (format) {
+    case OutputFormat::Line:
+        out += puzzle;
+        out += '\n';
+        return;
+    case OutputFormat::Jsonl:
+        out += "{\"puzzle\":";
+        AppendNumber(out, number);
+        out += ",\"givens\":";
+        AppendJsonString(out, puzzle);
+        out += "}\n";
+        return;
+    case OutputFormat::Grid:
+        // A comment, so that the layout reads back as puzzles.
+        out += "# puzzle ";
+        AppendNumber(out, number);
+        out += '\n';
+        AppendGrids(out, puzzle, {});
+        out += '\n';
+        return;
+    }
+}
+
 } // namespace quadrelle

@@ -48,4 +48,7 @@ struct AnswerFields {
 // Appends one answer in `format`, ending with a line end.
 void AppendAnswer(std::string &out, OutputFormat format, const AnswerFields &answer);
 
+// Appends a made puzzle (81 digits, 0 for an empty cell), numbered from 1, in `format`.
+void AppendPuzzle(std::string &out, OutputFormat format, std::uint64_t number, std::string_view puzzle);
+
 } // namespace quadrelle

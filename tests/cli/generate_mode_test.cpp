@@ -39,6 +39,19 @@ TEST_F(BatchSolver, GeneratedPuzzlesAreUniqueAndTheSameForASeedWithOneJobOrTwo)
     EXPECT_NE(counted.err.find("300 unique"), std::string::npos) << counted.err;
 }
 
+TEST_F(BatchSolver, GeneratedGridsReadBackAsTheSamePuzzlesAndJsonNumbersThem)
+{
+    const Result lines = Run({"--generate", "20", "--seed", "7"});
+    const Result grids = Run({"--generate", "20", "--seed", "7", "--format", "grid"});
+    const Result json = Run({"--generate", "20", "--seed", "7", "--format=jsonl"});
+    ASSERT_EQ(grids.exitCode, 0) << grids.err;
+    EXPECT_EQ(Run({"--count", File("grids.txt", grids.out).string()}).out,
+        Run({"--count", File("lines.txt", lines.out).string()}).out);
+    const std::vector<std::string> objects = Lines(json.out);
+    ASSERT_EQ(objects.size(), 20u);
+    EXPECT_EQ(objects.back(), "{\"puzzle\":20,\"givens\":\"" + Lines(lines.out).back() + "\"}");
+}
+
 TEST_F(BatchSolver, GeneratorWithoutASeedNamesTheOneItDrewAndThatSeedRepeatsTheRun)
 {
     const Result first = Run({"--generate", "20", "--no-minimal"});
