@@ -55,6 +55,34 @@ CandidateCounts CountCandidates(const std::array<Words, 9> &digits)
     return {ones, twos, threes};
 }
 
+// The first open cell with the fewest candidates, from bit-sliced counts rather than a scan of
+// each cell's nine digits.
+int FirstWithFewest(const std::array<Words, 9> &digits, const Words &solved)
+{
+    const Lanes none = Lanes::Bands(0);
+    std::array<Lanes, 9> atLeast {none, none, none, none, none, none, none, none, none};
+    for (const Words &digit : digits) {
+        const Lanes cells = Lanes::Load(digit);
+        for (std::size_t k = 8; k > 0; --k)
+            atLeast[k] = atLeast[k] | (atLeast[k - 1] & cells);
+        atLeast[0] = atLeast[0] | cells;
+    }
+    const Lanes open = AndNot(Lanes::Bands(BandBits), Lanes::Load(solved));
+    for (std::size_t k = 1; k < 8; ++k) {
+        const Lanes exact = AndNot(atLeast[k], atLeast[k + 1]) & open;
+        if (exact.IsZero())
+            continue;
+        Words cells;
+        exact.Store(cells);
+        const int band = cells[0] != 0 ? 0 : cells[1] != 0 ? 1 : 2;
+        return 27 * band + std::countr_zero(cells[band]);
+    }
+    Words cells;
+    open.Store(cells);
+    const int band = cells[0] != 0 ? 0 : cells[1] != 0 ? 1 : 2;
+    return 27 * band + std::countr_zero(cells[band]);
+}
+
 } // namespace
 
 bool Candidates::Start(const std::array<std::uint8_t, 81> &givens)
@@ -253,21 +281,8 @@ Guess Candidates::ChooseGuess() const
             }
         }
     }
-    if (cell < 0) {
-        int fewest = 10;
-        for (int p = 0; p < 81; ++p) {
-            const std::uint32_t bit = 1u << (p % 27);
-            if ((solved_[p / 27] & bit) != 0)
-                continue;
-            int count = 0;
-            for (const auto &digit : digits_)
-                count += (digit[p / 27] & bit) != 0 ? 1 : 0;
-            if (count < fewest) {
-                fewest = count;
-                cell = p;
-            }
-        }
-    }
+    if (cell < 0)
+        cell = FirstWithFewest(digits_, solved_);
     const std::uint32_t bit = 1u << (cell % 27);
     int d = 0;
     while ((digits_[d][cell / 27] & bit) == 0)
