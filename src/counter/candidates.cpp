@@ -25,19 +25,6 @@ constexpr std::array<Words, 81> MakeHouses()
 }
 constexpr std::array<Words, 81> Houses = MakeHouses();
 
-// The bits of three words, without a popcount instruction in the x86-64 baseline.
-constexpr int CountBits(std::uint32_t a, std::uint32_t b, std::uint32_t c)
-{
-    const auto nibbles = [](std::uint32_t x) {
-        x = x - (x >> 1 & 0x55555555u);
-        return (x & 0x33333333u) + (x >> 2 & 0x33333333u);
-    };
-    // Each nibble holds at most 4 + 4 + 4.
-    std::uint32_t x = nibbles(a) + nibbles(b) + nibbles(c);
-    x = (x & 0x0F0F0F0Fu) + (x >> 4 & 0x0F0F0F0Fu);
-    return static_cast<int>((x * 0x01010101u) >> 24);
-}
-
 // The cells with at least one, two and three candidates.
 struct CandidateCounts {
     Lanes ones, twos, threes;
@@ -267,14 +254,14 @@ Guess Candidates::ChooseGuess() const
     const Lanes pairLanes = AndNot(counts.twos, counts.threes | Lanes::Load(solved_));
     Words pairBands;
     pairLanes.Store(pairBands);
+    const Lanes solved = Lanes::Load(solved_);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
     // wrong, reaches furthest.
     int cell = -1, widest = -1;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
             const int p = 27 * b + std::countr_zero(pairs);
-            const Words &houses = Houses[p];
-            const int open = CountBits(houses[0] & ~solved_[0], houses[1] & ~solved_[1], houses[2] & ~solved_[2]);
+            const int open = AndNot(Lanes::Load(Houses[p]), solved).CountBits();
             if (open > widest) {
                 widest = open;
                 cell = p;
