@@ -176,16 +176,22 @@ bool Candidates::Propagate()
 
 bool Candidates::PlaceNakedSingles(const Words &singles)
 {
+    // Each single's digit read from four bit planes of the digit numbers rather than a scan.
+    const auto board = [this](std::size_t d) { return Lanes::Load(digits_[d]); };
+    Words plane0, plane1, plane2, plane3;
+    (board(1) | board(3) | board(5) | board(7)).Store(plane0);
+    (board(2) | board(3) | board(6) | board(7)).Store(plane1);
+    (board(4) | board(5) | board(6) | board(7)).Store(plane2);
+    board(8).Store(plane3);
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t left = singles[b]; left != 0; left &= left - 1) {
-            const std::uint32_t bit = left & -left;
-            int d = 0;
-            while (d < 9 && (digits_[d][b] & bit) == 0)
-                ++d;
-            if (d == 9)
+            const int shift = std::countr_zero(left);
+            const int d = static_cast<int>((plane0[b] >> shift & 1) | (plane1[b] >> shift & 1) << 1
+                | (plane2[b] >> shift & 1) << 2 | (plane3[b] >> shift & 1) << 3);
+            // A single fixed before may have taken the cell's last digit.
+            if ((digits_[d][b] >> shift & 1) == 0)
                 return false;
-            // No other digit is left in the cell.
-            Fix(27 * b + std::countr_zero(bit), d);
+            Fix(27 * b + shift, d);
         }
     }
     return true;
