@@ -25,19 +25,6 @@ constexpr std::array<Words, 81> MakeHouses()
 }
 constexpr std::array<Words, 81> Houses = MakeHouses();
 
-// The bits of three words, without a popcount instruction in the x86-64 baseline.
-constexpr int CountBits(std::uint32_t a, std::uint32_t b, std::uint32_t c)
-{
-    const auto nibbles = [](std::uint32_t x) {
-        x = x - (x >> 1 & 0x55555555u);
-        return (x & 0x33333333u) + (x >> 2 & 0x33333333u);
-    };
-    // Each nibble holds at most 4 + 4 + 4.
-    std::uint32_t x = nibbles(a) + nibbles(b) + nibbles(c);
-    x = (x & 0x0F0F0F0Fu) + (x >> 4 & 0x0F0F0F0Fu);
-    return static_cast<int>((x * 0x01010101u) >> 24);
-}
-
 // The cells with at least one, two and three candidates.
 struct CandidateCounts {
     Lanes ones, twos, threes;
@@ -53,6 +40,34 @@ CandidateCounts CountCandidates(const std::array<Words, 9> &digits)
         ones = ones | cells;
     }
     return {ones, twos, threes};
+}
+
+// The first open cell with the fewest candidates, from bit-sliced counts rather than a scan of
+// each cell's nine digits.
+int FirstWithFewest(const std::array<Words, 9> &digits, const Words &solved)
+{
+    const Lanes none = Lanes::Bands(0);
+    std::array<Lanes, 9> atLeast {none, none, none, none, none, none, none, none, none};
+    for (const Words &digit : digits) {
+        const Lanes cells = Lanes::Load(digit);
+        for (std::size_t k = 8; k > 0; --k)
+            atLeast[k] = atLeast[k] | (atLeast[k - 1] & cells);
+        atLeast[0] = atLeast[0] | cells;
+    }
+    const Lanes open = AndNot(Lanes::Bands(BandBits), Lanes::Load(solved));
+    for (std::size_t k = 1; k < 8; ++k) {
+        const Lanes exact = AndNot(atLeast[k], atLeast[k + 1]) & open;
+        if (exact.IsZero())
+            continue;
+        Words cells;
+        exact.Store(cells);
+        const int band = cells[0] != 0 ? 0 : cells[1] != 0 ? 1 : 2;
+        return 27 * band + std::countr_zero(cells[band]);
+    }
+    Words cells;
+    open.Store(cells);
+    const int band = cells[0] != 0 ? 0 : cells[1] != 0 ? 1 : 2;
+    return 27 * band + std::countr_zero(cells[band]);
 }
 
 } // namespace
@@ -161,16 +176,22 @@ bool Candidates::Propagate()
 
 bool Candidates::PlaceNakedSingles(const Words &singles)
 {
+    // Each single's digit read from four bit planes of the digit numbers rather than a scan.
+    const auto board = [this](std::size_t d) { return Lanes::Load(digits_[d]); };
+    Words plane0, plane1, plane2, plane3;
+    (board(1) | board(3) | board(5) | board(7)).Store(plane0);
+    (board(2) | board(3) | board(6) | board(7)).Store(plane1);
+    (board(4) | board(5) | board(6) | board(7)).Store(plane2);
+    board(8).Store(plane3);
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t left = singles[b]; left != 0; left &= left - 1) {
-            const std::uint32_t bit = left & -left;
-            int d = 0;
-            while (d < 9 && (digits_[d][b] & bit) == 0)
-                ++d;
-            if (d == 9)
+            const int shift = std::countr_zero(left);
+            const int d = static_cast<int>((plane0[b] >> shift & 1) | (plane1[b] >> shift & 1) << 1
+                | (plane2[b] >> shift & 1) << 2 | (plane3[b] >> shift & 1) << 3);
+            // A single fixed before may have taken the cell's last digit.
+            if ((digits_[d][b] >> shift & 1) == 0)
                 return false;
-            // No other digit is left in the cell.
-            Fix(27 * b + std::countr_zero(bit), d);
+            Fix(27 * b + shift, d);
         }
     }
     return true;
@@ -239,35 +260,22 @@ Guess Candidates::ChooseGuess() const
     const Lanes pairLanes = AndNot(counts.twos, counts.threes | Lanes::Load(solved_));
     Words pairBands;
     pairLanes.Store(pairBands);
+    const Lanes solved = Lanes::Load(solved_);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
     // wrong, reaches furthest.
     int cell = -1, widest = -1;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
             const int p = 27 * b + std::countr_zero(pairs);
-            const Words &houses = Houses[p];
-            const int open = CountBits(houses[0] & ~solved_[0], houses[1] & ~solved_[1], houses[2] & ~solved_[2]);
+            const int open = AndNot(Lanes::Load(Houses[p]), solved).CountBits();
             if (open > widest) {
                 widest = open;
                 cell = p;
             }
         }
     }
-    if (cell < 0) {
-        int fewest = 10;
-        for (int p = 0; p < 81; ++p) {
-            const std::uint32_t bit = 1u << (p % 27);
-            if ((solved_[p / 27] & bit) != 0)
-                continue;
-            int count = 0;
-            for (const auto &digit : digits_)
-                count += (digit[p / 27] & bit) != 0 ? 1 : 0;
-            if (count < fewest) {
-                fewest = count;
-                cell = p;
-            }
-        }
-    }
+    if (cell < 0)
+        cell = FirstWithFewest(digits_, solved_);
     const std::uint32_t bit = 1u << (cell % 27);
     int d = 0;
     while ((digits_[d][cell / 27] & bit) == 0)

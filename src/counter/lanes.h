@@ -46,6 +46,16 @@ public:
         return Lanes(_mm_and_si128(v_, _mm_cmpeq_epi32(lowered, _mm_setzero_si128())));
     }
     bool IsZero() const { return _mm_movemask_epi8(_mm_cmpeq_epi32(v_, _mm_setzero_si128())) == 0xFFFF; }
+    // The set bits of all four lanes.
+    int CountBits() const
+    {
+        const __m128i m1 = _mm_set1_epi8(0x55), m2 = _mm_set1_epi8(0x33), m4 = _mm_set1_epi8(0x0F);
+        __m128i x = _mm_sub_epi8(v_, _mm_and_si128(_mm_srli_epi16(v_, 1), m1));
+        x = _mm_add_epi8(_mm_and_si128(x, m2), _mm_and_si128(_mm_srli_epi16(x, 2), m2));
+        x = _mm_and_si128(_mm_add_epi8(x, _mm_srli_epi16(x, 4)), m4);
+        const __m128i sums = _mm_sad_epu8(x, _mm_setzero_si128());
+        return _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
+    }
     // The three band lanes or-ed together, in each of them.
     Lanes AcrossBands() const
     {
@@ -96,6 +106,14 @@ public:
         return Map(*this, *this, [](std::uint32_t x, std::uint32_t) { return (x & (x - 1)) == 0 ? x : 0u; });
     }
     bool IsZero() const { return (w_[0] | w_[1] | w_[2] | w_[3]) == 0; }
+    int CountBits() const
+    {
+        int count = 0;
+        for (std::uint32_t x : w_)
+            for (; x != 0; x &= x - 1)
+                ++count;
+        return count;
+    }
     Lanes AcrossBands() const { return Bands(w_[0] | w_[1] | w_[2]); }
 
 private:
