@@ -29,9 +29,7 @@ struct Search {
             if (grid.Has(cells[i], loose))
                 targets &= Geo().peers[cells[i]];
         }
-        targets.ForEach([&](int cell) {
-            step.eliminations.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(loose)});
-        });
+        targets.ForEach([&](int cell) { step.Eliminate(cell, loose); });
         return !step.eliminations.empty();
     }
 

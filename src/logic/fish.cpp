@@ -35,8 +35,7 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
                     for (std::uint16_t m = across; m; m &= m - 1)
                         coverCells |= Geo().unit[cover + std::countr_zero(m)];
                     (coverCells & grid.CellsOf(digit) & ~baseCells).ForEach([&](int cell) {
-                        step.eliminations.push_back(
-                            {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
+                        step.Eliminate(cell, digit);
                     });
                     return !step.eliminations.empty();
                 });

@@ -9,7 +9,7 @@ namespace {
 void EliminateAll(Cells81 cells, int digit, Step &step)
 {
     cells.ForEach([&](int cell) {
-        step.eliminations.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
+        step.Eliminate(cell, digit);
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <chrono>
 #include <cstdint>
 #include <string_view>
@@ -27,6 +28,16 @@ struct Step {
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
 
     bool Expired() const { return std::chrono::steady_clock::now() >= deadline; }
+    void Eliminate(int cell, int digit)
+    {
+        eliminations.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
+    }
+    // Every digit of the mask (bit d for digit d) from the cell.
+    void EliminateEach(int cell, unsigned digits)
+    {
+        for (; digits != 0; digits &= digits - 1)
+            Eliminate(cell, std::countr_zero(digits));
+    }
 };
 
 class CandidateGrid;

@@ -29,9 +29,7 @@ bool NakedSubset(const CandidateGrid &grid, int size, Step &step)
                 for (const int cell : Geo().unitCells[unit]) {
                     if (inside.Has(cell))
                         continue;
-                    for (DigitMask m = grid.Candidates(cell) & digits; m; m &= m - 1)
-                        step.eliminations.push_back(
-                            {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(std::countr_zero(m))});
+                    step.EliminateEach(cell, grid.Candidates(cell) & digits);
                 }
                 return !step.eliminations.empty();
             });
@@ -60,11 +58,7 @@ bool HiddenSubset(const CandidateGrid &grid, int size, Step &step)
                 DigitMask kept = 0;
                 for (int i = 0; i < size; ++i)
                     kept |= BitOf(digits[picked[i]]);
-                cells.ForEach([&](int cell) {
-                    for (DigitMask m = grid.Candidates(cell) & ~kept; m; m &= m - 1)
-                        step.eliminations.push_back(
-                            {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(std::countr_zero(m))});
-                });
+                cells.ForEach([&](int cell) { step.EliminateEach(cell, grid.Candidates(cell) & ~kept); });
                 return !step.eliminations.empty();
             });
         if (found)

@@ -10,8 +10,7 @@ namespace {
 
 void Remove(const CandidateGrid &grid, int cell, DigitMask digits, Step &step)
 {
-    for (DigitMask m = grid.Candidates(cell) & digits; m; m &= m - 1)
-        step.eliminations.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(std::countr_zero(m))});
+    step.EliminateEach(cell, grid.Candidates(cell) & digits);
 }
 
 // Four cells on two rows, two columns and two boxes, all holding {a,b}: the puzzle would have two
@@ -32,7 +31,7 @@ bool Rectangle(const CandidateGrid &grid, const std::array<int, 4> &corners, Dig
     if (extraA == extraB && CountOf(extraA) == 1) {
         const int digit = std::countr_zero(extraA);
         (Geo().peers[roof[0]] & Geo().peers[roof[1]] & grid.CellsOf(digit)).ForEach([&](int cell) {
-            step.eliminations.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
+            step.Eliminate(cell, digit);
         });
         if (!step.eliminations.empty()) {
             step.tenths += 1;

@@ -9,7 +9,7 @@ namespace {
 bool EliminateSeen(const CandidateGrid &grid, Cells81 seen, int digit, Step &step)
 {
     (seen & grid.CellsOf(digit)).ForEach([&](int cell) {
-        step.eliminations.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
+        step.Eliminate(cell, digit);
     });
     return !step.eliminations.empty();
 }
