@@ -56,8 +56,9 @@ namespace {
 
 RuntimeError DocumentRefused(const CupsQueue &queue)
 {
-    const char *text = queue.AcceptsJobs() ? QT_TRANSLATE_NOOP("Quadrelle", "Printer error: \"%1\" did not take the document")
-                                           : QT_TRANSLATE_NOOP("Quadrelle", "Printer error: \"%1\" is not accepting jobs");
+    const char *text = queue.AcceptsJobs()
+        ? QT_TRANSLATE_NOOP("Quadrelle", "Printer error: \"%1\" did not take the document")
+        : QT_TRANSLATE_NOOP("Quadrelle", "Printer error: \"%1\" is not accepting jobs");
     return RuntimeError(QCoreApplication::translate("Quadrelle", text).arg(queue.Name()).toStdString());
 }
 

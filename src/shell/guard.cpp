@@ -39,13 +39,14 @@ QString LocationText(GuardedOperation operation)
 
 QString ErrorReportText(const QString &description, const QString &location, int label)
 {
-    return description + QStringLiteral("\r\n") + location + QCoreApplication::translate("Quadrelle", "at line ") + QString::number(label)
-        + QStringLiteral("\r\r") + SupportRequest();
+    return description + QStringLiteral("\r\n") + location + QCoreApplication::translate("Quadrelle", "at line ")
+        + QString::number(label) + QStringLiteral("\r\r") + SupportRequest();
 }
 
 QString SupportRequest()
 {
-    return QCoreApplication::translate("Quadrelle", "Please email screenshot of this message to %1").arg(QLatin1String(SupportAddress));
+    return QCoreApplication::translate("Quadrelle", "Please email screenshot of this message to %1")
+        .arg(QLatin1String(SupportAddress));
 }
 
 // The engine has no Qt, so its descriptions are listed here for the translation tools.

@@ -25,9 +25,9 @@ void OpenPuzzleArguments(Form1 &form, MessageBoxes &boxes, const QByteArrayList 
     if (arguments.isEmpty())
         return;
     if (arguments.size() > 1) {
-        boxes.Show(QCoreApplication::translate(
-                       "Quadrelle", "Quadrelle opens one puzzle or puzzle file at a time, not %1.")
-                       .arg(arguments.size()),
+        boxes.Show(
+            QCoreApplication::translate("Quadrelle", "Quadrelle opens one puzzle or puzzle file at a time, not %1.")
+                .arg(arguments.size()),
             form.AppTitle(), MessageIcon::Exclamation);
         return;
     }

@@ -78,7 +78,8 @@ PuzzleArgument FromLine(const QByteArray &line, const QString &what)
     const PuzzleLine parsed = ParsePuzzleLine(View(line));
     if (parsed.kind == PuzzleLine::Kind::Puzzle)
         return {parsed.givens, QString()};
-    return Failure(QCoreApplication::translate("Quadrelle", "%1 is not a puzzle: %2").arg(what, DescribeBadPuzzle(line)));
+    return Failure(
+        QCoreApplication::translate("Quadrelle", "%1 is not a puzzle: %2").arg(what, DescribeBadPuzzle(line)));
 }
 
 // Reads on to the end of a line that was read in part.

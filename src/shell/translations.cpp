@@ -10,8 +10,8 @@ bool InstallTranslations(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
     // Tries each of the user's languages in turn: LANGUAGE, then LC_ALL, LC_MESSAGES, LANG.
-    if (!translator->load(QLocale::system(), QStringLiteral("quadrelle"), QStringLiteral("_"),
-            QStringLiteral(":/i18n"))) {
+    if (!translator->load(
+            QLocale::system(), QStringLiteral("quadrelle"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         delete translator;
         return false;
     }

@@ -105,17 +105,20 @@ void SolveCommand(const SolveContext &context)
 
     const QString title = context.appTitle;
     if (search.State().GaveUp) {
-        guard.Run(154, [&] { context.boxes.Show(
-                QCoreApplication::translate("Quadrelle", GaveUpText), QCoreApplication::translate("Quadrelle", "Sorry..."), MessageIcon::Question);
-        ; });
+        guard.Run(154, [&] {
+            context.boxes.Show(QCoreApplication::translate("Quadrelle", GaveUpText),
+                QCoreApplication::translate("Quadrelle", "Sorry..."), MessageIcon::Question);
+        });
     } else {
         const bool solved = ShowResult(context);
         if (solved)
-            guard.Run(184, [&] { context.boxes.Show(QCoreApplication::translate("Quadrelle", "Done."), title, MessageIcon::None); });
+            guard.Run(184, [&] {
+                context.boxes.Show(QCoreApplication::translate("Quadrelle", "Done."), title, MessageIcon::None);
+            });
         else
             guard.Run(186, [&] {
-                context.boxes.Show(
-                    QCoreApplication::translate("Quadrelle", "Done scanning but no solution was found."), title, MessageIcon::None);
+                context.boxes.Show(QCoreApplication::translate("Quadrelle", "Done scanning but no solution was found."),
+                    title, MessageIcon::None);
             });
     }
     guard.Run(188, [&] { ProcessEvents(context); });

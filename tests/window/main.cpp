@@ -29,7 +29,8 @@ int main(int argc, char **argv)
     const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest}, {"keyboard", RunKeyboardTest},
         {"startup", RunStartupTest}, {"entry", RunEntryTest}, {"solve", RunSolveTest}, {"clear", RunClearTest},
         {"crosscheck", RunCrossCheckTest}, {"commands", RunCommandsTest}, {"arguments", RunArgumentTest},
-        {"startupfiles", RunStartupFilesTest}, {"display", RunDisplayTest}, {"looks", RunLooksTest}, {"locale", RunLocaleTest}};
+        {"startupfiles", RunStartupFilesTest}, {"display", RunDisplayTest}, {"looks", RunLooksTest},
+        {"locale", RunLocaleTest}};
     for (const Entry &test : tests) {
         if (argc >= 2 && !std::strcmp(argv[1], test.name)) {
             argv[1] = argv[0];
@@ -39,7 +40,8 @@ int main(int argc, char **argv)
     }
     std::fprintf(stderr,
         "usage: %s "
-        "guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments|startupfiles|display|looks|locale "
+        "guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments|startupfiles|display|looks|"
+        "locale "
         "[Qt Test options]\n",
         argv[0]);
     return 2;
