@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libcups2-dev libxcb1-dev fonts-liberation
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools locales libcups2-dev libxcb1-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   fonts-dejavu-core
@@ -17,17 +17,22 @@ packages=(
   clang libclang-rt-14-dev
 )
 
+sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -qq
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+
+# The window is tested in German and looked at in French: both locales must exist.
+for name in de_DE fr_FR; do
+  locale -a 2>/dev/null | grep -qx "$name.utf8" || $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+done
 
 build_dir=build
 cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=Release)

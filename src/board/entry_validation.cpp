@@ -6,6 +6,8 @@
 #include "shell/message_boxes.h"
 #include "solver/propagation.h"
 
+#include <QCoreApplication>
+
 namespace quadrelle {
 
 void EntryValidation::txPuz_Change(int n)
@@ -25,7 +27,7 @@ void EntryValidation::txPuz_Change(int n)
     // The box is the user's now: no later take-back of another entry may empty it.
     box.SetTag(QString());
     if (!board.CanPlace(p, v)) {
-        RejectEntry(n, QStringLiteral("Duplicate value in cell"));
+        RejectEntry(n, QCoreApplication::translate("Quadrelle", "Duplicate value in cell"));
         return;
     }
     board.Cells(p).SetValue(v);
@@ -36,7 +38,7 @@ void EntryValidation::txPuz_Change(int n)
     if (!HasContradiction(board, grids, n))
         return;
     TakeBackDeductionsOf(n);
-    RejectEntry(n, QStringLiteral("Contradiction between cells"));
+    RejectEntry(n, QCoreApplication::translate("Quadrelle", "Contradiction between cells"));
 }
 
 void EntryValidation::TakeBackDeductionsOf(int n)

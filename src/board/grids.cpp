@@ -2,6 +2,8 @@
 
 #include "model/runtime_error.h"
 
+#include <QCoreApplication>
+
 namespace quadrelle {
 
 namespace {
@@ -96,7 +98,8 @@ void Grids::CreatePuzzleBox(int n)
     box->CopyLookFrom(model);
     box->setFocusPolicy(Qt::StrongFocus);
     box->setGeometry(PuzzleBoxGeometry(n));
-    box->setAccessibleName(QStringLiteral("Puzzle row %1 column %2").arg(RowOf(n)).arg(ColumnOf(n)));
+    box->setAccessibleName(
+        QCoreApplication::translate("Quadrelle", "Puzzle row %1 column %2").arg(RowOf(n)).arg(ColumnOf(n)));
     QObject::connect(
         box, &PuzzleBox::MoveFocus, box, [this](int target) { txPuz(target).setFocus(Qt::OtherFocusReason); });
     QObject::connect(box, &PuzzleBox::Change, box, [this](int index) {
@@ -114,7 +117,8 @@ void Grids::CreateSolutionLabel(int n)
     auto *label = new Label(QStringLiteral("txSol"), n, &window_);
     label->CopyLookFrom(model);
     label->setGeometry(SolutionLabelGeometry(n));
-    label->setAccessibleName(QStringLiteral("Solution row %1 column %2").arg(RowOf(n)).arg(ColumnOf(n)));
+    label->setAccessibleName(
+        QCoreApplication::translate("Quadrelle", "Solution row %1 column %2").arg(RowOf(n)).arg(ColumnOf(n)));
     sol_[static_cast<std::size_t>(n)] = label;
     label->show();
 }

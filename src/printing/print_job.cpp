@@ -4,6 +4,7 @@
 #include "printing/cups_queue.h"
 #include "printing/page_layout.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -40,22 +41,25 @@ std::int32_t Add(std::int32_t a, std::int32_t b)
 
 RuntimeError NoPrinter()
 {
-    return RuntimeError("Printer error: no default printer is set up");
+    return RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "Printer error: no default printer is set up"));
 }
 
 RuntimeError NoPrintingSystem(const std::string &server)
 {
-    return RuntimeError("Printer error: the printing system cannot be reached at " + server);
+    return RuntimeError(
+        QCoreApplication::translate("Quadrelle", "Printer error: the printing system cannot be reached at %1")
+            .arg(QString::fromStdString(server))
+            .toStdString());
 }
 
 namespace {
 
 RuntimeError DocumentRefused(const CupsQueue &queue)
 {
-    const std::string name = queue.Name().toStdString();
-    if (!queue.AcceptsJobs())
-        return RuntimeError("Printer error: \"" + name + "\" is not accepting jobs");
-    return RuntimeError("Printer error: \"" + name + "\" did not take the document");
+    const char *text = queue.AcceptsJobs()
+        ? QT_TRANSLATE_NOOP("Quadrelle", "Printer error: \"%1\" did not take the document")
+        : QT_TRANSLATE_NOOP("Quadrelle", "Printer error: \"%1\" is not accepting jobs");
+    return RuntimeError(QCoreApplication::translate("Quadrelle", text).arg(queue.Name()).toStdString());
 }
 
 } // namespace

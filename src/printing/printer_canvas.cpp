@@ -17,7 +17,7 @@ constexpr float DefaultFontSize = 10;
 
 RuntimeError PrinterError()
 {
-    return RuntimeError("Printer error");
+    return RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "Printer error"));
 }
 } // namespace
 
@@ -80,7 +80,7 @@ void PrinterCanvas::SetForeColor(QColor color)
 void PrinterCanvas::SetScaleMode(int mode)
 {
     if (mode != 3)
-        throw RuntimeError("Invalid property value");
+        throw RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "Invalid property value"));
 }
 
 float PrinterCanvas::ScaleWidth() const

@@ -20,9 +20,9 @@ bool Application::notify(QObject *receiver, QEvent *event)
     } catch (...) {
         const QString text = UnguardedErrorText(DescriptionOf(std::current_exception()));
         if (boxes_) {
-            boxes_->Show(text, QLatin1String(ErrorTitle), MessageIcon::Exclamation);
+            boxes_->Show(text, ErrorTitleText(), MessageIcon::Exclamation);
         } else {
-            QtMessageBoxes(activeWindow()).Show(text, QLatin1String(ErrorTitle), MessageIcon::Exclamation);
+            QtMessageBoxes(activeWindow()).Show(text, ErrorTitleText(), MessageIcon::Exclamation);
         }
         return false;
     }

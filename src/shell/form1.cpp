@@ -93,12 +93,12 @@ Form1::DesignControls Form1::CreateDesignControls()
 
     // The templates came first (tab indexes 0 and 1); the rest follows in design order.
     DesignControls controls;
-    const char *headings[] = {"Puzzle", "Solution"};
+    const char *headings[] = {QT_TRANSLATE_NOOP("Quadrelle", "Puzzle"), QT_TRANSLATE_NOOP("Quadrelle", "Solution")};
     for (int i = 0; i < 2; ++i) {
         auto *label = new Label(QStringLiteral("lb"), i, this);
         label->setGeometry(i == 0 ? 8 : 388, 8, 371, 26);
         label->setFont(Arial(14.25));
-        label->SetCaption(QLatin1String(headings[i]));
+        label->SetCaption(QCoreApplication::translate("Quadrelle", headings[i]));
         controls.headings[static_cast<std::size_t>(i)] = label;
     }
 
@@ -113,9 +113,10 @@ Form1::DesignControls Form1::CreateDesignControls()
     progressBar->installEventFilter(this);
     controls.progressBar = progressBar;
 
-    const char *captions[] = {"Clear", "Start Solving", "Print Puzzle", "Print Solution"};
+    const char *captions[] = {QT_TRANSLATE_NOOP("Quadrelle", "Clear"), QT_TRANSLATE_NOOP("Quadrelle", "Start Solving"),
+        QT_TRANSLATE_NOOP("Quadrelle", "Print Puzzle"), QT_TRANSLATE_NOOP("Quadrelle", "Print Solution")};
     for (int i = 0; i < 4; ++i) {
-        auto *button = new QPushButton(QLatin1String(captions[i]), this);
+        auto *button = new QPushButton(QCoreApplication::translate("Quadrelle", captions[i]), this);
         button->setObjectName(QStringLiteral("PushButton%1").arg(i + 1));
         button->setGeometry(8 + 192 * i, 460, i == 3 ? 176 : 184, 27);
         button->setFont(Arial(11.25));
@@ -157,9 +158,9 @@ void Form1::Form_Load()
 {
     Guard guard(*boxes_, GuardedOperation::Form_Load);
     guard.Run(100, [&] { LoadSkin(); });
-    guard.Run(102, [&] { setWindowTitle(QLatin1String(ProductName)); });
+    guard.Run(102, [&] { setWindowTitle(QCoreApplication::translate("Quadrelle", ProductName)); });
     guard.Run(104, [&] { setWindowIcon(ApplicationIcon()); });
-    guard.Run(106, [&] { appTitle_ = DeriveApplicationTitle(QLatin1String(ProductName)); });
+    guard.Run(106, [&] { appTitle_ = DeriveApplicationTitle(QCoreApplication::translate("Quadrelle", ProductName)); });
     guard.Run(108, [&] { LoadMouseIcon(); });
     guard.Run(110, [&] { homePage_.MaybeVisit(); });
     // Positions are pixels already: there is no coordinate unit to switch.

@@ -2,6 +2,8 @@
 
 #include "model/runtime_error.h"
 
+#include <QCoreApplication>
+
 #include <new>
 
 namespace quadrelle {
@@ -37,13 +39,26 @@ QString LocationText(GuardedOperation operation)
 
 QString ErrorReportText(const QString &description, const QString &location, int label)
 {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(label)
-        + QStringLiteral("\r\r") + SupportRequest();
+    return description + QStringLiteral("\r\n") + location + QCoreApplication::translate("Quadrelle", "at line ")
+        + QString::number(label) + QStringLiteral("\r\r") + SupportRequest();
 }
 
 QString SupportRequest()
 {
-    return QStringLiteral("Please email screenshot of this message to ") + QLatin1String(SupportAddress);
+    return QCoreApplication::translate("Quadrelle", "Please email screenshot of this message to %1")
+        .arg(QLatin1String(SupportAddress));
+}
+
+// The engine has no Qt, so its descriptions are listed here for the translation tools.
+[[maybe_unused]] constexpr const char *EngineDescriptions[] = {
+    QT_TRANSLATE_NOOP("Quadrelle", "Subscript out of range"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Overflow"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Invalid procedure call or argument"),
+};
+
+QString ErrorTitleText()
+{
+    return QCoreApplication::translate("Quadrelle", ErrorTitle);
 }
 
 QString DescriptionOf(std::exception_ptr error)
@@ -51,19 +66,19 @@ QString DescriptionOf(std::exception_ptr error)
     try {
         std::rethrow_exception(error);
     } catch (const RuntimeError &e) {
-        return QString::fromStdString(e.description());
+        return QCoreApplication::translate("Quadrelle", e.description().c_str());
     } catch (const std::bad_alloc &) {
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("Quadrelle", "Out of memory");
     } catch (const std::exception &e) {
-        return QString::fromLocal8Bit(e.what());
+        return QCoreApplication::translate("Quadrelle", e.what());
     } catch (...) {
-        return QStringLiteral("Unexpected error");
+        return QCoreApplication::translate("Quadrelle", "Unexpected error");
     }
 }
 
 void Guard::Report(int label, const QString &description)
 {
-    boxes_.Show(ErrorReportText(description, location_, label), QLatin1String(ErrorTitle), MessageIcon::Exclamation);
+    boxes_.Show(ErrorReportText(description, location_, label), ErrorTitleText(), MessageIcon::Exclamation);
 }
 
 } // namespace quadrelle

@@ -61,6 +61,9 @@ private:
     QString location_;
 };
 
-inline constexpr char ErrorTitle[] = "Application Error";
+inline constexpr char ErrorTitle[] = QT_TRANSLATE_NOOP("Quadrelle", "Application Error");
+
+// The report's title in the user's language.
+QString ErrorTitleText();
 
 } // namespace quadrelle

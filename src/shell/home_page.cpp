@@ -29,7 +29,7 @@ void HomePageVisit::MaybeVisit()
     if (n != 7)
         return;
     if (!open_ || !open_(QUrl(QLatin1String(HomePageAddress))))
-        throw RuntimeError("File not found");
+        throw RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "File not found"));
 }
 
 } // namespace quadrelle

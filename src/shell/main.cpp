@@ -3,6 +3,7 @@
 #include "shell/display_check.h"
 #include "shell/form1.h"
 #include "shell/open_puzzle.h"
+#include "shell/translations.h"
 
 #include <QTimer>
 #include <QtGlobal>
@@ -64,6 +65,7 @@ int main(int argc, char **argv)
     const QtMessageHandler previous = qInstallMessageHandler(PlatformFailureHandler);
     quadrelle::Application app(qtArgc, qtArgv);
     qInstallMessageHandler(previous);
+    quadrelle::InstallTranslations(app);
     quadrelle::Application::setDesktopFileName(QStringLiteral(QUADRELLE_APP_ID));
     quadrelle::Form1 window(quadrelle::Form1Environment::Real());
     QObject::connect(&window, &quadrelle::Form1::Unloaded, &app, &QCoreApplication::quit);

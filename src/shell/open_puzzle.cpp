@@ -4,6 +4,8 @@
 #include "message_boxes.h"
 #include "puzzle_argument.h"
 
+#include <QCoreApplication>
+
 namespace quadrelle {
 
 void TypeGivens(Form1 &form, const Grid &givens)
@@ -23,7 +25,9 @@ void OpenPuzzleArguments(Form1 &form, MessageBoxes &boxes, const QByteArrayList 
     if (arguments.isEmpty())
         return;
     if (arguments.size() > 1) {
-        boxes.Show(QStringLiteral("Quadrelle opens one puzzle or puzzle file at a time, not %1.").arg(arguments.size()),
+        boxes.Show(
+            QCoreApplication::translate("Quadrelle", "Quadrelle opens one puzzle or puzzle file at a time, not %1.")
+                .arg(arguments.size()),
             form.AppTitle(), MessageIcon::Exclamation);
         return;
     }

@@ -34,10 +34,10 @@ bool IsOrdinaryFile(const QString &path)
 QCursor LoadCursorFile(const QString &path)
 {
     if (!QFileInfo(path).isFile())
-        throw RuntimeError("Invalid picture");
+        throw RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "Invalid picture"));
     const QPixmap picture(path);
     if (picture.isNull())
-        throw RuntimeError("Invalid picture");
+        throw RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "Invalid picture"));
 
     // Qt reads the image of a .cur but not its hot spot: bytes 10..13 of the header
     // (type 2 = cursor) hold x and y, little-endian.

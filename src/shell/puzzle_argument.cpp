@@ -3,6 +3,7 @@
 #include "first_puzzle.h"
 #include "model/puzzle_line.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <fcntl.h>
@@ -56,19 +57,19 @@ PuzzleArgument Failure(const QString &error)
 
 PuzzleArgument CannotRead(const QString &name, const QString &why)
 {
-    return Failure(QStringLiteral("Cannot read %1: %2.").arg(name, why));
+    return Failure(QCoreApplication::translate("Quadrelle", "Cannot read %1: %2.").arg(name, why));
 }
 
 // What a file that is neither a folder nor a regular one is, in words.
 QString KindOf(mode_t mode)
 {
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("Quadrelle", "a named pipe");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("Quadrelle", "a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return QStringLiteral("a special file");
+        return QCoreApplication::translate("Quadrelle", "a device");
+    return QCoreApplication::translate("Quadrelle", "a special file");
 }
 
 PuzzleArgument FromLine(const QByteArray &line, const QString &what)
@@ -76,7 +77,8 @@ PuzzleArgument FromLine(const QByteArray &line, const QString &what)
     const PuzzleLine parsed = ParsePuzzleLine(View(line));
     if (parsed.kind == PuzzleLine::Kind::Puzzle)
         return {parsed.givens, QString()};
-    return Failure(what + QStringLiteral(" is not a puzzle: ") + DescribeBadPuzzle(line));
+    return Failure(
+        QCoreApplication::translate("Quadrelle", "%1 is not a puzzle: %2").arg(what, DescribeBadPuzzle(line)));
 }
 
 PuzzleArgument FromFirstPuzzle(QFile &file, const QString &name, const QString &path)
@@ -85,20 +87,24 @@ PuzzleArgument FromFirstPuzzle(QFile &file, const QString &name, const QString &
     if (first.readFailed)
         return CannotRead(name, file.errorString());
     if (first.limitReached)
-        return Failure(QStringLiteral("The first MiB of %1 holds no puzzle line.").arg(name));
+        return Failure(QCoreApplication::translate("Quadrelle", "The first MiB of %1 holds no puzzle line.").arg(name));
     if (!first.read)
-        return Failure(name + QStringLiteral(" holds no puzzle line."));
+        return Failure(QCoreApplication::translate("Quadrelle", "%1 holds no puzzle line.").arg(name));
     const ReadPuzzle &read = *first.read;
     if (read.puzzle.kind == PuzzleLine::Kind::Puzzle)
         return {read.puzzle.givens, QString()};
     const QString where = read.position.column == 1
-        ? QStringLiteral("Line %1 of %2").arg(read.position.line).arg(name)
-        : QStringLiteral("Line %1, column %2 of %3").arg(read.position.line).arg(read.position.column).arg(name);
+        ? QCoreApplication::translate("Quadrelle", "Line %1 of %2").arg(read.position.line).arg(name)
+        : QCoreApplication::translate("Quadrelle", "Line %1, column %2 of %3")
+              .arg(read.position.line)
+              .arg(read.position.column)
+              .arg(name);
     if (read.problem.empty() && read.form != PuzzleForm::Xml)
         return FromLine(first.line, where);
-    const QString problem = read.problem.empty() ? QStringLiteral("the game's data is not 81 digits")
-                                                 : QString::fromStdString(read.problem);
-    return Failure(where + QStringLiteral(" is not a puzzle: ") + problem + QLatin1Char('.'));
+    const QString problem = read.problem.empty()
+        ? QCoreApplication::translate("Quadrelle", "the game's data is not 81 digits.")
+        : QString::fromStdString(read.problem) + QLatin1Char('.');
+    return Failure(QCoreApplication::translate("Quadrelle", "%1 is not a puzzle: %2").arg(where, problem));
 }
 
 PuzzleArgument FromFile(const QByteArray &path)
@@ -109,9 +115,10 @@ PuzzleArgument FromFile(const QByteArray &path)
     if (!status)
         return CannotRead(name, qt_error_string(errno));
     if (S_ISDIR(status->st_mode))
-        return Failure(name + QStringLiteral(" is a folder, not a puzzle file."));
+        return Failure(QCoreApplication::translate("Quadrelle", "%1 is a folder, not a puzzle file.").arg(name));
     if (!S_ISREG(status->st_mode))
-        return CannotRead(name, QStringLiteral("it is %1, not a puzzle file").arg(KindOf(status->st_mode)));
+        return CannotRead(
+            name, QCoreApplication::translate("Quadrelle", "it is %1, not a puzzle file").arg(KindOf(status->st_mode)));
 
     // Without waiting, and checked again once open, in case the name now means another file.
     const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -120,7 +127,7 @@ PuzzleArgument FromFile(const QByteArray &path)
     struct stat opened { };
     if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(descriptor);
-        return CannotRead(name, QStringLiteral("it is no longer a regular file"));
+        return CannotRead(name, QCoreApplication::translate("Quadrelle", "it is no longer a regular file"));
     }
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -138,16 +145,18 @@ QString DescribeBadPuzzle(const QByteArray &line)
     if (text.endsWith('\r'))
         text.chop(1);
     if (text.size() < CellCount)
-        return QStringLiteral("it has %1 characters, a puzzle has 81.").arg(text.size());
+        return QCoreApplication::translate("Quadrelle", "it has %1 characters, a puzzle has 81.").arg(text.size());
     for (int p = 0; p < CellCount; ++p) {
         const char c = text[p];
         if (!(c == '.' || (c >= '0' && c <= '9'))) {
-            return QStringLiteral("character %1 is \"%2\"; a puzzle has only 1 to 9, 0 and \".\".")
+            return QCoreApplication::translate(
+                "Quadrelle", "character %1 is \"%2\"; a puzzle has only 1 to 9, 0 and \".\".")
                 .arg(p + 1)
                 .arg(QString::fromUtf8(text.mid(p, 1)));
         }
     }
-    return QStringLiteral("it goes on after 81 characters without a space, tab, comma, colon or semicolon.");
+    return QCoreApplication::translate(
+        "Quadrelle", "it goes on after 81 characters without a space, tab, comma, colon or semicolon.");
 }
 
 PuzzleArgument ReadPuzzleArgument(const QByteArray &argument)

@@ -17,7 +17,7 @@ namespace {
 
 RuntimeError NotAStyleSheet()
 {
-    return RuntimeError("Invalid skin: not a style sheet");
+    return RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "Invalid skin: not a style sheet"));
 }
 
 // While set, Qt's parse warnings are counted here instead of being printed.
@@ -77,10 +77,10 @@ void SkinFramework::LoadSkin(const QString &path, const QString &)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw RuntimeError("Path/File access error");
+        throw RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "Path/File access error"));
     const QByteArray bytes = file.read(MaxSkinBytes + 1);
     if (bytes.size() > MaxSkinBytes)
-        throw RuntimeError("Skin file too large");
+        throw RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "Skin file too large"));
     // Cleaned before the check: it polishes a widget with the sheet, which loads its pictures.
     const QString sheet = SafeUrls(QString::fromUtf8(bytes), QFileInfo(path).absolutePath(), MaxPictureBytes);
     if (!StyleSheetParses(ScopeStyleSheet(sheet, QStringLiteral("#Window"))))
@@ -92,7 +92,7 @@ void SkinFramework::LoadSkin(const QString &path, const QString &)
 void SkinFramework::ApplyTo(QWidget &window)
 {
     if (!loaded_)
-        throw RuntimeError("Skin not loaded");
+        throw RuntimeError(QT_TRANSLATE_NOOP("Quadrelle", "Skin not loaded"));
     if (!active_)
         return;
     const QString selector = QLatin1Char('#') + window.objectName();

@@ -6,6 +6,7 @@
 #include "shell/message_boxes.h"
 #include "shell/step_runner.h"
 
+#include <QCoreApplication>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -15,8 +16,8 @@ namespace quadrelle {
 
 namespace {
 
-const QString GaveUpText
-    = QStringLiteral("Could not find a solution within reasonable\r\ntime -- and I'm pretty sure there is none.");
+const char GaveUpText[] = QT_TRANSLATE_NOOP(
+    "Quadrelle", "Could not find a solution within reasonable\r\ntime -- and I'm pretty sure there is none.");
 
 void CopyPuzzleToSolution(Grids &grids, StepRunner &guard)
 {
@@ -104,15 +105,20 @@ void SolveCommand(const SolveContext &context)
 
     const QString title = context.appTitle;
     if (search.State().GaveUp) {
-        guard.Run(154, [&] { context.boxes.Show(GaveUpText, QStringLiteral("Sorry..."), MessageIcon::Question); });
+        guard.Run(154, [&] {
+            context.boxes.Show(QCoreApplication::translate("Quadrelle", GaveUpText),
+                QCoreApplication::translate("Quadrelle", "Sorry..."), MessageIcon::Question);
+        });
     } else {
         const bool solved = ShowResult(context);
         if (solved)
-            guard.Run(184, [&] { context.boxes.Show(QStringLiteral("Done."), title, MessageIcon::None); });
+            guard.Run(184, [&] {
+                context.boxes.Show(QCoreApplication::translate("Quadrelle", "Done."), title, MessageIcon::None);
+            });
         else
             guard.Run(186, [&] {
-                context.boxes.Show(
-                    QStringLiteral("Done scanning but no solution was found."), title, MessageIcon::None);
+                context.boxes.Show(QCoreApplication::translate("Quadrelle", "Done scanning but no solution was found."),
+                    title, MessageIcon::None);
             });
     }
     guard.Run(188, [&] { ProcessEvents(context); });

@@ -18,6 +18,7 @@ int RunArgumentTest(int argc, char **argv);
 int RunStartupFilesTest(int argc, char **argv);
 int RunDisplayTest(int argc, char **argv);
 int RunLooksTest(int argc, char **argv);
+int RunLocaleTest(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
@@ -28,7 +29,8 @@ int main(int argc, char **argv)
     const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest}, {"keyboard", RunKeyboardTest},
         {"startup", RunStartupTest}, {"entry", RunEntryTest}, {"solve", RunSolveTest}, {"clear", RunClearTest},
         {"crosscheck", RunCrossCheckTest}, {"commands", RunCommandsTest}, {"arguments", RunArgumentTest},
-        {"startupfiles", RunStartupFilesTest}, {"display", RunDisplayTest}, {"looks", RunLooksTest}};
+        {"startupfiles", RunStartupFilesTest}, {"display", RunDisplayTest}, {"looks", RunLooksTest},
+        {"locale", RunLocaleTest}};
     for (const Entry &test : tests) {
         if (argc >= 2 && !std::strcmp(argv[1], test.name)) {
             argv[1] = argv[0];
@@ -38,7 +40,8 @@ int main(int argc, char **argv)
     }
     std::fprintf(stderr,
         "usage: %s "
-        "guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments|startupfiles|display|looks "
+        "guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments|startupfiles|display|looks|"
+        "locale "
         "[Qt Test options]\n",
         argv[0]);
     return 2;
