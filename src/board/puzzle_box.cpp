@@ -1,7 +1,5 @@
 #include "puzzle_box.h"
 
-#include "shell/controls.h"
-
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -15,6 +15,14 @@ namespace quadrelle {
 
 namespace {
 
+// A box's edges on the page.
+struct BoxRectangle {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Right = 0;
+    std::int32_t Bottom = 0;
+};
+
 const QColor Black(0x00, 0x00, 0x00);
 const QColor White(0xFF, 0xFF, 0xFF);
 const QColor Grey(0x80, 0x80, 0x80);
@@ -212,25 +220,26 @@ void PrintJob::DrawBox(bool cell)
     PrinterCanvas &p = *Printer;
     const double x = static_cast<double>(p.CurrentX()) - p.ScaleLeft();
     const double y = p.CurrentY();
+    BoxRectangle box;
     if (cell) {
-        BoxRect.Left = RoundToInt32(x - layout::CellLeft * scale_);
-        BoxRect.Top = RoundToInt32(y - layout::CellTop * scale_);
-        BoxRect.Bottom = Add(BoxRect.Top, Scaled(layout::CellSide));
-        BoxRect.Right = Add(BoxRect.Left, Scaled(layout::CellSide));
-        p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
+        box.Left = RoundToInt32(x - layout::CellLeft * scale_);
+        box.Top = RoundToInt32(y - layout::CellTop * scale_);
+        box.Bottom = Add(box.Top, Scaled(layout::CellSide));
+        box.Right = Add(box.Left, Scaled(layout::CellSide));
+        p.DrawOutline(box.Left, box.Top, box.Right, box.Bottom, scale_);
         return;
     }
-    BoxRect.Left = RoundToInt32(x - layout::FrameLeft * scale_);
-    BoxRect.Top = RoundToInt32(y + layout::FrameTop * scale_);
-    BoxRect.Bottom = Add(BoxRect.Top, Scaled(layout::FrameHeight));
-    BoxRect.Right = Add(BoxRect.Left, Scaled(layout::FrameWidth));
-    p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
+    box.Left = RoundToInt32(x - layout::FrameLeft * scale_);
+    box.Top = RoundToInt32(y + layout::FrameTop * scale_);
+    box.Bottom = Add(box.Top, Scaled(layout::FrameHeight));
+    box.Right = Add(box.Left, Scaled(layout::FrameWidth));
+    p.DrawOutline(box.Left, box.Top, box.Right, box.Bottom, scale_);
     const std::int32_t gap = Scaled(layout::FrameGap);
-    BoxRect.Left = Add(BoxRect.Left, -gap);
-    BoxRect.Top = Add(BoxRect.Top, -gap);
-    BoxRect.Bottom = Add(BoxRect.Bottom, gap);
-    BoxRect.Right = Add(BoxRect.Right, gap);
-    p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
+    box.Left = Add(box.Left, -gap);
+    box.Top = Add(box.Top, -gap);
+    box.Bottom = Add(box.Bottom, gap);
+    box.Right = Add(box.Right, gap);
+    p.DrawOutline(box.Left, box.Top, box.Right, box.Bottom, scale_);
 }
 
 } // namespace quadrelle
