@@ -1,5 +1,6 @@
 #include "printing/print_job.h"
 
+#include "model/positions.h"
 #include "model/runtime_error.h"
 #include "printing/cups_queue.h"
 #include "printing/page_layout.h"
@@ -161,7 +162,7 @@ void PrintJob::PrintIt(std::int32_t mode)
         Step(146, [&] { DrawBox(false); });
         Step(148, [&] { p->SetFontSize(layout::DigitSize); });
 
-        for (int n = 1; n <= 81 && !stopped_; ++n) {
+        for (int n = FirstBox; n <= LastBox && !stopped_; ++n) {
             if (n % 9 == 1) {
                 Step(154, [&] { p->Print(QString(), true); });
                 Step(156, [&] { p->SetCurrentY(static_cast<float>(p->CurrentY() + p->TextWidth("1") / 2.4)); });
