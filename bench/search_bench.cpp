@@ -2,8 +2,8 @@
 // one placement against a straightforward full scan over hard collections.
 // The placement count of each puzzle is a signature: a change means the search chose differently.
 
-#include "full_scan_search.h"
 #include "model/puzzle_line.h"
+#include "reference_solver.h"
 #include "solver/pipeline.h"
 #include "solver/propagation.h"
 #include "solver/search.h"
@@ -129,7 +129,7 @@ std::int64_t FullScanOver(const std::vector<Grid> &starts)
 {
     std::int64_t placements = 0;
     for (const Grid &start : starts)
-        placements += bench::FullScanSearch(start).placements;
+        placements += test::ReferenceSolve(start).searchCount;
     return placements;
 }
 

@@ -12,7 +12,7 @@ void ClearCommand(const ClearContext &context)
 {
     StepRunner &guard = context.guard;
     Grids &grids = context.grids;
-    for (int n = 1; n <= 81; ++n) {
+    for (int n = FirstBox; n <= LastBox; ++n) {
         // The cell first: the box's change handler then finds nothing to do.
         guard.Run(104, [&] { context.board.Cells(n - 1).SetValue(0); });
         guard.Run(110, [&] { grids.txPuz(n).SetText(QString()); });

@@ -17,7 +17,7 @@ void EntryValidation::txPuz_Change(int n)
     Grids &grids = context_.grids;
     PuzzleBox &box = grids.txPuz(n);
     const int v = NumericValue(box.Text());
-    const int p = n - 1;
+    const CellIndex p = BoxNumber(n).Cell();
     Board &board = context_.board;
     if (board.Cells(p).Value() == v)
         return;
@@ -34,7 +34,7 @@ void EntryValidation::txPuz_Change(int n)
     if (v == 0)
         return;
 
-    grids.txPuz(n % 81 + 1).setFocus();
+    grids.txPuz(n % LastBox + 1).setFocus();
     if (!HasContradiction(board, grids, n))
         return;
     TakeBackDeductionsOf(n);
@@ -44,12 +44,13 @@ void EntryValidation::txPuz_Change(int n)
 void EntryValidation::TakeBackDeductionsOf(int n)
 {
     const PuzzleBox &model = context_.grids.txPuz(0);
-    for (int k = 0; k < 81; ++k) {
-        PuzzleBox &box = context_.grids.txPuz(k + 1);
+    for (int k = 0; k < CellCount; ++k) {
+        const CellIndex cell(k);
+        PuzzleBox &box = context_.grids.txPuz(BoxNumber::Of(cell));
         if (NumericValue(box.Tag()) != n)
             continue;
         box.SetTag(QString());
-        context_.board.Cells(k).SetValue(0);
+        context_.board.Cells(cell).SetValue(0);
         // The box must not go on showing a digit the model no longer holds. Its cell is
         // empty already, so its own change handler leaves it alone.
         box.SetText(QString());

@@ -25,9 +25,9 @@ int ColumnOf(int n)
     return (n - 1) % 9 + 1;
 }
 
-template <class Control> Control &Element(const std::array<Control *, 82> &array, int n)
+template <class Control> Control &Element(const std::array<Control *, BoxSlots> &array, int n)
 {
-    CheckSubscript(n, 0, 81);
+    CheckSubscript(n, 0, LastBox);
     Control *control = array[static_cast<std::size_t>(n)];
     if (!control)
         throw SubscriptOutOfRange();
@@ -92,7 +92,7 @@ QRect Grids::SolutionLabelGeometry(int n)
 
 void Grids::CreatePuzzleBox(int n)
 {
-    CheckSubscript(n, 1, 81);
+    CheckSubscript(n, FirstBox, LastBox);
     const PuzzleBox &model = txPuz(0);
     auto *box = new PuzzleBox(n, &window_);
     box->CopyLookFrom(model);
@@ -112,7 +112,7 @@ void Grids::CreatePuzzleBox(int n)
 
 void Grids::CreateSolutionLabel(int n)
 {
-    CheckSubscript(n, 1, 81);
+    CheckSubscript(n, FirstBox, LastBox);
     const Label &model = txSol(0);
     auto *label = new Label(QStringLiteral("txSol"), n, &window_);
     label->CopyLookFrom(model);
@@ -123,9 +123,9 @@ void Grids::CreateSolutionLabel(int n)
     label->show();
 }
 
-void Grids::ShowDeducedDigit(int p, int d)
+void Grids::ShowDeducedDigit(CellIndex cell, int d)
 {
-    PuzzleBox &box = txPuz(p + 1);
+    PuzzleBox &box = txPuz(BoxNumber::Of(cell));
     const Label &model = txSol(0);
     updating_ = true;
     box.SetText(QString::number(d));
@@ -134,9 +134,9 @@ void Grids::ShowDeducedDigit(int p, int d)
     updating_ = false;
 }
 
-void Grids::TagBox(int p, int tag)
+void Grids::TagBox(CellIndex cell, int tag)
 {
-    txPuz(p + 1).SetTag(QString::number(tag));
+    txPuz(BoxNumber::Of(cell)).SetTag(QString::number(tag));
 }
 
 } // namespace quadrelle

@@ -24,6 +24,10 @@ public:
     const PuzzleBox &txPuz(int n) const;
     Label &txSol(int n);
     const Label &txSol(int n) const;
+    PuzzleBox &txPuz(BoxNumber n) { return txPuz(n.value); }
+    const PuzzleBox &txPuz(BoxNumber n) const { return txPuz(n.value); }
+    Label &txSol(BoxNumber n) { return txSol(n.value); }
+    const Label &txSol(BoxNumber n) const { return txSol(n.value); }
 
     // A copy of the template with its look as it is now, placed and shown.
     void CreatePuzzleBox(int n);
@@ -32,16 +36,16 @@ public:
     static QRect PuzzleBoxGeometry(int n);
     static QRect SolutionLabelGeometry(int n);
 
-    // Under Updating: the digit into box p + 1 in txSol(0)'s colours.
-    void ShowDeducedDigit(int p, int d) override;
-    void TagBox(int p, int tag) override;
+    // Under Updating: the digit into the cell's box in txSol(0)'s colours.
+    void ShowDeducedDigit(CellIndex cell, int d) override;
+    void TagBox(CellIndex cell, int tag) override;
 
 private:
     QWidget &window_;
     bool &updating_;
     std::function<void(int)> onChange_;
-    std::array<PuzzleBox *, 82> puz_ {};
-    std::array<Label *, 82> sol_ {};
+    std::array<PuzzleBox *, BoxSlots> puz_ {};
+    std::array<Label *, BoxSlots> sol_ {};
 };
 
 } // namespace quadrelle

@@ -1,6 +1,6 @@
 #include "puzzle_box.h"
 
-#include "shell/controls.h"
+#include "model/positions.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -12,13 +12,13 @@ int ArrowTarget(int n, int key)
 {
     switch (key) {
     case Qt::Key_Left:
-        return (n + 79) % 81 + 1;
+        return (n - 2 + LastBox) % LastBox + 1;
     case Qt::Key_Right:
-        return n % 81 + 1;
+        return n % LastBox + 1;
     case Qt::Key_Up:
-        return (n + 71) % 81 + 1;
+        return (n - 10 + LastBox) % LastBox + 1;
     case Qt::Key_Down:
-        return (n + 8) % 81 + 1;
+        return (n + 8) % LastBox + 1;
     default:
         return 0;
     }

@@ -6,6 +6,16 @@
 // the three words. Fixed cells keep only their digit's bit; fixing a digit clears the cell from
 // the other digits and the digit from the cell's row, column and box.
 //
+//     one band word, bit = 9 * row + column within the band (bits 27..31 stay 0):
+//
+//              col 0  1  2    3  4  5    6  7  8
+//     row 0:       0  1  2 |  3  4  5 |  6  7  8
+//     row 1:       9 10 11 | 12 13 14 | 15 16 17
+//     row 2:      18 19 20 | 21 22 23 | 24 25 26
+//                  box 0     box 1      box 2      (a segment: one row's three bits of a box)
+//
+//     a digit's board in the lanes:   [ rows 0-2 | rows 3-5 | rows 6-8 | 0 ]
+//
 // Propagation runs to a fixed point. Naked singles (a cell left with one digit) come first: for
 // all cells at once, counting the digit boards with two accumulators. Then the digits whose
 // boards changed are reduced one by one, back to the naked singles as soon as one fixes a cell:

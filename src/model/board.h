@@ -107,11 +107,14 @@ public:
 
     cCell &Cells(int p);
     const cCell &Cells(int p) const;
+    cCell &Cells(CellIndex cell) { return Cells(cell.value); }
+    const cCell &Cells(CellIndex cell) const { return Cells(cell.value); }
     cGroup &Groups(int g);
     const cGroup &Groups(int g) const;
 
     // d in 0..9 is free in the row, the column and the box of p.
     bool CanPlace(int p, int d) const;
+    bool CanPlace(CellIndex cell, int d) const { return CanPlace(cell.value, d); }
 
     // The digits of all cells, 0 for empty.
     Grid Digits() const;

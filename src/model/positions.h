@@ -19,4 +19,29 @@ constexpr int BoxGroupOf(int p)
     return 3 * (p / 9 / 3) + (p % 9) / 3 + 18;
 }
 
+// The board's numbering and the window's are one apart; each has its own type so that one is
+// never passed for the other.
+//
+//     position (CellIndex)   0  1  2 .. 80
+//     box      (BoxNumber)   1  2  3 .. 81     box 0 is the hidden template of the others
+
+// A board position, 0..80 row by row.
+struct CellIndex {
+    explicit constexpr CellIndex(int position) : value(position) { }
+    int value;
+};
+
+// A box of the window's grids, 1..81.
+struct BoxNumber {
+    explicit constexpr BoxNumber(int number) : value(number) { }
+    static constexpr BoxNumber Of(CellIndex cell) { return BoxNumber(cell.value + 1); }
+    constexpr CellIndex Cell() const { return CellIndex(value - 1); }
+    int value;
+};
+
+constexpr int FirstBox = 1;
+constexpr int LastBox = CellCount;
+// Arrays indexed by box number, the template at 0.
+constexpr int BoxSlots = LastBox + 1;
+
 } // namespace quadrelle

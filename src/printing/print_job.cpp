@@ -1,5 +1,6 @@
 #include "printing/print_job.h"
 
+#include "model/positions.h"
 #include "model/runtime_error.h"
 #include "printing/cups_queue.h"
 #include "printing/page_layout.h"
@@ -15,6 +16,14 @@
 namespace quadrelle {
 
 namespace {
+
+// A box's edges on the page.
+struct BoxRectangle {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Right = 0;
+    std::int32_t Bottom = 0;
+};
 
 const QColor Black(0x00, 0x00, 0x00);
 const QColor White(0xFF, 0xFF, 0xFF);
@@ -157,7 +166,7 @@ void PrintJob::PrintIt(std::int32_t mode)
         Step(146, [&] { DrawBox(false); });
         Step(148, [&] { p->SetFontSize(layout::DigitSize); });
 
-        for (int n = 1; n <= 81 && !stopped_; ++n) {
+        for (int n = FirstBox; n <= LastBox && !stopped_; ++n) {
             if (n % 9 == 1) {
                 Step(154, [&] { p->Print(QString(), true); });
                 Step(156, [&] { p->SetCurrentY(static_cast<float>(p->CurrentY() + p->TextWidth("1") / 2.4)); });
@@ -216,25 +225,26 @@ void PrintJob::DrawBox(bool cell)
     PrinterCanvas &p = *Printer;
     const double x = static_cast<double>(p.CurrentX()) - p.ScaleLeft();
     const double y = p.CurrentY();
+    BoxRectangle box;
     if (cell) {
-        BoxRect.Left = RoundToInt32(x - layout::CellLeft * scale_);
-        BoxRect.Top = RoundToInt32(y - layout::CellTop * scale_);
-        BoxRect.Bottom = Add(BoxRect.Top, Scaled(layout::CellSide));
-        BoxRect.Right = Add(BoxRect.Left, Scaled(layout::CellSide));
-        p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
+        box.Left = RoundToInt32(x - layout::CellLeft * scale_);
+        box.Top = RoundToInt32(y - layout::CellTop * scale_);
+        box.Bottom = Add(box.Top, Scaled(layout::CellSide));
+        box.Right = Add(box.Left, Scaled(layout::CellSide));
+        p.DrawOutline(box.Left, box.Top, box.Right, box.Bottom, scale_);
         return;
     }
-    BoxRect.Left = RoundToInt32(x - layout::FrameLeft * scale_);
-    BoxRect.Top = RoundToInt32(y + layout::FrameTop * scale_);
-    BoxRect.Bottom = Add(BoxRect.Top, Scaled(layout::FrameHeight));
-    BoxRect.Right = Add(BoxRect.Left, Scaled(layout::FrameWidth));
-    p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
+    box.Left = RoundToInt32(x - layout::FrameLeft * scale_);
+    box.Top = RoundToInt32(y + layout::FrameTop * scale_);
+    box.Bottom = Add(box.Top, Scaled(layout::FrameHeight));
+    box.Right = Add(box.Left, Scaled(layout::FrameWidth));
+    p.DrawOutline(box.Left, box.Top, box.Right, box.Bottom, scale_);
     const std::int32_t gap = Scaled(layout::FrameGap);
-    BoxRect.Left = Add(BoxRect.Left, -gap);
-    BoxRect.Top = Add(BoxRect.Top, -gap);
-    BoxRect.Bottom = Add(BoxRect.Bottom, gap);
-    BoxRect.Right = Add(BoxRect.Right, gap);
-    p.DrawOutline(BoxRect.Left, BoxRect.Top, BoxRect.Right, BoxRect.Bottom, scale_);
+    box.Left = Add(box.Left, -gap);
+    box.Top = Add(box.Top, -gap);
+    box.Bottom = Add(box.Bottom, gap);
+    box.Right = Add(box.Right, gap);
+    p.DrawOutline(box.Left, box.Top, box.Right, box.Bottom, scale_);
 }
 
 } // namespace quadrelle

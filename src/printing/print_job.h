@@ -41,13 +41,6 @@ RuntimeError NoPrinter();
 // The CUPS scheduler at `server` did not answer.
 RuntimeError NoPrintingSystem(const std::string &server);
 
-struct BoxRectangle {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Right = 0;
-    std::int32_t Bottom = 0;
-};
-
 // The two print commands' page: a title, then per pass a heading and a 9 x 9 grid of digits
 // in boxes inside a double frame, laid out like text from the printer's cursor.
 class PrintJob {
@@ -57,8 +50,6 @@ public:
     // mode 1: the puzzle; mode 2: the puzzle, then the solution. One document per call.
     // Each step runs under its label; without a usable printer it stops after one report.
     void PrintIt(std::int32_t mode);
-
-    BoxRectangle BoxRect;
 
 private:
     void DrawBox(bool cell);

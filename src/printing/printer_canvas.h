@@ -39,7 +39,6 @@ public:
     QColor ForeColor() const { return foreColor_; }
     void SetForeColor(QColor color);
 
-    int ScaleMode() const { return 3; }
     // Only 3 (device pixels) is supported.
     void SetScaleMode(int mode);
     float ScaleLeft() const { return scaleLeft_; }

@@ -25,11 +25,6 @@ QColor Resolve(StoredColor color)
     return palette.color(QPalette::Active, QPalette::Window);
 }
 
-QString CssColor(StoredColor color)
-{
-    return Resolve(color).name(QColor::HexRgb);
-}
-
 namespace {
 
 // The system colours as a light desktop shows them.

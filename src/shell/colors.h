@@ -12,9 +12,6 @@ namespace quadrelle {
 // The colour a stored value shows as now; system colours follow the application palette.
 QColor Resolve(StoredColor color);
 
-// The same colour as a style sheet value.
-QString CssColor(StoredColor color);
-
 // What a control draws its text and background with. A system colour that cannot be read
 // against a fixed partner (a dark desktop's text on a fixed white heading) takes its value on a
 // light desktop instead; two system colours, or two fixed ones, are drawn as they are.

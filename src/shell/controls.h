@@ -8,8 +8,7 @@
 
 namespace quadrelle {
 
-// The colours of a cell or heading go into the widget's own style sheet, which wins over any
-// skin rule, so what is stored is what shows.
+// The style sheet that paints a control in its stored colours.
 QString ColorSheet(const char *type, StoredColor fore, StoredColor back);
 
 // A control whose text and background colours are stored values. They are painted through

@@ -2,6 +2,7 @@
 
 #include "colors.h"
 #include "install_layout.h"
+#include "model/positions.h"
 #include "program_files.h"
 #include "title.h"
 
@@ -165,7 +166,7 @@ void Form1::Form_Load()
     guard.Run(110, [&] { homePage_.MaybeVisit(); });
     // Positions are pixels already: there is no coordinate unit to switch.
     guard.Run(120, [&] { digitBit_ = MakeDigitBit(); });
-    for (int n = 1; n <= 81; ++n) {
+    for (int n = FirstBox; n <= LastBox; ++n) {
         guard.Run(130, [&] { grids_.CreatePuzzleBox(n); });
         guard.Run(132, [&] { grids_.CreateSolutionLabel(n); });
     }

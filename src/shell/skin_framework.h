@@ -27,15 +27,11 @@ public:
     int Options() const { return options_; }
     void SetOptions(int options) { options_ = options; }
     // Nothing is drawn with the skin until it is active.
-    bool Active() const { return active_; }
     void SetActive(bool active) { active_ = active; }
-    bool RepaintOnApply() const { return repaintOnApply_; }
     void SetRepaintOnApply(bool repaint) { repaintOnApply_ = repaint; }
 
     // Draws `window` with the skin. Throws "Skin not loaded" before LoadSkin.
     void ApplyTo(QWidget &window);
-
-    QString StyleSheet() const { return sheet_; }
 
 private:
     QString sheet_;

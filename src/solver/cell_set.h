@@ -140,9 +140,6 @@ private:
 #endif
 };
 
-// Every position.
-inline constexpr CellSet AllCells {~std::uint64_t {0}, (std::uint64_t {1} << (CellCount - 64)) - 1};
-
 namespace detail {
 constexpr std::array<CellSet, CellCount> MakePeers()
 {

@@ -15,9 +15,9 @@ bool PropagateSingles(Board &board, PuzzleGrid &grid, int tag)
             continue;
         const int d = DigitOf(m);
         cell.SetValue(d);
-        grid.ShowDeducedDigit(i, d);
+        grid.ShowDeducedDigit(CellIndex(i), d);
         if (tag != 0)
-            grid.TagBox(i, tag);
+            grid.TagBox(CellIndex(i), tag);
         i = -1; // a fill may create singles below i
     }
     return true;

@@ -8,17 +8,17 @@ namespace quadrelle {
 class PuzzleGrid {
 public:
     virtual ~PuzzleGrid() = default;
-    // Show digit d, deduced for position p, in the solution colours.
-    virtual void ShowDeducedDigit(int p, int d) = 0;
-    // Mark position p as filled on behalf of the entry in box `tag`.
-    virtual void TagBox(int p, int tag) = 0;
+    // Show digit d, deduced for `cell`, in the solution colours.
+    virtual void ShowDeducedDigit(CellIndex cell, int d) = 0;
+    // Mark `cell` as filled on behalf of the entry in box `tag`.
+    virtual void TagBox(CellIndex cell, int tag) = 0;
 };
 
 // A grid that shows nothing, for solving without a window.
 class NoGrid final : public PuzzleGrid {
 public:
-    void ShowDeducedDigit(int, int) override { }
-    void TagBox(int, int) override { }
+    void ShowDeducedDigit(CellIndex, int) override { }
+    void TagBox(CellIndex, int) override { }
 };
 
 // Fills every empty cell that has a single candidate, always the lowest such position

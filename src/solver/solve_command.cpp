@@ -21,7 +21,7 @@ const char GaveUpText[] = QT_TRANSLATE_NOOP(
 
 void CopyPuzzleToSolution(Grids &grids, StepRunner &guard)
 {
-    for (int i = 1; i <= 81; ++i) {
+    for (int i = FirstBox; i <= LastBox; ++i) {
         bool given = false;
         guard.Run(106, [&] { given = NumericValue(grids.txPuz(i).Text()) != 0; });
         if (given) {
@@ -59,16 +59,19 @@ bool ShowResult(const SolveContext &context)
 {
     StepRunner &guard = context.guard;
     const RepaintsDeferred deferred(context.progressBar);
-    int i = 1;
-    for (; i <= 81; ++i) {
+    int i = FirstBox;
+    for (; i <= LastBox; ++i) {
+        const BoxNumber box(i);
         int value = 0;
-        guard.Run(166, [&] { value = context.board.Cells(i - 1).Value(); });
+        guard.Run(166, [&] { value = context.board.Cells(box.Cell()).Value(); });
         if (value == 0)
             break;
-        guard.Run(170, [&] { context.grids.txSol(i).SetCaption(QString::number(value)); });
-        guard.Run(172, [&] { context.progressBar.setValue(static_cast<int>(std::nearbyint(i / 81.0 * 100))); });
+        guard.Run(170, [&] { context.grids.txSol(box).SetCaption(QString::number(value)); });
+        guard.Run(172, [&] {
+            context.progressBar.setValue(static_cast<int>(std::nearbyint(i / static_cast<double>(LastBox) * 100)));
+        });
     }
-    return i > 81;
+    return i > LastBox;
 }
 
 void ProcessEvents(const SolveContext &context)
@@ -98,7 +101,7 @@ void SolveCommand(const SolveContext &context)
     bool alive = false;
     guard.Run(126, [&] { alive = PropagateSingles(context.board, grids, 0); });
     if (alive) {
-        for (int i = 1; i <= 81; ++i)
+        for (int i = FirstBox; i <= LastBox; ++i)
             guard.Run(130, [&] { grids.txPuz(i).SetTag(QString()); });
         guard.Run(146, [&] { search.Run(); });
     }
@@ -123,8 +126,10 @@ void SolveCommand(const SolveContext &context)
     }
     guard.Run(188, [&] { ProcessEvents(context); });
 
-    for (int i = 1; i <= 81; ++i)
-        guard.Run(192, [&] { context.board.Cells(i - 1).SetValue(NumericValue(grids.txPuz(i).Text())); });
+    for (int i = FirstBox; i <= LastBox; ++i) {
+        const BoxNumber box(i);
+        guard.Run(192, [&] { context.board.Cells(box.Cell()).SetValue(NumericValue(grids.txPuz(box).Text())); });
+    }
     guard.Run(198, [&] { context.window.setEnabled(true); });
     guard.Run(200, [&] { grids.txPuz(1).setFocus(); });
     guard.Run(202, [&] { context.setPointer(MousePointer::Default); });

@@ -22,8 +22,8 @@ public:
         bool operator==(const Call &) const = default;
     };
     std::vector<Call> calls;
-    void ShowDeducedDigit(int p, int d) override { calls.push_back({'S', p, d}); }
-    void TagBox(int p, int tag) override { calls.push_back({'T', p, tag}); }
+    void ShowDeducedDigit(CellIndex cell, int d) override { calls.push_back({'S', cell.value, d}); }
+    void TagBox(CellIndex cell, int tag) override { calls.push_back({'T', cell.value, tag}); }
 };
 
 int LowestSingle(const Board &board)

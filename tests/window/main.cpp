@@ -4,21 +4,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
-int RunGuardTest(int argc, char **argv);
-int RunLayoutTest(int argc, char **argv);
-int RunKeyboardTest(int argc, char **argv);
-int RunStartupTest(int argc, char **argv);
-int RunEntryTest(int argc, char **argv);
-int RunSolveTest(int argc, char **argv);
-int RunClearTest(int argc, char **argv);
-int RunCrossCheckTest(int argc, char **argv);
-int RunCommandsTest(int argc, char **argv);
-int RunArgumentTest(int argc, char **argv);
-int RunStartupFilesTest(int argc, char **argv);
-int RunDisplayTest(int argc, char **argv);
-int RunLooksTest(int argc, char **argv);
-int RunLocaleTest(int argc, char **argv);
+#define QUADRELLE_WINDOW_TEST(name, run) int run(int argc, char **argv);
+#include "test_classes.h"
+#undef QUADRELLE_WINDOW_TEST
 
 int main(int argc, char **argv)
 {
@@ -26,23 +16,21 @@ int main(int argc, char **argv)
         const char *name;
         int (*run)(int, char **);
     };
-    const Entry tests[] = {{"guard", RunGuardTest}, {"layout", RunLayoutTest}, {"keyboard", RunKeyboardTest},
-        {"startup", RunStartupTest}, {"entry", RunEntryTest}, {"solve", RunSolveTest}, {"clear", RunClearTest},
-        {"crosscheck", RunCrossCheckTest}, {"commands", RunCommandsTest}, {"arguments", RunArgumentTest},
-        {"startupfiles", RunStartupFilesTest}, {"display", RunDisplayTest}, {"looks", RunLooksTest},
-        {"locale", RunLocaleTest}};
+    const Entry tests[] = {
+#define QUADRELLE_WINDOW_TEST(name, run) {#name, run},
+#include "test_classes.h"
+#undef QUADRELLE_WINDOW_TEST
+    };
+    std::string names;
     for (const Entry &test : tests) {
         if (argc >= 2 && !std::strcmp(argv[1], test.name)) {
             argv[1] = argv[0];
             quadrelle::Application app(--argc, ++argv);
             return test.run(argc, argv);
         }
+        names += names.empty() ? "" : "|";
+        names += test.name;
     }
-    std::fprintf(stderr,
-        "usage: %s "
-        "guard|layout|keyboard|startup|entry|solve|clear|crosscheck|commands|arguments|startupfiles|display|looks|"
-        "locale "
-        "[Qt Test options]\n",
-        argv[0]);
+    std::fprintf(stderr, "usage: %s %s [Qt Test options]\n", argv[0], names.c_str());
     return 2;
 }

@@ -1,5 +1,7 @@
 #include "reference_solver.h"
 
+#include <bit>
+
 namespace quadrelle::test {
 
 namespace {
@@ -56,6 +58,8 @@ public:
 
     int CandidateMask(int p) const { return mask[colGroup[p]] & mask[rowGroup[p]] & mask[boxGroup[p]]; }
 
+    static int CandidateCount(int m) { return std::popcount(static_cast<unsigned>(m)); }
+
     bool PropagateSingles()
     {
         int i = 0;
@@ -84,11 +88,7 @@ public:
         int best = 10;
         if (value[currentCell] == 0) {
             const int m = CandidateMask(currentCell);
-            int k = 0;
-            for (int d = 1; d <= 9; ++d)
-                if (m & digitBit[d - 1])
-                    k = k + 1;
-            best = k;
+            best = CandidateCount(m);
             chosenMask = m;
         }
         int first = 81, last = -1;
@@ -101,15 +101,7 @@ public:
             if (best == 0)
                 continue;
             const int m = CandidateMask(q);
-            int k = 0;
-            if (m != 0) {
-                for (int d = 1; d <= 9; ++d) {
-                    if (m & digitBit[d - 1])
-                        k = k + 1;
-                    if (k >= best)
-                        break;
-                }
-            }
+            const int k = CandidateCount(m);
             if (k < best) {
                 best = k;
                 currentCell = q;
