@@ -18,11 +18,11 @@ namespace {
 int At(std::string_view name) { return (name[1] - '1') * 9 + (name[3] - '1'); }
 
 // Cell name and the digits it keeps, as "r1c1:12".
-void Keep(CandidateGrid &grid, std::string_view spec)
+void Keep(CandidateGrid &grid, std::string_view cellDigits)
 {
-    const int cell = At(spec);
+    const int cell = At(cellDigits);
     for (int digit = 0; digit < 9; ++digit)
-        if (spec.substr(5).find(static_cast<char>('1' + digit)) == std::string_view::npos)
+        if (cellDigits.substr(5).find(static_cast<char>('1' + digit)) == std::string_view::npos)
             grid.Eliminate(cell, digit);
 }
 
@@ -31,8 +31,8 @@ using Setup = std::function<void(CandidateGrid &)>;
 Setup Keeps(std::vector<std::string_view> list)
 {
     return [list](CandidateGrid &grid) {
-        for (const std::string_view spec : list)
-            Keep(grid, spec);
+        for (const std::string_view cellDigits : list)
+            Keep(grid, cellDigits);
     };
 }
 
