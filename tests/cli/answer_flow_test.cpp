@@ -42,19 +42,17 @@ TEST_F(BatchSolver, InterruptWritesTheAnswersFoundTheSummaryAndEndsBySignal)
 {
     for (const int signal : {SIGINT, SIGTERM}) {
         SCOPED_TRACE(signal);
-        int ends[2];
-        ASSERT_EQ(pipe2(ends, O_CLOEXEC), 0);
         Streams streams;
-        streams.stdinFd = ends[0];
-        const pid_t pid = Start({"--jobs", "2"}, streams);
-        close(ends[0]);
+        pid_t pid = 0;
+        const int input = StartOnPipe({"--jobs", "2"}, streams, pid);
+        ASSERT_GE(input, 0);
 
-        ASSERT_TRUE(WriteAll(ends[1], EmptyBoard + "\nx\n" + EmptyBoard + "\n" + EmptyBoard.substr(0, 40)));
+        ASSERT_TRUE(WriteAll(input, EmptyBoard + "\nx\n" + EmptyBoard + "\n" + EmptyBoard.substr(0, 40)));
         const std::string answered = EmptyBoardSolved + "\ninvalid 0 bad-length\n" + EmptyBoardSolved + "\n";
         ExpectOutputSoon(answered);
         kill(pid, signal);
         const Result r = Finish(pid, streams, std::chrono::seconds(60));
-        close(ends[1]);
+        close(input);
 
         EXPECT_EQ(r.signal, signal) << "exit status " << r.exitCode;
         EXPECT_EQ(r.out, answered);

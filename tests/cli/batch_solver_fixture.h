@@ -147,6 +147,19 @@ protected:
     fs::path StdoutPath() const { return dir / "stdout.txt"; }
 
     // Starts the solver; 0 when it cannot be started.
+    // Starts the solver reading a pipe that stays open until the test closes the end returned
+    // (-1 when no pipe could be made).
+    int StartOnPipe(const std::vector<std::string> &args, Streams &streams, pid_t &pid)
+    {
+        int ends[2];
+        if (pipe2(ends, O_CLOEXEC) != 0)
+            return -1;
+        streams.stdinFd = ends[0];
+        pid = Start(args, streams);
+        close(ends[0]);
+        return ends[1];
+    }
+
     pid_t Start(const std::vector<std::string> &args, const Streams &streams)
     {
         const fs::path in = File("stdin.txt", streams.input), err = dir / "stderr.txt";

@@ -113,17 +113,15 @@ TEST_F(BatchSolver, FullOutputEndsTheRunAtTheFirstFailedWrite)
 {
     if (!fs::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
-    int ends[2];
-    ASSERT_EQ(pipe2(ends, O_CLOEXEC), 0);
     Streams streams;
-    streams.stdinFd = ends[0];
     streams.stdoutPath = "/dev/full";
-    const pid_t pid = Start({"--jobs", "2"}, streams);
-    close(ends[0]);
-    std::jthread writer([fd = ends[1]] { WriteAll(fd, Repeat(EmptyBoard, 5000)); });
+    pid_t pid = 0;
+    const int input = StartOnPipe({"--jobs", "2"}, streams, pid);
+    ASSERT_GE(input, 0);
+    std::jthread writer([input] { WriteAll(input, Repeat(EmptyBoard, 5000)); });
 
     const Result r = Finish(pid, streams, std::chrono::seconds(60));
-    close(ends[1]); // the writer, if still blocked, fails with EPIPE
+    close(input); // the writer, if still blocked, fails with EPIPE
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("could not write the results: No space left on device"), std::string::npos) << r.err;
 }
@@ -160,17 +158,15 @@ TEST_F(BatchSolver, TerminalAmongFilesIsAnsweredLineByLineAndTheFilesOnAllJobs)
 // chunk size.
 TEST_F(BatchSolver, LinesFromAPipeAreAnsweredBeforeItBringsMore)
 {
-    int ends[2];
-    ASSERT_EQ(pipe2(ends, O_CLOEXEC), 0);
     Streams streams;
-    streams.stdinFd = ends[0];
-    const pid_t pid = Start({"--jobs", "2"}, streams);
-    close(ends[0]);
+    pid_t pid = 0;
+    const int input = StartOnPipe({"--jobs", "2"}, streams, pid);
+    ASSERT_GE(input, 0);
 
-    ASSERT_TRUE(WriteAll(ends[1], Repeat(EmptyBoard, 3)));
+    ASSERT_TRUE(WriteAll(input, Repeat(EmptyBoard, 3)));
     ExpectOutputSoon(Repeat(EmptyBoardSolved, 3));
-    ASSERT_TRUE(WriteAll(ends[1], "x\n"));
-    close(ends[1]);
+    ASSERT_TRUE(WriteAll(input, "x\n"));
+    close(input);
 
     const Result r = Finish(pid, streams, std::chrono::seconds(60));
     EXPECT_EQ(r.exitCode, 1);
