@@ -151,9 +151,9 @@ bool Candidates::Propagate()
             continue;
         }
         if (dirty_ == 0) {
-            // Where a cell is down to two candidates the search has a good guess: the segments
-            // are worth their cost only where it has none.
-            if (Solved() || !AndNot(counts.twos, counts.threes | Lanes::Load(solved_)).IsZero())
+            // With many two-candidate cells the search has good guesses: the segments pay for
+            // their cost where it has few.
+            if (Solved() || AndNot(counts.twos, counts.threes | Lanes::Load(solved_)).CountBits() >= 8)
                 return true;
             if (!ApplyTriads())
                 return false;
@@ -261,15 +261,21 @@ Guess Candidates::ChooseGuess() const
     Words pairBands;
     pairLanes.Store(pairBands);
     const Lanes solved = Lanes::Load(solved_);
-    // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
-    // wrong, reaches furthest.
+    // Of the two-candidate cells, the one whose row, column and box hold its two digits in the
+    // most open cells: either branch takes the most candidates out.
     int cell = -1, widest = -1;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
-            const int p = 27 * b + std::countr_zero(pairs);
-            const int open = AndNot(Lanes::Load(Houses[p]), solved).CountBits();
-            if (open > widest) {
-                widest = open;
+            const int shift = std::countr_zero(pairs);
+            unsigned held = 0;
+            for (unsigned d = 0; d < 9; ++d)
+                held |= (digits_[d][b] >> shift & 1) << d;
+            const int low = std::countr_zero(held), high = 31 - std::countl_zero(held);
+            const int p = 27 * b + shift;
+            const Lanes both = Lanes::Load(digits_[low]) | Lanes::Load(digits_[high]);
+            const int reach = AndNot(both & Lanes::Load(Houses[p]), solved).CountBits();
+            if (reach > widest) {
+                widest = reach;
                 cell = p;
             }
         }

@@ -52,8 +52,8 @@ Lanes Outside(Lanes rows, Lanes columns)
     const Lanes inColumns = columns.AcrossBands();
     const Lanes rowSegments = rows | rows.Up<1>() | rows.Up<2>();
     const Lanes columnSegments = columns | columns.Up<9>() | columns.Up<18>();
-    return AndNot(rowCells | boxCells | inColumns | inColumns.Up<9>() | inColumns.Up<18>(),
-        rowSegments | columnSegments);
+    return AndNot(
+        rowCells | boxCells | inColumns | inColumns.Up<9>() | inColumns.Up<18>(), rowSegments | columnSegments);
 }
 
 } // namespace
@@ -63,13 +63,44 @@ bool Candidates::ApplyTriads()
     std::array<Lanes, 9> rowSegments {Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0),
         Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0)};
     std::array<Lanes, 9> columnSegments = rowSegments;
-    SegmentCounts rowCounts, columnCounts;
+    SegmentCounts rowCounts, columnCounts, rowForced, columnForced;
+    std::array<Lanes, 9> rowMust = rowSegments, columnMust = rowSegments;
     for (std::size_t d = 0; d < 9; ++d) {
         const Lanes board = Lanes::Load(digits_[d]);
-        rowSegments[d] = (board | board.Down<1>() | board.Down<2>()) & Lanes::Bands(RowSegmentBits);
-        columnSegments[d] = (board | board.Down<9>() | board.Down<18>()) & Lanes::Bands(511);
-        rowCounts.Add(rowSegments[d]);
-        columnCounts.Add(columnSegments[d]);
+        const Lanes x = (board | board.Down<1>() | board.Down<2>()) & Lanes::Bands(RowSegmentBits);
+        const Lanes y = (board | board.Down<9>() | board.Down<18>()) & Lanes::Bands(511);
+        rowSegments[d] = x;
+        columnSegments[d] = y;
+        rowCounts.Add(x);
+        columnCounts.Add(y);
+        // The segments the digit must take: alone in its row or its box.
+        const Lanes l = x & Lanes::Bands(1u | 1u << 9 | 1u << 18), m = x & Lanes::Bands(8u | 8u << 9 | 8u << 18),
+                    r = x & Lanes::Bands(64u | 64u << 9 | 64u << 18);
+        const Lanes aloneInRow = AndNot(l, m.Down<3>() | r.Down<6>()) | AndNot(m, l.Up<3>() | r.Down<3>())
+            | AndNot(r, l.Up<6>() | m.Up<3>());
+        const Lanes aloneInBox = AndNot(x, x.Up<9>() | x.Up<18>() | x.Down<9>() | x.Down<18>());
+        rowMust[d] = aloneInRow | aloneInBox;
+        const Lanes a = y & Lanes::Bands(0x49), b = y & Lanes::Bands(0x92), c = y & Lanes::Bands(0x124);
+        const Lanes aloneInStack = AndNot(a, b.Down<1>() | c.Down<2>()) | AndNot(b, a.Up<1>() | c.Down<1>())
+            | AndNot(c, a.Up<2>() | b.Up<1>());
+        columnMust[d] = AndNot(y, y.OtherBands()) | aloneInStack;
+        rowForced.Add(rowMust[d]);
+        columnForced.Add(columnMust[d]);
+    }
+    if (!(rowForced.four | columnForced.four).IsZero())
+        return false;
+    const Lanes fullRows = AndNot(rowForced.three, rowForced.four),
+                fullColumns = AndNot(columnForced.three, columnForced.four);
+    if (!(fullRows | fullColumns).IsZero()) {
+        for (std::size_t d = 0; d < 9; ++d) {
+            const Lanes rows = AndNot(fullRows, rowMust[d]) & rowSegments[d];
+            const Lanes columns = AndNot(fullColumns, columnMust[d]) & columnSegments[d];
+            if ((rows | columns).IsZero())
+                continue;
+            const Lanes cells = rows | rows.Up<1>() | rows.Up<2>() | columns | columns.Up<9>() | columns.Up<18>();
+            AndNot(Lanes::Load(digits_[d]), cells).Store(digits_[d]);
+            dirty_ |= 1u << d;
+        }
     }
     Lanes exactRows = rowCounts.one, exactColumns = exactRows;
     if (!rowCounts.Exact(Lanes::Bands(RowSegmentBits), exactRows)
