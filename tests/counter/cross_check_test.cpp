@@ -1,6 +1,7 @@
 // The counter against the plain reference count on random partial grids (fixed seeds).
 
 #include "count_support.h"
+#include "counter/candidates.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,23 @@ TEST(CounterCrossCheck, RandomPlacementsGiveNoneOrMore)
     }
     EXPECT_GT(tally[0], grids / 4);
     EXPECT_GT(tally[2], grids / 4);
+}
+
+// Whatever propagation takes out, a completion of the givens keeps: each of its digits can
+// still be placed, whichever rules fired.
+TEST(CounterCrossCheck, PropagationKeepsEveryDigitOfACompletion)
+{
+    std::mt19937 random(1905);
+    for (int i = 0; i < static_cast<int>(Slice(400)); ++i) {
+        const Cells full = RandomFullGrid(random);
+        counting::Candidates candidates;
+        const Cells puzzle = Keep(full, 17 + static_cast<int>(random() % 15), random);
+        ASSERT_TRUE(candidates.Start(puzzle) && candidates.Propagate()) << GridString(ToGrid(puzzle));
+        for (int p = 0; p < 81; ++p) {
+            counting::Candidates probe = candidates;
+            ASSERT_TRUE(probe.Place(p, full[p] - 1)) << GridString(ToGrid(puzzle)) << " cell " << p;
+        }
+    }
 }
 
 // The four cells of a rectangle in two boxes whose corners hold two digits crosswise, emptied:
