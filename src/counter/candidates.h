@@ -23,16 +23,16 @@
 // segment patterns that hold a one-per-row-and-box choice survive (a 512-entry table: pointing
 // and claiming in the band); in a stack the same rule on columns and boxes; then a cell alone in
 // its row, column or box is fixed. The three bands sit in the lanes of one SSE2 register where
-// the work is the same for each. When that leaves fewer than eight cells with two candidates, the
-// row and column segments of the boxes are counted across the digits: three digits alone able to
-// fill a segment must fill it, and three digits that must go in a segment shut the others out. An
-// empty cell, a digit with no place in a unit, a segment fewer than three digits can fill or more
-// than three must, or two forced cells that see each other ends the branch.
+// the work is the same for each. When that leaves no cell with two candidates, the row and column
+// segments of the boxes are counted across the digits: three digits alone able to fill a segment
+// must fill it. An empty cell, a digit with no place in a unit, a segment fewer than three digits
+// can fill, or two forced cells that see each other ends the branch.
 //
-// The search guesses on the two-candidate cell whose two digits are open in the most cells of its
-// row, column and box (else the first with the fewest candidates), its lowest digit first, on a
-// copy of the board; when that branch ends the parent removes the digit and propagates again,
-// which for a two-candidate cell fixes the other one. It stops at the second solution.
+// The search guesses on the two-candidate cell (else one with the fewest) that sees the most open
+// cells, and of those the one whose two digits are open in the most cells around it, its lowest
+// digit first, on a copy of the board; when that branch ends the parent removes
+// the digit and propagates again, which for a two-candidate cell fixes the other one. It stops at
+// the second solution.
 
 #include "lanes.h"
 
@@ -71,10 +71,12 @@ private:
     // Place for a cell left with `digit` alone: its row, column and box lose the digit.
     void Fix(int cell, int digit);
     bool PlaceNakedSingles(const Words &singles);
+    // For a two-candidate cell: the candidates of its two digits in its row, column and box.
+    int DigitsAround(int cell) const;
     // The locked candidates and hidden singles of one digit.
     bool ReduceDigit(int digit);
-    // Row and column segments of a box that only three digits may fill, or that three must;
-    // false when one has fewer, or more. Marks the digits it narrows as dirty.
+    // Row and column segments of a box that only three digits may fill; false when one has
+    // fewer. Marks the digits it narrows as dirty.
     bool ApplyTriads();
 
     std::array<Words, 9> digits_;

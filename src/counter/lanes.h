@@ -63,13 +63,6 @@ public:
             _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 1, 0, 2))));
     }
 
-    // Each band lane holds the other two or-ed together.
-    Lanes OtherBands() const
-    {
-        return Lanes(_mm_or_si128(
-            _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 0, 2, 1)), _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 1, 0, 2))));
-    }
-
 private:
     explicit Lanes(__m128i v) : v_(v) { }
     __m128i v_;
@@ -122,7 +115,6 @@ public:
         return count;
     }
     Lanes AcrossBands() const { return Bands(w_[0] | w_[1] | w_[2]); }
-    Lanes OtherBands() const { return Of(w_[1] | w_[2], w_[0] | w_[2], w_[0] | w_[1]); }
 
 private:
     explicit Lanes(const Words &w) : w_(w) { }

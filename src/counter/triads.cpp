@@ -1,8 +1,6 @@
 // Three cells of a row or column inside one box need three different digits: when only three
 // digits may still go in them, the three go there, and so leave the rest of that row or column
-// and of that box; with fewer than three the grid cannot be completed. Likewise three digits that
-// must take a segment (each alone there in its row, column or box) leave no room in it for the
-// others, and four cannot all take it. Counted for every such
+// and of that box; with fewer than three the grid cannot be completed. Counted for every such
 // segment of the nine digits at once, bit-sliced: a band word holds a row segment's flag at its
 // first cell (bit 9 * row + 3 * box), a column segment's at its column (bit 0..8).
 
@@ -54,29 +52,8 @@ Lanes Outside(Lanes rows, Lanes columns)
     const Lanes inColumns = columns.AcrossBands();
     const Lanes rowSegments = rows | rows.Up<1>() | rows.Up<2>();
     const Lanes columnSegments = columns | columns.Up<9>() | columns.Up<18>();
-    return AndNot(
-        rowCells | boxCells | inColumns | inColumns.Up<9>() | inColumns.Up<18>(), rowSegments | columnSegments);
-}
-
-// Of a digit's row segments, those it must take: alone in its row or in its box.
-Lanes RowSegmentsTaken(Lanes rows)
-{
-    const Lanes left = rows & Lanes::Bands(1u | 1u << 9 | 1u << 18);
-    const Lanes middle = rows & Lanes::Bands(8u | 8u << 9 | 8u << 18);
-    const Lanes right = rows & Lanes::Bands(64u | 64u << 9 | 64u << 18);
-    const Lanes aloneInRow = AndNot(left, middle.Down<3>() | right.Down<6>())
-        | AndNot(middle, left.Up<3>() | right.Down<3>()) | AndNot(right, left.Up<6>() | middle.Up<3>());
-    return aloneInRow | AndNot(rows, rows.Up<9>() | rows.Up<18>() | rows.Down<9>() | rows.Down<18>());
-}
-
-// Of a digit's column segments, those it must take: alone in its column or in its box.
-Lanes ColumnSegmentsTaken(Lanes columns)
-{
-    const Lanes left = columns & Lanes::Bands(0x49), middle = columns & Lanes::Bands(0x92);
-    const Lanes right = columns & Lanes::Bands(0x124);
-    const Lanes aloneInBox = AndNot(left, middle.Down<1>() | right.Down<2>())
-        | AndNot(middle, left.Up<1>() | right.Down<1>()) | AndNot(right, left.Up<2>() | middle.Up<1>());
-    return aloneInBox | AndNot(columns, columns.OtherBands());
+    return AndNot(rowCells | boxCells | inColumns | inColumns.Up<9>() | inColumns.Up<18>(),
+        rowSegments | columnSegments);
 }
 
 } // namespace
@@ -86,36 +63,13 @@ bool Candidates::ApplyTriads()
     std::array<Lanes, 9> rowSegments {Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0),
         Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0)};
     std::array<Lanes, 9> columnSegments = rowSegments;
-    SegmentCounts rowCounts, columnCounts, rowTakenCounts, columnTakenCounts;
-    std::array<Lanes, 9> rowTaken = rowSegments, columnTaken = rowSegments;
+    SegmentCounts rowCounts, columnCounts;
     for (std::size_t d = 0; d < 9; ++d) {
         const Lanes board = Lanes::Load(digits_[d]);
-        const Lanes x = (board | board.Down<1>() | board.Down<2>()) & Lanes::Bands(RowSegmentBits);
-        const Lanes y = (board | board.Down<9>() | board.Down<18>()) & Lanes::Bands(511);
-        rowSegments[d] = x;
-        columnSegments[d] = y;
-        rowCounts.Add(x);
-        columnCounts.Add(y);
-        rowTaken[d] = RowSegmentsTaken(x);
-        columnTaken[d] = ColumnSegmentsTaken(y);
-        rowTakenCounts.Add(rowTaken[d]);
-        columnTakenCounts.Add(columnTaken[d]);
-    }
-    // A segment holds three digits: no more can take it, and three that must leave the others out.
-    if (!(rowTakenCounts.four | columnTakenCounts.four).IsZero())
-        return false;
-    const Lanes fullRows = AndNot(rowTakenCounts.three, rowTakenCounts.four),
-                fullColumns = AndNot(columnTakenCounts.three, columnTakenCounts.four);
-    if (!(fullRows | fullColumns).IsZero()) {
-        for (std::size_t d = 0; d < 9; ++d) {
-            const Lanes rows = AndNot(fullRows, rowTaken[d]) & rowSegments[d];
-            const Lanes columns = AndNot(fullColumns, columnTaken[d]) & columnSegments[d];
-            if ((rows | columns).IsZero())
-                continue;
-            const Lanes cells = rows | rows.Up<1>() | rows.Up<2>() | columns | columns.Up<9>() | columns.Up<18>();
-            AndNot(Lanes::Load(digits_[d]), cells).Store(digits_[d]);
-            dirty_ |= 1u << d;
-        }
+        rowSegments[d] = (board | board.Down<1>() | board.Down<2>()) & Lanes::Bands(RowSegmentBits);
+        columnSegments[d] = (board | board.Down<9>() | board.Down<18>()) & Lanes::Bands(511);
+        rowCounts.Add(rowSegments[d]);
+        columnCounts.Add(columnSegments[d]);
     }
     Lanes exactRows = rowCounts.one, exactColumns = exactRows;
     if (!rowCounts.Exact(Lanes::Bands(RowSegmentBits), exactRows)

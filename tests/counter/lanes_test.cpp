@@ -18,16 +18,3 @@ TEST(Lanes, CountBitsCountsEveryBandBit)
             << a << ' ' << b << ' ' << c;
     }
 }
-
-// Which digits a column segment alone can hold is read this way: each band lane against the
-// other two.
-TEST(Lanes, OtherBandsJoinsTheTwoOtherLanes)
-{
-    std::mt19937 random(3);
-    for (int round = 0; round < 200; ++round) {
-        const std::uint32_t a = random(), b = random(), c = round % 4 == 0 ? 0 : random();
-        quadrelle::counting::Words out;
-        Lanes::Of(a, b, c).OtherBands().Store(out);
-        EXPECT_EQ(out, (quadrelle::counting::Words {b | c, a | c, a | b, 0}));
-    }
-}
