@@ -3,7 +3,6 @@
 #include "band_tables.h"
 #include "lanes.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace quadrelle::counting {
@@ -262,26 +261,16 @@ Guess Candidates::ChooseGuess() const
     Words pairBands;
     pairLanes.Store(pairBands);
     const Lanes solved = Lanes::Load(solved_);
-    // Of the two-candidate cells, one that sees the most open cells: its guess, right or wrong,
-    // reaches furthest. Of those, the one whose two digits are open in the most of them.
-    std::array<std::uint8_t, 81> pairs, opens;
-    int count = 0, widest = -1;
+    // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
+    // wrong, reaches furthest.
+    int cell = -1, widest = -1;
     for (int b = 0; b < 3; ++b) {
-        for (std::uint32_t left = pairBands[b]; left != 0; left &= left - 1) {
-            const int p = 27 * b + std::countr_zero(left);
+        for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
+            const int p = 27 * b + std::countr_zero(pairs);
             const int open = AndNot(Lanes::Load(Houses[p]), solved).CountBits();
-            pairs[count] = static_cast<std::uint8_t>(p);
-            opens[count++] = static_cast<std::uint8_t>(open);
-            widest = std::max(widest, open);
-        }
-    }
-    int cell = -1, reach = -1;
-    for (int i = 0; i < count; ++i) {
-        if (opens[i] == widest) {
-            const int lost = DigitsAround(pairs[i]);
-            if (lost > reach) {
-                reach = lost;
-                cell = pairs[i];
+            if (open > widest) {
+                widest = open;
+                cell = p;
             }
         }
     }
@@ -292,19 +281,6 @@ Guess Candidates::ChooseGuess() const
     while ((digits_[d][cell / 27] & bit) == 0)
         ++d;
     return {cell, d};
-}
-
-int Candidates::DigitsAround(int cell) const
-{
-    const int band = cell / 27, shift = cell % 27;
-    unsigned held = 0;
-    for (unsigned d = 0; d < 9; ++d)
-        held |= (digits_[d][band] >> shift & 1) << d;
-    if (held == 0)
-        return 0;
-    const auto low = static_cast<std::size_t>(std::countr_zero(held));
-    const auto high = static_cast<std::size_t>(std::bit_width(held) - 1);
-    return ((Lanes::Load(digits_[low]) | Lanes::Load(digits_[high])) & Lanes::Load(Houses[cell])).CountBits();
 }
 
 void Candidates::Write(std::array<char, 81> &grid) const

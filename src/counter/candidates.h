@@ -29,8 +29,7 @@
 // can fill, or two forced cells that see each other ends the branch.
 //
 // The search guesses on the two-candidate cell (else one with the fewest) that sees the most open
-// cells, and of those the one whose two digits are open in the most cells around it, its lowest
-// digit first, on a copy of the board; when that branch ends the parent removes
+// cells, its lowest digit first, on a copy of the board; when that branch ends the parent removes
 // the digit and propagates again, which for a two-candidate cell fixes the other one. It stops at
 // the second solution.
 
@@ -71,8 +70,6 @@ private:
     // Place for a cell left with `digit` alone: its row, column and box lose the digit.
     void Fix(int cell, int digit);
     bool PlaceNakedSingles(const Words &singles);
-    // For a two-candidate cell: the candidates of its two digits in its row, column and box.
-    int DigitsAround(int cell) const;
     // The locked candidates and hidden singles of one digit.
     bool ReduceDigit(int digit);
     // Row and column segments of a box that only three digits may fill; false when one has

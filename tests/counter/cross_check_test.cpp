@@ -1,7 +1,6 @@
 // The counter against the plain reference count on random partial grids (fixed seeds).
 
 #include "count_support.h"
-#include "counter/candidates.h"
 
 #include <gtest/gtest.h>
 
@@ -118,20 +117,6 @@ TEST(CounterCrossCheck, RandomPlacementsGiveNoneOrMore)
     }
     EXPECT_GT(tally[0], grids / 4);
     EXPECT_GT(tally[2], grids / 4);
-}
-
-// Whatever propagation takes out, a completion of the givens keeps: each of its digits can
-// still be placed, whichever rules fired and whatever cell the search would guess on next.
-TEST(CounterCrossCheck, PropagationKeepsEveryDigitOfACompletion)
-{
-    std::mt19937 random(1905);
-    for (int i = 0; i < static_cast<int>(Slice(400)); ++i) {
-        const Cells full = RandomFullGrid(random), puzzle = Keep(full, 17 + static_cast<int>(random() % 15), random);
-        counting::Candidates candidates;
-        ASSERT_TRUE(candidates.Start(puzzle) && candidates.Propagate()) << GridString(ToGrid(puzzle));
-        for (int p = 0; p < 81; ++p)
-            ASSERT_TRUE(counting::Candidates(candidates).Place(p, full[p] - 1)) << GridString(ToGrid(puzzle)) << p;
-    }
 }
 
 // The four cells of a rectangle in two boxes whose corners hold two digits crosswise, emptied:
