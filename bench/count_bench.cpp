@@ -67,14 +67,22 @@ void Count(benchmark::State &state, const std::string &set)
     if (puzzles.empty())
         return;
     std::array<long, 3> verdicts {};
+    long guesses = 0;
+    int most = 0;
     for (auto _ : state) {
         verdicts = {};
+        guesses = 0;
         for (const auto &cells : puzzles) {
             const SolutionCount result = CountSolutions(cells);
             ++verdicts[static_cast<std::size_t>(result.solutions)];
+            guesses += result.guesses;
+            most = std::max(most, result.guesses);
         }
     }
     Report(state, puzzles.size(), verdicts);
+    // The search's work apart from the machine: guesses a puzzle, and the most any one took.
+    state.counters["guesses"] = static_cast<double>(guesses) / static_cast<double>(puzzles.size());
+    state.counters["most_guesses"] = most;
 }
 
 void Exact(benchmark::State &state, const std::string &set)
