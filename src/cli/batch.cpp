@@ -242,6 +242,8 @@ private:
     // unflushed answers are due. Waking for each answer would cost more than finding it.
     void Wait()
     {
+        if (ring_->HasRoom() && !inputEnded_ && !waitingForInput_)
+            return; // more to read at once
         const bool watching = ring_->InFlight() > 0;
         const std::size_t ahead = std::min({ring_->InFlight(), options_.readAhead / 4 + 1, PublishEvery}) - 1;
         if (watching && !ring_->Watch(ahead))
