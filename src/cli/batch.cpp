@@ -245,7 +245,8 @@ private:
         if (ring_->HasRoom() && !inputEnded_ && !waitingForInput_)
             return; // more to read at once
         const bool watching = ring_->InFlight() > 0;
-        const std::size_t ahead = std::min({ring_->InFlight(), options_.readAhead / 4 + 1, PublishEvery}) - 1;
+        const std::size_t ahead
+            = watching ? std::min({ring_->InFlight(), options_.readAhead / 4 + 1, PublishEvery}) - 1 : 0;
         if (watching && !ring_->Watch(ahead))
             return;
         std::array<pollfd, 2> events {};
