@@ -93,8 +93,8 @@ Words GivenCells(const std::array<std::uint8_t, 81> &givens)
     for (std::size_t chunk = 0; chunk < 5; ++chunk) {
         const __m128i cells = _mm_loadu_si128(reinterpret_cast<const __m128i *>(givens.data() + 16 * chunk));
         const __m128i atMostNine = _mm_cmpeq_epi8(_mm_min_epu8(cells, nine), cells);
-        const auto mask = static_cast<std::uint64_t>(
-            _mm_movemask_epi8(_mm_andnot_si128(_mm_cmpeq_epi8(cells, zero), atMostNine)));
+        const auto mask
+            = static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_andnot_si128(_mm_cmpeq_epi8(cells, zero), atMostNine)));
         if (chunk < 4)
             low |= mask << (16 * chunk);
         else
