@@ -3,8 +3,8 @@
 #include "band_tables.h"
 #include "lanes.h"
 
+#include <algorithm>
 #include <bit>
-#include <cstring>
 
 namespace quadrelle::counting {
 
@@ -337,13 +337,14 @@ void Candidates::Write(std::array<char, 81> &grid) const
     std::array<Words, 4> planes;
     for (std::size_t k = 0; k < bits.size(); ++k)
         bits[k].Store(planes[k]);
-    static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
     for (std::size_t band = 0; band < 3; ++band) {
         for (unsigned shift = 0; shift < 27; shift += 8) {
             std::uint64_t cells = 0x3030303030303030; // '0' in each byte
             for (std::size_t k = 0; k < planes.size(); ++k)
                 cells |= SpreadBits[planes[k][band] >> shift & 0xFF] << k;
-            std::memcpy(grid.data() + 27 * band + shift, &cells, shift < 24 ? 8 : 3);
+            // Byte i to cell i; one store where the machine's byte order allows.
+            for (unsigned i = 0; i < std::min(8u, 27 - shift); ++i)
+                grid[27 * band + shift + i] = static_cast<char>(cells >> (8 * i));
         }
     }
 }
