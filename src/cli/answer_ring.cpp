@@ -5,12 +5,16 @@
 namespace quadrelle {
 
 AnswerRing::AnswerRing(std::size_t capacity)
-    : capacity_(std::max<std::size_t>(capacity, 1)), slots_(std::make_unique<Slot[]>(capacity_))
+    : capacity_(std::max<std::size_t>(capacity, 1)),
+      blocks_(std::make_unique<std::unique_ptr<Slot[]>[]>((capacity_ + BlockSize - 1) / BlockSize))
 {
 }
 
 void AnswerRing::Put(SourcedPuzzle puzzle, std::uintmax_t endOffset)
 {
+    std::unique_ptr<Slot[]> &block = blocks_[stored_ % capacity_ / BlockSize];
+    if (!block)
+        block = std::make_unique<Slot[]>(BlockSize);
     Slot &slot = At(stored_++);
     slot.puzzle = std::move(puzzle);
     slot.endOffset = endOffset;
@@ -46,6 +50,25 @@ void AnswerRing::Abandon()
     available_.notify_all();
 }
 
+bool AnswerRing::Watch(std::size_t ahead)
+{
+    for (const std::size_t index : {taken_ + ahead, taken_}) {
+        // Paired with the worker's store of `done` and load of `watched_`: one of the two sees
+        // the other's store, so either the owner finds the answer done or the worker rings.
+        watched_.store(index, std::memory_order_seq_cst);
+        if (!At(index).done.load(std::memory_order_seq_cst))
+            return true;
+    }
+    Unwatch();
+    return false;
+}
+
+void AnswerRing::Unwatch()
+{
+    watched_.store(Unwatched, std::memory_order_relaxed);
+    doorbell_.Clear();
+}
+
 void AnswerRing::Work(const std::function<Answer(const PuzzleLine &)> &answerOf)
 {
     while (!abandoned_.load(std::memory_order_relaxed)) {
@@ -59,7 +82,9 @@ void AnswerRing::Work(const std::function<Answer(const PuzzleLine &)> &answerOf)
         }
         Slot &slot = At(index);
         slot.answer = answerOf(slot.puzzle.read.puzzle);
-        slot.done.store(true, std::memory_order_release);
+        slot.done.store(true, std::memory_order_seq_cst);
+        if (watched_.load(std::memory_order_seq_cst) == index)
+            doorbell_.Ring();
     }
 }
 

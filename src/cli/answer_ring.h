@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answer.h"
+#include "doorbell.h"
 #include "puzzle_source.h"
 
 #include <atomic>
@@ -14,7 +15,8 @@ namespace quadrelle {
 // Puzzle lines on their way from the reader to the output. One thread (the owner) puts lines in
 // and takes answers out, both in input order; workers claim lines one at a time and answer them
 // in any order. The owner takes an answer as soon as it and every one before it are done, and
-// puts a line in only once the answer `capacity` lines before it has been taken.
+// puts a line in only once the answer `capacity` lines before it has been taken. Slots are made
+// a block at a time as lines first reach them, so a short run costs little memory.
 class AnswerRing {
 public:
     struct Slot {
@@ -43,6 +45,13 @@ public:
     void Pop();
     // Owner: workers end after the line in hand, leaving the rest unanswered.
     void Abandon();
+    // Owner, with more than `ahead` lines in flight: the wake descriptor turns readable once the
+    // answer `ahead` lines after the next in order is done, or the next one if that one is done
+    // already. False when the next answer is done: there is something to take, and nothing rings.
+    bool Watch(std::size_t ahead);
+    // Owner, after waking: no more rings until the next watch.
+    void Unwatch();
+    int WakeFd() const { return doorbell_.Fd(); }
 
     // Worker: answers lines until the ring is abandoned.
     void Work(const std::function<Answer(const PuzzleLine &)> &answerOf);
@@ -51,16 +60,27 @@ private:
     // Set in `available_` by Abandon, so that waiting workers wake and see it with the count.
     static constexpr std::size_t Closed = std::size_t {1} << (sizeof(std::size_t) * 8 - 1);
 
-    Slot &At(std::size_t index) const { return slots_[index % capacity_]; }
+    // Not watching: no line has this index.
+    static constexpr std::size_t Unwatched = ~std::size_t {0};
+    static constexpr std::size_t BlockSize = 64;
+
+    Slot &At(std::size_t index) const
+    {
+        const std::size_t place = index % capacity_;
+        return blocks_[place / BlockSize][place % BlockSize];
+    }
 
     std::size_t capacity_;
-    std::unique_ptr<Slot[]> slots_;
+    // Made by the owner before the lines in them are published, so workers see them.
+    std::unique_ptr<std::unique_ptr<Slot[]>[]> blocks_;
+    Doorbell doorbell_;
     std::size_t stored_ = 0;
     std::size_t published_ = 0;
     std::size_t taken_ = 0;
     alignas(64) std::atomic<std::size_t> available_ {0};
     alignas(64) std::atomic<std::size_t> claimed_ {0};
     std::atomic<bool> abandoned_ {false};
+    alignas(64) std::atomic<std::size_t> watched_ {Unwatched};
 };
 
 } // namespace quadrelle

@@ -6,6 +6,8 @@
 #include "progress.h"
 #include "puzzle_source.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <deque>
@@ -13,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include <poll.h>
 #include <pthread.h>
 
 namespace quadrelle {
@@ -39,11 +42,11 @@ Answer AnswerOf(const PuzzleLine &line, BatchMode mode, std::int32_t placementLi
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-// How long the owner sleeps while answers are being found: short enough that output follows the
-// work closely and the read-ahead never runs dry, long enough to cost nothing.
+// The longest the owner sleeps before it looks at the stop flag and the progress bar again; an
+// answer, input or a signal wakes it sooner.
+constexpr milliseconds LongestWait(100);
+// How often it looks for answers when the system gave it no descriptor to be woken by.
 constexpr milliseconds AnswerPoll(2);
-// How long it waits for input with nothing in hand before it looks at the stop flag again.
-constexpr milliseconds InputPoll(100);
 // Answers are flushed at most this often while more are on their way.
 constexpr milliseconds FlushEvery(20);
 // Lines put in before workers are told, so that they start while a big file is still read.
@@ -234,12 +237,40 @@ private:
         progress_.Update(counts_.total(), bytesAnswered_);
     }
 
+    // Until a batch of answers is done (as many as are in flight, at most a share of the
+    // read-ahead, so that the workers never run dry), the input brings more, a signal comes or
+    // unflushed answers are due. Waking for each answer would cost more than finding it.
     void Wait()
     {
+        if (ring_->HasRoom() && !inputEnded_ && !waitingForInput_)
+            return; // more to read at once
+        const bool watching = ring_->InFlight() > 0;
+        const std::size_t ahead
+            = watching ? std::min({ring_->InFlight(), options_.readAhead / 4 + 1, PublishEvery}) - 1 : 0;
+        if (watching && !ring_->Watch(ahead))
+            return;
+        std::array<pollfd, 2> events {};
+        nfds_t count = 0;
+        if (watching)
+            events[count++] = {ring_->WakeFd(), POLLIN, 0};
         if (waitingForInput_)
-            source_.Await(ring_->InFlight() > 0 ? AnswerPoll : InputPoll);
-        else
-            std::this_thread::sleep_for(AnswerPoll);
+            events[count++] = {source_.ReadyFd(), POLLIN, 0};
+        ::poll(events.data(), count, static_cast<int>(WaitLimit(watching, ahead > 0).count()));
+        if (watching)
+            ring_->Unwatch();
+    }
+
+    // Answers found while it waits for those after them are written at the next flush at the latest.
+    milliseconds WaitLimit(bool watching, bool watchingAhead) const
+    {
+        milliseconds limit = watchingAhead ? FlushEvery : LongestWait;
+        if (watching && ring_->WakeFd() < 0)
+            limit = AnswerPoll;
+        if (unflushed_) {
+            const auto due = std::chrono::ceil<milliseconds>(lastFlush_ + FlushEvery - Clock::now());
+            limit = std::clamp(due, milliseconds(0), limit);
+        }
+        return limit;
     }
 
     std::ostream &out_;

@@ -70,12 +70,9 @@ bool FileInput::WouldWait() const
     return ::poll(&ready, 1, 0) == 0;
 }
 
-void FileInput::Await(std::chrono::milliseconds limit)
+int FileInput::ReadyFd() const
 {
-    if (onDisk_ || fd_ < 0)
-        return;
-    pollfd ready {fd_, POLLIN, 0};
-    ::poll(&ready, 1, static_cast<int>(limit.count()));
+    return onDisk_ ? -1 : fd_;
 }
 
 std::size_t FileInput::Read(char *buffer, std::size_t size)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstddef>
 #include <iosfwd>
 #include <stdexcept>
@@ -30,8 +29,8 @@ public:
     // Reading now would wait for bytes that have not come yet (a pipe or a terminal with
     // nothing to read). A file on disk never waits.
     virtual bool WouldWait() const { return false; }
-    // Waits up to `limit` for more to read, or until a signal comes.
-    virtual void Await(std::chrono::milliseconds /*limit*/) { }
+    // Readable once reading would no longer wait; -1 for an input that never waits.
+    virtual int ReadyFd() const { return -1; }
 };
 
 // A file by path, or standard input for "-" (which is never closed).
@@ -46,7 +45,7 @@ public:
     std::size_t Read(char *buffer, std::size_t size) override;
     void Close() override;
     bool WouldWait() const override;
-    void Await(std::chrono::milliseconds limit) override;
+    int ReadyFd() const override;
     std::string_view Path() const override;
 
 private:

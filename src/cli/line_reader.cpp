@@ -59,10 +59,9 @@ LineReader::Status LineReader::Next(std::string &line)
     return Status::End;
 }
 
-void LineReader::Await(std::chrono::milliseconds limit)
+int LineReader::ReadyFd() const
 {
-    if (current_ < inputs_.size() && open_)
-        inputs_[current_]->Await(limit);
+    return current_ < inputs_.size() && open_ ? inputs_[current_]->ReadyFd() : -1;
 }
 
 LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line)

@@ -3,7 +3,6 @@
 #include "batch_input.h"
 
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,8 +30,8 @@ public:
     // Never waits for input that has not come yet (a line a person has not typed, or one a pipe
     // has not brought): says WouldWait and keeps what came of the line for the next call.
     Status Next(std::string &line);
-    // Waits up to `limit` for the input that said WouldWait to bring more; a signal ends it early.
-    void Await(std::chrono::milliseconds limit);
+    // Readable once the input that said WouldWait brings more; -1 when none waits.
+    int ReadyFd() const;
 
     // Input bytes up to the end of the last line returned (the inputs' lengths added up).
     std::uintmax_t BytesTaken() const { return bytesRead_ - (end_ - begin_); }

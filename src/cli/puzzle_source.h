@@ -4,7 +4,6 @@
 #include "formats/puzzle_reader.h"
 #include "line_reader.h"
 
-#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -31,7 +30,7 @@ public:
 
     // Never waits for input that has not come yet: says WouldWait instead.
     Status Next(SourcedPuzzle &puzzle);
-    void Await(std::chrono::milliseconds limit) { lines_.Await(limit); }
+    int ReadyFd() const { return lines_.ReadyFd(); }
     std::uintmax_t BytesTaken() const { return lines_.BytesTaken(); }
 
 private:

@@ -3,6 +3,7 @@
 #include "band_tables.h"
 #include "lanes.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace quadrelle::counting {
@@ -24,6 +25,17 @@ constexpr std::array<Words, 81> MakeHouses()
     return table;
 }
 constexpr std::array<Words, 81> Houses = MakeHouses();
+
+// Bit i of the index as byte i of the value, each byte 0 or 1.
+constexpr std::array<std::uint64_t, 256> MakeSpreadBits()
+{
+    std::array<std::uint64_t, 256> table {};
+    for (std::size_t bits = 0; bits < 256; ++bits)
+        for (unsigned i = 0; i < 8; ++i)
+            table[bits] |= static_cast<std::uint64_t>(bits >> i & 1) << (8 * i);
+    return table;
+}
+constexpr std::array<std::uint64_t, 256> SpreadBits = MakeSpreadBits();
 
 // The cells with at least one, two and three candidates.
 struct CandidateCounts {
@@ -70,24 +82,54 @@ int FirstWithFewest(const std::array<Words, 9> &digits, const Words &solved)
     return 27 * band + std::countr_zero(cells[band]);
 }
 
+// The cells that hold 1..9, in band words: found for all cells before any is looked at, so that
+// the open cells cost no branch each.
+Words GivenCells(const std::array<std::uint8_t, 81> &givens)
+{
+    std::uint64_t low = 0; // cells 0..63
+    std::uint64_t high = givens[80] - 1u < 9u ? 1u << 16 : 0; // cells 64..80 from bit 0
+#if defined(QUADRELLE_COUNTER_SSE2)
+    const __m128i zero = _mm_setzero_si128(), nine = _mm_set1_epi8(9);
+    for (std::size_t chunk = 0; chunk < 5; ++chunk) {
+        const __m128i cells = _mm_loadu_si128(reinterpret_cast<const __m128i *>(givens.data() + 16 * chunk));
+        const __m128i atMostNine = _mm_cmpeq_epi8(_mm_min_epu8(cells, nine), cells);
+        const auto mask
+            = static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_andnot_si128(_mm_cmpeq_epi8(cells, zero), atMostNine)));
+        if (chunk < 4)
+            low |= mask << (16 * chunk);
+        else
+            high |= mask;
+    }
+#else
+    for (std::size_t p = 0; p < 80; ++p) {
+        const std::uint64_t bit = givens[p] - 1u < 9u ? 1 : 0;
+        if (p < 64)
+            low |= bit << p;
+        else
+            high |= bit << (p - 64);
+    }
+#endif
+    return {static_cast<std::uint32_t>(low & BandBits), static_cast<std::uint32_t>(low >> 27 & BandBits),
+        static_cast<std::uint32_t>((low >> 54 | high << 10) & BandBits), 0};
+}
+
 } // namespace
 
 bool Candidates::Start(const std::array<std::uint8_t, 81> &givens)
 {
-    Words given {};
+    const Words given = GivenCells(givens);
     // Per digit: its givens, and the rows, columns and boxes they see.
     std::array<Words, 9> placed {}, seen {};
-    for (int p = 0; p < 81; ++p) {
-        const unsigned d = givens[static_cast<std::size_t>(p)] - 1u;
-        if (d >= 9)
-            continue;
-        const int band = p / 27;
-        const std::uint32_t bit = 1u << (p % 27);
-        if ((seen[d][band] & bit) != 0)
-            return false;
-        (Lanes::Load(seen[d]) | Lanes::Load(Houses[static_cast<std::size_t>(p)])).Store(seen[d]);
-        placed[d][band] |= bit;
-        given[band] |= bit;
+    for (std::size_t band = 0; band < 3; ++band) {
+        for (std::uint32_t left = given[band]; left != 0; left &= left - 1) {
+            const std::size_t p = 27 * band + static_cast<std::size_t>(std::countr_zero(left));
+            const std::size_t d = givens[p] - 1u;
+            const std::uint32_t bit = left & -left;
+            if ((seen[d][band] & bit) != 0)
+                return false;
+            (Lanes::Load(seen[d]) | Lanes::Load(Houses[p])).Store(seen[d]);
+            placed[d][band] |= bit;
+        }
     }
     const Lanes open = AndNot(Lanes::Bands(BandBits), Lanes::Load(given));
     for (std::size_t d = 0; d < 9; ++d)
@@ -285,10 +327,26 @@ Guess Candidates::ChooseGuess() const
 
 void Candidates::Write(std::array<char, 81> &grid) const
 {
-    for (int d = 0; d < 9; ++d)
-        for (int b = 0; b < 3; ++b)
-            for (std::uint32_t left = digits_[d][b]; left != 0; left &= left - 1)
-                grid[27 * b + std::countr_zero(left)] = static_cast<char>('1' + d);
+    // Each cell's digit in binary, a board a bit; then eight cells at a time, each bit of a board
+    // spread to its cell's byte. No branch depends on where the digits are.
+    std::array<Lanes, 4> bits {Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0), Lanes::Bands(0)};
+    for (std::size_t d = 0; d < 9; ++d)
+        for (std::size_t k = 0; k < bits.size(); ++k)
+            if (((d + 1) >> k & 1) != 0)
+                bits[k] = bits[k] | Lanes::Load(digits_[d]);
+    std::array<Words, 4> planes;
+    for (std::size_t k = 0; k < bits.size(); ++k)
+        bits[k].Store(planes[k]);
+    for (std::size_t band = 0; band < 3; ++band) {
+        for (unsigned shift = 0; shift < 27; shift += 8) {
+            std::uint64_t cells = 0x3030303030303030; // '0' in each byte
+            for (std::size_t k = 0; k < planes.size(); ++k)
+                cells |= SpreadBits[planes[k][band] >> shift & 0xFF] << k;
+            // Byte i to cell i; one store where the machine's byte order allows.
+            for (unsigned i = 0; i < std::min(8u, 27 - shift); ++i)
+                grid[27 * band + shift + i] = static_cast<char>(cells >> (8 * i));
+        }
+    }
 }
 
 } // namespace quadrelle::counting
