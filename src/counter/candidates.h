@@ -40,9 +40,11 @@
 
 namespace quadrelle::counting {
 
+// No default values: a count keeps 82 levels, each with a guess, and filling them all would cost
+// more on an easy puzzle than its search.
 struct Guess {
-    int cell = 0;
-    int digit = 0; // 0..8
+    int cell;
+    int digit; // 0..8
 };
 
 // Where each digit may still go, one 81-bit board a digit in three band words, and the cells
