@@ -1,9 +1,16 @@
-# Keeps the libraries' links one way at the level of includes too: every source of a checked
-# target may include only headers of its own target and of the checked targets it links,
-# directly or through them. A back-edge, or a header that no target lists, fails the build
-# before the target compiles.
+# The layers are folders: every folder or sub-folder of the sources holds exactly one library
+# (and a program's start-up may lie beside the library it starts). A source may include the headers of its own
+# folder and of the folders of the libraries its target links, directly or through others; a
+# back-edge, or a header in a folder that is no library's, fails the build before the target
+# compiles.
 
 set(QUADRELLE_LAYER_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/check_layers.cmake)
+
+# quadrelle_free_of_qt(<target>...): the check fails when such a target links Qt, directly or
+# through others.
+function(quadrelle_free_of_qt)
+    set_property(TARGET ${ARGN} PROPERTY QUADRELLE_FREE_OF_QT ON)
+endfunction()
 
 # The target's .h and .cpp files under `root`, as absolute paths.
 function(_quadrelle_layer_files target root out)
@@ -23,6 +30,23 @@ function(_quadrelle_layer_files target root out)
     set(${out} "${files}" PARENT_SCOPE)
 endfunction()
 
+# The one folder, relative to `root`, that holds all of the target's files.
+function(_quadrelle_layer_folder target root files out)
+    set(folders "")
+    foreach(file IN LISTS files)
+        cmake_path(RELATIVE_PATH file BASE_DIRECTORY "${root}" OUTPUT_VARIABLE relative)
+        cmake_path(GET relative PARENT_PATH folder)
+        list(APPEND folders "${folder}")
+    endforeach()
+    list(REMOVE_DUPLICATES folders)
+    list(LENGTH folders count)
+    if(NOT count EQUAL 1)
+        list(JOIN folders ", " named)
+        message(FATAL_ERROR "${target}: its sources lie in ${count} folders (${named}); a library is one folder")
+    endif()
+    set(${out} "${folders}" PARENT_SCOPE)
+endfunction()
+
 # The checked targets that `target` links, directly or through others.
 function(_quadrelle_layer_beneath target checked out)
     get_target_property(links ${target} LINK_LIBRARIES)
@@ -37,6 +61,28 @@ function(_quadrelle_layer_beneath target checked out)
     set(${out} "${found}" PARENT_SCOPE)
 endfunction()
 
+# The Qt library that `target` links, directly or through any other target, if any.
+function(_quadrelle_linked_qt target out)
+    set(${out} "" PARENT_SCOPE)
+    foreach(property IN ITEMS LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+        get_target_property(links ${target} ${property})
+        foreach(link IN LISTS links)
+            string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+            if(link MATCHES "^Qt[0-9]*::")
+                set(${out} ${link} PARENT_SCOPE)
+                return()
+            endif()
+            if(TARGET ${link})
+                _quadrelle_linked_qt(${link} qt)
+                if(qt)
+                    set(${out} ${qt} PARENT_SCOPE)
+                    return()
+                endif()
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
+
 # quadrelle_check_layers(<source root> <target>...): targets that do not exist are skipped.
 function(quadrelle_check_layers root)
     set(checked "")
@@ -46,27 +92,42 @@ function(quadrelle_check_layers root)
         endif()
     endforeach()
 
-    set(owners "")
+    set(libraries "")
     foreach(target IN LISTS checked)
         _quadrelle_layer_files(${target} "${root}" files_${target})
-        foreach(file IN LISTS files_${target})
-            string(APPEND owners "set(\"owner_${file}\" ${target})\n")
-        endforeach()
+        _quadrelle_layer_folder(${target} "${root}" "${files_${target}}" folder_${target})
+        get_target_property(type ${target} TYPE)
+        if(NOT type STREQUAL "EXECUTABLE")
+            set(folder ${folder_${target}})
+            if(DEFINED library_${folder})
+                message(FATAL_ERROR "${folder}/ holds two libraries, ${library_${folder}} and ${target}")
+            endif()
+            set(library_${folder} ${target})
+            string(APPEND libraries "set(\"library_${folder}\" ${target})\n")
+        endif()
+        get_target_property(free_of_qt ${target} QUADRELLE_FREE_OF_QT)
+        if(free_of_qt)
+            _quadrelle_linked_qt(${target} qt)
+            if(qt)
+                message(FATAL_ERROR "${target} is free of Qt, yet it links ${qt}")
+            endif()
+        endif()
     endforeach()
 
     set(dir ${CMAKE_BINARY_DIR}/layers)
     foreach(target IN LISTS checked)
         _quadrelle_layer_beneath(${target} "${checked}" beneath)
-        set(visible ${files_${target}})
+        set(visible ${folder_${target}})
         foreach(lower IN LISTS beneath)
-            list(APPEND visible ${files_${lower}})
+            list(APPEND visible ${folder_${lower}})
         endforeach()
+        list(REMOVE_DUPLICATES visible)
         file(CONFIGURE OUTPUT ${dir}/${target}.cmake CONTENT
 "set(LAYER \"${target}\")
 set(SOURCE_ROOT \"${root}\")
 set(OWN_SOURCES \"${files_${target}}\")
 set(VISIBLE \"${visible}\")
-${owners}")
+${libraries}")
         add_custom_command(OUTPUT ${dir}/${target}.checked
             COMMAND ${CMAKE_COMMAND} -DLAYER_LIST=${dir}/${target}.cmake -DSTAMP=${dir}/${target}.checked
                     -P ${QUADRELLE_LAYER_SCRIPT}

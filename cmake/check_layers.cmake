@@ -1,7 +1,8 @@
 # cmake -DLAYER_LIST=<file> [-DSTAMP=<file>] -P check_layers.cmake
 #
-# LAYER_LIST sets LAYER, SOURCE_ROOT, OWN_SOURCES (the files to check), VISIBLE (the files
-# they may include) and "owner_<file>" for every file of every checked target. Quoted
+# LAYER_LIST sets LAYER, SOURCE_ROOT, OWN_SOURCES (the files to check), VISIBLE (the folders,
+# relative to SOURCE_ROOT, whose headers they may include: the layer's own and those of the
+# libraries it links) and "library_<folder>" for the folder of every checked library. Quoted
 # includes are looked up beside the including file, then under SOURCE_ROOT; those found
 # nowhere there (Qt, generated files) are not the project's and pass.
 
@@ -12,6 +13,7 @@ set(failures "")
 foreach(source IN LISTS OWN_SOURCES)
     file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     cmake_path(GET source PARENT_PATH here)
+    cmake_path(RELATIVE_PATH source BASE_DIRECTORY "${SOURCE_ROOT}" OUTPUT_VARIABLE from)
     foreach(line IN LISTS lines)
         string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*$" "\\1" name "${line}")
         set(header "")
@@ -22,16 +24,19 @@ foreach(source IN LISTS OWN_SOURCES)
                 break()
             endif()
         endforeach()
-        if(header STREQUAL "" OR header IN_LIST VISIBLE)
+        if(header STREQUAL "")
             continue()
         endif()
-        cmake_path(RELATIVE_PATH source BASE_DIRECTORY "${SOURCE_ROOT}" OUTPUT_VARIABLE from)
         cmake_path(RELATIVE_PATH header BASE_DIRECTORY "${SOURCE_ROOT}" OUTPUT_VARIABLE to)
-        if(DEFINED "owner_${header}")
-            string(APPEND failures "\n  ${from} includes ${to}, which belongs to ${owner_${header}}: "
+        cmake_path(GET to PARENT_PATH folder)
+        if(folder IN_LIST VISIBLE)
+            continue()
+        endif()
+        if(DEFINED "library_${folder}")
+            string(APPEND failures "\n  ${from} includes ${to}, which belongs to ${library_${folder}}: "
                 "${LAYER} does not link it")
         else()
-            string(APPEND failures "\n  ${from} includes ${to}, which no library lists among its sources")
+            string(APPEND failures "\n  ${from} includes ${to}, which lies in no library's folder")
         endif()
     endforeach()
 endforeach()

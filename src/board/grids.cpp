@@ -1,4 +1,4 @@
-#include "grids.h"
+#include "board/grids.h"
 
 #include "model/runtime_error.h"
 

@@ -1,4 +1,4 @@
-#include "puzzle_box.h"
+#include "board/puzzle_box.h"
 
 #include "model/positions.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/controls.h"
+#include "shell/kit/controls.h"
 
 #include <QLineEdit>
 #include <QString>

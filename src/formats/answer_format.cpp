@@ -1,4 +1,4 @@
-#include "answer_format.h"
+#include "formats/answer_format.h"
 
 namespace quadrelle {
 

@@ -1,4 +1,4 @@
-#include "grid_rows.h"
+#include "formats/grid_rows.h"
 
 namespace quadrelle {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "read_puzzle.h"
+#include "formats/read_puzzle.h"
 
 #include <array>
 #include <cstddef>

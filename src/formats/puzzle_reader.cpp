@@ -1,4 +1,4 @@
-#include "puzzle_reader.h"
+#include "formats/puzzle_reader.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "grid_rows.h"
-#include "read_puzzle.h"
-#include "xml_games.h"
+#include "formats/grid_rows.h"
+#include "formats/read_puzzle.h"
+#include "formats/xml_games.h"
 
 #include <string_view>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "xml_games.h"
+#include "formats/xml_games.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "generator.h"
+#include "generate/generator.h"
 
 #include "counter/solution_count.h"
-#include "solution_grid.h"
+#include "generate/solution_grid.h"
 
 #include <bit>
 

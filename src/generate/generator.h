@@ -5,9 +5,9 @@
 // given that must stay once must stay for good (taking more away only adds solutions), so one
 // pass leaves a puzzle from which no orbit can be taken.
 
-#include "grid.h"
-#include "random.h"
-#include "symmetry.h"
+#include "generate/grid.h"
+#include "generate/random.h"
+#include "generate/symmetry.h"
 
 #include <cstdint>
 #include <functional>

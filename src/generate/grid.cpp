@@ -1,4 +1,4 @@
-#include "grid.h"
+#include "generate/grid.h"
 
 namespace quadrelle::generate {
 

@@ -1,4 +1,4 @@
-#include "random.h"
+#include "generate/random.h"
 
 #include <random>
 

@@ -1,4 +1,4 @@
-#include "rating_filter.h"
+#include "generate/rating_filter.h"
 
 #include "logic/ladder.h"
 #include "logic/rating.h"

@@ -2,7 +2,7 @@
 
 // The rating range of --rating, through the rater of logic/.
 
-#include "generator.h"
+#include "generate/generator.h"
 
 namespace quadrelle::generate {
 

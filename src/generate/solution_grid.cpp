@@ -1,4 +1,4 @@
-#include "solution_grid.h"
+#include "generate/solution_grid.h"
 
 #include <bit>
 #include <numeric>

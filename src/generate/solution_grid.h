@@ -1,7 +1,7 @@
 #pragma once
 
-#include "grid.h"
-#include "random.h"
+#include "generate/grid.h"
+#include "generate/random.h"
 
 namespace quadrelle::generate {
 

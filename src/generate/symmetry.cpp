@@ -1,4 +1,4 @@
-#include "symmetry.h"
+#include "generate/symmetry.h"
 
 namespace quadrelle::generate {
 

@@ -1,4 +1,4 @@
-#include "board.h"
+#include "model/board.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "digits.h"
-#include "positions.h"
-#include "runtime_error.h"
+#include "model/digits.h"
+#include "model/positions.h"
+#include "model/runtime_error.h"
 
 #include <array>
 #include <cassert>

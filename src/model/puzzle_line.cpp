@@ -1,4 +1,4 @@
-#include "puzzle_line.h"
+#include "model/puzzle_line.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "application.h"
+#include "shell/application.h"
 
-#include "guard.h"
+#include "shell/kit/guard.h"
 
 namespace quadrelle {
 

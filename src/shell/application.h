@@ -1,6 +1,6 @@
 #pragma once
 
-#include "message_boxes.h"
+#include "shell/kit/message_boxes.h"
 
 #include <QApplication>
 

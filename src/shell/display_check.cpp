@@ -1,4 +1,4 @@
-#include "display_check.h"
+#include "shell/display_check.h"
 
 #include <xcb/xcb.h>
 

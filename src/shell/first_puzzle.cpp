@@ -1,4 +1,4 @@
-#include "first_puzzle.h"
+#include "shell/first_puzzle.h"
 
 #include "formats/puzzle_reader.h"
 

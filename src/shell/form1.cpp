@@ -1,10 +1,10 @@
-#include "form1.h"
+#include "shell/form1.h"
 
-#include "colors.h"
-#include "install_layout.h"
 #include "model/positions.h"
-#include "program_files.h"
-#include "title.h"
+#include "shell/install_layout.h"
+#include "shell/kit/colors.h"
+#include "shell/program_files.h"
+#include "shell/title.h"
 
 #include <QApplication>
 #include <QCloseEvent>

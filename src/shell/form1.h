@@ -1,18 +1,18 @@
 #pragma once
 
-#include "board/clear_command.h"
-#include "board/entry_validation.h"
+#include "board/commands/clear_command.h"
+#include "board/commands/entry_validation.h"
 #include "board/grids.h"
-#include "controls.h"
-#include "guard.h"
-#include "home_page.h"
-#include "message_boxes.h"
 #include "model/board.h"
-#include "mouse_pointer.h"
-#include "printing/print_command.h"
-#include "skin_framework.h"
+#include "printing/commands/print_command.h"
+#include "shell/home_page.h"
+#include "shell/kit/controls.h"
+#include "shell/kit/guard.h"
+#include "shell/kit/message_boxes.h"
+#include "shell/kit/mouse_pointer.h"
+#include "shell/skin_framework.h"
+#include "solver/commands/solve_command.h"
 #include "solver/search.h"
-#include "solver/solve_command.h"
 
 #include <QCursor>
 #include <QString>

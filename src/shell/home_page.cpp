@@ -1,4 +1,4 @@
-#include "home_page.h"
+#include "shell/home_page.h"
 
 #include "model/runtime_error.h"
 

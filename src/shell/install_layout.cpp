@@ -1,6 +1,6 @@
-#include "install_layout.h"
+#include "shell/install_layout.h"
 
-#include "program_files.h"
+#include "shell/program_files.h"
 
 #include <QDir>
 

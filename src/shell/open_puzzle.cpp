@@ -1,8 +1,8 @@
-#include "open_puzzle.h"
+#include "shell/open_puzzle.h"
 
-#include "form1.h"
-#include "message_boxes.h"
-#include "puzzle_argument.h"
+#include "shell/form1.h"
+#include "shell/kit/message_boxes.h"
+#include "shell/puzzle_argument.h"
 
 #include <QCoreApplication>
 

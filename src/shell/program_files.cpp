@@ -1,4 +1,4 @@
-#include "program_files.h"
+#include "shell/program_files.h"
 
 #include "model/runtime_error.h"
 

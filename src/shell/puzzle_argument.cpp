@@ -1,7 +1,7 @@
-#include "puzzle_argument.h"
+#include "shell/puzzle_argument.h"
 
-#include "first_puzzle.h"
 #include "model/puzzle_line.h"
+#include "shell/first_puzzle.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "skin_framework.h"
+#include "shell/skin_framework.h"
 
 #include "model/runtime_error.h"
 

@@ -1,4 +1,4 @@
-#include "title.h"
+#include "shell/title.h"
 
 #include "model/runtime_error.h"
 

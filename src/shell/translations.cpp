@@ -1,4 +1,4 @@
-#include "translations.h"
+#include "shell/translations.h"
 
 #include <QCoreApplication>
 #include <QLocale>

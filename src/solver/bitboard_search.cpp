@@ -1,6 +1,6 @@
-#include "bitboard_search.h"
+#include "solver/bitboard_search.h"
 
-#include "cell_set.h"
+#include "solver/cell_set.h"
 
 #include <algorithm>
 #include <array>

@@ -21,7 +21,7 @@
 // plane 0. The fewest: from plane 3 down, keep the cells with a 0 wherever any cell has one.
 
 #include "model/board.h"
-#include "search.h"
+#include "solver/search.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "pipeline.h"
+#include "solver/pipeline.h"
 
-#include "propagation.h"
+#include "solver/propagation.h"
 
 namespace quadrelle {
 

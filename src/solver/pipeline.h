@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/board.h"
-#include "search.h"
+#include "solver/search.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "propagation.h"
+#include "solver/propagation.h"
 
 namespace quadrelle {
 

@@ -1,6 +1,6 @@
-#include "search.h"
+#include "solver/search.h"
 
-#include "bitboard_search.h"
+#include "solver/bitboard_search.h"
 
 #include <stdexcept>
 #include <utility>

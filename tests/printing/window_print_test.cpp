@@ -6,7 +6,7 @@
 #include "window_fixture.h"
 
 #include "shell/application.h"
-#include "shell/guard.h"
+#include "shell/kit/guard.h"
 
 #include <QPageLayout>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
-#include "shell/colors.h"
-#include "shell/guard.h"
+#include "shell/kit/colors.h"
+#include "shell/kit/guard.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "board/clear_command.h"
+#include "board/commands/clear_command.h"
 #include "board/grids.h"
 #include "grid_lines.h"
 #include "model/board.h"
 #include "recording_step_runner.h"
-#include "solver/solve_command.h"
+#include "solver/commands/solve_command.h"
 #include "window_fixture.h"
 
 #include <QProgressBar>

@@ -3,8 +3,8 @@
 
 #include "model/runtime_error.h"
 #include "shell/application.h"
-#include "shell/guard.h"
 #include "shell/home_page.h"
+#include "shell/kit/guard.h"
 #include "shell/program_files.h"
 #include "shell/skin_framework.h"
 #include "shell/title.h"

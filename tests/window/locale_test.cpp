@@ -2,7 +2,7 @@
 #include "window_fixture.h"
 
 #include "model/runtime_error.h"
-#include "shell/guard.h"
+#include "shell/kit/guard.h"
 #include "shell/translations.h"
 
 #include <QPushButton>

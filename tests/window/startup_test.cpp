@@ -2,9 +2,9 @@
 #include "window_fixture.h"
 
 #include "model/runtime_error.h"
-#include "shell/colors.h"
-#include "shell/guard.h"
 #include "shell/install_layout.h"
+#include "shell/kit/colors.h"
+#include "shell/kit/guard.h"
 
 #include <QLabel>
 #include <QMessageBox>

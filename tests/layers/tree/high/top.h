@@ -1,4 +1,4 @@
 #pragma once
 
-#include "../low/beside.h"
+#include "kit/tool.h"
 #include "low/base.h"

@@ -1,4 +1,4 @@
-#include "guard.h"
+#include "shell/kit/guard.h"
 
 #include "model/runtime_error.h"
 

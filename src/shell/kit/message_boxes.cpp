@@ -1,4 +1,4 @@
-#include "message_boxes.h"
+#include "shell/kit/message_boxes.h"
 
 #include <QMessageBox>
 #include <QWindow>

@@ -1,6 +1,6 @@
-#include "controls.h"
+#include "shell/kit/controls.h"
 
-#include "colors.h"
+#include "shell/kit/colors.h"
 
 #include <QPainter>
 

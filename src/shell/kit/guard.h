@@ -1,7 +1,7 @@
 #pragma once
 
-#include "message_boxes.h"
-#include "step_runner.h"
+#include "shell/kit/message_boxes.h"
+#include "shell/kit/step_runner.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search.h"
-#include "shell/mouse_pointer.h"
+#include "shell/kit/mouse_pointer.h"
+#include "solver/search.h"
 
 #include <QString>
 

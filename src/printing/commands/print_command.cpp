@@ -1,7 +1,7 @@
-#include "print_command.h"
+#include "printing/commands/print_command.h"
 
 #include "board/grids.h"
-#include "print_job.h"
+#include "printing/print_job.h"
 
 namespace quadrelle {
 

@@ -1,8 +1,8 @@
-#include "clear_command.h"
+#include "board/commands/clear_command.h"
 
-#include "grids.h"
+#include "board/grids.h"
 #include "model/board.h"
-#include "shell/step_runner.h"
+#include "shell/kit/step_runner.h"
 
 #include <QPushButton>
 

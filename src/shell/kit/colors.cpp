@@ -1,4 +1,4 @@
-#include "colors.h"
+#include "shell/kit/colors.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,9 +1,9 @@
-#include "entry_validation.h"
+#include "board/commands/entry_validation.h"
 
-#include "grids.h"
+#include "board/grids.h"
+#include "board/numeric_value.h"
 #include "model/board.h"
-#include "numeric_value.h"
-#include "shell/message_boxes.h"
+#include "shell/kit/message_boxes.h"
 #include "solver/propagation.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
-#include "solve_command.h"
+#include "solver/commands/solve_command.h"
 
 #include "board/grids.h"
 #include "board/numeric_value.h"
-#include "propagation.h"
-#include "shell/message_boxes.h"
-#include "shell/step_runner.h"
+#include "shell/kit/message_boxes.h"
+#include "shell/kit/step_runner.h"
+#include "solver/propagation.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>

@@ -1,1 +1,0 @@
-#include "beside.h"
