@@ -1,4 +1,4 @@
-#include "answer.h"
+#include "cli/answer.h"
 
 #include "counter/solution_count.h"
 #include "logic/explain.h"

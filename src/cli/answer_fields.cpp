@@ -1,4 +1,4 @@
-#include "answer_fields.h"
+#include "cli/answer_fields.h"
 
 #include <charconv>
 #include <vector>

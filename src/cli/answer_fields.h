@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch.h"
+#include "cli/batch.h"
 #include "formats/answer_format.h"
 
 #include <string_view>

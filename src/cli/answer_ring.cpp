@@ -1,4 +1,4 @@
-#include "answer_ring.h"
+#include "cli/answer_ring.h"
 
 #include <algorithm>
 

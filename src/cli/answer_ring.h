@@ -1,8 +1,8 @@
 #pragma once
 
-#include "answer.h"
-#include "doorbell.h"
-#include "puzzle_source.h"
+#include "cli/answer.h"
+#include "cli/doorbell.h"
+#include "cli/puzzle_source.h"
 
 #include <atomic>
 #include <cstddef>

@@ -1,10 +1,10 @@
-#include "batch.h"
+#include "cli/batch.h"
 
-#include "answer.h"
-#include "answer_fields.h"
-#include "answer_ring.h"
-#include "progress.h"
-#include "puzzle_source.h"
+#include "cli/answer.h"
+#include "cli/answer_fields.h"
+#include "cli/answer_ring.h"
+#include "cli/progress.h"
+#include "cli/puzzle_source.h"
 
 #include <algorithm>
 #include <array>

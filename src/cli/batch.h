@@ -1,7 +1,7 @@
 #pragma once
 
-#include "answer.h"
-#include "batch_input.h"
+#include "cli/answer.h"
+#include "cli/batch_input.h"
 #include "formats/answer_format.h"
 #include "solver/search.h"
 

@@ -1,4 +1,4 @@
-#include "batch_input.h"
+#include "cli/batch_input.h"
 
 #include <cerrno>
 #include <cstring>

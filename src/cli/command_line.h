@@ -1,7 +1,7 @@
 #pragma once
 
-#include "batch.h"
-#include "generate_options.h"
+#include "cli/batch.h"
+#include "cli/generate_options.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,4 +1,4 @@
-#include "doorbell.h"
+#include "cli/doorbell.h"
 
 #include <cstdint>
 

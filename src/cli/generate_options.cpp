@@ -1,6 +1,6 @@
-#include "generate_options.h"
+#include "cli/generate_options.h"
 
-#include "command_line.h"
+#include "cli/command_line.h"
 
 #include <charconv>
 #include <string>

@@ -1,6 +1,6 @@
-#include "generate_run.h"
+#include "cli/generate_run.h"
 
-#include "progress.h"
+#include "cli/progress.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "formats/answer_format.h"
-#include "generate_options.h"
+#include "cli/generate_options.h"
 
 #include <cstdint>
 #include <iosfwd>

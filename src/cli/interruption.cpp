@@ -1,4 +1,4 @@
-#include "interruption.h"
+#include "cli/interruption.h"
 
 #include <csignal>
 #include <cstdlib>

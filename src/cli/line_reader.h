@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch_input.h"
+#include "cli/batch_input.h"
 
 #include <array>
 #include <cstdint>

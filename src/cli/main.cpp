@@ -1,12 +1,12 @@
 // quadrelle-solve: the Quadrelle engine over files of puzzles, one puzzle a line.
 
-#include "answer.h"
-#include "batch.h"
-#include "batch_input.h"
-#include "command_line.h"
-#include "generate_run.h"
-#include "interruption.h"
-#include "output_buffer.h"
+#include "cli/answer.h"
+#include "cli/batch.h"
+#include "cli/batch_input.h"
+#include "cli/command_line.h"
+#include "cli/generate_run.h"
+#include "cli/interruption.h"
+#include "cli/output_buffer.h"
 
 #include <chrono>
 #include <csignal>

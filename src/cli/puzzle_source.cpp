@@ -1,4 +1,4 @@
-#include "puzzle_source.h"
+#include "cli/puzzle_source.h"
 
 namespace quadrelle {
 

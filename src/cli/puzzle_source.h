@@ -1,8 +1,8 @@
 #pragma once
 
-#include "batch_input.h"
+#include "cli/batch_input.h"
 #include "formats/puzzle_reader.h"
-#include "line_reader.h"
+#include "cli/line_reader.h"
 
 #include <cstdint>
 #include <deque>
