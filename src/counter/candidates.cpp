@@ -205,12 +205,15 @@ bool Candidates::ReduceDigit(int digit)
     if (AndNot(cells, solved).IsZero())
         return true;
     // Within a band the digit takes one segment of each row and of each box.
-    Words c;
+    // Each band's segment pattern (bit 3 * row + box) gathered in all three lanes at once.
+    const Lanes flags = (cells | cells.Down<1>() | cells.Down<2>()) & Lanes::Bands(0x1249249);
+    const Lanes packed = flags | flags.Down<2>() | flags.Down<4>();
+    const Lanes pattern = (packed & Lanes::Bands(7)) | (packed.Down<6>() & Lanes::Bands(7u << 3))
+        | (packed.Down<12>() & Lanes::Bands(7u << 6));
+    Words c, p;
     cells.Store(c);
-    const auto keptSegments = [](std::uint32_t band) {
-        return BandMasks[Segments[band & 511] | Segments[band >> 9 & 511] << 3 | Segments[band >> 18] << 6];
-    };
-    const std::uint32_t m0 = keptSegments(c[0]), m1 = keptSegments(c[1]), m2 = keptSegments(c[2]);
+    pattern.Store(p);
+    const std::uint32_t m0 = BandMasks[p[0]], m1 = BandMasks[p[1]], m2 = BandMasks[p[2]];
     if ((c[0] & m0) == 0 || (c[1] & m1) == 0 || (c[2] & m2) == 0)
         return false;
     Lanes bands = cells & Lanes::Of(m0, m1, m2);
