@@ -9,21 +9,22 @@ namespace quadrelle::counting {
 
 namespace {
 
-// Each cell's row, column and box, the cell included.
-constexpr std::array<Words, 81> MakeHouses()
+// Each cell's row, column and box, with or without the cell itself.
+constexpr std::array<Words, 81> MakeHouses(bool withCell)
 {
     std::array<Words, 81> table {};
     for (int p = 0; p < 81; ++p) {
         const int row = p / 9, col = p % 9;
         for (int q = 0; q < 81; ++q) {
             const int r = q / 9, c = q % 9;
-            if (r == row || c == col || (r / 3 == row / 3 && c / 3 == col / 3))
+            if ((q != p || withCell) && (r == row || c == col || (r / 3 == row / 3 && c / 3 == col / 3)))
                 table[p][q / 27] |= 1u << (q % 27);
         }
     }
     return table;
 }
-constexpr std::array<Words, 81> Houses = MakeHouses();
+constexpr std::array<Words, 81> Houses = MakeHouses(true);
+constexpr std::array<Words, 81> Peers = MakeHouses(false);
 
 // The cells with at least one, two and three candidates.
 struct CandidateCounts {
@@ -109,6 +110,7 @@ bool Candidates::Place(int cell, int digit)
         dirty_ |= ((word & bit) != 0 ? 1u : 0u) << d;
         word &= ~bit;
     }
+    board[band] |= bit;
     Fix(cell, digit);
     return true;
 }
@@ -118,8 +120,7 @@ void Candidates::Fix(int cell, int digit)
     const int band = cell / 27;
     const std::uint32_t bit = 1u << (cell % 27);
     Words &board = digits_[digit];
-    AndNot(Lanes::Load(board), Lanes::Load(Houses[cell])).Store(board);
-    board[band] |= bit;
+    AndNot(Lanes::Load(board), Lanes::Load(Peers[cell])).Store(board);
     solved_[band] |= bit;
     dirty_ |= 1u << digit;
 }
@@ -270,7 +271,7 @@ Guess Candidates::ChooseGuess() const
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
             const int p = 27 * b + std::countr_zero(pairs);
-            const int open = AndNot(Lanes::Load(Houses[p]), solved).CountBits();
+            const int open = AndNot(Lanes::Load(Peers[p]), solved).CountBits();
             if (open > widest) {
                 widest = open;
                 cell = p;
