@@ -67,6 +67,8 @@ public:
     void Write(std::array<char, 81> &grid) const;
 
 private:
+    // Place, inlined where the propagation places its hidden singles.
+    bool Take(int cell, int digit);
     // Place for a cell left with `digit` alone: its row, column and box lose the digit.
     void Fix(int cell, int digit);
     bool PlaceNakedSingles(const Words &singles);
