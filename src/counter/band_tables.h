@@ -45,6 +45,19 @@ constexpr std::array<std::uint32_t, 512> MakeBandMasks()
 }
 inline constexpr std::array<std::uint32_t, 512> BandMasks = MakeBandMasks();
 
+// A stack's pattern (bit 3 * band + column within the stack) to its kept choices with each band
+// nine bits apart (bit 9 * band + column), so that three stacks combine by a shift each.
+constexpr std::array<std::uint32_t, 512> MakeStackMasks()
+{
+    std::array<std::uint32_t, 512> table {};
+    for (unsigned pattern = 0; pattern < 512; ++pattern) {
+        const unsigned kept = Triads[pattern];
+        table[pattern] = (kept & 7) | (kept >> 3 & 7) << 9 | (kept >> 6) << 18;
+    }
+    return table;
+}
+inline constexpr std::array<std::uint32_t, 512> StackMasks = MakeStackMasks();
+
 // The nine columns of a band repeated over its three rows.
 constexpr std::uint32_t ColumnCells(std::uint32_t columns)
 {

@@ -229,16 +229,14 @@ bool Candidates::Propagate()
     Lanes columns = (bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511);
     Words t;
     columns.Store(t);
-    std::uint32_t k0 = 0, k1 = 0, k2 = 0;
+    std::uint32_t kept = 0;
     for (unsigned s = 0; s < 9; s += 3) {
-        const unsigned kept = Triads[(t[0] >> s & 7) | (t[1] >> s & 7) << 3 | (t[2] >> s & 7) << 6];
-        if (kept == 0)
+        const std::uint32_t stack = StackMasks[(t[0] >> s & 7) | (t[1] >> s & 7) << 3 | (t[2] >> s & 7) << 6];
+        if (stack == 0)
             return false;
-        k0 |= (kept & 7) << s;
-        k1 |= (kept >> 3 & 7) << s;
-        k2 |= (kept >> 6) << s;
+        kept |= stack << s;
     }
-    const Lanes keep = Lanes::Of(k0, k1, k2);
+    const Lanes keep = Lanes::Of(kept & 511, kept >> 9 & 511, kept >> 18);
     bands = bands & (keep | keep.Up<9>() | keep.Up<18>());
     columns = columns & keep;
     bands.Store(board);
