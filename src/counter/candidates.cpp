@@ -161,7 +161,9 @@ bool Candidates::Propagate()
         if (dirty_ == 0) {
             // Where a cell is down to two candidates the search has a good guess: the segments
             // are worth their cost only where it has none.
-            if (Solved() || !AndNot(counts.twos, counts.threes | Lanes::Load(solved_)).IsZero())
+            const Lanes pairs = AndNot(counts.twos, counts.threes | Lanes::Load(solved_));
+            pairs.Store(pairs_);
+            if (Solved() || !pairs.IsZero())
                 return true;
             if (!ApplyTriads())
                 return false;
@@ -265,10 +267,7 @@ bool Candidates::Propagate()
 
 Guess Candidates::ChooseGuess() const
 {
-    const CandidateCounts counts = CountCandidates(digits_);
-    const Lanes pairLanes = AndNot(counts.twos, counts.threes | Lanes::Load(solved_));
-    Words pairBands;
-    pairLanes.Store(pairBands);
+    const Words &pairBands = pairs_;
     const Lanes solved = Lanes::Load(solved_);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
     // wrong, reaches furthest.

@@ -61,7 +61,8 @@ public:
     bool Propagate();
 
     bool Solved() const;
-    // A cell with two candidates (else the fewest) and its lowest digit. Not solved only.
+    // A cell with two candidates (else the fewest) and its lowest digit. Not solved only, and
+    // right after a Propagate that returned true.
     Guess ChooseGuess() const;
     // Solved only: '1'..'9' in each cell.
     void Write(std::array<char, 81> &grid) const;
@@ -80,6 +81,8 @@ private:
 
     std::array<Words, 9> digits_;
     Words solved_;
+    // The cells with two candidates when Propagate last reached its fixed point.
+    Words pairs_;
     // Digits whose board changed since their last reduction (bit d).
     std::uint32_t dirty_;
 };
