@@ -172,13 +172,13 @@ bool Candidates::Propagate()
             continue;
         }
         // One digit at a time: what it fixes is cheaper to follow through naked singles first.
-        const Lanes before = Lanes::Load(solved_);
         while (dirty_ != 0) {
             const int d = std::countr_zero(dirty_);
             dirty_ &= dirty_ - 1;
-            if (!ReduceDigit(d))
+            bool fixed = false;
+            if (!ReduceDigit(d, fixed))
                 return false;
-            if (!(Lanes::Load(solved_) ^ before).IsZero())
+            if (fixed)
                 break;
         }
     }
@@ -207,7 +207,7 @@ bool Candidates::Propagate()
     return true;
 }
 
-[[gnu::always_inline]] inline bool Candidates::ReduceDigit(int digit)
+[[gnu::always_inline]] inline bool Candidates::ReduceDigit(int digit, bool &fixed)
 {
     Words &board = digits_[digit];
     const Lanes solved = Lanes::Load(solved_);
@@ -256,6 +256,7 @@ bool Candidates::Propagate()
     const Lanes hidden = AndNot(alone | (bands & Lanes::Bands(ColumnCells(lone))), solved);
     if (hidden.IsZero())
         return true;
+    fixed = true;
     Words found;
     hidden.Store(found);
     for (int b = 0; b < 3; ++b)

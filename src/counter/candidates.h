@@ -73,8 +73,8 @@ private:
     // Place for a cell left with `digit` alone: its row, column and box lose the digit.
     void Fix(int cell, int digit);
     bool PlaceNakedSingles(const Words &singles);
-    // The locked candidates and hidden singles of one digit.
-    bool ReduceDigit(int digit);
+    // The locked candidates and hidden singles of one digit; `fixed` is set when it fixes a cell.
+    bool ReduceDigit(int digit, bool &fixed);
     // Row and column segments of a box that only three digits may fill; false when one has
     // fewer. Marks the digits it narrows as dirty.
     bool ApplyTriads();
