@@ -193,17 +193,24 @@ bool Candidates::Propagate()
     (board(2) | board(3) | board(6) | board(7)).Store(plane1);
     (board(4) | board(5) | board(6) | board(7)).Store(plane2);
     board(8).Store(plane3);
+    std::uint32_t narrowed = 0;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t left = singles[b]; left != 0; left &= left - 1) {
             const int shift = std::countr_zero(left);
             const int d = static_cast<int>((plane0[b] >> shift & 1) | (plane1[b] >> shift & 1) << 1
                 | (plane2[b] >> shift & 1) << 2 | (plane3[b] >> shift & 1) << 3);
             // A single fixed before may have taken the cell's last digit.
-            if ((digits_[d][b] >> shift & 1) == 0)
+            Words &digit = digits_[d];
+            if ((digit[b] >> shift & 1) == 0)
                 return false;
-            Fix(27 * b + shift, d);
+            const auto cell = static_cast<std::size_t>(27 * b + shift);
+            AndNot(Lanes::Load(digit), Lanes::Load(Peers[cell])).Store(digit);
+            narrowed |= 1u << d;
         }
     }
+    // Kept in locals until the end: a store to a member word could alias the boards.
+    (Lanes::Load(solved_) | Lanes::Load(singles)).Store(solved_);
+    dirty_ |= narrowed;
     return true;
 }
 
