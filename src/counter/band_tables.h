@@ -31,18 +31,6 @@ constexpr std::array<std::uint16_t, 512> MakeTriads()
 }
 inline constexpr std::array<std::uint16_t, 512> Triads = MakeTriads();
 
-// A row's nine bits to its three box segments that hold any (bit k for segment k).
-constexpr std::array<std::uint8_t, 512> MakeSegments()
-{
-    std::array<std::uint8_t, 512> table {};
-    for (unsigned row = 0; row < 512; ++row)
-        for (unsigned k = 0; k < 3; ++k)
-            if ((row >> (3 * k) & 7) != 0)
-                table[row] = static_cast<std::uint8_t>(table[row] | 1u << k);
-    return table;
-}
-inline constexpr std::array<std::uint8_t, 512> Segments = MakeSegments();
-
 // A band's segment pattern (bit 3 * row + box) to the band cells its kept segments cover.
 constexpr std::array<std::uint32_t, 512> MakeBandMasks()
 {
@@ -56,6 +44,19 @@ constexpr std::array<std::uint32_t, 512> MakeBandMasks()
     return table;
 }
 inline constexpr std::array<std::uint32_t, 512> BandMasks = MakeBandMasks();
+
+// A stack's pattern (bit 3 * band + column within the stack) to its kept choices with each band
+// nine bits apart (bit 9 * band + column), so that three stacks combine by a shift each.
+constexpr std::array<std::uint32_t, 512> MakeStackMasks()
+{
+    std::array<std::uint32_t, 512> table {};
+    for (unsigned pattern = 0; pattern < 512; ++pattern) {
+        const unsigned kept = Triads[pattern];
+        table[pattern] = (kept & 7) | (kept >> 3 & 7) << 9 | (kept >> 6) << 18;
+    }
+    return table;
+}
+inline constexpr std::array<std::uint32_t, 512> StackMasks = MakeStackMasks();
 
 // The nine columns of a band repeated over its three rows.
 constexpr std::uint32_t ColumnCells(std::uint32_t columns)

@@ -10,21 +10,22 @@ namespace quadrelle::counting {
 
 namespace {
 
-// Each cell's row, column and box, the cell included.
-constexpr std::array<Words, 81> MakeHouses()
+// Each cell's row, column and box, with or without the cell itself.
+constexpr std::array<Words, 81> MakeHouses(bool withCell)
 {
     std::array<Words, 81> table {};
     for (int p = 0; p < 81; ++p) {
         const int row = p / 9, col = p % 9;
         for (int q = 0; q < 81; ++q) {
             const int r = q / 9, c = q % 9;
-            if (r == row || c == col || (r / 3 == row / 3 && c / 3 == col / 3))
+            if ((q != p || withCell) && (r == row || c == col || (r / 3 == row / 3 && c / 3 == col / 3)))
                 table[p][q / 27] |= 1u << (q % 27);
         }
     }
     return table;
 }
-constexpr std::array<Words, 81> Houses = MakeHouses();
+constexpr std::array<Words, 81> Houses = MakeHouses(true);
+constexpr std::array<Words, 81> Peers = MakeHouses(false);
 
 // Bit i of the index as byte i of the value, each byte 0 or 1.
 constexpr std::array<std::uint64_t, 256> MakeSpreadBits()
@@ -141,6 +142,13 @@ bool Candidates::Start(const std::array<std::uint8_t, 81> &givens)
 
 bool Candidates::Place(int cell, int digit)
 {
+    return Take(cell, digit);
+}
+
+// Forced inline here and on the propagation's other steps: their calls, once for each single
+// and each digit narrowed, cost several percent of the count.
+[[gnu::always_inline]] inline bool Candidates::Take(int cell, int digit)
+{
     const int band = cell / 27;
     const std::uint32_t bit = 1u << (cell % 27);
     Words &board = digits_[digit];
@@ -151,6 +159,7 @@ bool Candidates::Place(int cell, int digit)
         dirty_ |= ((word & bit) != 0 ? 1u : 0u) << d;
         word &= ~bit;
     }
+    board[band] |= bit;
     Fix(cell, digit);
     return true;
 }
@@ -160,8 +169,7 @@ void Candidates::Fix(int cell, int digit)
     const int band = cell / 27;
     const std::uint32_t bit = 1u << (cell % 27);
     Words &board = digits_[digit];
-    AndNot(Lanes::Load(board), Lanes::Load(Houses[cell])).Store(board);
-    board[band] |= bit;
+    AndNot(Lanes::Load(board), Lanes::Load(Peers[cell])).Store(board);
     solved_[band] |= bit;
     dirty_ |= 1u << digit;
 }
@@ -195,7 +203,9 @@ bool Candidates::Propagate()
         if (dirty_ == 0) {
             // Where a cell is down to two candidates the search has a good guess: the segments
             // are worth their cost only where it has none.
-            if (Solved() || !AndNot(counts.twos, counts.threes | Lanes::Load(solved_)).IsZero())
+            const Lanes pairs = AndNot(counts.twos, counts.threes | Lanes::Load(solved_));
+            pairs.Store(pairs_);
+            if (Solved() || !pairs.IsZero())
                 return true;
             if (!ApplyTriads())
                 return false;
@@ -204,19 +214,19 @@ bool Candidates::Propagate()
             continue;
         }
         // One digit at a time: what it fixes is cheaper to follow through naked singles first.
-        const Lanes before = Lanes::Load(solved_);
         while (dirty_ != 0) {
             const int d = std::countr_zero(dirty_);
             dirty_ &= dirty_ - 1;
-            if (!ReduceDigit(d))
+            bool fixed = false;
+            if (!ReduceDigit(d, fixed))
                 return false;
-            if (!(Lanes::Load(solved_) ^ before).IsZero())
+            if (fixed)
                 break;
         }
     }
 }
 
-bool Candidates::PlaceNakedSingles(const Words &singles)
+[[gnu::always_inline]] inline bool Candidates::PlaceNakedSingles(const Words &singles)
 {
     // Each single's digit read from four bit planes of the digit numbers rather than a scan.
     const auto board = [this](std::size_t d) { return Lanes::Load(digits_[d]); };
@@ -225,21 +235,28 @@ bool Candidates::PlaceNakedSingles(const Words &singles)
     (board(2) | board(3) | board(6) | board(7)).Store(plane1);
     (board(4) | board(5) | board(6) | board(7)).Store(plane2);
     board(8).Store(plane3);
+    std::uint32_t narrowed = 0;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t left = singles[b]; left != 0; left &= left - 1) {
             const int shift = std::countr_zero(left);
             const int d = static_cast<int>((plane0[b] >> shift & 1) | (plane1[b] >> shift & 1) << 1
                 | (plane2[b] >> shift & 1) << 2 | (plane3[b] >> shift & 1) << 3);
             // A single fixed before may have taken the cell's last digit.
-            if ((digits_[d][b] >> shift & 1) == 0)
+            Words &digit = digits_[d];
+            if ((digit[b] >> shift & 1) == 0)
                 return false;
-            Fix(27 * b + shift, d);
+            const auto cell = static_cast<std::size_t>(27 * b + shift);
+            AndNot(Lanes::Load(digit), Lanes::Load(Peers[cell])).Store(digit);
+            narrowed |= 1u << d;
         }
     }
+    // Kept in locals until the end: a store to a member word could alias the boards.
+    (Lanes::Load(solved_) | Lanes::Load(singles)).Store(solved_);
+    dirty_ |= narrowed;
     return true;
 }
 
-bool Candidates::ReduceDigit(int digit)
+[[gnu::always_inline]] inline bool Candidates::ReduceDigit(int digit, bool &fixed)
 {
     Words &board = digits_[digit];
     const Lanes solved = Lanes::Load(solved_);
@@ -247,12 +264,15 @@ bool Candidates::ReduceDigit(int digit)
     if (AndNot(cells, solved).IsZero())
         return true;
     // Within a band the digit takes one segment of each row and of each box.
-    Words c;
+    // Each band's segment pattern (bit 3 * row + box) gathered in all three lanes at once.
+    const Lanes flags = (cells | cells.Down<1>() | cells.Down<2>()) & Lanes::Bands(0x1249249);
+    const Lanes packed = flags | flags.Down<2>() | flags.Down<4>();
+    const Lanes pattern = (packed & Lanes::Bands(7)) | (packed.Down<6>() & Lanes::Bands(7u << 3))
+        | (packed.Down<12>() & Lanes::Bands(7u << 6));
+    Words c, p;
     cells.Store(c);
-    const auto keptSegments = [](std::uint32_t band) {
-        return BandMasks[Segments[band & 511] | Segments[band >> 9 & 511] << 3 | Segments[band >> 18] << 6];
-    };
-    const std::uint32_t m0 = keptSegments(c[0]), m1 = keptSegments(c[1]), m2 = keptSegments(c[2]);
+    pattern.Store(p);
+    const std::uint32_t m0 = BandMasks[p[0]], m1 = BandMasks[p[1]], m2 = BandMasks[p[2]];
     if ((c[0] & m0) == 0 || (c[1] & m1) == 0 || (c[2] & m2) == 0)
         return false;
     Lanes bands = cells & Lanes::Of(m0, m1, m2);
@@ -260,16 +280,14 @@ bool Candidates::ReduceDigit(int digit)
     Lanes columns = (bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511);
     Words t;
     columns.Store(t);
-    std::uint32_t k0 = 0, k1 = 0, k2 = 0;
+    std::uint32_t kept = 0;
     for (unsigned s = 0; s < 9; s += 3) {
-        const unsigned kept = Triads[(t[0] >> s & 7) | (t[1] >> s & 7) << 3 | (t[2] >> s & 7) << 6];
-        if (kept == 0)
+        const std::uint32_t stack = StackMasks[(t[0] >> s & 7) | (t[1] >> s & 7) << 3 | (t[2] >> s & 7) << 6];
+        if (stack == 0)
             return false;
-        k0 |= (kept & 7) << s;
-        k1 |= (kept >> 3 & 7) << s;
-        k2 |= (kept >> 6) << s;
+        kept |= stack << s;
     }
-    const Lanes keep = Lanes::Of(k0, k1, k2);
+    const Lanes keep = Lanes::Of(kept & 511, kept >> 9 & 511, kept >> 18);
     bands = bands & (keep | keep.Up<9>() | keep.Up<18>());
     columns = columns & keep;
     bands.Store(board);
@@ -287,21 +305,19 @@ bool Candidates::ReduceDigit(int digit)
     const Lanes hidden = AndNot(alone | (bands & Lanes::Bands(ColumnCells(lone))), solved);
     if (hidden.IsZero())
         return true;
+    fixed = true;
     Words found;
     hidden.Store(found);
     for (int b = 0; b < 3; ++b)
         for (std::uint32_t left = found[b]; left != 0; left &= left - 1)
-            if (!Place(27 * b + std::countr_zero(left), digit))
+            if (!Take(27 * b + std::countr_zero(left), digit))
                 return false;
     return true;
 }
 
 Guess Candidates::ChooseGuess() const
 {
-    const CandidateCounts counts = CountCandidates(digits_);
-    const Lanes pairLanes = AndNot(counts.twos, counts.threes | Lanes::Load(solved_));
-    Words pairBands;
-    pairLanes.Store(pairBands);
+    const Words &pairBands = pairs_;
     const Lanes solved = Lanes::Load(solved_);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
     // wrong, reaches furthest.
@@ -309,7 +325,7 @@ Guess Candidates::ChooseGuess() const
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
             const int p = 27 * b + std::countr_zero(pairs);
-            const int open = AndNot(Lanes::Load(Houses[p]), solved).CountBits();
+            const int open = AndNot(Lanes::Load(Peers[p]), solved).CountBits();
             if (open > widest) {
                 widest = open;
                 cell = p;

@@ -63,23 +63,28 @@ public:
     bool Propagate();
 
     bool Solved() const;
-    // A cell with two candidates (else the fewest) and its lowest digit. Not solved only.
+    // A cell with two candidates (else the fewest) and its lowest digit. Not solved only, and
+    // right after a Propagate that returned true.
     Guess ChooseGuess() const;
     // Solved only: '1'..'9' in each cell.
     void Write(std::array<char, 81> &grid) const;
 
 private:
+    // Place, inlined where the propagation places its hidden singles.
+    bool Take(int cell, int digit);
     // Place for a cell left with `digit` alone: its row, column and box lose the digit.
     void Fix(int cell, int digit);
     bool PlaceNakedSingles(const Words &singles);
-    // The locked candidates and hidden singles of one digit.
-    bool ReduceDigit(int digit);
+    // The locked candidates and hidden singles of one digit; `fixed` is set when it fixes a cell.
+    bool ReduceDigit(int digit, bool &fixed);
     // Row and column segments of a box that only three digits may fill; false when one has
     // fewer. Marks the digits it narrows as dirty.
     bool ApplyTriads();
 
     std::array<Words, 9> digits_;
     Words solved_;
+    // The cells with two candidates when Propagate last reached its fixed point.
+    Words pairs_;
     // Digits whose board changed since their last reduction (bit d).
     std::uint32_t dirty_;
 };
