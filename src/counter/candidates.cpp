@@ -1,7 +1,7 @@
-#include "candidates.h"
+#include "counter/candidates.h"
 
-#include "band_tables.h"
-#include "lanes.h"
+#include "counter/band_tables.h"
+#include "counter/lanes.h"
 
 #include <algorithm>
 #include <bit>

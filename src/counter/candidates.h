@@ -33,7 +33,7 @@
 // the digit and propagates again, which for a two-candidate cell fixes the other one. It stops at
 // the second solution.
 
-#include "lanes.h"
+#include "counter/lanes.h"
 
 #include <array>
 #include <cstdint>

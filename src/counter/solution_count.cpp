@@ -1,6 +1,6 @@
-#include "solution_count.h"
+#include "counter/solution_count.h"
 
-#include "candidates.h"
+#include "counter/candidates.h"
 
 namespace quadrelle {
 

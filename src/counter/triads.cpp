@@ -4,9 +4,9 @@
 // segment of the nine digits at once, bit-sliced: a band word holds a row segment's flag at its
 // first cell (bit 9 * row + 3 * box), a column segment's at its column (bit 0..8).
 
-#include "candidates.h"
+#include "counter/candidates.h"
 
-#include "band_tables.h"
+#include "counter/band_tables.h"
 
 #include <bit>
 
