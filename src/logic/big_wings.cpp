@@ -2,6 +2,9 @@
 #include "geometry.h"
 #include "techniques.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <vector>
 
 // A pivot and wings that all see it: n cells holding only n digits between them. Each digit but
@@ -20,7 +23,24 @@ struct Search {
     std::array<int, 6> cells {};
     std::vector<int> wings;
 
-    // The digit z, the only one with two places out of each other's sight.
+    int bestTenths = INT_MAX;
+    std::vector<Candidate> best;
+
+    // Wings whose biggest cell holds about half the digits are the hardest to see: the extremes
+    // score the base, each step towards the middle a tenth more (the scale's own rule).
+    int Tenths() const
+    {
+        if (size > 5)
+            return step.tenths;
+        int biggest = 0;
+        for (int i = 0; i < size; ++i)
+            biggest = std::max(biggest, CountOf(grid.Candidates(cells[i])));
+        const int middle = (size + 2) / 2;
+        return step.tenths + (size - middle) - std::abs(middle - biggest);
+    }
+
+    // The digit z, the only one with two places out of each other's sight. True when the search
+    // may stop: nothing easier can follow.
     bool Eliminate(int loose)
     {
         Cells81 targets = grid.CellsOf(loose);
@@ -29,8 +49,15 @@ struct Search {
             if (grid.Has(cells[i], loose))
                 targets &= Geo().peers[cells[i]];
         }
-        targets.ForEach([&](int cell) { step.Eliminate(cell, loose); });
-        return !step.eliminations.empty();
+        const int tenths = Tenths();
+        if (targets.Empty() || tenths >= bestTenths)
+            return false;
+        bestTenths = tenths;
+        best.clear();
+        targets.ForEach([&](int cell) {
+            best.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(loose)});
+        });
+        return tenths <= std::max(step.enough, step.tenths);
     }
 
     // loose: the digits with two places among the cells that do not see each other, which can
@@ -60,15 +87,15 @@ struct Search {
 
 bool BigWing(const CandidateGrid &grid, int size, Step &step)
 {
-    Search search {grid, size, step, {}, {}};
+    Search search {grid, size, step, {}, {}, INT_MAX, {}};
     Cells81 small;
     grid.Open().ForEach([&](int cell) {
         if (CountOf(grid.Candidates(cell)) <= size)
             small.Set(cell);
     });
-    bool found = false;
+    bool done = false;
     small.ForEach([&](int pivot) {
-        if (found)
+        if (done)
             return;
         search.wings.clear();
         (Geo().peers[pivot] & small).ForEach([&](int cell) {
@@ -76,9 +103,13 @@ bool BigWing(const CandidateGrid &grid, int size, Step &step)
                 search.wings.push_back(cell);
         });
         search.cells[0] = pivot;
-        found = search.Extend(0, 1, grid.Candidates(pivot), 0);
+        done = search.Extend(0, 1, grid.Candidates(pivot), 0);
     });
-    return found;
+    if (search.best.empty())
+        return false;
+    step.tenths = search.bestTenths;
+    step.eliminations = std::move(search.best);
+    return true;
 }
 
 } // namespace

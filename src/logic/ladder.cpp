@@ -29,7 +29,7 @@ std::span<const Rung> Ladder()
         Rung {"Hidden Quad", 54, FindHiddenQuad},
         Rung {"WXYZ-Wing", 55, FindWxyzWing},
         Rung {"Bivalue Universal Grave", 56, FindBug},
-        Rung {"VWXYZ-Wing", 63, FindVwxyzWing},
+        Rung {"VWXYZ-Wing", 62, FindVwxyzWing},
         Rung {"Forcing Chain", 68, FindForcingChain},
         Rung {"UVWXYZ-Wing", 71, FindUvwxyzWing},
         Rung {"Nishio Forcing Chains", 75, FindNishio},
