@@ -21,9 +21,9 @@ struct Best {
     std::string_view technique;
     Literal conclusion = -1;
 
-    void Offer(std::string_view name, int base, int size, Literal l)
+    void Offer(std::string_view name, int base, int size, Literal l) { OfferScore(name, base + LengthBonus(size), l); }
+    void OfferScore(std::string_view name, int score, Literal l)
     {
-        const int score = base + LengthBonus(size);
         if (score < tenths) {
             tenths = score;
             technique = name;
@@ -46,22 +46,23 @@ struct Best {
 
 // Calibrated on published ratings: chains of one digit come well before the others.
 constexpr int XChainBase = 52;
-constexpr int YChainBase = 68;
+constexpr int ChainBase = 70;
 
 struct Names {
     std::string_view contradiction, both, cell, region;
     int base;
 };
 
-// Static chains are named by what they are made of: one digit throughout (an X-chain), only
-// bivalue cells as strong links (a Y-chain), or both.
+// A static chain of one digit throughout is an X-chain. The scale counts a static chain's
+// length as its nodes from the assumption to the conclusion less two; two proofs joined at the
+// assumption share its node.
 void Offer(Best &best, const Names &names, ChainKind kind, const Implications::Shape &shape, std::string_view name,
-    Literal conclusion)
+    Literal conclusion, bool joined)
 {
     if (kind == ChainKind::Static && CountOf(shape.digits) == 1)
         best.Offer("X-Chain", XChainBase, shape.size, conclusion);
-    else if (kind == ChainKind::Static && !shape.unitLinks)
-        best.Offer("Y-Chain", YChainBase, shape.size, conclusion);
+    else if (kind == ChainKind::Static)
+        best.OfferScore(name, names.base + LengthBonus(shape.size - 2 - joined), conclusion);
     else
         best.Offer(name, names.base, shape.size, conclusion);
 }
@@ -88,14 +89,14 @@ void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &name
             on.Run(On(cell, digit));
             off.Run(Off(cell, digit));
             if (on.Contradiction())
-                Offer(best, names, kind, on.ContradictionShape(), names.contradiction, Off(cell, digit));
+                Offer(best, names, kind, on.ContradictionShape(), names.contradiction, Off(cell, digit), false);
             if (off.Contradiction())
-                Offer(best, names, kind, off.ContradictionShape(), names.contradiction, On(cell, digit));
+                Offer(best, names, kind, off.ContradictionShape(), names.contradiction, On(cell, digit), false);
             if (on.Contradiction() || off.Contradiction())
                 continue;
             for (const Literal l : on.Conclusions())
                 if (off.Derived(l) && CellOf(l) != cell)
-                    Offer(best, names, kind, Join(on.ShapeOf({l}), off.ShapeOf({l})), names.both, l);
+                    Offer(best, names, kind, Join(on.ShapeOf({l}), off.ShapeOf({l})), names.both, l, true);
         }
     });
 }
@@ -165,7 +166,7 @@ bool FindXChain(const CandidateGrid &grid, Step &step)
 bool FindForcingChain(const CandidateGrid &grid, Step &step)
 {
     Best best {step};
-    AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", 69}, best);
+    AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", ChainBase}, best);
     return best.Fill(step);
 }
 

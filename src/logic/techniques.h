@@ -28,6 +28,7 @@ bool FindWxyzWing(const CandidateGrid &grid, Step &step);
 bool FindVwxyzWing(const CandidateGrid &grid, Step &step);
 bool FindUvwxyzWing(const CandidateGrid &grid, Step &step);
 bool FindXChain(const CandidateGrid &grid, Step &step);
+bool FindYCycle(const CandidateGrid &grid, Step &step);
 bool FindForcingChain(const CandidateGrid &grid, Step &step);
 bool FindNishio(const CandidateGrid &grid, Step &step);
 bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step);
