@@ -28,6 +28,8 @@ bool FindWxyzWing(const CandidateGrid &grid, Step &step);
 bool FindVwxyzWing(const CandidateGrid &grid, Step &step);
 bool FindUvwxyzWing(const CandidateGrid &grid, Step &step);
 bool FindXChain(const CandidateGrid &grid, Step &step);
+bool FindGroupedTurbot(const CandidateGrid &grid, Step &step);
+bool FindGroupedXChain(const CandidateGrid &grid, Step &step);
 bool FindYCycle(const CandidateGrid &grid, Step &step);
 bool FindForcingChain(const CandidateGrid &grid, Step &step);
 bool FindNishio(const CandidateGrid &grid, Step &step);
