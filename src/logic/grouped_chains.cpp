@@ -36,25 +36,32 @@ struct Node {
 
 class GroupedChains {
 public:
-    GroupedChains(const CandidateGrid &grid, int digit) : grid_(grid), digit_(digit), places_(grid.CellsOf(digit))
+    GroupedChains(const CandidateGrid &grid, int digit) : digit_(digit), places_(grid.CellsOf(digit))
     {
-        (places_ & grid.Open()).ForEach([&](int cell) { nodes_.push_back(Node::Of(Cells81::Of(cell), false)); });
-        for (int box = 18; box < 27; ++box)
+        single_.fill(-1);
+        for (auto &lines : group_)
+            lines.fill(-1);
+        places_.ForEach([&](int cell) {
+            single_[cell] = static_cast<std::int16_t>(count_);
+            Add(Cells81::Of(cell), false);
+        });
+        for (int box = 0; box < 9; ++box)
             for (int line = 0; line < 18; ++line) {
-                const Cells81 cross = places_ & Geo().unit[box] & Geo().unit[line];
-                if (cross.Count() >= 2)
-                    nodes_.push_back(Node::Of(cross, true));
+                const Cells81 cross = places_ & Geo().unit[18 + box] & Geo().unit[line];
+                if (cross.Count() < 2)
+                    continue;
+                group_[box][line] = static_cast<std::int16_t>(count_);
+                Add(cross, true);
             }
-        strong_.resize(nodes_.size());
         for (int unit = 0; unit < UnitCount; ++unit)
-            LinkWithin(places_ & Geo().unit[unit]);
+            LinkWithin(unit);
     }
 
     // The first chain of `links` strong links with a group that eliminates something.
     bool Find(int links, Step &step)
     {
         links_ = links;
-        for (std::size_t start = 0; start < nodes_.size(); ++start) {
+        for (int start = 0; start < count_; ++start) {
             path_.assign(1, start);
             if (Strong(nodes_[start].cells, nodes_[start].group, step))
                 return true;
@@ -63,22 +70,57 @@ public:
     }
 
 private:
-    // Two nodes that are a unit's only places of the digit.
-    void LinkWithin(Cells81 unitPlaces)
+    void Add(Cells81 cells, bool group)
     {
-        if (unitPlaces.Count() < 2)
+        nodes_[count_] = Node::Of(cells, group);
+        strongCount_[count_++] = 0;
+    }
+
+    // The node of exactly these cells, or -1.
+    int IndexOf(Cells81 cells) const
+    {
+        const int first = cells.First();
+        if (cells.Count() == 1)
+            return single_[first];
+        const int box = BoxOf(first);
+        for (const int line : {RowOf(first), 9 + ColOf(first)}) {
+            const int at = group_[box][line];
+            if (at >= 0 && nodes_[at].cells == cells)
+                return at;
+        }
+        return -1;
+    }
+
+    // A unit whose places of the digit are two nodes: a strong link between them. A group holds
+    // at most three cells, so only units with few places can have one.
+    void LinkWithin(int unit)
+    {
+        const Cells81 unitPlaces = places_ & Geo().unit[unit];
+        const int n = unitPlaces.Count();
+        if (n < 2 || n > 6)
             return;
-        for (std::size_t a = 0; a < nodes_.size(); ++a)
-            for (std::size_t b = a + 1; b < nodes_.size(); ++b)
-                if ((nodes_[a].cells & nodes_[b].cells).Empty() && (nodes_[a].cells | nodes_[b].cells) == unitPlaces) {
-                    strong_[a].push_back(b);
-                    strong_[b].push_back(a);
-                }
+        const auto link = [&](int a) {
+            const Cells81 rest = unitPlaces & ~nodes_[a].cells;
+            const int b = rest.Empty() ? -1 : IndexOf(rest);
+            if (b < 0 || strongCount_[a] == strong_[a].size())
+                return;
+            for (int i = 0; i < strongCount_[a]; ++i)
+                if (strong_[a][i] == b)
+                    return;
+            strong_[a][strongCount_[a]++] = static_cast<std::uint8_t>(b);
+        };
+        unitPlaces.ForEach([&](int cell) { link(single_[cell]); });
+        for (int box = 0; box < 9; ++box)
+            for (int line = 0; line < 18; ++line)
+                if (group_[box][line] >= 0 && (unit == 18 + box || unit == line))
+                    link(group_[box][line]);
     }
 
     bool Strong(Cells81 used, bool grouped, Step &step)
     {
-        for (const std::size_t next : strong_[path_.back()]) {
+        const int from = path_.back();
+        for (int i = 0; i < strongCount_[from]; ++i) {
+            const int next = strong_[from][i];
             const Node &to = nodes_[next];
             if (!(to.cells & used).Empty())
                 continue;
@@ -96,7 +138,7 @@ private:
         if (static_cast<int>(path_.size()) == 2 * links_)
             return grouped && Eliminate(used, step);
         const Node &from = nodes_[path_.back()];
-        for (std::size_t next = 0; next < nodes_.size(); ++next) {
+        for (int next = 0; next < count_; ++next) {
             const Node &to = nodes_[next];
             if (!(to.cells & used).Empty() || !from.SharesUnit(to))
                 continue;
@@ -112,18 +154,23 @@ private:
     bool Eliminate(Cells81 used, Step &step) const
     {
         Cells81 seeing = places_ & ~used;
-        for (const std::size_t end : {path_.front(), path_.back()})
+        for (const int end : {path_.front(), path_.back()})
             nodes_[end].cells.ForEach([&](int cell) { seeing &= Geo().peers[cell]; });
         seeing.ForEach([&](int cell) { step.Eliminate(cell, digit_); });
         return !seeing.Empty();
     }
 
-    const CandidateGrid &grid_;
     int digit_;
     Cells81 places_;
-    std::vector<Node> nodes_;
-    std::vector<std::vector<std::size_t>> strong_;
-    std::vector<std::size_t> path_;
+    // Every place of the digit, then every group: at most 81 + 54.
+    std::array<Node, 135> nodes_ {};
+    int count_ = 0;
+    // Each node has at most one partner per unit it lies in.
+    std::array<std::array<std::uint8_t, 3>, 135> strong_ {};
+    std::array<std::uint8_t, 135> strongCount_ {};
+    std::array<std::int16_t, 81> single_ {};
+    std::array<std::array<std::int16_t, 18>, 9> group_ {};
+    std::vector<int> path_;
     int links_ = 0;
 };
 
