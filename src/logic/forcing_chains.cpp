@@ -20,6 +20,8 @@ struct Best {
     int tenths = INT_MAX;
     std::string_view technique;
     Literal conclusion = -1;
+    unsigned calls = 0;
+    bool expired = false;
 
     void Offer(std::string_view name, int base, int size, Literal l) { OfferScore(name, base + LengthBonus(size), l); }
     void OfferScore(std::string_view name, int score, Literal l)
@@ -30,8 +32,16 @@ struct Best {
             conclusion = l;
         }
     }
-    // Good enough, or out of time (and then Fill gives nothing).
-    bool Done() const { return tenths <= enough || std::chrono::steady_clock::now() >= deadline; }
+    // Good enough, or out of time (and then Fill gives nothing). The clock is read every few
+    // calls only: it costs more than an assumption's run in the small grids.
+    bool Done()
+    {
+        if (tenths <= enough)
+            return true;
+        if (++calls % 8 == 0)
+            expired = std::chrono::steady_clock::now() >= deadline;
+        return expired;
+    }
     bool Fill(Step &step) const
     {
         if (conclusion < 0 || step.Expired())

@@ -55,13 +55,17 @@ public:
             }
         for (int unit = 0; unit < UnitCount; ++unit)
             LinkWithin(unit);
+        for (int i = 0; i < count_; ++i)
+            if (strongCount_[i] > 0)
+                linked_[linkedCount_++] = static_cast<std::uint8_t>(i);
     }
 
     // The first chain of `links` strong links with a group that eliminates something.
     bool Find(int links, Step &step)
     {
         links_ = links;
-        for (int start = 0; start < count_; ++start) {
+        for (int i = 0; i < linkedCount_; ++i) {
+            const int start = linked_[i];
             path_.assign(1, start);
             if (Strong(nodes_[start].cells, nodes_[start].group, step))
                 return true;
@@ -138,7 +142,9 @@ private:
         if (static_cast<int>(path_.size()) == 2 * links_)
             return grouped && Eliminate(used, step);
         const Node &from = nodes_[path_.back()];
-        for (int next = 0; next < count_; ++next) {
+        // The next node goes on with a strong link.
+        for (int i = 0; i < linkedCount_; ++i) {
+            const int next = linked_[i];
             const Node &to = nodes_[next];
             if (!(to.cells & used).Empty() || !from.SharesUnit(to))
                 continue;
@@ -168,6 +174,9 @@ private:
     // Each node has at most one partner per unit it lies in.
     std::array<std::array<std::uint8_t, 3>, 135> strong_ {};
     std::array<std::uint8_t, 135> strongCount_ {};
+    // The nodes with a strong link, the only ones a chain can use.
+    std::array<std::uint8_t, 135> linked_ {};
+    int linkedCount_ = 0;
     std::array<std::int16_t, 81> single_ {};
     std::array<std::array<std::int16_t, 18>, 9> group_ {};
     std::vector<int> path_;
