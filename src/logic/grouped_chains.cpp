@@ -77,6 +77,9 @@ private:
     void Add(Cells81 cells, bool group)
     {
         nodes_[count_] = Node::Of(cells, group);
+        Cells81 seeing = places_;
+        cells.ForEach([&](int cell) { seeing &= Geo().peers[cell]; });
+        sees_[count_] = seeing & ~cells;
         strongCount_[count_++] = 0;
     }
 
@@ -114,10 +117,23 @@ private:
             strong_[a][strongCount_[a]++] = static_cast<std::uint8_t>(b);
         };
         unitPlaces.ForEach([&](int cell) { link(single_[cell]); });
-        for (int box = 0; box < 9; ++box)
-            for (int line = 0; line < 18; ++line)
-                if (group_[box][line] >= 0 && (unit == 18 + box || unit == line))
-                    link(group_[box][line]);
+        for (int i = 0; i < 6; ++i) {
+            const auto [box, line] = GroupAt(unit, i);
+            if (box >= 0 && group_[box][line] >= 0)
+                link(group_[box][line]);
+        }
+    }
+
+    // The i-th box-line crossing within a unit: a line crosses three boxes, a box six lines.
+    static std::array<int, 2> GroupAt(int unit, int i)
+    {
+        if (unit >= 18) {
+            const int box = unit - 18;
+            return {box, i < 3 ? box / 3 * 3 + i : 9 + box % 3 * 3 + i - 3};
+        }
+        if (i >= 3)
+            return {-1, -1};
+        return {unit < 9 ? unit / 3 * 3 + i : (unit - 9) / 3 + 3 * i, unit};
     }
 
     bool Strong(Cells81 used, bool grouped, Step &step)
@@ -159,9 +175,7 @@ private:
 
     bool Eliminate(Cells81 used, Step &step) const
     {
-        Cells81 seeing = places_ & ~used;
-        for (const int end : {path_.front(), path_.back()})
-            nodes_[end].cells.ForEach([&](int cell) { seeing &= Geo().peers[cell]; });
+        const Cells81 seeing = sees_[path_.front()] & sees_[path_.back()] & ~used;
         seeing.ForEach([&](int cell) { step.Eliminate(cell, digit_); });
         return !seeing.Empty();
     }
@@ -174,6 +188,8 @@ private:
     // Each node has at most one partner per unit it lies in.
     std::array<std::array<std::uint8_t, 3>, 135> strong_ {};
     std::array<std::uint8_t, 135> strongCount_ {};
+    // Per node, the other places of the digit that see all its cells.
+    std::array<Cells81, 135> sees_ {};
     // The nodes with a strong link, the only ones a chain can use.
     std::array<std::uint8_t, 135> linked_ {};
     int linkedCount_ = 0;
