@@ -58,6 +58,16 @@ public:
         for (int i = 0; i < count_; ++i)
             if (strongCount_[i] > 0)
                 linked_[linkedCount_++] = static_cast<std::uint8_t>(i);
+        for (int i = 0; i < linkedCount_; ++i)
+            weakCount_[linked_[i]] = 0;
+        for (int i = 0; i < linkedCount_; ++i)
+            for (int j = i + 1; j < linkedCount_; ++j) {
+                const int a = linked_[i], b = linked_[j];
+                if (nodes_[a].SharesUnit(nodes_[b]) && (nodes_[a].cells & nodes_[b].cells).Empty()) {
+                    weak_[a][weakCount_[a]++] = static_cast<std::uint8_t>(b);
+                    weak_[b][weakCount_[b]++] = static_cast<std::uint8_t>(a);
+                }
+            }
     }
 
     // The first chain of `links` strong links with a group that eliminates something.
@@ -157,12 +167,11 @@ private:
     {
         if (static_cast<int>(path_.size()) == 2 * links_)
             return grouped && Eliminate(used, step);
-        const Node &from = nodes_[path_.back()];
-        // The next node goes on with a strong link.
-        for (int i = 0; i < linkedCount_; ++i) {
-            const int next = linked_[i];
+        const int at = path_.back();
+        for (int i = 0; i < weakCount_[at]; ++i) {
+            const int next = weak_[at][i];
             const Node &to = nodes_[next];
-            if (!(to.cells & used).Empty() || !from.SharesUnit(to))
+            if (!(to.cells & used).Empty())
                 continue;
             path_.push_back(next);
             const bool found = Strong(used | to.cells, grouped || to.group, step);
@@ -193,6 +202,10 @@ private:
     // The nodes with a strong link, the only ones a chain can use.
     std::array<std::uint8_t, 135> linked_ {};
     int linkedCount_ = 0;
+    // Between nodes with a strong link, those in one unit: at most the 20 peers of a cell and
+    // the 12 groups of its units. Filled before use, so left uninitialised.
+    std::array<std::array<std::uint8_t, 64>, 135> weak_;
+    std::array<std::uint8_t, 135> weakCount_;
     std::array<std::int16_t, 81> single_ {};
     std::array<std::array<std::int16_t, 18>, 9> group_ {};
     std::vector<int> path_;
