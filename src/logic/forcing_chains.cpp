@@ -63,9 +63,8 @@ struct Names {
     int base;
 };
 
-// A static chain of one digit throughout is an X-chain. The scale counts a static chain's
-// length as its nodes from the assumption to the conclusion less two; two proofs joined at the
-// assumption share its node.
+// A static chain of one digit throughout is an X-chain. The scale counts a chain's length as its
+// nodes less two; two static proofs joined at the assumption share its node.
 void Offer(Best &best, const Names &names, ChainKind kind, const Implications::Shape &shape, std::string_view name,
     Literal conclusion, bool joined)
 {
@@ -74,7 +73,7 @@ void Offer(Best &best, const Names &names, ChainKind kind, const Implications::S
     else if (kind == ChainKind::Static)
         best.OfferScore(name, names.base + LengthBonus(shape.size - 2 - joined), conclusion);
     else
-        best.Offer(name, names.base, shape.size, conclusion);
+        best.OfferScore(name, names.base + LengthBonus(shape.size - 2), conclusion);
 }
 
 Implications::Shape Join(Implications::Shape a, const Implications::Shape &b)
@@ -129,7 +128,7 @@ void AllBranches(const std::vector<Literal> &branches, std::vector<Implications>
         int size = 0;
         for (std::size_t i = 0; i < branches.size(); ++i)
             size += runs[i].ProofSize({l});
-        best.Offer(name, base, size, l);
+        best.OfferScore(name, base + LengthBonus(size - 2), l);
     }
 }
 

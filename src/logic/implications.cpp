@@ -227,12 +227,17 @@ Implications::Shape Implications::ShapeOf(std::initializer_list<Literal> literal
     return shape;
 }
 
+// A static contradiction is one chain; the dynamic ones count each proof on its own, as the
+// scale does, so what they share counts again.
 Implications::Shape Implications::ContradictionShape() const
 {
     ++stamp_;
     Shape shape;
-    for (const int at : contradictionParents_)
+    for (const int at : contradictionParents_) {
+        if (kind_ != ChainKind::Static)
+            ++stamp_;
         Mark(derived_[at], stamp_, shape);
+    }
     return shape;
 }
 
