@@ -75,7 +75,7 @@ bool FindYCycle(const CandidateGrid &grid, Step &step)
             search.bivalue.Set(cell);
     });
     // Shortest first: the score grows with the loop.
-    constexpr int Longest = 9;
+    constexpr int Longest = 13;
     for (int length = 4; length <= Longest && !step.Expired(); ++length) {
         search.length = length;
         bool found = false;
