@@ -54,8 +54,8 @@ struct Best {
     }
 };
 
-// Calibrated on published ratings: chains of one digit come well before the others.
-constexpr int XChainBase = 52;
+// The scale's: a chain of one digit is easier than one that mixes digits.
+constexpr int XChainBase = 66;
 constexpr int ChainBase = 70;
 
 struct Names {
@@ -68,10 +68,9 @@ struct Names {
 void Offer(Best &best, const Names &names, ChainKind kind, const Implications::Shape &shape, std::string_view name,
     Literal conclusion, bool joined)
 {
-    if (kind == ChainKind::Static && CountOf(shape.digits) == 1)
-        best.Offer("X-Chain", XChainBase, shape.size, conclusion);
-    else if (kind == ChainKind::Static)
-        best.OfferScore(name, names.base + LengthBonus(shape.size - 2 - joined), conclusion);
+    if (kind == ChainKind::Static)
+        best.OfferScore(CountOf(shape.digits) == 1 ? "X-Chain" : name,
+            (CountOf(shape.digits) == 1 ? XChainBase : names.base) + LengthBonus(shape.size - 2 - joined), conclusion);
     else
         best.OfferScore(name, names.base + LengthBonus(shape.size - 2), conclusion);
 }

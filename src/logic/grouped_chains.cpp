@@ -2,12 +2,15 @@
 #include "geometry.h"
 #include "techniques.h"
 
+#include <algorithm>
+#include <climits>
 #include <vector>
 
-// A chain of one digit whose nodes may be groups: the digit's places where a box meets a line,
-// taken together. Strong links (a unit where the digit has just the two nodes) alternate with
-// weak ones (two nodes in one unit); one end or the other holds the digit, so a cell seeing both
-// ends is not it. Only chains with a group count here: the others are X-chains.
+// Short chains of one digit, two or three strong links, whose nodes may be groups: the digit's
+// places where a box meets a line, taken together. Strong links (a unit where the digit has just
+// the two nodes) alternate with weak ones (two nodes in one unit); one end or the other holds the
+// digit, so a cell seeing both ends is not it. The scale rates them by their links' units: all
+// lines one way is the easiest, then rows with columns or a box, a box with both, a group last.
 
 namespace quadrelle::logic {
 
@@ -70,17 +73,19 @@ public:
             }
     }
 
-    // The first chain of `links` strong links with a group that eliminates something.
-    bool Find(int links, Step &step)
+    // The easiest chain of `links` strong links that eliminates something, if easier than
+    // `best` holds; stops at `enough`.
+    void Find(int links, int enough, int &bestTenths, std::vector<Candidate> &best)
     {
         links_ = links;
-        for (int i = 0; i < linkedCount_; ++i) {
+        enough_ = enough;
+        bestTenths_ = &bestTenths;
+        best_ = &best;
+        for (int i = 0; i < linkedCount_ && !done_; ++i) {
             const int start = linked_[i];
             path_.assign(1, start);
-            if (Strong(nodes_[start].cells, nodes_[start].group, step))
-                return true;
+            Strong(nodes_[start].cells, nodes_[start].group, 0);
         }
-        return false;
     }
 
 private:
@@ -116,15 +121,12 @@ private:
         const int n = unitPlaces.Count();
         if (n < 2 || n > 6)
             return;
+        const std::uint8_t kind = unit < 9 ? RowLink : unit < 18 ? ColLink : BoxLink;
         const auto link = [&](int a) {
             const Cells81 rest = unitPlaces & ~nodes_[a].cells;
             const int b = rest.Empty() ? -1 : IndexOf(rest);
-            if (b < 0 || strongCount_[a] == strong_[a].size())
-                return;
-            for (int i = 0; i < strongCount_[a]; ++i)
-                if (strong_[a][i] == b)
-                    return;
-            strong_[a][strongCount_[a]++] = static_cast<std::uint8_t>(b);
+            if (b >= 0)
+                strong_[a][strongCount_[a]++] = {static_cast<std::uint8_t>(b), kind};
         };
         unitPlaces.ForEach([&](int cell) { link(single_[cell]); });
         for (int i = 0; i < 6; ++i) {
@@ -146,56 +148,71 @@ private:
         return {unit < 9 ? unit / 3 * 3 + i : (unit - 9) / 3 + 3 * i, unit};
     }
 
-    bool Strong(Cells81 used, bool grouped, Step &step)
+    void Strong(Cells81 used, bool grouped, unsigned kinds)
     {
         const int from = path_.back();
-        for (int i = 0; i < strongCount_[from]; ++i) {
-            const int next = strong_[from][i];
+        for (int i = 0; i < strongCount_[from] && !done_; ++i) {
+            const auto [next, kind] = strong_[from][i];
             const Node &to = nodes_[next];
             if (!(to.cells & used).Empty())
                 continue;
             path_.push_back(next);
-            const bool found = Continue(used | to.cells, grouped || to.group, step);
+            Continue(used | to.cells, grouped || to.group, kinds | kind);
             path_.pop_back();
-            if (found)
-                return true;
         }
-        return false;
     }
 
-    bool Continue(Cells81 used, bool grouped, Step &step)
+    void Continue(Cells81 used, bool grouped, unsigned kinds)
     {
-        if (static_cast<int>(path_.size()) == 2 * links_)
-            return grouped && Eliminate(used, step);
+        if (static_cast<int>(path_.size()) == 2 * links_) {
+            Offer(used, Tenths(grouped, kinds));
+            return;
+        }
         const int at = path_.back();
-        for (int i = 0; i < weakCount_[at]; ++i) {
+        for (int i = 0; i < weakCount_[at] && !done_; ++i) {
             const int next = weak_[at][i];
             const Node &to = nodes_[next];
             if (!(to.cells & used).Empty())
                 continue;
             path_.push_back(next);
-            const bool found = Strong(used | to.cells, grouped || to.group, step);
+            Strong(used | to.cells, grouped || to.group, kinds);
             path_.pop_back();
-            if (found)
-                return true;
         }
-        return false;
     }
 
-    bool Eliminate(Cells81 used, Step &step) const
+    int Tenths(bool grouped, unsigned kinds) const
     {
-        const Cells81 seeing = sees_[path_.front()] & sees_[path_.back()] & ~used;
-        seeing.ForEach([&](int cell) { step.Eliminate(cell, digit_); });
-        return !seeing.Empty();
+        const bool box = kinds & BoxLink, crossed = (kinds & RowLink) && (kinds & ColLink);
+        const int base = links_ == 2 ? 40 : 54;
+        if (grouped)
+            return base + 3;
+        return base + (box && crossed ? 2 : box || crossed ? 1 : 0);
     }
+
+    void Offer(Cells81 used, int tenths)
+    {
+        if (tenths >= *bestTenths_)
+            return;
+        const Cells81 seeing = sees_[path_.front()] & sees_[path_.back()] & ~used;
+        if (seeing.Empty())
+            return;
+        *bestTenths_ = tenths;
+        best_->clear();
+        seeing.ForEach([&](int cell) {
+            best_->push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit_)});
+        });
+        done_ = tenths <= std::max(enough_, links_ == 2 ? 40 : 54);
+    }
+
+    static constexpr unsigned BoxLink = 1, RowLink = 2, ColLink = 4;
 
     int digit_;
     Cells81 places_;
     // Every place of the digit, then every group: at most 81 + 54.
     std::array<Node, 135> nodes_ {};
     int count_ = 0;
-    // Each node has at most one partner per unit it lies in.
-    std::array<std::array<std::uint8_t, 3>, 135> strong_ {};
+    // Each node has at most one partner per unit it lies in: the partner and the unit's kind.
+    std::array<std::array<std::array<std::uint8_t, 2>, 3>, 135> strong_ {};
     std::array<std::uint8_t, 135> strongCount_ {};
     // Per node, the other places of the digit that see all its cells.
     std::array<Cells81, 135> sees_ {};
@@ -210,24 +227,35 @@ private:
     std::array<std::array<std::int16_t, 18>, 9> group_ {};
     std::vector<int> path_;
     int links_ = 0;
+    int enough_ = 0;
+    int *bestTenths_ = nullptr;
+    std::vector<Candidate> *best_ = nullptr;
+    bool done_ = false;
 };
 
 } // namespace
 
 namespace {
 
-bool FindGrouped(const CandidateGrid &grid, int links, Step &step)
+bool FindShortChain(const CandidateGrid &grid, int links, Step &step)
 {
-    for (int digit = 0; digit < 9; ++digit)
-        if (GroupedChains(grid, digit).Find(links, step))
-            return true;
-    return false;
+    int tenths = INT_MAX;
+    std::vector<Candidate> best;
+    const int easiest = links == 2 ? 40 : 54;
+    for (int digit = 0; digit < 9 && tenths > std::max(step.enough, easiest); ++digit)
+        GroupedChains(grid, digit).Find(links, step.enough, tenths, best);
+    if (best.empty())
+        return false;
+    step.tenths = tenths;
+    step.eliminations = std::move(best);
+    return true;
 }
 
 } // namespace
 
-// Two strong links make a grouped turbot fish, three the scale's grouped three-link chain.
-bool FindGroupedTurbot(const CandidateGrid &grid, Step &step) { return FindGrouped(grid, 2, step); }
-bool FindGroupedXChain(const CandidateGrid &grid, Step &step) { return FindGrouped(grid, 3, step); }
+// Two strong links: a skyscraper, a two-string kite or a turbot fish; three: the scale's chain of
+// three strong links.
+bool FindTurbotFish(const CandidateGrid &grid, Step &step) { return FindShortChain(grid, 2, step); }
+bool FindThreeLinkChain(const CandidateGrid &grid, Step &step) { return FindShortChain(grid, 3, step); }
 
 } // namespace quadrelle::logic
