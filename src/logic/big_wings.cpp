@@ -18,7 +18,7 @@ namespace quadrelle::logic {
 namespace {
 
 struct Wing {
-    std::array<int, 5> set {};
+    std::array<int, 4> set {};
     int setSize = 0;
     int bivalue = 0;
 };
@@ -132,8 +132,6 @@ private:
     // score the base, each step towards the middle a tenth more (the scale's own rule).
     int Tenths() const
     {
-        if (size_ > 5)
-            return step_.tenths;
         int biggest = 0;
         for (int i = 0; i < size_ - 1; ++i)
             biggest = std::max(biggest, CountOf(grid_.Candidates(wing_.set[i])));
@@ -156,6 +154,5 @@ private:
 
 bool FindWxyzWing(const CandidateGrid &grid, Step &step) { return WingSearch(grid, 4, step).Run(); }
 bool FindVwxyzWing(const CandidateGrid &grid, Step &step) { return WingSearch(grid, 5, step).Run(); }
-bool FindUvwxyzWing(const CandidateGrid &grid, Step &step) { return WingSearch(grid, 6, step).Run(); }
 
 } // namespace quadrelle::logic

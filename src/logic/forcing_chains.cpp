@@ -1,6 +1,7 @@
 #include "candidate_grid.h"
 #include "geometry.h"
 #include "implications.h"
+#include "ladder.h"
 #include "techniques.h"
 
 #include <climits>
@@ -176,6 +177,25 @@ bool FindForcingChain(const CandidateGrid &grid, Step &step)
     Best best {step};
     AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", ChainBase}, best);
     return best.Fill(step);
+}
+
+// The scale's reference finds these three together and takes the easiest.
+bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
+{
+    Step best;
+    const Rung parts[] = {
+        {"Y-Cycle", 65, FindYCycle}, {"X-Chain", XChainBase, FindXChain}, {"Forcing Chain", ChainBase, FindForcingChain}};
+    for (const Rung &part : parts) {
+        if (!best.eliminations.empty() && (part.tenths >= best.tenths || best.tenths <= step.enough))
+            break;
+        Step candidate {part.name, part.tenths, {}, {}, step.enough, step.deadline};
+        if (part.find(grid, candidate) && (best.eliminations.empty() || candidate.tenths < best.tenths))
+            best = std::move(candidate);
+    }
+    if (best.eliminations.empty() && best.placements.empty())
+        return false;
+    step = std::move(best);
+    return true;
 }
 
 // One digit's places followed through singles of that digit alone.
