@@ -168,7 +168,7 @@ const Case Cases[] = {
     {"WXYZ-Wing whose bivalue cell sees both its digits' places: every digit locked", FindWxyzWing,
         Keeps({"r1c1:13", "r1c2:24", "r2c3:34", "r1c7:12"}), "r3c2<>3",
         Keeps({"r1c1:13", "r1c2:24", "r2c3:34", "r1c7:15"}), 55},
-    {"Y-cycle of four bivalue cells", FindYCycle, Keeps({"r1c1:12", "r1c5:23", "r5c5:34", "r5c1:41"}), "r1c3<>2",
+    {"Y-cycle of four bivalue cells", FindChainOrCycle, Keeps({"r1c1:12", "r1c5:23", "r5c5:34", "r5c1:41"}), "r1c3<>2",
         Keeps({"r1c1:12", "r1c5:23", "r5c5:34", "r5c1:45"}), 66},
     {"grouped turbot fish", FindTurbotFish,
         Confines({{1, Row(1), {"r1c1", "r1c7"}}, {1, Box(6), {"r5c7", "r6c7", "r4c9"}}}), "r4c1<>1",
