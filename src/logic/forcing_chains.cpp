@@ -87,6 +87,35 @@ Implications::Shape Join(Implications::Shape a, const Implications::Shape &b)
 
 // An assumption that contradicts itself is false; a conclusion that follows from a candidate and
 // from its absence holds.
+// A static run that comes back to its assumption round a loop (a cycle, in the scale's words):
+// with the assumption, the loop's "on" nodes hold; without it, by every link taken backwards, the
+// opposites of its "off" nodes hold. A candidate that one of each set sees goes either way, and
+// the step scores by the loop's length.
+void OfferLoop(const CandidateGrid &grid, const Implications &run, Best &best)
+{
+    std::array<Cells81, 9> forward {}, backward {}, onLoop {};
+    int size = 0;
+    const auto add = [&](Literal l) {
+        ++size;
+        const Literal holds = IsOn(l) ? l : Not(l);
+        const int cell = CellOf(holds), digit = DigitOf(holds);
+        auto &seen = IsOn(l) ? forward : backward;
+        seen[digit] |= Geo().peers[cell] & grid.CellsOf(digit);
+        for (DigitMask m = grid.Candidates(cell) & ~BitOf(digit); m; m &= m - 1)
+            seen[std::countr_zero(m)].Set(cell);
+        onLoop[digit].Set(cell);
+    };
+    run.ForEachInProof(run.LoopEnd(), add);
+    add(run.LoopClose());
+    const Implications::Shape shape = run.ShapeOf({run.LoopEnd()});
+    const bool pure = CountOf(shape.digits) == 1 || !shape.unitLinks;
+    const std::string_view name = CountOf(shape.digits) == 1 ? "X-Cycle" : !shape.unitLinks ? "Y-Cycle" : "Cycle";
+    for (int digit = 0; digit < 9; ++digit)
+        (forward[digit] & backward[digit] & ~onLoop[digit]).ForEach([&](int cell) {
+            best.OfferScore(name, (pure ? 65 : ChainBase) + LengthBonus(size - 2), Off(cell, digit));
+        });
+}
+
 void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &names, Best &best, int onlyDigit = -1)
 {
     Implications on(grid, kind, onlyDigit), off(grid, kind, onlyDigit);
@@ -103,6 +132,8 @@ void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &name
                 Offer(best, names, kind, off.ContradictionShape(), names.contradiction, On(cell, digit), false);
             if (on.Contradiction() || off.Contradiction())
                 continue;
+            if (on.LoopEnd() >= 0)
+                OfferLoop(grid, on, best);
             for (const Literal l : on.Conclusions())
                 if (off.Derived(l) && CellOf(l) != cell)
                     Offer(best, names, kind, Join(on.ShapeOf({l}), off.ShapeOf({l})), names.both, l, true);

@@ -42,6 +42,8 @@ void Implications::Reset()
     parents_.clear();
     next_ = 0;
     contradiction_ = false;
+    loopEnd_ = -1;
+    loopClose_ = -1;
     contradictionParents_.clear();
 }
 
@@ -61,7 +63,12 @@ void Implications::Assume(Literal assumption)
 
 void Implications::Derive(Literal l, const int *parents, int parentCount)
 {
-    if (index_[l] >= 0 || contradiction_)
+    if (index_[l] >= 0) {
+        if (loopEnd_ < 0 && parentCount == 1 && parents[0] != 0 && ClosesLoop(l))
+            loopEnd_ = parents[0], loopClose_ = l;
+        return;
+    }
+    if (contradiction_)
         return;
     const int at = static_cast<int>(derived_.size());
     index_[l] = static_cast<std::int16_t>(at);
@@ -73,6 +80,25 @@ void Implications::Derive(Literal l, const int *parents, int parentCount)
         contradiction_ = true;
         contradictionParents_ = {static_cast<std::int16_t>(at), index_[Not(l)]};
     }
+}
+
+// In a static run, l is the absence of the assumption's strong partner, which the assumption
+// removed at once; reached again from further on, it closes a loop back to the assumption.
+bool Implications::ClosesLoop(Literal l) const
+{
+    if (kind_ != ChainKind::Static || IsOn(l) || derived_.empty())
+        return false;
+    const int at = index_[l];
+    const auto [first, n] = parentSpan_[at];
+    if (n != 1 || parents_[first] != 0)
+        return false;
+    const Literal start = derived_[0];
+    if (!IsOn(start))
+        return false;
+    const int cell = CellOf(l), digit = DigitOf(l), startCell = CellOf(start), startDigit = DigitOf(start);
+    if (cell == startCell)
+        return CountOf(candidates_[cell]) == 2 && onlyDigit_ < 0;
+    return digit == startDigit && partners_[cell * 9 + digit].Has(startCell);
 }
 
 void Implications::Propagate()

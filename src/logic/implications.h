@@ -53,6 +53,20 @@ public:
         bool cellLinks = false;
         bool unitLinks = false;
     };
+    // Static runs from a candidate: the last node of a loop back to it, and the absence of its
+    // strong partner, which that node implies and which closes the loop; -1 without a loop.
+    Literal LoopEnd() const { return loopEnd_ < 0 ? -1 : derived_[loopEnd_]; }
+    Literal LoopClose() const { return loopClose_; }
+    // Calls f with every literal the proof of l rests on, l included.
+    template <class F> void ForEachInProof(Literal l, F f) const
+    {
+        for (int at = index_[l]; at >= 0;) {
+            f(derived_[at]);
+            const auto [first, n] = parentSpan_[at];
+            at = n == 1 ? parents_[first] : -1;
+        }
+    }
+
     // Nodes in the proof of these literals (0 for none); the contradiction's with Contradiction().
     int ProofSize(std::initializer_list<Literal> literals) const { return ShapeOf(literals).size; }
     int ContradictionSize() const { return ContradictionShape().size; }
@@ -63,6 +77,7 @@ private:
     void Reset();
     void Derive(Literal l, const int *parents, int parentCount);
     void Propagate();
+    bool ClosesLoop(Literal l) const;
     void FromOn(Literal l);
     void FromOff(Literal l);
     void LockedCandidates();
@@ -81,6 +96,8 @@ private:
     std::array<Cells81, 81 * 9> partners_ {};
     std::size_t next_ = 0;
     bool contradiction_ = false;
+    int loopEnd_ = -1;
+    Literal loopClose_ = -1;
     std::vector<std::int16_t> contradictionParents_;
     mutable std::vector<std::uint32_t> seen_;
     mutable std::uint32_t stamp_ = 0;
