@@ -91,7 +91,7 @@ Implications::Shape Join(Implications::Shape a, const Implications::Shape &b)
 // with the assumption, the loop's "on" nodes hold; without it, by every link taken backwards, the
 // opposites of its "off" nodes hold. A candidate that one of each set sees goes either way, and
 // the step scores by the loop's length.
-void OfferLoop(const CandidateGrid &grid, const Implications &run, Best &best)
+void OfferLoop(const CandidateGrid &grid, const Implications &run, const Implications::Loop &loop, Best &best)
 {
     std::array<Cells81, 9> forward {}, backward {}, onLoop {};
     int size = 0;
@@ -105,9 +105,9 @@ void OfferLoop(const CandidateGrid &grid, const Implications &run, Best &best)
             seen[std::countr_zero(m)].Set(cell);
         onLoop[digit].Set(cell);
     };
-    run.ForEachInProof(run.LoopEnd(), add);
-    add(run.LoopClose());
-    const Implications::Shape shape = run.ShapeOf({run.LoopEnd()});
+    run.ForEachInProof(loop.end, add);
+    add(loop.close);
+    const Implications::Shape shape = run.ShapeOf({loop.end});
     const bool pure = CountOf(shape.digits) == 1 || !shape.unitLinks;
     const std::string_view name = CountOf(shape.digits) == 1 ? "X-Cycle" : !shape.unitLinks ? "Y-Cycle" : "Cycle";
     for (int digit = 0; digit < 9; ++digit)
@@ -132,8 +132,8 @@ void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &name
                 Offer(best, names, kind, off.ContradictionShape(), names.contradiction, On(cell, digit), false);
             if (on.Contradiction() || off.Contradiction())
                 continue;
-            if (on.LoopEnd() >= 0)
-                OfferLoop(grid, on, best);
+            for (const Implications::Loop &loop : on.Loops())
+                OfferLoop(grid, on, loop, best);
             for (const Literal l : on.Conclusions())
                 if (off.Derived(l) && CellOf(l) != cell)
                     Offer(best, names, kind, Join(on.ShapeOf({l}), off.ShapeOf({l})), names.both, l, true);

@@ -42,8 +42,7 @@ void Implications::Reset()
     parents_.clear();
     next_ = 0;
     contradiction_ = false;
-    loopEnd_ = -1;
-    loopClose_ = -1;
+    loops_.clear();
     contradictionParents_.clear();
 }
 
@@ -64,8 +63,8 @@ void Implications::Assume(Literal assumption)
 void Implications::Derive(Literal l, const int *parents, int parentCount)
 {
     if (index_[l] >= 0) {
-        if (loopEnd_ < 0 && parentCount == 1 && parents[0] != 0 && ClosesLoop(l))
-            loopEnd_ = parents[0], loopClose_ = l;
+        if (parentCount == 1 && parents[0] != 0 && ClosesLoop(l))
+            loops_.push_back({derived_[parents[0]], l});
         return;
     }
     if (contradiction_)

@@ -53,10 +53,12 @@ public:
         bool cellLinks = false;
         bool unitLinks = false;
     };
-    // Static runs from a candidate: the last node of a loop back to it, and the absence of its
-    // strong partner, which that node implies and which closes the loop; -1 without a loop.
-    Literal LoopEnd() const { return loopEnd_ < 0 ? -1 : derived_[loopEnd_]; }
-    Literal LoopClose() const { return loopClose_; }
+    // Static runs from a candidate: loops back to it, each as its last node and the absence of
+    // the candidate's strong partner, which that node implies and which closes the loop.
+    struct Loop {
+        Literal end, close;
+    };
+    const std::vector<Loop> &Loops() const { return loops_; }
     // Calls f with every literal the proof of l rests on, l included.
     template <class F> void ForEachInProof(Literal l, F f) const
     {
@@ -96,8 +98,7 @@ private:
     std::array<Cells81, 81 * 9> partners_ {};
     std::size_t next_ = 0;
     bool contradiction_ = false;
-    int loopEnd_ = -1;
-    Literal loopClose_ = -1;
+    std::vector<Loop> loops_;
     std::vector<std::int16_t> contradictionParents_;
     mutable std::vector<std::uint32_t> seen_;
     mutable std::uint32_t stamp_ = 0;
