@@ -3,6 +3,9 @@
 // 0.2, exactly equal, and the rank correlation (Spearman).
 //
 //   rating_agreement FILE [LIMIT_MS] [MAX_PUZZLES]
+//
+// RATING_DETAIL=1 adds the count per published score, our score and hardest technique;
+// RATING_DUMP=PATH writes one line per puzzle: published, ours, technique, puzzle.
 
 #include "logic/rating.h"
 
