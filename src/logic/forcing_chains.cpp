@@ -105,11 +105,15 @@ void OfferLoop(const CandidateGrid &grid, const Implications &run, const Implica
             seen[std::countr_zero(m)].Set(cell);
         onLoop[digit].Set(cell);
     };
-    run.ForEachInProof(loop.end, add);
+    Literal start = -1;
+    run.ForEachInProof(loop.end, [&](Literal l) { add(l), start = l; });
     add(loop.close);
+    // The closing strong link counts too: a unit's when it leaves the assumption's cell.
     const Implications::Shape shape = run.ShapeOf({loop.end});
-    const bool pure = CountOf(shape.digits) == 1 || !shape.unitLinks;
-    const std::string_view name = CountOf(shape.digits) == 1 ? "X-Cycle" : !shape.unitLinks ? "Y-Cycle" : "Cycle";
+    const bool oneDigit = (shape.digits | BitOf(DigitOf(loop.close))) == shape.digits && CountOf(shape.digits) == 1;
+    const bool unitLinks = shape.unitLinks || CellOf(loop.close) != CellOf(start);
+    const bool pure = oneDigit || !unitLinks;
+    const std::string_view name = oneDigit ? "X-Cycle" : !unitLinks ? "Y-Cycle" : "Cycle";
     for (int digit = 0; digit < 9; ++digit)
         (forward[digit] & backward[digit] & ~onLoop[digit]).ForEach([&](int cell) {
             best.OfferScore(name, (pure ? 65 : ChainBase) + LengthBonus(size - 2), Off(cell, digit));
