@@ -49,7 +49,8 @@ public:
             Add(Cells81::Of(cell), false);
         });
         for (int box = 0; box < 9; ++box)
-            for (int line = 0; line < 18; ++line) {
+            for (int i = 0; i < 6; ++i) {
+                const int line = GroupAt(18 + box, i)[1];
                 const Cells81 cross = places_ & Geo().unit[18 + box] & Geo().unit[line];
                 if (cross.Count() < 2)
                     continue;
@@ -83,6 +84,8 @@ public:
         best_ = &best;
         for (int i = 0; i < linkedCount_ && !done_; ++i) {
             const int start = linked_[i];
+            if (sees_[start].Empty())
+                continue;
             path_.assign(1, start);
             Strong(nodes_[start].cells, nodes_[start].group, 0);
         }

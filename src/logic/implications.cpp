@@ -63,7 +63,7 @@ void Implications::Assume(Literal assumption)
 void Implications::Derive(Literal l, const int *parents, int parentCount)
 {
     if (index_[l] >= 0) {
-        if (parentCount == 1 && parents[0] != 0 && ClosesLoop(l))
+        if (kind_ == ChainKind::Static && !IsOn(l) && parentCount == 1 && parents[0] != 0 && ClosesLoop(l))
             loops_.push_back({derived_[parents[0]], l});
         return;
     }
