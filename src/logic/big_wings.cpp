@@ -19,8 +19,6 @@ namespace {
 
 struct Wing {
     std::array<int, 4> set {};
-    int setSize = 0;
-    int bivalue = 0;
 };
 
 class WingSearch {
@@ -84,48 +82,54 @@ private:
 
     void TryBivalues(DigitMask digits)
     {
+        // The score depends on the set alone: no bivalue cell can make it better than the best.
+        const int tenths = Tenths();
+        if (tenths >= bestTenths_)
+            return;
         Cells81 inSet;
         for (int i = 0; i < size_ - 1; ++i)
             inSet.Set(wing_.set[i]);
-        (bivalue_ & ~inSet).ForEach([&](int cell) {
-            const DigitMask pair = grid_.Candidates(cell);
-            if (done_ || (pair & digits) != pair)
-                return;
-            const int a = std::countr_zero(pair), b = std::countr_zero(static_cast<DigitMask>(pair & ~BitOf(a)));
-            const bool aLinked = Seeing(Places(a)).Has(cell), bLinked = Seeing(Places(b)).Has(cell);
-            if (!aLinked && !bLinked)
-                return;
-            wing_.bivalue = cell;
-            Eliminate(digits, inSet, aLinked && bLinked ? pair : static_cast<DigitMask>(pair & ~BitOf(aLinked ? a : b)),
-                aLinked && bLinked);
-        });
-    }
-
-    // loose: the bivalue cell's digits that leave the cells seeing all their places in the
-    // pattern; locked: every digit of the set does too.
-    void Eliminate(DigitMask digits, Cells81 inSet, DigitMask loose, bool locked)
-    {
-        std::vector<Candidate> found;
-        const auto remove = [&](int digit, Cells81 places) {
-            (Seeing(places) & grid_.CellsOf(digit) & ~inSet).ForEach([&](int cell) {
-                if (cell != wing_.bivalue)
-                    found.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
-            });
-        };
+        std::array<Cells81, 9> places {}, seeing {};
         for (DigitMask m = digits; m; m &= m - 1) {
             const int digit = std::countr_zero(m);
-            const bool inPair = grid_.Has(wing_.bivalue, digit);
-            if (inPair && (loose & BitOf(digit)))
-                remove(digit, Places(digit) | Cells81::Of(wing_.bivalue));
-            else if (!inPair && locked)
-                remove(digit, Places(digit));
+            places[digit] = Places(digit);
+            seeing[digit] = Seeing(places[digit]);
         }
-        const int tenths = Tenths();
-        if (found.empty() || tenths >= bestTenths_)
-            return;
-        bestTenths_ = tenths;
-        best_ = std::move(found);
-        done_ = tenths <= std::max(step_.enough, step_.tenths);
+        (bivalue_ & ~inSet).ForEach([&](int cell) {
+            const DigitMask pair = grid_.Candidates(cell);
+            if (done_ || (pair & digits) != pair || tenths >= bestTenths_)
+                return;
+            const int a = std::countr_zero(pair), b = std::countr_zero(static_cast<DigitMask>(pair & ~BitOf(a)));
+            const bool aLinked = seeing[a].Has(cell), bLinked = seeing[b].Has(cell);
+            if (!aLinked && !bLinked)
+                return;
+            const bool locked = aLinked && bLinked;
+            const DigitMask loose = locked ? pair : static_cast<DigitMask>(pair & ~BitOf(aLinked ? a : b));
+            // loose digits leave the cells seeing all their places, the bivalue cell's among them;
+            // when locked, every other digit of the set too.
+            std::array<Cells81, 9> removed {};
+            bool any = false;
+            for (DigitMask m = digits; m; m &= m - 1) {
+                const int digit = std::countr_zero(m);
+                const bool inPair = pair & BitOf(digit);
+                if (inPair && (loose & BitOf(digit)))
+                    removed[digit] = seeing[digit] & Geo().peers[cell];
+                else if (!inPair && locked)
+                    removed[digit] = seeing[digit];
+                removed[digit] &= grid_.CellsOf(digit) & ~inSet;
+                removed[digit].Clear(cell);
+                any = any || !removed[digit].Empty();
+            }
+            if (!any)
+                return;
+            bestTenths_ = tenths;
+            best_.clear();
+            for (int digit = 0; digit < 9; ++digit)
+                removed[digit].ForEach([&](int at) {
+                    best_.push_back({static_cast<std::uint8_t>(at), static_cast<std::uint8_t>(digit)});
+                });
+            done_ = tenths <= std::max(step_.enough, step_.tenths);
+        });
     }
 
     // Wings whose biggest cell holds about half the digits are the hardest to see: the extremes
