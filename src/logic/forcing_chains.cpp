@@ -24,8 +24,7 @@ struct Best {
     unsigned calls = 0;
     bool expired = false;
 
-    void Offer(std::string_view name, int base, int size, Literal l) { OfferScore(name, base + LengthBonus(size), l); }
-    void OfferScore(std::string_view name, int score, Literal l)
+    void Offer(std::string_view name, int score, Literal l)
     {
         if (score < tenths) {
             tenths = score;
@@ -70,10 +69,10 @@ void Offer(Best &best, const Names &names, ChainKind kind, const Implications::S
     Literal conclusion, bool joined)
 {
     if (kind == ChainKind::Static)
-        best.OfferScore(CountOf(shape.digits) == 1 ? "X-Chain" : name,
+        best.Offer(CountOf(shape.digits) == 1 ? "X-Chain" : name,
             (CountOf(shape.digits) == 1 ? XChainBase : names.base) + LengthBonus(shape.size - 2 - joined), conclusion);
     else
-        best.OfferScore(name, names.base + LengthBonus(shape.size - 2), conclusion);
+        best.Offer(name, names.base + LengthBonus(shape.size - 2), conclusion);
 }
 
 Implications::Shape Join(Implications::Shape a, const Implications::Shape &b)
@@ -116,7 +115,7 @@ void OfferLoop(const CandidateGrid &grid, const Implications &run, const Implica
     const std::string_view name = oneDigit ? "X-Cycle" : !unitLinks ? "Y-Cycle" : "Cycle";
     for (int digit = 0; digit < 9; ++digit)
         (forward[digit] & backward[digit] & ~onLoop[digit]).ForEach([&](int cell) {
-            best.OfferScore(name, (pure ? 65 : ChainBase) + LengthBonus(size - 2), Off(cell, digit));
+            best.Offer(name, (pure ? 65 : ChainBase) + LengthBonus(size - 2), Off(cell, digit));
         });
 }
 
@@ -163,7 +162,7 @@ void AllBranches(const std::vector<Literal> &branches, std::vector<Implications>
         int size = 0;
         for (std::size_t i = 0; i < branches.size(); ++i)
             size += runs[i].ProofSize({l});
-        best.OfferScore(name, base + LengthBonus(size - 2), l);
+        best.Offer(name, base + LengthBonus(size - 2), l);
     }
 }
 

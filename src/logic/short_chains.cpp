@@ -37,9 +37,9 @@ struct Node {
     }
 };
 
-class GroupedChains {
+class ShortChains {
 public:
-    GroupedChains(const CandidateGrid &grid, int digit) : digit_(digit), places_(grid.CellsOf(digit))
+    ShortChains(const CandidateGrid &grid, int digit) : digit_(digit), places_(grid.CellsOf(digit))
     {
         single_.fill(-1);
         for (auto &lines : group_)
@@ -246,7 +246,7 @@ bool FindShortChain(const CandidateGrid &grid, int links, Step &step)
     std::vector<Candidate> best;
     const int easiest = links == 2 ? 40 : 54;
     for (int digit = 0; digit < 9 && tenths > std::max(step.enough, easiest); ++digit)
-        GroupedChains(grid, digit).Find(links, step.enough, tenths, best);
+        ShortChains(grid, digit).Find(links, step.enough, tenths, best);
     if (best.empty())
         return false;
     step.tenths = tenths;
