@@ -217,19 +217,21 @@ bool FindForcingChain(const CandidateGrid &grid, Step &step)
 bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
 {
     Step best;
+    bool found = false;
     const Rung parts[] = {
         {"Y-Cycle", 65, FindYCycle}, {"X-Chain", XChainBase, FindXChain}, {"Forcing Chain", ChainBase, FindForcingChain}};
     for (const Rung &part : parts) {
-        if (!best.eliminations.empty() && (part.tenths >= best.tenths || best.tenths <= step.enough))
+        if (found && (part.tenths >= best.tenths || best.tenths <= step.enough))
             break;
         Step candidate {part.name, part.tenths, {}, {}, step.enough, step.deadline};
-        if (part.find(grid, candidate) && (best.eliminations.empty() || candidate.tenths < best.tenths))
+        if (part.find(grid, candidate) && (!found || candidate.tenths < best.tenths)) {
             best = std::move(candidate);
+            found = true;
+        }
     }
-    if (best.eliminations.empty() && best.placements.empty())
-        return false;
-    step = std::move(best);
-    return true;
+    if (found)
+        step = std::move(best);
+    return found;
 }
 
 // One digit's places followed through singles of that digit alone.
