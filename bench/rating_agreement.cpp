@@ -3,6 +3,9 @@
 // 0.2, exactly equal, and the rank correlation (Spearman).
 //
 //   rating_agreement FILE [LIMIT_MS] [MAX_PUZZLES]
+//
+// RATING_DETAIL=1 adds the count per published score, our score and hardest technique;
+// RATING_DUMP=PATH writes one line per puzzle: published, ours, technique, puzzle.
 
 #include "logic/rating.h"
 
@@ -104,6 +107,10 @@ int main(int argc, char **argv)
     std::map<std::pair<int, std::string>, long> hardestByBand;
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
+    // One line per puzzle for a closer look at the disagreements: published, ours, technique, puzzle.
+    std::ofstream dump;
+    if (const char *path = std::getenv("RATING_DUMP"))
+        dump.open(path);
     for (const Row &row : rows) {
         const quadrelle::Rating rating = quadrelle::RatePuzzle(row.cells, limits);
         if (rating.status == quadrelle::Rating::Status::NotUnique) {
@@ -115,6 +122,12 @@ int main(int argc, char **argv)
         if (row.published < 0)
             continue;
         const int published = static_cast<int>(std::lround(row.published * 10));
+        if (dump.is_open()) {
+            dump << published << ' ' << rating.tenths << ' ' << rating.hardest << '\t';
+            for (const std::uint8_t v : row.cells)
+                dump << static_cast<char>('0' + v);
+            dump << '\n';
+        }
         ours.push_back(rating.tenths);
         theirs.push_back(published);
         band += Band(rating.tenths) == Band(published);

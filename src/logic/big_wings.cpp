@@ -2,89 +2,161 @@
 #include "geometry.h"
 #include "techniques.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <vector>
 
-// A pivot and wings that all see it: n cells holding only n digits between them. Each digit but
-// one (z) has its places among them all in one another's sight, so holds at most one of the
-// cells; without z they could not all be filled. So z is in one of them, and a cell seeing every
-// z among them is not z.
+// n-1 cells of one unit holding n digits between them (an almost locked set), and a bivalue cell
+// {x,z} elsewhere that sees every x among them. If the bivalue cell is x, the set loses x and
+// would need n-1 digits from n-2, so one of them is z. A cell seeing every z of the pattern is not
+// z. When the bivalue cell sees every z too, the pattern is locked: every digit of the set is in
+// it once, and every digit leaves the cells that see all its places there.
 
 namespace quadrelle::logic {
 
 namespace {
 
-struct Search {
-    const CandidateGrid &grid;
-    int size;
-    Step &step;
-    std::array<int, 6> cells {};
-    std::vector<int> wings;
-
-    // The digit z, the only one with two places out of each other's sight.
-    bool Eliminate(int loose)
-    {
-        Cells81 targets = grid.CellsOf(loose);
-        for (int i = 0; i < size; ++i) {
-            targets.Clear(cells[i]);
-            if (grid.Has(cells[i], loose))
-                targets &= Geo().peers[cells[i]];
-        }
-        targets.ForEach([&](int cell) { step.Eliminate(cell, loose); });
-        return !step.eliminations.empty();
-    }
-
-    // loose: the digits with two places among the cells that do not see each other, which can
-    // only grow as cells are added.
-    bool Extend(std::size_t from, int depth, DigitMask digits, DigitMask loose)
-    {
-        if (depth == size)
-            return CountOf(digits) == size && CountOf(loose) == 1 && Eliminate(std::countr_zero(loose));
-        for (std::size_t i = from; i < wings.size(); ++i) {
-            const int cell = wings[i];
-            const DigitMask next = digits | grid.Candidates(cell);
-            if (CountOf(next) > size)
-                continue;
-            DigitMask nextLoose = loose;
-            for (int j = 1; j < depth; ++j)
-                if (!Geo().peers[cells[j]].Has(cell))
-                    nextLoose |= grid.Candidates(cells[j]) & grid.Candidates(cell);
-            if (CountOf(nextLoose) > 1)
-                continue;
-            cells[depth] = cell;
-            if (Extend(i + 1, depth + 1, next, nextLoose))
-                return true;
-        }
-        return false;
-    }
+struct Wing {
+    std::array<int, 4> set {};
 };
 
-bool BigWing(const CandidateGrid &grid, int size, Step &step)
-{
-    Search search {grid, size, step, {}, {}};
-    Cells81 small;
-    grid.Open().ForEach([&](int cell) {
-        if (CountOf(grid.Candidates(cell)) <= size)
-            small.Set(cell);
-    });
-    bool found = false;
-    small.ForEach([&](int pivot) {
-        if (found)
-            return;
-        search.wings.clear();
-        (Geo().peers[pivot] & small).ForEach([&](int cell) {
-            if (CountOf(grid.Candidates(cell) | grid.Candidates(pivot)) <= size)
-                search.wings.push_back(cell);
+class WingSearch {
+public:
+    WingSearch(const CandidateGrid &grid, int size, Step &step) : grid_(grid), size_(size), step_(step)
+    {
+        grid.Open().ForEach([&](int cell) {
+            if (CountOf(grid.Candidates(cell)) == 2)
+                bivalue_.Set(cell);
         });
-        search.cells[0] = pivot;
-        found = search.Extend(0, 1, grid.Candidates(pivot), 0);
-    });
-    return found;
-}
+    }
+
+    bool Run()
+    {
+        for (int unit = 0; unit < UnitCount && !done_; ++unit) {
+            int count = 0;
+            for (const int cell : Geo().unitCells[unit])
+                if (grid_.Value(cell) < 0 && CountOf(grid_.Candidates(cell)) <= size_)
+                    open_[count++] = cell;
+            Choose(count, 0, 0, 0);
+        }
+        if (best_.empty())
+            return false;
+        step_.tenths = bestTenths_;
+        step_.eliminations = std::move(best_);
+        return true;
+    }
+
+private:
+    void Choose(int count, int from, int depth, DigitMask digits)
+    {
+        if (depth == size_ - 1) {
+            if (CountOf(digits) == size_)
+                TryBivalues(digits);
+            return;
+        }
+        for (int i = from; i < count && !done_; ++i) {
+            const DigitMask next = digits | grid_.Candidates(open_[i]);
+            if (CountOf(next) > size_)
+                continue;
+            wing_.set[depth] = open_[i];
+            Choose(count, i + 1, depth + 1, next);
+        }
+    }
+
+    // The places of a digit in the set, and whether a cell sees them all.
+    Cells81 Places(int digit) const
+    {
+        Cells81 places;
+        for (int i = 0; i < size_ - 1; ++i)
+            if (grid_.Has(wing_.set[i], digit))
+                places.Set(wing_.set[i]);
+        return places;
+    }
+    static Cells81 Seeing(Cells81 places)
+    {
+        Cells81 seeing = ~Cells81 {};
+        places.ForEach([&](int cell) { seeing &= Geo().peers[cell]; });
+        return seeing & ~places;
+    }
+
+    void TryBivalues(DigitMask digits)
+    {
+        // The score depends on the set alone: no bivalue cell can make it better than the best.
+        const int tenths = Tenths();
+        if (tenths >= bestTenths_)
+            return;
+        Cells81 inSet;
+        for (int i = 0; i < size_ - 1; ++i)
+            inSet.Set(wing_.set[i]);
+        std::array<Cells81, 9> places {}, seeing {};
+        for (DigitMask m = digits; m; m &= m - 1) {
+            const int digit = std::countr_zero(m);
+            places[digit] = Places(digit);
+            seeing[digit] = Seeing(places[digit]);
+        }
+        (bivalue_ & ~inSet).ForEach([&](int cell) {
+            const DigitMask pair = grid_.Candidates(cell);
+            if (done_ || (pair & digits) != pair || tenths >= bestTenths_)
+                return;
+            const int a = std::countr_zero(pair), b = std::countr_zero(static_cast<DigitMask>(pair & ~BitOf(a)));
+            const bool aLinked = seeing[a].Has(cell), bLinked = seeing[b].Has(cell);
+            if (!aLinked && !bLinked)
+                return;
+            const bool locked = aLinked && bLinked;
+            const DigitMask loose = locked ? pair : static_cast<DigitMask>(pair & ~BitOf(aLinked ? a : b));
+            // loose digits leave the cells seeing all their places, the bivalue cell's among them;
+            // when locked, every other digit of the set too.
+            std::array<Cells81, 9> removed {};
+            bool any = false;
+            for (DigitMask m = digits; m; m &= m - 1) {
+                const int digit = std::countr_zero(m);
+                const bool inPair = pair & BitOf(digit);
+                if (inPair && (loose & BitOf(digit)))
+                    removed[digit] = seeing[digit] & Geo().peers[cell];
+                else if (!inPair && locked)
+                    removed[digit] = seeing[digit];
+                removed[digit] &= grid_.CellsOf(digit) & ~inSet;
+                removed[digit].Clear(cell);
+                any = any || !removed[digit].Empty();
+            }
+            if (!any)
+                return;
+            bestTenths_ = tenths;
+            best_.clear();
+            for (int digit = 0; digit < 9; ++digit)
+                removed[digit].ForEach([&](int at) {
+                    best_.push_back({static_cast<std::uint8_t>(at), static_cast<std::uint8_t>(digit)});
+                });
+            done_ = tenths <= std::max(step_.enough, step_.tenths);
+        });
+    }
+
+    // Wings whose biggest cell holds about half the digits are the hardest to see: the extremes
+    // score the base, each step towards the middle a tenth more (the scale's own rule).
+    int Tenths() const
+    {
+        int biggest = 0;
+        for (int i = 0; i < size_ - 1; ++i)
+            biggest = std::max(biggest, CountOf(grid_.Candidates(wing_.set[i])));
+        const int middle = (size_ + 2) / 2;
+        return step_.tenths + (size_ - middle) - std::abs(middle - biggest);
+    }
+
+    const CandidateGrid &grid_;
+    int size_;
+    Step &step_;
+    Cells81 bivalue_;
+    std::array<int, 9> open_ {};
+    Wing wing_;
+    int bestTenths_ = INT_MAX;
+    std::vector<Candidate> best_;
+    bool done_ = false;
+};
 
 } // namespace
 
-bool FindWxyzWing(const CandidateGrid &grid, Step &step) { return BigWing(grid, 4, step); }
-bool FindVwxyzWing(const CandidateGrid &grid, Step &step) { return BigWing(grid, 5, step); }
-bool FindUvwxyzWing(const CandidateGrid &grid, Step &step) { return BigWing(grid, 6, step); }
+bool FindWxyzWing(const CandidateGrid &grid, Step &step) { return WingSearch(grid, 4, step).Run(); }
+bool FindVwxyzWing(const CandidateGrid &grid, Step &step) { return WingSearch(grid, 5, step).Run(); }
 
 } // namespace quadrelle::logic

@@ -1,6 +1,7 @@
 #include "candidate_grid.h"
 #include "geometry.h"
 #include "implications.h"
+#include "ladder.h"
 #include "techniques.h"
 
 #include <climits>
@@ -20,18 +21,27 @@ struct Best {
     int tenths = INT_MAX;
     std::string_view technique;
     Literal conclusion = -1;
+    unsigned calls = 0;
+    bool expired = false;
 
-    void Offer(std::string_view name, int base, int size, Literal l)
+    void Offer(std::string_view name, int score, Literal l)
     {
-        const int score = base + LengthBonus(size);
         if (score < tenths) {
             tenths = score;
             technique = name;
             conclusion = l;
         }
     }
-    // Good enough, or out of time (and then Fill gives nothing).
-    bool Done() const { return tenths <= enough || std::chrono::steady_clock::now() >= deadline; }
+    // Good enough, or out of time (and then Fill gives nothing). The clock is read every few
+    // calls only: it costs more than an assumption's run in the small grids.
+    bool Done()
+    {
+        if (tenths <= enough)
+            return true;
+        if (++calls % 8 == 0)
+            expired = std::chrono::steady_clock::now() >= deadline;
+        return expired;
+    }
     bool Fill(Step &step) const
     {
         if (conclusion < 0 || step.Expired())
@@ -44,26 +54,25 @@ struct Best {
     }
 };
 
-// Calibrated on published ratings: chains of one digit come well before the others.
-constexpr int XChainBase = 52;
-constexpr int YChainBase = 68;
+// The scale's: a chain of one digit is easier than one that mixes digits.
+constexpr int XChainBase = 66;
+constexpr int ChainBase = 70;
 
 struct Names {
     std::string_view contradiction, both, cell, region;
     int base;
 };
 
-// Static chains are named by what they are made of: one digit throughout (an X-chain), only
-// bivalue cells as strong links (a Y-chain), or both.
+// A static chain of one digit throughout is an X-chain. The scale counts a chain's length as its
+// nodes less two; two static proofs joined at the assumption share its node.
 void Offer(Best &best, const Names &names, ChainKind kind, const Implications::Shape &shape, std::string_view name,
-    Literal conclusion)
+    Literal conclusion, bool joined)
 {
-    if (kind == ChainKind::Static && CountOf(shape.digits) == 1)
-        best.Offer("X-Chain", XChainBase, shape.size, conclusion);
-    else if (kind == ChainKind::Static && !shape.unitLinks)
-        best.Offer("Y-Chain", YChainBase, shape.size, conclusion);
+    if (kind == ChainKind::Static)
+        best.Offer(CountOf(shape.digits) == 1 ? "X-Chain" : name,
+            (CountOf(shape.digits) == 1 ? XChainBase : names.base) + LengthBonus(shape.size - 2 - joined), conclusion);
     else
-        best.Offer(name, names.base, shape.size, conclusion);
+        best.Offer(name, names.base + LengthBonus(shape.size - 2), conclusion);
 }
 
 Implications::Shape Join(Implications::Shape a, const Implications::Shape &b)
@@ -77,6 +86,39 @@ Implications::Shape Join(Implications::Shape a, const Implications::Shape &b)
 
 // An assumption that contradicts itself is false; a conclusion that follows from a candidate and
 // from its absence holds.
+// A static run that comes back to its assumption round a loop (a cycle, in the scale's words):
+// with the assumption, the loop's "on" nodes hold; without it, by every link taken backwards, the
+// opposites of its "off" nodes hold. A candidate that one of each set sees goes either way, and
+// the step scores by the loop's length.
+void OfferLoop(const CandidateGrid &grid, const Implications &run, const Implications::Loop &loop, Best &best)
+{
+    std::array<Cells81, 9> forward {}, backward {}, onLoop {};
+    int size = 0;
+    const auto add = [&](Literal l) {
+        ++size;
+        const Literal holds = IsOn(l) ? l : Not(l);
+        const int cell = CellOf(holds), digit = DigitOf(holds);
+        auto &seen = IsOn(l) ? forward : backward;
+        seen[digit] |= Geo().peers[cell] & grid.CellsOf(digit);
+        for (DigitMask m = grid.Candidates(cell) & ~BitOf(digit); m; m &= m - 1)
+            seen[std::countr_zero(m)].Set(cell);
+        onLoop[digit].Set(cell);
+    };
+    Literal start = -1;
+    run.ForEachInProof(loop.end, [&](Literal l) { add(l), start = l; });
+    add(loop.close);
+    // The closing strong link counts too: a unit's when it leaves the assumption's cell.
+    const Implications::Shape shape = run.ShapeOf({loop.end});
+    const bool oneDigit = (shape.digits | BitOf(DigitOf(loop.close))) == shape.digits && CountOf(shape.digits) == 1;
+    const bool unitLinks = shape.unitLinks || CellOf(loop.close) != CellOf(start);
+    const bool pure = oneDigit || !unitLinks;
+    const std::string_view name = oneDigit ? "X-Cycle" : !unitLinks ? "Y-Cycle" : "Cycle";
+    for (int digit = 0; digit < 9; ++digit)
+        (forward[digit] & backward[digit] & ~onLoop[digit]).ForEach([&](int cell) {
+            best.Offer(name, (pure ? 65 : ChainBase) + LengthBonus(size - 2), Off(cell, digit));
+        });
+}
+
 void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &names, Best &best, int onlyDigit = -1)
 {
     Implications on(grid, kind, onlyDigit), off(grid, kind, onlyDigit);
@@ -88,14 +130,16 @@ void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &name
             on.Run(On(cell, digit));
             off.Run(Off(cell, digit));
             if (on.Contradiction())
-                Offer(best, names, kind, on.ContradictionShape(), names.contradiction, Off(cell, digit));
+                Offer(best, names, kind, on.ContradictionShape(), names.contradiction, Off(cell, digit), false);
             if (off.Contradiction())
-                Offer(best, names, kind, off.ContradictionShape(), names.contradiction, On(cell, digit));
+                Offer(best, names, kind, off.ContradictionShape(), names.contradiction, On(cell, digit), false);
             if (on.Contradiction() || off.Contradiction())
                 continue;
+            for (const Implications::Loop &loop : on.Loops())
+                OfferLoop(grid, on, loop, best);
             for (const Literal l : on.Conclusions())
                 if (off.Derived(l) && CellOf(l) != cell)
-                    Offer(best, names, kind, Join(on.ShapeOf({l}), off.ShapeOf({l})), names.both, l);
+                    Offer(best, names, kind, Join(on.ShapeOf({l}), off.ShapeOf({l})), names.both, l, true);
         }
     });
 }
@@ -118,7 +162,7 @@ void AllBranches(const std::vector<Literal> &branches, std::vector<Implications>
         int size = 0;
         for (std::size_t i = 0; i < branches.size(); ++i)
             size += runs[i].ProofSize({l});
-        best.Offer(name, base, size, l);
+        best.Offer(name, base + LengthBonus(size - 2), l);
     }
 }
 
@@ -165,8 +209,29 @@ bool FindXChain(const CandidateGrid &grid, Step &step)
 bool FindForcingChain(const CandidateGrid &grid, Step &step)
 {
     Best best {step};
-    AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", 69}, best);
+    AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", ChainBase}, best);
     return best.Fill(step);
+}
+
+// The scale's reference finds these three together and takes the easiest.
+bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
+{
+    Step best;
+    bool found = false;
+    const Rung parts[] = {
+        {"Y-Cycle", 65, FindYCycle}, {"X-Chain", XChainBase, FindXChain}, {"Forcing Chain", ChainBase, FindForcingChain}};
+    for (const Rung &part : parts) {
+        if (found && (part.tenths >= best.tenths || best.tenths <= step.enough))
+            break;
+        Step candidate {part.name, part.tenths, {}, {}, step.enough, step.deadline};
+        if (part.find(grid, candidate) && (!found || candidate.tenths < best.tenths)) {
+            best = std::move(candidate);
+            found = true;
+        }
+    }
+    if (found)
+        step = std::move(best);
+    return found;
 }
 
 // One digit's places followed through singles of that digit alone.

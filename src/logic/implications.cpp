@@ -42,6 +42,7 @@ void Implications::Reset()
     parents_.clear();
     next_ = 0;
     contradiction_ = false;
+    loops_.clear();
     contradictionParents_.clear();
 }
 
@@ -61,7 +62,12 @@ void Implications::Assume(Literal assumption)
 
 void Implications::Derive(Literal l, const int *parents, int parentCount)
 {
-    if (index_[l] >= 0 || contradiction_)
+    if (index_[l] >= 0) {
+        if (kind_ == ChainKind::Static && !IsOn(l) && parentCount == 1 && parents[0] != 0 && ClosesLoop(l))
+            loops_.push_back({derived_[parents[0]], l});
+        return;
+    }
+    if (contradiction_)
         return;
     const int at = static_cast<int>(derived_.size());
     index_[l] = static_cast<std::int16_t>(at);
@@ -73,6 +79,25 @@ void Implications::Derive(Literal l, const int *parents, int parentCount)
         contradiction_ = true;
         contradictionParents_ = {static_cast<std::int16_t>(at), index_[Not(l)]};
     }
+}
+
+// In a static run, l is the absence of the assumption's strong partner, which the assumption
+// removed at once; reached again from further on, it closes a loop back to the assumption.
+bool Implications::ClosesLoop(Literal l) const
+{
+    if (kind_ != ChainKind::Static || IsOn(l) || derived_.empty())
+        return false;
+    const int at = index_[l];
+    const auto [first, n] = parentSpan_[at];
+    if (n != 1 || parents_[first] != 0)
+        return false;
+    const Literal start = derived_[0];
+    if (!IsOn(start))
+        return false;
+    const int cell = CellOf(l), digit = DigitOf(l), startCell = CellOf(start), startDigit = DigitOf(start);
+    if (cell == startCell)
+        return CountOf(candidates_[cell]) == 2 && onlyDigit_ < 0;
+    return digit == startDigit && partners_[cell * 9 + digit].Has(startCell);
 }
 
 void Implications::Propagate()
@@ -227,12 +252,17 @@ Implications::Shape Implications::ShapeOf(std::initializer_list<Literal> literal
     return shape;
 }
 
+// A static contradiction is one chain; the dynamic ones count each proof on its own, as the
+// scale does, so what they share counts again.
 Implications::Shape Implications::ContradictionShape() const
 {
     ++stamp_;
     Shape shape;
-    for (const int at : contradictionParents_)
+    for (const int at : contradictionParents_) {
+        if (kind_ != ChainKind::Static)
+            ++stamp_;
         Mark(derived_[at], stamp_, shape);
+    }
     return shape;
 }
 

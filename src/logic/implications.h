@@ -53,6 +53,22 @@ public:
         bool cellLinks = false;
         bool unitLinks = false;
     };
+    // Static runs from a candidate: loops back to it, each as its last node and the absence of
+    // the candidate's strong partner, which that node implies and which closes the loop.
+    struct Loop {
+        Literal end, close;
+    };
+    const std::vector<Loop> &Loops() const { return loops_; }
+    // Calls f with every literal the proof of l rests on, l included.
+    template <class F> void ForEachInProof(Literal l, F f) const
+    {
+        for (int at = index_[l]; at >= 0;) {
+            f(derived_[at]);
+            const auto [first, n] = parentSpan_[at];
+            at = n == 1 ? parents_[first] : -1;
+        }
+    }
+
     // Nodes in the proof of these literals (0 for none); the contradiction's with Contradiction().
     int ProofSize(std::initializer_list<Literal> literals) const { return ShapeOf(literals).size; }
     int ContradictionSize() const { return ContradictionShape().size; }
@@ -63,6 +79,7 @@ private:
     void Reset();
     void Derive(Literal l, const int *parents, int parentCount);
     void Propagate();
+    bool ClosesLoop(Literal l) const;
     void FromOn(Literal l);
     void FromOff(Literal l);
     void LockedCandidates();
@@ -81,6 +98,7 @@ private:
     std::array<Cells81, 81 * 9> partners_ {};
     std::size_t next_ = 0;
     bool contradiction_ = false;
+    std::vector<Loop> loops_;
     std::vector<std::int16_t> contradictionParents_;
     mutable std::vector<std::uint32_t> seen_;
     mutable std::uint32_t stamp_ = 0;

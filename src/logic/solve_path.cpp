@@ -10,26 +10,23 @@ namespace quadrelle::logic {
 
 namespace {
 
-// The easiest step over the whole ladder: a rung is tried only while its base score is below
-// the best found, since chains score above their base. Within a rung, any step no harder than
-// the rating so far will do: it leaves the rating as it is and saves the search for the easiest.
-bool EasiestStep(
-    const CandidateGrid &grid, int enough, std::chrono::steady_clock::time_point deadline, Step &best, int &reached)
+// The first rung that finds a step gives it, as the scale's reference takes its techniques in
+// order, even where a later one would score less. Within a rung, the easiest step, or any step no
+// harder than the rating so far: it leaves the rating as it is and saves the search.
+bool FirstStep(
+    const CandidateGrid &grid, int enough, std::chrono::steady_clock::time_point deadline, Step &found, int &reached)
 {
-    bool found = false;
     for (const Rung &rung : Ladder()) {
-        if (found && (rung.tenths >= best.tenths || best.tenths <= enough))
-            break;
         if (std::chrono::steady_clock::now() >= deadline)
-            break;
+            return false;
         reached = rung.tenths;
         Step step {rung.name, rung.tenths, {}, {}, enough, deadline};
-        if (rung.find(grid, step) && (!found || step.tenths < best.tenths)) {
-            best = std::move(step);
-            found = true;
+        if (rung.find(grid, step)) {
+            found = std::move(step);
+            return true;
         }
     }
-    return found;
+    return false;
 }
 
 void Apply(const Step &step, CandidateGrid &grid)
@@ -72,7 +69,7 @@ SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits
         }
         Step step;
         int reached = 0;
-        if (!EasiestStep(*grid, rating.tenths, deadline, step, reached)) {
+        if (!FirstStep(*grid, rating.tenths, deadline, step, reached)) {
             // Out of time: every rung below the one searched found nothing, so the step needs
             // at least that one.
             if (std::chrono::steady_clock::now() >= deadline) {

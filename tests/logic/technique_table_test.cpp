@@ -62,6 +62,8 @@ struct Case {
     // "r1c4<>1" or "r1c1=1": among the step's moves.
     const char *move;
     Setup alike;
+    // The step's score in tenths, where the technique's score varies; 0: not checked.
+    int tenths = 0;
 };
 
 std::string Text(const Candidate &c, const char *relation)
@@ -69,13 +71,19 @@ std::string Text(const Candidate &c, const char *relation)
     return CellName(c.cell) + relation + static_cast<char>('1' + c.digit);
 }
 
-bool Finds(const Case &c, const Setup &setup, std::string *moves)
+// The step as the ladder would start it: its rung's base score.
+bool Finds(const Case &c, const Setup &setup, std::string *moves, int *tenths = nullptr)
 {
     CandidateGrid grid = *CandidateGrid::FromGivens({});
     setup(grid);
     Step step;
+    for (const Rung &rung : Ladder())
+        if (rung.find == c.find)
+            step.tenths = rung.tenths;
     if (!c.find(grid, step))
         return false;
+    if (tenths)
+        *tenths = step.tenths;
     for (const Candidate &p : step.placements)
         *moves += Text(p, "=") + ' ';
     for (const Candidate &e : step.eliminations)
@@ -84,6 +92,7 @@ bool Finds(const Case &c, const Setup &setup, std::string *moves)
 }
 
 constexpr int Row(int n) { return n - 1; }
+constexpr int Col(int n) { return 8 + n; }
 constexpr int Box(int n) { return 17 + n; }
 
 const Case Cases[] = {
@@ -156,6 +165,33 @@ const Case Cases[] = {
         Keeps({"r1c1:12", "r1c5:13", "r5c1:24"})},
     {"dynamic forcing chain", FindDynamicForcingChain, Keeps({"r1c1:12", "r1c5:13", "r5c1:23"}), "r5c5<>3",
         Keeps({"r1c1:12", "r1c5:13", "r5c1:24"})},
+    {"WXYZ-Wing whose bivalue cell sees both its digits' places: every digit locked", FindWxyzWing,
+        Keeps({"r1c1:13", "r1c2:24", "r2c3:34", "r1c7:12"}), "r3c2<>3",
+        Keeps({"r1c1:13", "r1c2:24", "r2c3:34", "r1c7:15"}), 55},
+    {"VWXYZ-Wing scored by its biggest cell", FindVwxyzWing,
+        Keeps({"r1c1:12", "r1c2:23", "r1c3:34", "r1c4:45", "r2c2:15"}), "r2c4<>5",
+        Keeps({"r1c1:12", "r1c2:23", "r1c3:34", "r1c4:45", "r2c2:56"}), 63},
+    {"skyscraper: two strong links in rows", FindTurbotFish,
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c6"}}}), "r2c6<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}}), 40},
+    {"three strong links in rows", FindThreeLinkChain,
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c5", "r5c9"}}, {1, Row(9), {"r9c9", "r9c2"}}}),
+        "r8c1<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c5", "r5c9"}}, {1, Row(9), {"r9c8", "r9c2"}}}), 54},
+    {"X-cycle: a loop of strong and weak links, both ways", FindChainOrCycle,
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c5"}}}), "r2c1<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}}), 65},
+    {"Y-cycle of four bivalue cells", FindChainOrCycle, Keeps({"r1c1:12", "r1c5:23", "r5c5:34", "r5c1:41"}), "r1c3<>2",
+        Keeps({"r1c1:12", "r1c5:23", "r5c5:34", "r5c1:45"}), 66},
+    {"grouped turbot fish", FindTurbotFish,
+        Confines({{1, Row(1), {"r1c1", "r1c7"}}, {1, Box(6), {"r5c7", "r6c7", "r4c9"}}}), "r4c1<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c7"}}, {1, Box(6), {"r5c7", "r6c7", "r4c9", "r5c8"}}}), 43},
+    {"grouped X-chain of three strong links", FindThreeLinkChain,
+        Confines({{1, Row(1), {"r1c1", "r1c7"}}, {1, Box(6), {"r5c7", "r6c7", "r4c9"}}, {1, Col(4), {"r4c4", "r8c4"}}}),
+        "r8c1<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c7"}}, {1, Box(6), {"r5c7", "r6c7", "r4c9"}},
+            {1, Col(4), {"r4c4", "r8c4", "r9c4"}}}),
+        57},
 };
 
 } // namespace
@@ -165,8 +201,12 @@ TEST(TechniqueTable, EachFindsItsPositionAndNotTheLookAlike)
     for (const Case &c : Cases) {
         SCOPED_TRACE(c.name);
         std::string moves;
-        ASSERT_TRUE(Finds(c, c.has, &moves));
+        int tenths = 0;
+        ASSERT_TRUE(Finds(c, c.has, &moves, &tenths));
         EXPECT_NE(moves.find(std::string(c.move) + ' '), std::string::npos) << moves;
+        if (c.tenths != 0) {
+            EXPECT_EQ(tenths, c.tenths);
+        }
         std::string alike;
         EXPECT_FALSE(Finds(c, c.alike, &alike)) << alike;
     }

@@ -1,0 +1,70 @@
+// Every rung below the Nishio chains, asked at every state a solve passes through, not only where
+// the ladder takes its step: a technique that goes wrong only where an earlier rung usually finds
+// something first shows here too.
+
+#include "logic/candidate_grid.h"
+#include "logic/geometry.h"
+#include "logic/ladder.h"
+#include "logic/solve_path.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace quadrelle;
+using namespace quadrelle::logic;
+
+namespace {
+
+std::array<std::uint8_t, 81> Cells(const Grid &grid)
+{
+    std::array<std::uint8_t, 81> cells {};
+    for (int p = 0; p < 81; ++p)
+        cells[p] = static_cast<std::uint8_t>(grid[p]);
+    return cells;
+}
+
+// Each rung's step on this grid, if any, against the solution.
+void ProbeEveryRung(const CandidateGrid &grid, const std::array<std::uint8_t, 81> &solution)
+{
+    for (const Rung &rung : Ladder()) {
+        if (rung.tenths >= 75)
+            return;
+        SCOPED_TRACE(std::string(rung.name));
+        Step probe {rung.name, rung.tenths, {}, {}};
+        if (!rung.find(grid, probe))
+            continue;
+        EXPECT_FALSE(probe.placements.empty() && probe.eliminations.empty());
+        for (const Candidate &c : probe.placements)
+            ASSERT_EQ(c.digit + 1, solution[c.cell]) << CellName(c.cell) << " placed wrong";
+        for (const Candidate &c : probe.eliminations)
+            ASSERT_NE(c.digit + 1, solution[c.cell]) << CellName(c.cell) << " lost its digit";
+    }
+}
+
+} // namespace
+
+TEST(LogicSoundness, EveryRungKeepsTheSolutionAtEveryStateOfASample)
+{
+    QUADRELLE_DATASETS_OR_SKIP(folder);
+    for (const auto &[file, count, spread] : {std::tuple {"sudoku_exchange_diabolical.txt", 30, 1300},
+             std::tuple {"magictour_top95.txt", 8, 12}, std::tuple {"kaggle3m_radcliffe_sample7034.txt", 10, 700}}) {
+        for (const Grid &puzzle : test::ReadPuzzles(folder / file, test::Slice(count), spread)) {
+            SCOPED_TRACE(std::string(file) + " " + test::GridString(puzzle));
+            const std::array<std::uint8_t, 81> cells = Cells(puzzle);
+            const SolvePath path = SolveLogically(cells, {}, Keep::All);
+            if (path.rating.status == Rating::Status::NotUnique)
+                continue;
+            CandidateGrid grid = *CandidateGrid::FromGivens(cells);
+            for (const Step &step : path.steps) {
+                ProbeEveryRung(grid, path.rating.solution);
+                if (::testing::Test::HasFatalFailure())
+                    return;
+                for (const Candidate &c : step.placements)
+                    if (grid.Value(c.cell) < 0)
+                        grid.Place(c.cell, c.digit);
+                for (const Candidate &c : step.eliminations)
+                    grid.Eliminate(c.cell, c.digit);
+            }
+        }
+    }
+}
