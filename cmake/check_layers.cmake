@@ -3,8 +3,9 @@
 # LAYER_LIST sets LAYER, SOURCE_ROOT, OWN_SOURCES (the files to check), VISIBLE (the folders,
 # relative to SOURCE_ROOT, whose headers they may include: the layer's own and those of the
 # libraries it links) and "library_<folder>" for the folder of every checked library. Quoted
-# includes are looked up beside the including file, then under SOURCE_ROOT; those found
-# nowhere there (Qt, generated files) are not the project's and pass.
+# includes are looked up under SOURCE_ROOT, so that the path names the header's folder; one
+# found only beside the including file fails, and one found nowhere (Qt, generated files) is
+# not the project's and passes.
 
 cmake_minimum_required(VERSION 3.25)
 include(${LAYER_LIST})
@@ -16,15 +17,12 @@ foreach(source IN LISTS OWN_SOURCES)
     cmake_path(RELATIVE_PATH source BASE_DIRECTORY "${SOURCE_ROOT}" OUTPUT_VARIABLE from)
     foreach(line IN LISTS lines)
         string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*$" "\\1" name "${line}")
-        set(header "")
-        foreach(base IN ITEMS "${here}" "${SOURCE_ROOT}")
-            if(EXISTS "${base}/${name}" AND NOT IS_DIRECTORY "${base}/${name}")
-                set(header "${base}/${name}")
-                cmake_path(NORMAL_PATH header)
-                break()
+        set(header "${SOURCE_ROOT}/${name}")
+        cmake_path(NORMAL_PATH header)
+        if(NOT EXISTS "${header}" OR IS_DIRECTORY "${header}")
+            if(EXISTS "${here}/${name}" AND NOT IS_DIRECTORY "${here}/${name}")
+                string(APPEND failures "\n  ${from} includes \"${name}\" without its folder")
             endif()
-        endforeach()
-        if(header STREQUAL "")
             continue()
         endif()
         cmake_path(RELATIVE_PATH header BASE_DIRECTORY "${SOURCE_ROOT}" OUTPUT_VARIABLE to)

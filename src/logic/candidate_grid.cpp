@@ -1,6 +1,6 @@
-#include "candidate_grid.h"
+#include "logic/candidate_grid.h"
 
-#include "geometry.h"
+#include "logic/geometry.h"
 
 namespace quadrelle::logic {
 

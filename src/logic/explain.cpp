@@ -1,7 +1,7 @@
-#include "explain.h"
+#include "logic/explain.h"
 
-#include "geometry.h"
-#include "solve_path.h"
+#include "logic/geometry.h"
+#include "logic/solve_path.h"
 
 #include <utility>
 

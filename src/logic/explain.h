@@ -2,7 +2,7 @@
 
 // The rating and the steps behind it as text, for the batch solver.
 
-#include "rating.h"
+#include "logic/rating.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "candidate_grid.h"
-#include "combinations.h"
-#include "geometry.h"
-#include "techniques.h"
+#include "logic/candidate_grid.h"
+#include "logic/combinations.h"
+#include "logic/geometry.h"
+#include "logic/techniques.h"
 
 namespace quadrelle::logic {
 

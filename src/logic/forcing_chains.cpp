@@ -1,8 +1,8 @@
-#include "candidate_grid.h"
-#include "geometry.h"
-#include "implications.h"
-#include "ladder.h"
-#include "techniques.h"
+#include "logic/candidate_grid.h"
+#include "logic/geometry.h"
+#include "logic/implications.h"
+#include "logic/ladder.h"
+#include "logic/techniques.h"
 
 #include <climits>
 #include <vector>

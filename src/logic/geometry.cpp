@@ -1,4 +1,4 @@
-#include "geometry.h"
+#include "logic/geometry.h"
 
 namespace quadrelle::logic {
 

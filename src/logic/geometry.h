@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cells81.h"
+#include "logic/cells81.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
-#include "implications.h"
+#include "logic/implications.h"
 
-#include "geometry.h"
+#include "logic/geometry.h"
 
 namespace quadrelle::logic {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "candidate_grid.h"
+#include "logic/candidate_grid.h"
 
 #include <array>
 #include <cstdint>

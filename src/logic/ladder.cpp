@@ -1,6 +1,6 @@
-#include "ladder.h"
+#include "logic/ladder.h"
 
-#include "techniques.h"
+#include "logic/techniques.h"
 
 #include <array>
 

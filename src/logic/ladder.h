@@ -1,6 +1,6 @@
 #pragma once
 
-#include "step.h"
+#include "logic/step.h"
 
 #include <span>
 #include <string_view>

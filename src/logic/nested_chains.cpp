@@ -1,6 +1,6 @@
-#include "candidate_grid.h"
-#include "implications.h"
-#include "techniques.h"
+#include "logic/candidate_grid.h"
+#include "logic/implications.h"
+#include "logic/techniques.h"
 
 // A chain inside a chain: under an assumption, every candidate that a dynamic chain of its own
 // refutes is removed too, until the assumption contradicts itself.

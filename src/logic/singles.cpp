@@ -1,6 +1,6 @@
-#include "candidate_grid.h"
-#include "geometry.h"
-#include "techniques.h"
+#include "logic/candidate_grid.h"
+#include "logic/geometry.h"
+#include "logic/techniques.h"
 
 // Singles are taken all at once: every one found is true in the grid as it stands, and a rating
 // is the hardest step, so taking them together changes no score and saves passes.

@@ -1,8 +1,8 @@
-#include "solve_path.h"
+#include "logic/solve_path.h"
 
-#include "candidate_grid.h"
+#include "logic/candidate_grid.h"
 #include "counter/solution_count.h"
-#include "ladder.h"
+#include "logic/ladder.h"
 
 #include <chrono>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rating.h"
-#include "step.h"
+#include "logic/rating.h"
+#include "logic/step.h"
 
 #include <array>
 #include <cstdint>

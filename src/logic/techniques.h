@@ -1,6 +1,6 @@
 #pragma once
 
-#include "step.h"
+#include "logic/step.h"
 
 namespace quadrelle::logic {
 

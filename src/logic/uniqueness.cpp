@@ -1,6 +1,6 @@
-#include "candidate_grid.h"
-#include "geometry.h"
-#include "techniques.h"
+#include "logic/candidate_grid.h"
+#include "logic/geometry.h"
+#include "logic/techniques.h"
 
 // Both rest on the puzzle having one solution, which the rater checks first.
 

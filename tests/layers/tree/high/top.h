@@ -1,4 +1,4 @@
 #pragma once
 
-#include "kit/tool.h"
+#include "high/kit/tool.h"
 #include "low/base.h"

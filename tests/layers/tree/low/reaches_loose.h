@@ -1,3 +1,3 @@
 #pragma once
 
-#  include "../loose/stray.h"
+#  include "loose/stray.h"

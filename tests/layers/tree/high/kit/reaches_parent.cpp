@@ -1,1 +1,1 @@
-#include "../top.h"
+#include "high/top.h"
