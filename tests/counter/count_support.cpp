@@ -2,14 +2,6 @@
 
 namespace quadrelle::test {
 
-Cells ToCells(const Grid &grid)
-{
-    Cells cells {};
-    for (std::size_t p = 0; p < cells.size(); ++p)
-        cells[p] = static_cast<std::uint8_t>(grid[p]);
-    return cells;
-}
-
 Cells ToCells(std::string_view text)
 {
     return ToCells(ParseGrid(text));

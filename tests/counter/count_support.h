@@ -12,7 +12,6 @@
 
 namespace quadrelle::test {
 
-Cells ToCells(const Grid &grid);
 Cells ToCells(std::string_view text);
 Grid ToGrid(const Cells &cells);
 Grid FromSolution(const std::array<char, 81> &solution);

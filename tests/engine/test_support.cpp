@@ -21,6 +21,14 @@ Grid ParseGrid(std::string_view text)
     return grid;
 }
 
+std::array<std::uint8_t, 81> ToCells(const Grid &grid)
+{
+    std::array<std::uint8_t, 81> cells {};
+    for (std::size_t p = 0; p < cells.size(); ++p)
+        cells[p] = static_cast<std::uint8_t>(grid[p]);
+    return cells;
+}
+
 std::string GridString(const Grid &grid)
 {
     std::string text;

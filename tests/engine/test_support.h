@@ -5,6 +5,8 @@
 
 #include "model/board.h"
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,6 +18,8 @@ namespace quadrelle::test {
 // '1'..'9' a digit, '0' or '.' empty.
 Grid ParseGrid(std::string_view text);
 std::string GridString(const Grid &grid);
+// The grid as the counter and the rater take it: one byte a cell.
+std::array<std::uint8_t, 81> ToCells(const Grid &grid);
 
 // Sets the digits of `grid` into a fresh board, in position order, without any checks.
 void Load(Board &board, const Grid &grid);

@@ -15,14 +15,6 @@ using namespace quadrelle::logic;
 
 namespace {
 
-std::array<std::uint8_t, 81> Cells(const Grid &grid)
-{
-    std::array<std::uint8_t, 81> cells {};
-    for (int p = 0; p < 81; ++p)
-        cells[p] = static_cast<std::uint8_t>(grid[p]);
-    return cells;
-}
-
 // Each rung's step on this grid, if any, against the solution.
 void ProbeEveryRung(const CandidateGrid &grid, const std::array<std::uint8_t, 81> &solution)
 {
@@ -50,7 +42,7 @@ TEST(LogicSoundness, EveryRungKeepsTheSolutionAtEveryStateOfASample)
              std::tuple {"magictour_top95.txt", 8, 12}, std::tuple {"kaggle3m_radcliffe_sample7034.txt", 10, 700}}) {
         for (const Grid &puzzle : test::ReadPuzzles(folder / file, test::Slice(count), spread)) {
             SCOPED_TRACE(std::string(file) + " " + test::GridString(puzzle));
-            const std::array<std::uint8_t, 81> cells = Cells(puzzle);
+            const std::array<std::uint8_t, 81> cells = test::ToCells(puzzle);
             const SolvePath path = SolveLogically(cells, {}, Keep::All);
             if (path.rating.status == Rating::Status::NotUnique)
                 continue;

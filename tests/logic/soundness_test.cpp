@@ -16,14 +16,6 @@ using namespace quadrelle::logic;
 
 namespace {
 
-std::array<std::uint8_t, 81> Cells(const Grid &grid)
-{
-    std::array<std::uint8_t, 81> cells {};
-    for (int p = 0; p < 81; ++p)
-        cells[p] = static_cast<std::uint8_t>(grid[p]);
-    return cells;
-}
-
 struct Tally {
     long rated = 0, lowerBounds = 0, skipped = 0, over3 = 0;
 };
@@ -68,7 +60,7 @@ Tally CheckCollection(const std::filesystem::path &file, std::size_t count, Rati
     const std::size_t step = std::max<std::size_t>(1, all.size() / std::max<std::size_t>(count, 1));
     for (std::size_t i = 0; i < all.size(); i += step) {
         SCOPED_TRACE(file.filename().string() + " puzzle " + std::to_string(i + 1));
-        CheckPuzzle(Cells(all[i]), limits, tally);
+        CheckPuzzle(test::ToCells(all[i]), limits, tally);
         if (::testing::Test::HasFatalFailure())
             break;
     }
@@ -149,15 +141,15 @@ TEST(LogicSoundness, ScaleEnds)
     QUADRELLE_DATASETS_OR_SKIP(folder);
     for (const char *file : {"norvig_easy50.txt", "kaggle3m_radcliffe_sample7034.txt"}) {
         for (const Grid &puzzle : test::ReadPuzzles(folder / file, test::Slice(200))) {
-            if (!SinglesSolve(Cells(puzzle)))
+            if (!SinglesSolve(test::ToCells(puzzle)))
                 continue;
-            const Rating rating = RatePuzzle(Cells(puzzle));
+            const Rating rating = RatePuzzle(test::ToCells(puzzle));
             ASSERT_EQ(rating.status, Rating::Status::Rated);
             EXPECT_LT(rating.tenths, 30) << file << ": " << test::GridString(puzzle) << " " << rating.hardest;
         }
     }
     for (const Grid &puzzle : test::ReadPuzzles(folder / "forum_hardest_1905_11plus.txt", 1)) {
-        const Rating rating = RatePuzzle(Cells(puzzle), {std::chrono::milliseconds(100)});
+        const Rating rating = RatePuzzle(test::ToCells(puzzle), {std::chrono::milliseconds(100)});
         EXPECT_TRUE(rating.tenths >= 90 || rating.status == Rating::Status::LowerBound) << test::GridString(puzzle);
     }
 }
@@ -165,7 +157,7 @@ TEST(LogicSoundness, ScaleEnds)
 // Out of time, the rating so far is given as a lower bound naming the ladder's top rung.
 TEST(LogicSoundness, TimeLimitGivesALowerBound)
 {
-    const std::array<std::uint8_t, 81> hard = Cells(test::ParseGrid(
+    const std::array<std::uint8_t, 81> hard = test::ToCells(test::ParseGrid(
         "800000000003600000070090200050007000000045700000100030001000068008500010090000400"));
     const Rating stopped = RatePuzzle(hard, {std::chrono::milliseconds(0)});
     EXPECT_EQ(stopped.status, Rating::Status::LowerBound);
