@@ -159,19 +159,12 @@ bool Candidates::Place(int cell, int digit)
         dirty_ |= ((word & bit) != 0 ? 1u : 0u) << d;
         word &= ~bit;
     }
+    // The cell keeps its digit, which its row, column and box lose.
     board[band] |= bit;
-    Fix(cell, digit);
-    return true;
-}
-
-void Candidates::Fix(int cell, int digit)
-{
-    const int band = cell / 27;
-    const std::uint32_t bit = 1u << (cell % 27);
-    Words &board = digits_[digit];
     AndNot(Lanes::Load(board), Lanes::Load(Peers[cell])).Store(board);
     solved_[band] |= bit;
     dirty_ |= 1u << digit;
+    return true;
 }
 
 void Candidates::Remove(int cell, int digit)

@@ -72,8 +72,6 @@ public:
 private:
     // Place, inlined where the propagation places its hidden singles.
     bool Take(int cell, int digit);
-    // Place for a cell left with `digit` alone: its row, column and box lose the digit.
-    void Fix(int cell, int digit);
     bool PlaceNakedSingles(const Words &singles);
     // The locked candidates and hidden singles of one digit; `fixed` is set when it fixes a cell.
     bool ReduceDigit(int digit, bool &fixed);
