@@ -1,3 +1,4 @@
+#include "logic/barren_digits.h"
 #include "logic/candidate_grid.h"
 #include "logic/geometry.h"
 #include "logic/implications.h"
@@ -198,11 +199,19 @@ int LengthBonus(int nodes)
     return bonus;
 }
 
+// A digit's X-chains depend on its places alone.
 bool FindXChain(const CandidateGrid &grid, Step &step)
 {
+    thread_local BarrenDigits barren;
     Best best {step};
-    for (int digit = 0; digit < 9 && !best.Done(); ++digit)
+    for (int digit = 0; digit < 9 && !best.Done(); ++digit) {
+        if (barren.Known(digit, grid.CellsOf(digit)))
+            continue;
+        const bool unbounded = best.conclusion < 0;
         AssumeBothWays(grid, ChainKind::Static, {"X-Chain", "X-Chain", "", "", XChainBase}, best, digit);
+        if (unbounded && best.conclusion < 0 && !best.expired)
+            barren.Remember(digit, grid.CellsOf(digit));
+    }
     return best.Fill(step);
 }
 

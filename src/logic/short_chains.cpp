@@ -1,3 +1,4 @@
+#include "logic/barren_digits.h"
 #include "logic/candidate_grid.h"
 #include "logic/geometry.h"
 #include "logic/techniques.h"
@@ -240,28 +241,20 @@ private:
 
 namespace {
 
-// A digit's chains depend on its places alone, and between two steps of a solve most digits keep
-// theirs: a search that found no chain at all is not run again on the same places.
-struct Barren {
-    Cells81 places;
-    bool known = false;
-};
-thread_local std::array<std::array<Barren, 2>, 9> barren;
-
 bool FindShortChain(const CandidateGrid &grid, int links, Step &step)
 {
+    thread_local std::array<BarrenDigits, 2> barren;
     int tenths = INT_MAX;
     std::vector<Candidate> best;
     const int easiest = links == 2 ? 40 : 54;
     for (int digit = 0; digit < 9 && tenths > std::max(step.enough, easiest); ++digit) {
-        Barren &known = barren[digit][links - 2];
-        const Cells81 places = grid.CellsOf(digit);
-        if (known.known && known.places == places)
+        BarrenDigits &known = barren[links - 2];
+        if (known.Known(digit, grid.CellsOf(digit)))
             continue;
         const bool unbounded = tenths == INT_MAX;
         ShortChains(grid, digit).Find(links, step.enough, tenths, best);
         if (unbounded && tenths == INT_MAX)
-            known = {places, true};
+            known.Remember(digit, grid.CellsOf(digit));
     }
     if (best.empty())
         return false;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "logic/cells81.h"
+
+#include <array>
+
+namespace quadrelle::logic {
+
+// The places of each digit on which a search that looks at that digit alone last found nothing.
+// Between two steps of a solve most digits keep their places, so most such searches would only
+// repeat one that failed. A search keeps one of these a thread; what it remembers is a fact about
+// the places, so it never changes a result.
+class BarrenDigits {
+public:
+    bool Known(int digit, const Cells81 &places) const { return known_[digit] && places_[digit] == places; }
+    void Remember(int digit, const Cells81 &places)
+    {
+        places_[digit] = places;
+        known_[digit] = true;
+    }
+
+private:
+    std::array<Cells81, 9> places_ {};
+    std::array<bool, 9> known_ {};
+};
+
+} // namespace quadrelle::logic
