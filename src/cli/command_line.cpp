@@ -69,7 +69,8 @@ Options:
 
 constexpr std::string_view Closing = R"(
 On SIGINT (Ctrl-C) or SIGTERM, the answers found for the lines before the first
-unanswered one are written, then the summary, and the run ends by that signal.
+unanswered one are written (with --generate, the puzzles made so far), then the
+summary, and the run ends by that signal.
 
 Exit status: 0 when every line was read, 1 when some line was invalid,
 2 for a usage error, an input that could not be read (a missing file, a

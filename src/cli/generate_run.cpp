@@ -22,7 +22,9 @@ struct Tally {
 
 // Puzzles [first, first + count) as lines of text on up to run.jobs threads; the calling thread
 // takes part and shows progress, candidate by candidate when a rating range turns many away.
-void MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, std::string &text, Tally &tally,
+// Returns how many were made: fewer when a stop was asked for, each thread then finishing the
+// puzzle it has, so those made are the first ones.
+std::size_t MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, std::string &text, Tally &tally,
     ProgressBar &progress)
 {
     text.assign(count * LineSize, '\n');
@@ -39,7 +41,10 @@ void MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, s
                 show();
                 return run.keep(puzzle);
             };
-        for (std::size_t i = next++; i < count; i = next++) {
+        while (!(run.stopRequested && run.stopRequested())) {
+            const std::size_t i = next++;
+            if (i >= count)
+                return;
             const generate::GeneratedPuzzle made = generate::GeneratePuzzle(run.seed, first + i, run.options, keep);
             std::transform(made.puzzle.begin(), made.puzzle.end(), text.begin() + static_cast<long>(i * LineSize),
                 [](std::uint8_t cell) { return static_cast<char>('0' + cell); });
@@ -49,10 +54,15 @@ void MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, s
             show();
         }
     };
-    std::vector<std::jthread> helpers;
-    for (std::size_t t = 1; t < std::min<std::size_t>(run.jobs, count); ++t)
-        helpers.emplace_back(work, false);
-    work(true);
+    {
+        std::vector<std::jthread> helpers;
+        for (std::size_t t = 1; t < std::min<std::size_t>(run.jobs, count); ++t)
+            helpers.emplace_back(work, false);
+        work(true);
+    }
+    const std::size_t made = std::min<std::size_t>(next, count);
+    text.resize(made * LineSize);
+    return made;
 }
 
 // The chunk's lines, from puzzle number first + 1 on, in another output form.
@@ -77,7 +87,7 @@ GenerateCounts RunGenerate(const GenerateRun &run, std::ostream &out, std::ostre
     std::string text;
     for (std::uint64_t first = 0; first < run.count; first += chunkSize) {
         const auto count = static_cast<std::size_t>(std::min(chunkSize, run.count - first));
-        MakeChunk(run, first, count, text, tally, progress);
+        const std::size_t made = MakeChunk(run, first, count, text, tally, progress);
         progress.Clear();
         if (run.format != OutputFormat::Line)
             text = Formatted(text, run.format, first);
@@ -87,7 +97,11 @@ GenerateCounts RunGenerate(const GenerateRun &run, std::ostream &out, std::ostre
             counts.writeFailed = true;
             break;
         }
-        counts.puzzles += count;
+        counts.puzzles += made;
+        if (made < count) {
+            counts.stopped = true;
+            break;
+        }
     }
     progress.Clear();
     counts.candidates = tally.candidates;

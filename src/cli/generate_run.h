@@ -1,9 +1,10 @@
 #pragma once
 
-#include "formats/answer_format.h"
 #include "cli/generate_options.h"
+#include "formats/answer_format.h"
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 
 namespace quadrelle {
@@ -14,6 +15,8 @@ struct GenerateCounts {
     std::uint64_t candidates = 0;
     // The output refused a write; the run stopped there.
     bool writeFailed = false;
+    // A stop was asked for: the puzzles made before it are written.
+    bool stopped = false;
 };
 
 struct GenerateRun {
@@ -24,6 +27,8 @@ struct GenerateRun {
     unsigned jobs = 1;
     bool progress = false;
     OutputFormat format = OutputFormat::Line;
+    // Asked between puzzles; true ends the run after those made so far.
+    std::function<bool()> stopRequested;
 };
 
 // Writes run.count puzzles to out, one line each in the order of their numbers, made on

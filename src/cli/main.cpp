@@ -47,6 +47,16 @@ std::vector<std::unique_ptr<BatchInput>> Inputs(const std::vector<std::string> &
     return inputs;
 }
 
+// After what was found before the signal: says so, then the summary, and ends by the signal.
+template <class Summary> [[noreturn]] void EndByStopSignal(Summary summary)
+{
+    const int signal = quadrelle::CaughtStopSignal();
+    std::cerr << "quadrelle-solve: stopped by " << (signal == SIGINT ? "SIGINT" : "SIGTERM") << "\n";
+    summary();
+    std::cerr.flush();
+    quadrelle::EndBySignal(signal);
+}
+
 void PrintSummary(const quadrelle::BatchCounts &counts, quadrelle::BatchMode mode, double seconds)
 {
     char verdicts[160];
@@ -77,13 +87,8 @@ int Run(const std::vector<std::unique_ptr<BatchInput>> &inputs, const BatchOptio
         std::cerr << "quadrelle-solve: could not write the results: " << outputBuffer.Error() << '\n';
         return 2;
     }
-    if (counts.stopped) {
-        const int signal = quadrelle::CaughtStopSignal();
-        std::cerr << "quadrelle-solve: stopped by " << (signal == SIGINT ? "SIGINT" : "SIGTERM") << "\n";
-        PrintSummary(counts, options.mode, seconds);
-        std::cerr.flush();
-        quadrelle::EndBySignal(signal);
-    }
+    if (counts.stopped)
+        EndByStopSignal([&] { PrintSummary(counts, options.mode, seconds); });
     PrintSummary(counts, options.mode, seconds);
     if (counts.readErrors > 0)
         return 2;
@@ -101,6 +106,8 @@ int Generate(const quadrelle::GenerateRequest &request, const quadrelle::BatchOp
     run.jobs = options.jobs;
     run.format = options.format;
     run.progress = isatty(STDERR_FILENO);
+    quadrelle::CatchStopSignals();
+    run.stopRequested = [] { return quadrelle::CaughtStopSignal() != 0; };
 
     quadrelle::OutputBuffer outputBuffer(STDOUT_FILENO);
     std::ostream out(&outputBuffer);
@@ -111,14 +118,20 @@ int Generate(const quadrelle::GenerateRequest &request, const quadrelle::BatchOp
         std::cerr << "quadrelle-solve: could not write the puzzles: " << outputBuffer.Error() << '\n';
         return 2;
     }
-    char summary[256];
-    std::snprintf(summary, sizeof summary, "quadrelle-solve: %llu puzzles generated, seed %llu; %.2f s, %.1f puzzles/s",
-        static_cast<unsigned long long>(counts.puzzles), static_cast<unsigned long long>(run.seed), seconds,
-        seconds > 0 ? static_cast<double>(counts.puzzles) / seconds : 0.0);
-    std::cerr << summary;
-    if (request.rating)
-        std::cerr << "; " << counts.candidates << " candidates tried";
-    std::cerr << '\n';
+    const auto printSummary = [&] {
+        char summary[256];
+        std::snprintf(summary, sizeof summary,
+            "quadrelle-solve: %llu puzzles generated, seed %llu; %.2f s, %.1f puzzles/s",
+            static_cast<unsigned long long>(counts.puzzles), static_cast<unsigned long long>(run.seed), seconds,
+            seconds > 0 ? static_cast<double>(counts.puzzles) / seconds : 0.0);
+        std::cerr << summary;
+        if (request.rating)
+            std::cerr << "; " << counts.candidates << " candidates tried";
+        std::cerr << '\n';
+    };
+    if (counts.stopped)
+        EndByStopSignal(printSummary);
+    printSummary();
     return 0;
 }
 

@@ -104,3 +104,24 @@ TEST_F(BatchSolver, GeneratorUsageErrorsAndAFullOutput)
     EXPECT_EQ(full.exitCode, 2);
     EXPECT_NE(full.err.find("could not write"), std::string::npos) << full.err;
 }
+
+// A long run stopped by a signal keeps what it made: the first puzzles of the seed's run, all of
+// them, then the summary with the seed, so that the run can be taken up again.
+TEST_F(BatchSolver, GeneratorStoppedBySignalWritesThePuzzlesMadeAndTheSeed)
+{
+    const pid_t pid = Start({"--generate", "10000000", "--seed", "3", "--jobs", "2"}, {});
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (ReadFile(StdoutPath()).size() < 82 * 300 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    kill(pid, SIGINT);
+    const Result stopped = Finish(pid, {});
+
+    EXPECT_EQ(stopped.signal, SIGINT) << "exit status " << stopped.exitCode;
+    const std::size_t made = Lines(stopped.out).size();
+    ASSERT_GE(made, 300u);
+    EXPECT_EQ(Run({"--generate", std::to_string(made), "--seed", "3"}).out, stopped.out);
+    EXPECT_NE(stopped.err.find("quadrelle-solve: stopped by SIGINT\nquadrelle-solve: " + std::to_string(made)
+                  + " puzzles generated, seed 3;"),
+        std::string::npos)
+        << stopped.err;
+}
