@@ -72,6 +72,18 @@ QString KindOf(mode_t mode)
     return QCoreApplication::translate("Quadrelle", "a special file");
 }
 
+// The character that starts at byte p, whole when it is UTF-8 and printable; otherwise its byte
+// by code, as a NUL or a stray byte would show as a box or nothing.
+QString ShownCharacter(const QByteArray &text, int p)
+{
+    constexpr char32_t Replacement = QChar::ReplacementCharacter;
+    const QList<uint> decoded = QString::fromUtf8(text.mid(p, 4)).toUcs4();
+    const char32_t first = decoded.isEmpty() ? Replacement : decoded.front();
+    if (first != Replacement && QChar::isPrint(first))
+        return QString::fromUcs4(&first, 1);
+    return QStringLiteral("\\x%1").arg(static_cast<unsigned char>(text[p]), 2, 16, QLatin1Char('0'));
+}
+
 PuzzleArgument FromLine(const QByteArray &line, const QString &what)
 {
     const PuzzleLine parsed = ParsePuzzleLine(View(line));
@@ -152,7 +164,7 @@ QString DescribeBadPuzzle(const QByteArray &line)
             return QCoreApplication::translate(
                 "Quadrelle", "character %1 is \"%2\"; a puzzle has only 1 to 9, 0 and \".\".")
                 .arg(p + 1)
-                .arg(QString::fromUtf8(text.mid(p, 1)));
+                .arg(ShownCharacter(text, p));
         }
     }
     return QCoreApplication::translate(

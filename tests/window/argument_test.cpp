@@ -157,6 +157,17 @@ void ArgumentTest::malformedArgumentLeavesTheBoardEmpty_data()
         << QString() << QByteArray() << QStringList {letter}
         << QStringLiteral("\"%1\" is not a puzzle: character 17 is \"x\"; a puzzle has only 1 to 9, 0 and \".\".")
                .arg(letter);
+    // Shown whole when printable, by code when not, so that nothing shows as a box.
+    QByteArray nul = Wikipedia.toLatin1();
+    nul[16] = '\0';
+    QTest::newRow("NUL") << QStringLiteral("nul.txt") << nul << QStringList {}
+                         << QStringLiteral("Line 1 of \"%1\" is not a puzzle: character 17 is \"\\x00\"; a puzzle "
+                                           "has only 1 to 9, 0 and \".\".");
+    const QString accent = QString(Wikipedia).replace(16, 1, QStringLiteral("\u00e9"));
+    QTest::newRow("UTF-8")
+        << QString() << QByteArray() << QStringList {accent}
+        << QStringLiteral("\"%1\" is not a puzzle: character 17 is \"\u00e9\"; a puzzle has only 1 to 9, 0 and \".\".")
+               .arg(accent);
     QTest::newRow("no separator after 81") << QString() << QByteArray() << QStringList {Wikipedia + "1"}
                                            << QStringLiteral("\"%1\" is not a puzzle: it goes on after 81 characters "
                                                              "without a space, tab, comma, colon or semicolon.")
