@@ -58,7 +58,8 @@ void ReadForm(benchmark::State &state, const std::string &text)
 
 BENCHMARK_CAPTURE(ReadForm, lines, test::AsLines(Puzzles(), '.', ""))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadForm, sdk, test::AsGrids(Puzzles(), test::Sdk))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadForm, simple_sudoku, test::AsGrids(Puzzles(), test::SimpleSudokuPrint))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadForm, simple_sudoku, test::AsGrids(Puzzles(), test::SimpleSudokuPrint))
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadForm, forum_grid, test::AsGrids(Puzzles(), test::Forum))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadForm, opensudoku, test::AsOpenSudoku(Puzzles()))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadForm, csv, test::AsCsv(Puzzles(), false))->Unit(benchmark::kMillisecond);

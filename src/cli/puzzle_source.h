@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/batch_input.h"
-#include "formats/puzzle_reader.h"
 #include "cli/line_reader.h"
+#include "formats/puzzle_reader.h"
 
 #include <cstdint>
 #include <deque>
@@ -25,8 +25,8 @@ class PuzzleSource {
 public:
     enum class Status { Puzzle, WouldWait, End };
 
-    PuzzleSource(
-        const std::vector<std::unique_ptr<BatchInput>> &inputs, bool strict, const LineReader::ErrorReport &reportError);
+    PuzzleSource(const std::vector<std::unique_ptr<BatchInput>> &inputs, bool strict,
+        const LineReader::ErrorReport &reportError);
 
     // Never waits for input that has not come yet: says WouldWait instead.
     Status Next(SourcedPuzzle &puzzle);

@@ -137,7 +137,8 @@ std::optional<ReadPuzzle> GridBlock::Interrupt()
     Reset();
     if (reported)
         return std::nullopt;
-    ReadPuzzle fault = Fault(start, "the grid ends after " + std::to_string(rows) + (rows == 1 ? " row" : " rows") + "; a grid has 9");
+    ReadPuzzle fault = Fault(
+        start, "the grid ends after " + std::to_string(rows) + (rows == 1 ? " row" : " rows") + "; a grid has 9");
     Reset();
     return fault;
 }

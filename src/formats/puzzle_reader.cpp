@@ -28,9 +28,8 @@ bool IsCsvHeader(std::string_view line)
     if (first.size() >= 2 && first.front() == '"' && first.back() == '"')
         first = first.substr(1, first.size() - 2);
     return !first.empty() && std::isalpha(static_cast<unsigned char>(first.front()))
-        && std::all_of(first.begin(), first.end(), [](char c) {
-               return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == ' ' || c == '-';
-           });
+        && std::all_of(first.begin(), first.end(),
+            [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == ' ' || c == '-'; });
 }
 
 // A line of a grid that is no puzzle: in a section other than [Puzzle], where a game in progress is.
@@ -186,7 +185,8 @@ std::vector<ReadPuzzle> ReadPuzzles(std::string_view text, ReaderOptions options
         reader.Feed(text.substr(0, end), found);
         if (end == std::string_view::npos)
             break;
-        const std::size_t next = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2 : end + 1;
+        const std::size_t next
+            = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2 : end + 1;
         text.remove_prefix(next);
     }
     reader.Finish(found);

@@ -81,7 +81,8 @@ std::size_t XmlGames::ScanTag(
         const std::size_t end = quoted ? line.find(line[value], value + 1) : value;
         const std::size_t start = quoted ? value + 1 : value;
         const auto column = static_cast<std::uint32_t>(std::min(start, line.size() - 1) + 1);
-        found.push_back(FromValue(line.substr(start, end == std::string_view::npos ? end : end - start), {lineNumber, column}));
+        found.push_back(
+            FromValue(line.substr(start, end == std::string_view::npos ? end : end - start), {lineNumber, column}));
     }
     if (close == std::string_view::npos)
         return line.size();

@@ -16,7 +16,8 @@ public:
 
 private:
     // Reads the rest of an open <game ...> tag from `from`; returns where it ends (npos: not here).
-    std::size_t ScanTag(std::string_view line, std::size_t from, std::uint64_t lineNumber, std::vector<ReadPuzzle> &found);
+    std::size_t ScanTag(
+        std::string_view line, std::size_t from, std::uint64_t lineNumber, std::vector<ReadPuzzle> &found);
 
     bool inGameTag_ = false;
 };

@@ -49,7 +49,8 @@ struct Best {
             return false;
         step.technique = technique;
         step.tenths = tenths;
-        const Candidate c {static_cast<std::uint8_t>(CellOf(conclusion)), static_cast<std::uint8_t>(DigitOf(conclusion))};
+        const Candidate c {
+            static_cast<std::uint8_t>(CellOf(conclusion)), static_cast<std::uint8_t>(DigitOf(conclusion))};
         (IsOn(conclusion) ? step.placements : step.eliminations).push_back(c);
         return true;
     }
@@ -146,8 +147,8 @@ void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &name
 }
 
 // Conclusions common to every branch: each candidate of a cell, or each place of a digit in a unit.
-void AllBranches(const std::vector<Literal> &branches, std::vector<Implications> &runs, std::string_view name,
-    int base, Best &best)
+void AllBranches(
+    const std::vector<Literal> &branches, std::vector<Implications> &runs, std::string_view name, int base, Best &best)
 {
     for (std::size_t i = 0; i < branches.size(); ++i) {
         runs[i].Run(branches[i]);
@@ -227,8 +228,8 @@ bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
 {
     Step best;
     bool found = false;
-    const Rung parts[] = {
-        {"Y-Cycle", 65, FindYCycle}, {"X-Chain", XChainBase, FindXChain}, {"Forcing Chain", ChainBase, FindForcingChain}};
+    const Rung parts[] = {{"Y-Cycle", 65, FindYCycle}, {"X-Chain", XChainBase, FindXChain},
+        {"Forcing Chain", ChainBase, FindForcingChain}};
     for (const Rung &part : parts) {
         if (found && (part.tenths >= best.tenths || best.tenths <= step.enough))
             break;
@@ -248,8 +249,8 @@ bool FindNishio(const CandidateGrid &grid, Step &step)
 {
     Best best {step};
     for (int digit = 0; digit < 9 && !best.Done(); ++digit)
-        AssumeBothWays(grid, ChainKind::Dynamic, {"Nishio Forcing Chains", "Nishio Forcing Chains", "", "", 75}, best,
-            digit);
+        AssumeBothWays(
+            grid, ChainKind::Dynamic, {"Nishio Forcing Chains", "Nishio Forcing Chains", "", "", 75}, best, digit);
     return best.Fill(step);
 }
 
@@ -281,6 +282,5 @@ bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
         Multiple(grid, ChainKind::DynamicPlus, names, best);
     return best.Fill(step);
 }
-
 
 } // namespace quadrelle::logic

@@ -1,7 +1,7 @@
 #include "logic/solve_path.h"
 
-#include "logic/candidate_grid.h"
 #include "counter/solution_count.h"
+#include "logic/candidate_grid.h"
 #include "logic/ladder.h"
 
 #include <chrono>
@@ -43,7 +43,8 @@ void Apply(const Step &step, CandidateGrid &grid)
 Step Settle(const CandidateGrid &grid, const Rating &rating)
 {
     const int cell = grid.Open().First();
-    return Step {TopRung, Ladder().back().tenths, {{static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(rating.solution[cell] - 1)}}, {}};
+    return Step {TopRung, Ladder().back().tenths,
+        {{static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(rating.solution[cell] - 1)}}, {}};
 }
 
 } // namespace
