@@ -75,7 +75,9 @@ for program in quadrelle-solve quadrelle; do
   out=$(timeout 10 "$program" --version) || fail "$program --version failed"
   out=${out%%$'\n'*} # the licence lines follow
   [ "$out" = "$program $version" ] || fail "$program --version says '$out', not '$program $version'"
-  timeout 10 "$program" --help | grep -q "$program" || fail "$program --help"
+  # Read whole: grep -q leaves at the first match, and the help is longer than one pipe write.
+  out=$(timeout 10 "$program" --help) || fail "$program --help failed"
+  grep -q "$program" <<<"$out" || fail "$program --help does not name $program"
   man -w "$program" >/dev/null 2>&1 || fail "no manual page for $program"
 done
 
