@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace quadrelle::counting {
 
@@ -352,8 +353,13 @@ void Candidates::Write(std::array<char, 81> &grid) const
             for (std::size_t k = 0; k < planes.size(); ++k)
                 cells |= SpreadBits[planes[k][band] >> shift & 0xFF] << k;
             // Byte i to cell i; one store where the machine's byte order allows.
+            char *const out = grid.data() + 27 * band + shift;
+            if (std::endian::native == std::endian::little && shift + 8 <= 27) {
+                std::memcpy(out, &cells, 8);
+                continue;
+            }
             for (unsigned i = 0; i < std::min(8u, 27 - shift); ++i)
-                grid[27 * band + shift + i] = static_cast<char>(cells >> (8 * i));
+                out[i] = static_cast<char>(cells >> (8 * i));
         }
     }
 }
