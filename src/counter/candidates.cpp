@@ -274,13 +274,11 @@ bool Candidates::Propagate()
     Lanes columns = (bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511);
     Words t;
     columns.Store(t);
-    std::uint32_t kept = 0;
-    for (unsigned s = 0; s < 9; s += 3) {
-        const std::uint32_t stack = StackMasks[(t[0] >> s & 7) | (t[1] >> s & 7) << 3 | (t[2] >> s & 7) << 6];
-        if (stack == 0)
-            return false;
-        kept |= stack << s;
-    }
+    const std::uint32_t stacks = StackShares[t[0]] | StackShares[t[1]] << 3 | StackShares[t[2]] << 6;
+    const std::uint32_t s0 = StackMasks[stacks & 511], s1 = StackMasks[stacks >> 9 & 511], s2 = StackMasks[stacks >> 18];
+    if (s0 == 0 || s1 == 0 || s2 == 0)
+        return false;
+    const std::uint32_t kept = s0 | s1 << 3 | s2 << 6;
     const Lanes keep = Lanes::Of(kept & 511, kept >> 9 & 511, kept >> 18);
     bands = bands & (keep | keep.Up<9>() | keep.Up<18>());
     columns = columns & keep;
