@@ -263,13 +263,11 @@ bool Candidates::Propagate()
     const Lanes packed = flags | flags.Down<2>() | flags.Down<4>();
     const Lanes pattern = (packed & Lanes::Bands(7)) | (packed.Down<6>() & Lanes::Bands(7u << 3))
         | (packed.Down<12>() & Lanes::Bands(7u << 6));
-    Words c, p;
-    cells.Store(c);
+    Words p;
     pattern.Store(p);
-    const std::uint32_t m0 = BandMasks[p[0]], m1 = BandMasks[p[1]], m2 = BandMasks[p[2]];
-    if ((c[0] & m0) == 0 || (c[1] & m1) == 0 || (c[2] & m2) == 0)
+    Lanes bands = cells & Lanes::Of(BandMasks[p[0]], BandMasks[p[1]], BandMasks[p[2]]);
+    if (bands.AnyBandZero())
         return false;
-    Lanes bands = cells & Lanes::Of(m0, m1, m2);
     // Within a stack, likewise one segment of each column and of each box.
     Lanes columns = (bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511);
     Words t;
