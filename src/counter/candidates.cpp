@@ -287,12 +287,8 @@ bool Candidates::Propagate()
     const Lanes alone = (bands & Lanes::Bands(511)).SingleOrEmpty() | (bands & Lanes::Bands(511u << 9)).SingleOrEmpty()
         | (bands & Lanes::Bands(511u << 18)).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(0))).SingleOrEmpty()
         | (bands & Lanes::Bands(BoxCells(1))).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(2))).SingleOrEmpty();
-    Words inRows;
-    columns.Store(t);
-    doubled.Store(inRows);
-    const std::uint32_t twice = inRows[0] | inRows[1] | inRows[2] | (t[0] & t[1]) | (t[0] & t[2]) | (t[1] & t[2]);
-    const std::uint32_t lone = (t[0] | t[1] | t[2]) & ~twice;
-    const Lanes hidden = AndNot(alone | (bands & Lanes::Bands(ColumnCells(lone))), solved);
+    const Lanes lone = AndNot(columns.AcrossBands(), doubled.AcrossBands() | columns.InTwoBands());
+    const Lanes hidden = AndNot(alone | (bands & (lone | lone.Up<9>() | lone.Up<18>())), solved);
     if (hidden.IsZero())
         return true;
     fixed = true;

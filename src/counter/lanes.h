@@ -64,6 +64,13 @@ public:
         return Lanes(_mm_or_si128(_mm_or_si128(v_, _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 0, 2, 1))),
             _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 1, 0, 2))));
     }
+    // The bits set in at least two of the three band lanes, in each of them.
+    Lanes InTwoBands() const
+    {
+        const __m128i next = _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 0, 2, 1));
+        const __m128i last = _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 1, 0, 2));
+        return Lanes(_mm_or_si128(_mm_and_si128(v_, _mm_or_si128(next, last)), _mm_and_si128(next, last)));
+    }
 
 private:
     explicit Lanes(__m128i v) : v_(v) { }
@@ -118,6 +125,7 @@ public:
         return count;
     }
     Lanes AcrossBands() const { return Bands(w_[0] | w_[1] | w_[2]); }
+    Lanes InTwoBands() const { return Bands((w_[0] & (w_[1] | w_[2])) | (w_[1] & w_[2])); }
 
 private:
     explicit Lanes(const Words &w) : w_(w) { }
