@@ -311,19 +311,17 @@ Guess Candidates::ChooseGuess() const
     const Lanes solved = Lanes::Load(solved_);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
     // wrong, reaches furthest.
-    int cell = -1, widest = -1;
+    // Ranked by a key, the open count above the cell's distance from the end so that ties go to
+    // the first cell: a maximum without a branch on each cell.
+    int best = -1;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
             const int p = 27 * b + std::countr_zero(pairs);
             const int open = AndNot(Lanes::Load(Peers[p]), solved).CountBits();
-            if (open > widest) {
-                widest = open;
-                cell = p;
-            }
+            best = std::max(best, open << 7 | (127 - p));
         }
     }
-    if (cell < 0)
-        cell = FirstWithFewest(digits_, solved_);
+    const int cell = best < 0 ? FirstWithFewest(digits_, solved_) : 127 - (best & 127);
     const std::uint32_t bit = 1u << (cell % 27);
     int d = 0;
     while ((digits_[d][cell / 27] & bit) == 0)
