@@ -277,7 +277,8 @@ bool Candidates::Propagate()
     Words t;
     columns.Store(t);
     const std::uint32_t stacks = StackShares[t[0]] | StackShares[t[1]] << 3 | StackShares[t[2]] << 6;
-    const std::uint32_t s0 = StackMasks[stacks & 511], s1 = StackMasks[stacks >> 9 & 511], s2 = StackMasks[stacks >> 18];
+    const std::uint32_t s0 = StackMasks[stacks & 511], s1 = StackMasks[stacks >> 9 & 511],
+                        s2 = StackMasks[stacks >> 18];
     if (s0 == 0 || s1 == 0 || s2 == 0)
         return false;
     const std::uint32_t kept = s0 | s1 << 3 | s2 << 6;
