@@ -311,9 +311,8 @@ Guess Candidates::ChooseGuess() const
     const Words &pairBands = pairs_;
     const Lanes solved = Lanes::Load(solved_);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
-    // wrong, reaches furthest.
-    // Ranked by a key, the open count above the cell's distance from the end so that ties go to
-    // the first cell: a maximum without a branch on each cell.
+    // wrong, reaches furthest. Ranked by a key, the count above the cell's distance from the end
+    // so that ties go to the first cell: a maximum with no branch on each cell.
     int best = -1;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
