@@ -58,6 +58,18 @@ constexpr std::array<std::uint32_t, 512> MakeStackMasks()
 }
 inline constexpr std::array<std::uint32_t, 512> StackMasks = MakeStackMasks();
 
+// A band's nine column bits to the three stacks' patterns (stack s in bits 9 * s up), as that band
+// adds to them in the first band's place: the second and third band's share is shifted by 3 and 6.
+constexpr std::array<std::uint32_t, 512> MakeStackShares()
+{
+    std::array<std::uint32_t, 512> table {};
+    for (unsigned columns = 0; columns < 512; ++columns)
+        for (unsigned s = 0; s < 3; ++s)
+            table[columns] |= (columns >> (3 * s) & 7) << (9 * s);
+    return table;
+}
+inline constexpr std::array<std::uint32_t, 512> StackShares = MakeStackShares();
+
 // The nine columns of a band repeated over its three rows.
 constexpr std::uint32_t ColumnCells(std::uint32_t columns)
 {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace quadrelle::counting {
 
@@ -154,11 +155,15 @@ bool Candidates::Place(int cell, int digit)
     Words &board = digits_[digit];
     if ((board[band] & bit) == 0)
         return false;
+    // Gathered in a local: the member, a word like the boards' own, would be reread each time.
+    const auto shift = static_cast<unsigned>(cell % 27);
+    std::uint32_t narrowed = 0;
     for (int d = 0; d < 9; ++d) {
         std::uint32_t &word = digits_[d][band];
-        dirty_ |= ((word & bit) != 0 ? 1u : 0u) << d;
+        narrowed |= (word >> shift & 1) << d;
         word &= ~bit;
     }
+    dirty_ |= narrowed;
     // The cell keeps its digit, which its row, column and box lose.
     board[band] |= bit;
     AndNot(Lanes::Load(board), Lanes::Load(Peers[cell])).Store(board);
@@ -262,24 +267,21 @@ bool Candidates::Propagate()
     const Lanes packed = flags | flags.Down<2>() | flags.Down<4>();
     const Lanes pattern = (packed & Lanes::Bands(7)) | (packed.Down<6>() & Lanes::Bands(7u << 3))
         | (packed.Down<12>() & Lanes::Bands(7u << 6));
-    Words c, p;
-    cells.Store(c);
+    Words p;
     pattern.Store(p);
-    const std::uint32_t m0 = BandMasks[p[0]], m1 = BandMasks[p[1]], m2 = BandMasks[p[2]];
-    if ((c[0] & m0) == 0 || (c[1] & m1) == 0 || (c[2] & m2) == 0)
+    Lanes bands = cells & Lanes::Of(BandMasks[p[0]], BandMasks[p[1]], BandMasks[p[2]]);
+    if (bands.AnyBandZero())
         return false;
-    Lanes bands = cells & Lanes::Of(m0, m1, m2);
     // Within a stack, likewise one segment of each column and of each box.
     Lanes columns = (bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511);
     Words t;
     columns.Store(t);
-    std::uint32_t kept = 0;
-    for (unsigned s = 0; s < 9; s += 3) {
-        const std::uint32_t stack = StackMasks[(t[0] >> s & 7) | (t[1] >> s & 7) << 3 | (t[2] >> s & 7) << 6];
-        if (stack == 0)
-            return false;
-        kept |= stack << s;
-    }
+    const std::uint32_t stacks = StackShares[t[0]] | StackShares[t[1]] << 3 | StackShares[t[2]] << 6;
+    const std::uint32_t s0 = StackMasks[stacks & 511], s1 = StackMasks[stacks >> 9 & 511],
+                        s2 = StackMasks[stacks >> 18];
+    if (s0 == 0 || s1 == 0 || s2 == 0)
+        return false;
+    const std::uint32_t kept = s0 | s1 << 3 | s2 << 6;
     const Lanes keep = Lanes::Of(kept & 511, kept >> 9 & 511, kept >> 18);
     bands = bands & (keep | keep.Up<9>() | keep.Up<18>());
     columns = columns & keep;
@@ -290,12 +292,8 @@ bool Candidates::Propagate()
     const Lanes alone = (bands & Lanes::Bands(511)).SingleOrEmpty() | (bands & Lanes::Bands(511u << 9)).SingleOrEmpty()
         | (bands & Lanes::Bands(511u << 18)).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(0))).SingleOrEmpty()
         | (bands & Lanes::Bands(BoxCells(1))).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(2))).SingleOrEmpty();
-    Words inRows;
-    columns.Store(t);
-    doubled.Store(inRows);
-    const std::uint32_t twice = inRows[0] | inRows[1] | inRows[2] | (t[0] & t[1]) | (t[0] & t[2]) | (t[1] & t[2]);
-    const std::uint32_t lone = (t[0] | t[1] | t[2]) & ~twice;
-    const Lanes hidden = AndNot(alone | (bands & Lanes::Bands(ColumnCells(lone))), solved);
+    const Lanes lone = AndNot(columns.AcrossBands(), doubled.AcrossBands() | columns.InTwoBands());
+    const Lanes hidden = AndNot(alone | (bands & (lone | lone.Up<9>() | lone.Up<18>())), solved);
     if (hidden.IsZero())
         return true;
     fixed = true;
@@ -313,20 +311,17 @@ Guess Candidates::ChooseGuess() const
     const Words &pairBands = pairs_;
     const Lanes solved = Lanes::Load(solved_);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
-    // wrong, reaches furthest.
-    int cell = -1, widest = -1;
+    // wrong, reaches furthest. Ranked by a key, the count above the cell's distance from the end
+    // so that ties go to the first cell: a maximum with no branch on each cell.
+    int best = -1;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
             const int p = 27 * b + std::countr_zero(pairs);
             const int open = AndNot(Lanes::Load(Peers[p]), solved).CountBits();
-            if (open > widest) {
-                widest = open;
-                cell = p;
-            }
+            best = std::max(best, open << 7 | (127 - p));
         }
     }
-    if (cell < 0)
-        cell = FirstWithFewest(digits_, solved_);
+    const int cell = best < 0 ? FirstWithFewest(digits_, solved_) : 127 - (best & 127);
     const std::uint32_t bit = 1u << (cell % 27);
     int d = 0;
     while ((digits_[d][cell / 27] & bit) == 0)
@@ -352,8 +347,13 @@ void Candidates::Write(std::array<char, 81> &grid) const
             for (std::size_t k = 0; k < planes.size(); ++k)
                 cells |= SpreadBits[planes[k][band] >> shift & 0xFF] << k;
             // Byte i to cell i; one store where the machine's byte order allows.
+            char *const out = grid.data() + 27 * band + shift;
+            if (std::endian::native == std::endian::little && shift + 8 <= 27) {
+                std::memcpy(out, &cells, 8);
+                continue;
+            }
             for (unsigned i = 0; i < std::min(8u, 27 - shift); ++i)
-                grid[27 * band + shift + i] = static_cast<char>(cells >> (8 * i));
+                out[i] = static_cast<char>(cells >> (8 * i));
         }
     }
 }

@@ -46,6 +46,8 @@ public:
         return Lanes(_mm_and_si128(v_, _mm_cmpeq_epi32(lowered, _mm_setzero_si128())));
     }
     bool IsZero() const { return _mm_movemask_epi8(_mm_cmpeq_epi32(v_, _mm_setzero_si128())) == 0xFFFF; }
+    // Some band lane (the fourth aside) is zero.
+    bool AnyBandZero() const { return (_mm_movemask_epi8(_mm_cmpeq_epi32(v_, _mm_setzero_si128())) & 0x0FFF) != 0; }
     // The set bits of all four lanes.
     int CountBits() const
     {
@@ -61,6 +63,13 @@ public:
     {
         return Lanes(_mm_or_si128(_mm_or_si128(v_, _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 0, 2, 1))),
             _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 1, 0, 2))));
+    }
+    // The bits set in at least two of the three band lanes, in each of them.
+    Lanes InTwoBands() const
+    {
+        const __m128i next = _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 0, 2, 1));
+        const __m128i last = _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 1, 0, 2));
+        return Lanes(_mm_or_si128(_mm_and_si128(v_, _mm_or_si128(next, last)), _mm_and_si128(next, last)));
     }
 
 private:
@@ -106,6 +115,7 @@ public:
         return Map(*this, *this, [](std::uint32_t x, std::uint32_t) { return (x & (x - 1)) == 0 ? x : 0u; });
     }
     bool IsZero() const { return (w_[0] | w_[1] | w_[2] | w_[3]) == 0; }
+    bool AnyBandZero() const { return w_[0] == 0 || w_[1] == 0 || w_[2] == 0; }
     int CountBits() const
     {
         int count = 0;
@@ -115,6 +125,7 @@ public:
         return count;
     }
     Lanes AcrossBands() const { return Bands(w_[0] | w_[1] | w_[2]); }
+    Lanes InTwoBands() const { return Bands((w_[0] & (w_[1] | w_[2])) | (w_[1] & w_[2])); }
 
 private:
     explicit Lanes(const Words &w) : w_(w) { }
