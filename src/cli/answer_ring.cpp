@@ -69,7 +69,7 @@ void AnswerRing::Unwatch()
     doorbell_.Clear();
 }
 
-void AnswerRing::Work(const std::function<Answer(const PuzzleLine &)> &answerOf)
+void AnswerRing::Work(const AnswerOf &answerOf)
 {
     while (!abandoned_.load(std::memory_order_relaxed)) {
         const std::size_t index = claimed_.fetch_add(1, std::memory_order_relaxed);
@@ -80,12 +80,27 @@ void AnswerRing::Work(const std::function<Answer(const PuzzleLine &)> &answerOf)
             available_.wait(available, std::memory_order_acquire);
             available = available_.load(std::memory_order_acquire);
         }
-        Slot &slot = At(index);
-        slot.answer = answerOf(slot.puzzle.read.puzzle);
-        slot.done.store(true, std::memory_order_seq_cst);
-        if (watched_.load(std::memory_order_seq_cst) == index)
-            doorbell_.Ring();
+        AnswerAt(index, answerOf);
     }
+}
+
+bool AnswerRing::AnswerNext(const AnswerOf &answerOf)
+{
+    const std::size_t index = claimed_.load(std::memory_order_relaxed);
+    if (index >= published_)
+        return false;
+    claimed_.store(index + 1, std::memory_order_relaxed);
+    AnswerAt(index, answerOf);
+    return true;
+}
+
+void AnswerRing::AnswerAt(std::size_t index, const AnswerOf &answerOf)
+{
+    Slot &slot = At(index);
+    slot.answer = answerOf(slot.puzzle.read.puzzle);
+    slot.done.store(true, std::memory_order_seq_cst);
+    if (watched_.load(std::memory_order_seq_cst) == index)
+        doorbell_.Ring();
 }
 
 } // namespace quadrelle

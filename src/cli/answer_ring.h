@@ -34,6 +34,8 @@ public:
     // Owner: lines put in whose answers are not taken yet.
     std::size_t InFlight() const { return stored_ - taken_; }
     std::size_t Unpublished() const { return stored_ - published_; }
+    // Owner: lines published that no one has started to answer.
+    std::size_t Unclaimed() const { return published_ - claimed_.load(std::memory_order_relaxed); }
     // Owner: lines put in, and answers taken, since the start.
     std::size_t Stored() const { return stored_; }
     std::size_t Taken() const { return taken_; }
@@ -53,8 +55,11 @@ public:
     void Unwatch();
     int WakeFd() const { return doorbell_.Fd(); }
 
+    using AnswerOf = std::function<Answer(const PuzzleLine &)>;
     // Worker: answers lines until the ring is abandoned.
-    void Work(const std::function<Answer(const PuzzleLine &)> &answerOf);
+    void Work(const AnswerOf &answerOf);
+    // Owner, when no worker runs: answers the next published line; false when none is left.
+    bool AnswerNext(const AnswerOf &answerOf);
 
 private:
     // Set in `available_` by Abandon, so that waiting workers wake and see it with the count.
@@ -63,6 +68,8 @@ private:
     // Not watching: no line has this index.
     static constexpr std::size_t Unwatched = ~std::size_t {0};
     static constexpr std::size_t BlockSize = 64;
+
+    void AnswerAt(std::size_t index, const AnswerOf &answerOf);
 
     Slot &At(std::size_t index) const
     {
