@@ -182,8 +182,11 @@ private:
                 break;
             }
             ring_->Put(std::move(puzzle), source_.BytesTaken());
-            if (ring_->Unpublished() >= PublishEvery)
-                Publish();
+            if (ring_->Unpublished() < PublishEvery)
+                continue;
+            Publish();
+            if (answerOf_)
+                break; // answered while the lines are still in the cache
         }
         Publish();
     }
