@@ -108,6 +108,13 @@ private:
     std::vector<std::thread> threads_;
 };
 
+// One job reads no further ahead than it answers at a time, so that each line is answered while
+// it is still in the cache and the same few slots serve the whole run.
+std::size_t RingSize(const BatchOptions &options)
+{
+    return options.jobs <= 1 ? std::min(options.readAhead, PublishEvery) : options.readAhead;
+}
+
 // One run on the calling thread: reads ahead, hands lines to the workers (or with one job
 // answers them itself), writes the answers in order and shows progress, until the inputs end,
 // a write fails or a stop is asked for.
@@ -118,7 +125,7 @@ public:
         : out_(out), messages_(messages), options_(options), progress_(messages, options.progress, options.totalBytes),
           inputs_(inputs),
           source_(inputs, options.strict, [this](const std::string &description) { ReportReadError(description); }),
-          ring_(std::make_shared<AnswerRing>(options.readAhead)), workers_(ring_, options),
+          ring_(std::make_shared<AnswerRing>(RingSize(options))), workers_(ring_, options),
           answerOf_(options.jobs <= 1 ? AnswerFunction(options) : nullptr)
     {
     }
@@ -182,11 +189,8 @@ private:
                 break;
             }
             ring_->Put(std::move(puzzle), source_.BytesTaken());
-            if (ring_->Unpublished() < PublishEvery)
-                continue;
-            Publish();
-            if (answerOf_)
-                break; // answered while the lines are still in the cache
+            if (ring_->Unpublished() >= PublishEvery)
+                Publish();
         }
         Publish();
     }
