@@ -1,6 +1,7 @@
 #include "cli/line_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace quadrelle {
@@ -8,9 +9,14 @@ namespace quadrelle {
 namespace {
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsLineEnd(char c)
+// The first '\n' or '\r', else `to`: two library scans, many bytes a step, rather than one
+// comparison a byte.
+const char *LineEnd(const char *from, const char *to)
 {
-    return c == '\n' || c == '\r';
+    const auto *newline = static_cast<const char *>(std::memchr(from, '\n', static_cast<std::size_t>(to - from)));
+    const char *end = newline != nullptr ? newline : to;
+    const auto *carriage = static_cast<const char *>(std::memchr(from, '\r', static_cast<std::size_t>(end - from)));
+    return carriage != nullptr ? carriage : end;
 }
 
 bool IsBlank(char c)
@@ -87,7 +93,7 @@ LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line)
             continue;
         const char *from = buffer_.data() + begin_;
         const char *to = buffer_.data() + end_;
-        const char *lineEnd = std::find_if(from, to, IsLineEnd);
+        const char *lineEnd = LineEnd(from, to);
         Keep(partial_, from, lineEnd);
         midLine_ = true;
         begin_ = static_cast<std::size_t>(lineEnd - buffer_.data());

@@ -1,7 +1,5 @@
 #include "model/puzzle_line.h"
 
-#include <array>
-
 namespace quadrelle {
 
 namespace {
@@ -10,15 +8,22 @@ bool IsSeparator(char c)
     return c == ' ' || c == '\t' || c == ',' || c == ':' || c == ';';
 }
 
-// A cell's digit by its character: 1-9 for a given, 0 for '0' and '.', -1 for anything else.
-constexpr std::array<std::int8_t, 256> CellValues = [] {
-    std::array<std::int8_t, 256> values {};
-    values.fill(-1);
-    values['0'] = values['.'] = 0;
-    for (char c = '1'; c <= '9'; ++c)
-        values[static_cast<unsigned char>(c)] = static_cast<std::int8_t>(c - '0');
-    return values;
-}();
+// 1-9 for a given, 0 for '0' and '.'; false when a character is anything else. No branch on
+// each cell and a local grid, so the compiler reads sixteen at a time.
+bool ReadCells(std::string_view cells, Grid &givens)
+{
+    Grid read;
+    unsigned char bad = 0;
+    for (std::size_t p = 0; p < CellCount; ++p) {
+        const auto c = static_cast<unsigned char>(cells[p]);
+        const auto digit = static_cast<unsigned char>(c - '0');
+        const unsigned char dot = c == '.';
+        bad |= (digit > 9) & !dot;
+        read[p] = static_cast<std::int8_t>(dot ? 0 : digit);
+    }
+    givens = read;
+    return bad == 0;
+}
 
 bool IsBlank(std::string_view line)
 {
@@ -39,13 +44,10 @@ PuzzleLine ParsePuzzleLine(std::string_view line)
         parsed.reason = "bad-length";
         return parsed;
     }
-    for (std::size_t p = 0; p < CellCount; ++p) {
-        const std::int8_t digit = CellValues[static_cast<unsigned char>(line[p])];
-        if (digit < 0) {
-            parsed.reason = "bad-character";
-            return parsed;
-        }
-        parsed.givens[p] = digit;
+    if (!ReadCells(line, parsed.givens)) {
+        parsed.givens = {};
+        parsed.reason = "bad-character";
+        return parsed;
     }
     parsed.kind = PuzzleLine::Kind::Puzzle;
     return parsed;
