@@ -64,8 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (parsed.kind != PuzzleLine::Kind::Puzzle)
         return 0;
     FUZZ_CHECK(line.size() >= 81);
-    for (std::size_t p = 0; p < 81; ++p)
+    for (std::size_t p = 0; p < 81; ++p) {
+        FUZZ_CHECK(line[p] == '.' || (line[p] >= '0' && line[p] <= '9'));
         FUZZ_CHECK(parsed.givens[p] == DigitOf(line[p]));
+    }
 
     const test::ReferenceRun reference = test::ReferenceSolve(parsed.givens, budget);
     const auto result = SolvePuzzle(parsed.givens, {}, budget);
