@@ -42,4 +42,39 @@ TEST(AnswerRing, TheWatchedAnswerWakesTheOwner)
     }
 }
 
+// With one job the owner answers the lines itself: only those published, each once, and around
+// the ring's end in the order they were put in.
+TEST(AnswerRing, TheOwnerAnswersThePublishedLinesInOrder)
+{
+    AnswerRing ring(2);
+    const AnswerRing::AnswerOf answerOf = [](const PuzzleLine &line) {
+        Answer answer;
+        answer.length = static_cast<std::uint8_t>(line.givens[0]);
+        return answer;
+    };
+    const auto put = [&ring](int line) {
+        SourcedPuzzle puzzle;
+        puzzle.read.puzzle.givens[0] = static_cast<std::int8_t>(line);
+        ring.Put(puzzle, 0);
+    };
+    put(1);
+    ring.Publish();
+    put(2);
+    ASSERT_TRUE(ring.AnswerNext(answerOf));
+    EXPECT_FALSE(ring.AnswerNext(answerOf)) << "line 2 is not published yet";
+    for (int line = 3; line <= 5; ++line) {
+        ring.Publish();
+        ASSERT_TRUE(ring.AnswerNext(answerOf));
+        ASSERT_NE(ring.Front(), nullptr);
+        EXPECT_EQ(ring.Front()->answer.length, line - 2);
+        ring.Pop();
+        put(line);
+    }
+    ASSERT_NE(ring.Front(), nullptr);
+    EXPECT_EQ(ring.Front()->answer.length, 4);
+    ring.Pop();
+    EXPECT_FALSE(ring.AnswerNext(answerOf)) << "line 5 is not published yet";
+    EXPECT_EQ(ring.Front(), nullptr);
+}
+
 } // namespace quadrelle
