@@ -34,7 +34,7 @@ public:
     // Owner: lines put in whose answers are not taken yet.
     std::size_t InFlight() const { return stored_ - taken_; }
     std::size_t Unpublished() const { return stored_ - published_; }
-    // Owner: lines published that no one has started to answer.
+    // Owner, when no worker runs (a waiting worker claims ahead): lines published, not yet answered.
     std::size_t Unclaimed() const { return published_ - claimed_.load(std::memory_order_relaxed); }
     // Owner: lines put in, and answers taken, since the start.
     std::size_t Stored() const { return stored_; }
