@@ -123,11 +123,17 @@ private:
     std::vector<std::thread> threads_;
 };
 
+// One job needs no second thread, whose hand-offs cost as much as counting an easy puzzle.
+bool AnswersOnOwnThread(const BatchOptions &options)
+{
+    return options.jobs <= 1;
+}
+
 // One job reads no further ahead than it answers at a time, so that each line is answered while
 // it is still in the cache and the same few slots serve the whole run.
 std::size_t RingSize(const BatchOptions &options)
 {
-    return options.jobs <= 1 ? std::min(options.readAhead, PublishEvery) : options.readAhead;
+    return AnswersOnOwnThread(options) ? std::min(options.readAhead, PublishEvery) : options.readAhead;
 }
 
 // One run on the calling thread: reads ahead, hands lines to the workers (or with one job
@@ -141,7 +147,7 @@ public:
           inputs_(inputs),
           source_(inputs, options.strict, [this](const std::string &description) { ReportReadError(description); }),
           ring_(std::make_shared<AnswerRing>(RingSize(options))), workers_(ring_, options),
-          answerOf_(options.jobs <= 1 ? AnswerFunction(options) : nullptr)
+          answerOf_(AnswersOnOwnThread(options) ? AnswerFunction(options) : nullptr)
     {
     }
 
@@ -217,7 +223,6 @@ private:
             workers_.StartFor(ring_->InFlight());
     }
 
-    // One job needs no second thread, whose hand-offs cost as much as counting an easy puzzle.
     // The lines are answered a flush's time at most before the owner looks at its other duties.
     void AnswerInHand()
     {

@@ -244,11 +244,11 @@ namespace {
 bool FindShortChain(const CandidateGrid &grid, int links, Step &step)
 {
     thread_local std::array<BarrenDigits, 2> barren;
+    BarrenDigits &known = barren[links - 2];
     int tenths = INT_MAX;
     std::vector<Candidate> best;
     const int easiest = links == 2 ? 40 : 54;
     for (int digit = 0; digit < 9 && tenths > std::max(step.enough, easiest); ++digit) {
-        BarrenDigits &known = barren[links - 2];
         if (known.Known(digit, grid.CellsOf(digit)))
             continue;
         const bool unbounded = tenths == INT_MAX;

@@ -8,8 +8,8 @@ bool IsSeparator(char c)
     return c == ' ' || c == '\t' || c == ',' || c == ':' || c == ';';
 }
 
-// 1-9 for a given, 0 for '0' and '.'; false when a character is anything else. No branch on
-// each cell and a local grid, so the compiler reads sixteen at a time.
+// 1-9 for a given, 0 for '0' and '.'; false, with `givens` untouched, when a character is
+// anything else. No branch on each cell and a local grid, so the compiler reads sixteen at a time.
 bool ReadCells(std::string_view cells, Grid &givens)
 {
     Grid read;
@@ -21,8 +21,10 @@ bool ReadCells(std::string_view cells, Grid &givens)
         bad |= (digit > 9) & !dot;
         read[p] = static_cast<std::int8_t>(dot ? 0 : digit);
     }
+    if (bad != 0)
+        return false;
     givens = read;
-    return bad == 0;
+    return true;
 }
 
 bool IsBlank(std::string_view line)
@@ -45,7 +47,6 @@ PuzzleLine ParsePuzzleLine(std::string_view line)
         return parsed;
     }
     if (!ReadCells(line, parsed.givens)) {
-        parsed.givens = {};
         parsed.reason = "bad-character";
         return parsed;
     }
