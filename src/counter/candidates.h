@@ -29,7 +29,7 @@
 // can fill, or two forced cells that see each other ends the branch.
 //
 // The search guesses on the two-candidate cell (else one with the fewest) that sees the most open
-// cells, its lowest digit first, on a copy of the board; when that branch ends the parent removes
+// cells, first the digit its peers hold most often, on a copy of the board; when that branch ends the parent removes
 // the digit and propagates again, which for a two-candidate cell fixes the other one. It stops at
 // the second solution.
 
@@ -63,8 +63,8 @@ public:
     bool Propagate();
 
     bool Solved() const;
-    // A cell with two candidates (else the fewest) and its lowest digit. Not solved only, and
-    // right after a Propagate that returned true.
+    // A cell with two candidates (else the fewest) and the digit to try there first. Not solved
+    // only, and right after a Propagate that returned true.
     Guess ChooseGuess() const;
     // Solved only: '1'..'9' in each cell.
     void Write(std::array<char, 81> &grid) const;
