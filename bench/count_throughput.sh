@@ -5,7 +5,7 @@
 #
 # SET is a collection's file name without .txt (default: the eight below). Each set runs RUNS
 # times (default 3), one process a run that reads the file as many times over as it takes to
-# reach PUZZLES puzzles (default 20000), so that short sets last long enough to time. The best
+# reach PUZZLES puzzles (default 50000), so that short sets last long enough to time. The best
 # run's CPU seconds (user + sys, so a shared machine's waits do not count) and wall seconds are
 # printed with microseconds a puzzle, and the verdict counts of one pass over the file.
 # When PEERS (default ../shared/peers) holds tdoku_count.cpp, that peer's count-to-two driver is
@@ -19,7 +19,7 @@ datasets=${QUADRELLE_DATASETS:-../shared/datasets}
 peers=../shared/peers
 runs=3
 jobs=1
-target=20000
+target=50000
 while getopts "s:d:p:r:j:n:h" option; do
   case $option in
     s) solver=$OPTARG ;;
@@ -54,6 +54,8 @@ fi
 time_run() {
   local out=$1
   shift
+  # Removed first: truncating the last run's output would be charged to this one.
+  rm -f "$out"
   TIMEFORMAT='%3U %3S %3R'
   { time "$@" >"$out" 2>/dev/null || [ $? -eq 1 ]; } 2>"$work/times"
   read -r user sys wall <"$work/times"
