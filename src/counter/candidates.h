@@ -29,9 +29,9 @@
 // can fill, or two forced cells that see each other ends the branch.
 //
 // The search guesses on the two-candidate cell (else one with the fewest) that sees the most open
-// cells, first the digit its peers hold most often, on a copy of the board; when that branch ends the parent removes
-// the digit and propagates again, which for a two-candidate cell fixes the other one. It stops at
-// the second solution.
+// cells, first the digit its peers hold most often, on a copy of the board; when that branch
+// ends the parent removes the digit and propagates again, which for a two-candidate cell fixes
+// the other one. It stops at the second solution.
 
 #include "counter/lanes.h"
 
