@@ -306,10 +306,39 @@ bool Candidates::Propagate()
     return true;
 }
 
-Guess Candidates::ChooseGuess() const
+namespace {
+
+// Hardware popcount is not in the x86-64 baseline, and the open cells a pair sees are counted
+// a dozen times a guess: with the instruction where the processor has it, serg's count takes a
+// twentieth less time.
+#if defined(QUADRELLE_COUNTER_SSE2) && defined(__GNUC__) && defined(__x86_64__) && !defined(__POPCNT__)
+#define QUADRELLE_COUNTER_POPCNT_DISPATCH 1
+const bool HardwarePopcount = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("popcnt") != 0;
+}();
+#endif
+
+struct LaneCount {
+    int operator()(Lanes x) const { return x.CountBits(); }
+};
+
+struct WordCount {
+    [[gnu::always_inline]] int operator()(Lanes x) const
+    {
+        Words words;
+        x.Store(words);
+        std::uint64_t low;
+        std::memcpy(&low, words.data(), sizeof low);
+        return std::popcount(low) + std::popcount(words[2]);
+    }
+};
+
+template <typename Count>
+[[gnu::always_inline]] inline Guess PickGuess(
+    const std::array<Words, 9> &digits, const Words &solvedCells, const Words &pairBands, Count count)
 {
-    const Words &pairBands = pairs_;
-    const Lanes solved = Lanes::Load(solved_);
+    const Lanes solved = Lanes::Load(solvedCells);
     // Of the two-candidate cells, the one that sees the most open cells: its guess, right or
     // wrong, reaches furthest. Ranked by a key, the count above the cell's distance from the end
     // so that ties go to the first cell: a maximum with no branch on each cell.
@@ -317,11 +346,11 @@ Guess Candidates::ChooseGuess() const
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t pairs = pairBands[b]; pairs != 0; pairs &= pairs - 1) {
             const int p = 27 * b + std::countr_zero(pairs);
-            const int open = AndNot(Lanes::Load(Peers[p]), solved).CountBits();
+            const int open = count(AndNot(Lanes::Load(Peers[p]), solved));
             best = std::max(best, open << 7 | (127 - p));
         }
     }
-    const int cell = best < 0 ? FirstWithFewest(digits_, solved_) : 127 - (best & 127);
+    const int cell = best < 0 ? FirstWithFewest(digits, solvedCells) : 127 - (best & 127);
     // Of its digits, the one with the most candidates among the cell's peers first, the lowest of
     // equals: placing it removes the most, so its branch settles soonest, and on a puzzle with
     // several solutions it reaches them with fewer guesses (a tenth fewer on such collections).
@@ -329,15 +358,38 @@ Guess Candidates::ChooseGuess() const
     const std::uint32_t bit = 1u << (cell % 27);
     Guess guess {cell, 0};
     for (int d = 0, most = -1; d < 9; ++d) {
-        if ((digits_[d][cell / 27] & bit) == 0)
+        if ((digits[d][cell / 27] & bit) == 0)
             continue;
-        const int removed = (Lanes::Load(digits_[d]) & peers).CountBits();
+        const int removed = count(Lanes::Load(digits[d]) & peers);
         if (removed > most) {
             most = removed;
             guess.digit = d;
         }
     }
     return guess;
+}
+
+#if defined(QUADRELLE_COUNTER_POPCNT_DISPATCH)
+[[gnu::target("popcnt")]] Guess PickGuessWithPopcount(
+    const std::array<Words, 9> &digits, const Words &solved, const Words &pairs)
+{
+    return PickGuess(digits, solved, pairs, WordCount {});
+}
+#endif
+
+} // namespace
+
+Guess Candidates::ChooseGuess() const
+{
+#if defined(QUADRELLE_COUNTER_POPCNT_DISPATCH)
+    if (HardwarePopcount)
+        return PickGuessWithPopcount(digits_, solved_, pairs_);
+    return PickGuess(digits_, solved_, pairs_, LaneCount {});
+#elif defined(__POPCNT__)
+    return PickGuess(digits_, solved_, pairs_, WordCount {});
+#else
+    return PickGuess(digits_, solved_, pairs_, LaneCount {});
+#endif
 }
 
 void Candidates::Write(std::array<char, 81> &grid) const
