@@ -274,7 +274,10 @@ private:
         if (ring_->InFlight() == 0)
             bytesAnswered_ = source_.BytesTaken();
         const auto now = Clock::now();
-        if (unflushed_ && (stopping || ring_->InFlight() == 0 || now - lastFlush_ >= FlushEvery)) {
+        // Nothing in flight is a reason only when no more input is ready: else the owner answering
+        // its own lines would flush each small batch, and a file take many short writes.
+        const bool idle = ring_->InFlight() == 0 && (waitingForInput_ || inputEnded_);
+        if (unflushed_ && (stopping || idle || now - lastFlush_ >= FlushEvery)) {
             if (options_.outputBesideProgress)
                 progress_.Clear();
             out_.flush();
