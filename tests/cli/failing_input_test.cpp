@@ -155,22 +155,25 @@ TEST_F(BatchSolver, TerminalAmongFilesIsAnsweredLineByLineAndTheFilesOnAllJobs)
 }
 
 // A pipe that pauses: what it brought is answered before the solver waits for more, whatever the
-// chunk size.
+// chunk size, and whether the reading thread answers or workers do.
 TEST_F(BatchSolver, LinesFromAPipeAreAnsweredBeforeItBringsMore)
 {
-    Streams streams;
-    pid_t pid = 0;
-    const int input = StartOnPipe({"--jobs", "2"}, streams, pid);
-    ASSERT_GE(input, 0);
+    for (const char *jobs : {"1", "2"}) {
+        SCOPED_TRACE(jobs);
+        Streams streams;
+        pid_t pid = 0;
+        const int input = StartOnPipe({"--jobs", jobs}, streams, pid);
+        ASSERT_GE(input, 0);
 
-    ASSERT_TRUE(WriteAll(input, Repeat(EmptyBoard, 3)));
-    ExpectOutputSoon(Repeat(EmptyBoardSolved, 3));
-    ASSERT_TRUE(WriteAll(input, "x\n"));
-    close(input);
+        ASSERT_TRUE(WriteAll(input, Repeat(EmptyBoard, 3)));
+        ExpectOutputSoon(Repeat(EmptyBoardSolved, 3));
+        ASSERT_TRUE(WriteAll(input, "x\n"));
+        close(input);
 
-    const Result r = Finish(pid, streams, std::chrono::seconds(60));
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, Repeat(EmptyBoardSolved, 3) + "invalid 0 bad-length\n");
+        const Result r = Finish(pid, streams, std::chrono::seconds(60));
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.out, Repeat(EmptyBoardSolved, 3) + "invalid 0 bad-length\n");
+    }
 }
 
 TEST_F(BatchSolver, ByteOrderMarkAndCarriageReturnLineEndsAreAccepted)
