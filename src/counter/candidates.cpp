@@ -354,13 +354,18 @@ template <typename Count>
     // Of its digits, the one with the most candidates among the cell's peers first, the lowest of
     // equals: placing it removes the most, so its branch settles soonest, and on a puzzle with
     // several solutions it reaches them with fewer guesses (a tenth fewer on such collections).
+    // The cell's digits gathered with no branch on each: which of them it holds is a guess's
+    // coin toss, and the processor would mispredict it.
     const Lanes peers = Lanes::Load(Peers[cell]);
-    const std::uint32_t bit = 1u << (cell % 27);
+    const auto band = static_cast<std::size_t>(cell / 27);
+    const auto shift = static_cast<unsigned>(cell % 27);
+    std::uint32_t held = 0;
+    for (std::size_t d = 0; d < 9; ++d)
+        held |= (digits[d][band] >> shift & 1) << d;
     Guess guess {cell, 0};
-    for (int d = 0, most = -1; d < 9; ++d) {
-        if ((digits[d][cell / 27] & bit) == 0)
-            continue;
-        const int removed = count(Lanes::Load(digits[d]) & peers);
+    for (int most = -1; held != 0; held &= held - 1) {
+        const int d = std::countr_zero(held);
+        const int removed = count(Lanes::Load(digits[static_cast<std::size_t>(d)]) & peers);
         if (removed > most) {
             most = removed;
             guess.digit = d;
