@@ -1,5 +1,7 @@
 #include "generate/solution_grid.h"
 
+#include "logic/cells81.h"
+
 #include <bit>
 #include <numeric>
 
@@ -60,7 +62,7 @@ private:
         int bestCount = 10;
         for (std::size_t at = 0; at < openCount_; ++at) {
             const unsigned free = Free(open_[at]);
-            const int count = std::popcount(free);
+            const int count = logic::Popcount(free);
             if (count < bestCount) {
                 bestAt = at, bestFree = free, bestCount = count;
                 if (count <= 1)
