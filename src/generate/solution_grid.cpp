@@ -1,6 +1,6 @@
 #include "generate/solution_grid.h"
 
-#include "logic/cells81.h"
+#include "model/digits.h"
 
 #include <bit>
 #include <numeric>
@@ -62,7 +62,7 @@ private:
         int bestCount = 10;
         for (std::size_t at = 0; at < openCount_; ++at) {
             const unsigned free = Free(open_[at]);
-            const int count = logic::Popcount(free);
+            const int count = CountOf(static_cast<std::int32_t>(free));
             if (count < bestCount) {
                 bestAt = at, bestFree = free, bestCount = count;
                 if (count <= 1)
