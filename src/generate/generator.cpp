@@ -37,6 +37,7 @@ class Carver {
 public:
     explicit Carver(const Grid &solution) : solution_(solution), puzzle_(solution)
     {
+        used_.fill(0x3FE);
         for (int cell = 0; cell < 81; ++cell)
             rowInColumn_[static_cast<std::size_t>(ColumnOf(cell))][solution[static_cast<std::size_t>(cell)]]
                 = static_cast<std::uint8_t>(RowOf(cell));
@@ -60,8 +61,29 @@ private:
 
     void SetOrbit(const Orbit &orbit, bool given)
     {
-        for (std::uint8_t i = 0; i < orbit.size; ++i)
-            puzzle_[orbit.cells[i]] = given ? solution_[orbit.cells[i]] : 0;
+        for (std::uint8_t i = 0; i < orbit.size; ++i) {
+            const int cell = orbit.cells[i];
+            const std::uint8_t digit = SolutionAt(cell);
+            puzzle_[static_cast<std::size_t>(cell)] = given ? digit : 0;
+            for (const int unit : UnitsOf(cell)) {
+                std::uint16_t &used = used_[static_cast<std::size_t>(unit)];
+                used = static_cast<std::uint16_t>(given ? used | 1u << digit : used & ~(1u << digit));
+            }
+        }
+    }
+
+    // Its row, column and box, as indices into used_.
+    static std::array<int, 3> UnitsOf(int cell)
+    {
+        return {RowOf(cell), 9 + ColumnOf(cell), 18 + RowOf(cell) / 3 * 3 + ColumnOf(cell) / 3};
+    }
+
+    // The digits the givens of an open cell's row, column and box hold.
+    unsigned Seen(int cell) const
+    {
+        const auto [row, column, box] = UnitsOf(cell);
+        return used_[static_cast<std::size_t>(row)] | used_[static_cast<std::size_t>(column)]
+            | used_[static_cast<std::size_t>(box)];
     }
 
     bool Forced(const Orbit &orbit) const
@@ -75,7 +97,7 @@ private:
     // Its peers hold all digits but one. Without a popcount, which the x86-64 baseline lacks.
     bool NakedSingle(int cell) const
     {
-        const unsigned missing = SeenDigits(puzzle_, cell) ^ 0x3FEu;
+        const unsigned missing = Seen(cell) ^ 0x3FEu;
         return missing != 0 && (missing & (missing - 1)) == 0;
     }
 
@@ -87,7 +109,7 @@ private:
             bool alone = true;
             for (int i = 0; i < 9 && alone; ++i) {
                 const int other = UnitCell(cell, unit, i);
-                alone = other == cell || At(other) != 0 || (SeenDigits(puzzle_, other) & digit) != 0;
+                alone = other == cell || At(other) != 0 || (Seen(other) & digit) != 0;
             }
             if (alone)
                 return true;
@@ -124,6 +146,9 @@ private:
     Grid puzzle_;
     // The row of each digit in each column of the solution.
     std::array<std::array<std::uint8_t, 10>, 9> rowInColumn_ {};
+    // The digits (bit d) the givens hold in each unit. A solution holds each digit once in a
+    // unit, so a given taken away clears its bit.
+    std::array<std::uint16_t, 27> used_ {};
 };
 
 } // namespace
