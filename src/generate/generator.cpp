@@ -16,19 +16,30 @@ constexpr int ColumnOf(int cell)
     return cell % 9;
 }
 
-// The 9 cells of a cell's row (0), column (1) or box (2).
-constexpr int UnitCell(int cell, int unit, int i)
+// The 27 units (rows, then columns, then boxes) with their cells, and the three units of each
+// cell: read for every cell of the checks that keep a taken given forced.
+struct UnitTables {
+    std::array<std::array<std::uint8_t, 9>, 27> cells {};
+    std::array<std::array<std::uint8_t, 3>, 81> of {};
+};
+
+constexpr UnitTables MakeUnits()
 {
-    const int row = RowOf(cell), column = ColumnOf(cell);
-    switch (unit) {
-    case 0:
-        return row * 9 + i;
-    case 1:
-        return i * 9 + column;
-    default:
-        return (row / 3 * 3 + i / 3) * 9 + column / 3 * 3 + i % 3;
+    UnitTables units;
+    for (int cell = 0; cell < 81; ++cell) {
+        const int row = RowOf(cell), column = ColumnOf(cell), box = row / 3 * 3 + column / 3;
+        const int inBox = row % 3 * 3 + column % 3;
+        const std::array<int, 3> of {row, 9 + column, 18 + box};
+        const std::array<int, 3> at {column, row, inBox};
+        for (std::size_t k = 0; k < 3; ++k) {
+            units.of[static_cast<std::size_t>(cell)][k] = static_cast<std::uint8_t>(of[k]);
+            units.cells[static_cast<std::size_t>(of[k])][static_cast<std::size_t>(at[k])]
+                = static_cast<std::uint8_t>(cell);
+        }
     }
+    return units;
 }
+constexpr UnitTables Units = MakeUnits();
 
 // Takes givens away from a solution grid. Most verdicts need no counter: a cell that the other
 // givens force by a single keeps the solution unique, and an empty rectangle of two digits over
@@ -65,25 +76,18 @@ private:
             const int cell = orbit.cells[i];
             const std::uint8_t digit = SolutionAt(cell);
             puzzle_[static_cast<std::size_t>(cell)] = given ? digit : 0;
-            for (const int unit : UnitsOf(cell)) {
+            for (const std::uint8_t unit : Units.of[static_cast<std::size_t>(cell)]) {
                 std::uint16_t &used = used_[static_cast<std::size_t>(unit)];
                 used = static_cast<std::uint16_t>(given ? used | 1u << digit : used & ~(1u << digit));
             }
         }
     }
 
-    // Its row, column and box, as indices into used_.
-    static std::array<int, 3> UnitsOf(int cell)
-    {
-        return {RowOf(cell), 9 + ColumnOf(cell), 18 + RowOf(cell) / 3 * 3 + ColumnOf(cell) / 3};
-    }
-
     // The digits the givens of an open cell's row, column and box hold.
     unsigned Seen(int cell) const
     {
-        const auto [row, column, box] = UnitsOf(cell);
-        return used_[static_cast<std::size_t>(row)] | used_[static_cast<std::size_t>(column)]
-            | used_[static_cast<std::size_t>(box)];
+        const auto &[row, column, box] = Units.of[static_cast<std::size_t>(cell)];
+        return used_[row] | used_[column] | used_[box];
     }
 
     bool Forced(const Orbit &orbit) const
@@ -105,11 +109,12 @@ private:
     bool HiddenSingle(int cell) const
     {
         const unsigned digit = 1u << SolutionAt(cell);
-        for (int unit = 0; unit < 3; ++unit) {
+        for (const std::uint8_t unit : Units.of[static_cast<std::size_t>(cell)]) {
             bool alone = true;
-            for (int i = 0; i < 9 && alone; ++i) {
-                const int other = UnitCell(cell, unit, i);
+            for (const std::uint8_t other : Units.cells[unit]) {
                 alone = other == cell || At(other) != 0 || (Seen(other) & digit) != 0;
+                if (!alone)
+                    break;
             }
             if (alone)
                 return true;
