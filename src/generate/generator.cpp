@@ -16,31 +16,6 @@ constexpr int ColumnOf(int cell)
     return cell % 9;
 }
 
-// The 27 units (rows, then columns, then boxes) with their cells, and the three units of each
-// cell: read for every cell of the checks that keep a taken given forced.
-struct UnitTables {
-    std::array<std::array<std::uint8_t, 9>, 27> cells {};
-    std::array<std::array<std::uint8_t, 3>, 81> of {};
-};
-
-constexpr UnitTables MakeUnits()
-{
-    UnitTables units;
-    for (int cell = 0; cell < 81; ++cell) {
-        const int row = RowOf(cell), column = ColumnOf(cell), box = row / 3 * 3 + column / 3;
-        const int inBox = row % 3 * 3 + column % 3;
-        const std::array<int, 3> of {row, 9 + column, 18 + box};
-        const std::array<int, 3> at {column, row, inBox};
-        for (std::size_t k = 0; k < 3; ++k) {
-            units.of[static_cast<std::size_t>(cell)][k] = static_cast<std::uint8_t>(of[k]);
-            units.cells[static_cast<std::size_t>(of[k])][static_cast<std::size_t>(at[k])]
-                = static_cast<std::uint8_t>(cell);
-        }
-    }
-    return units;
-}
-constexpr UnitTables Units = MakeUnits();
-
 // Takes givens away from a solution grid. Most verdicts need no counter: a cell that the other
 // givens force by a single keeps the solution unique, and an empty rectangle of two digits over
 // two boxes lets them swap, so that the solution is no longer the only one.

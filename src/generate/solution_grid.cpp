@@ -34,22 +34,17 @@ public:
 private:
     static constexpr long NodeLimit = 1000;
 
-    // Units of a cell: its row, its column and its box, as indices into used_.
-    static constexpr int Row(int cell) { return cell / 9; }
-    static constexpr int Column(int cell) { return 9 + cell % 9; }
-    static constexpr int Box(int cell) { return 18 + cell / 27 * 3 + cell % 9 / 3; }
-
     unsigned Free(int cell) const
     {
-        const auto at = [this](int unit) { return used_[static_cast<std::size_t>(unit)]; };
-        return ~(at(Row(cell)) | at(Column(cell)) | at(Box(cell))) & 0x3FEu;
+        const auto &[row, column, box] = Units.of[static_cast<std::size_t>(cell)];
+        return ~(used_[row] | used_[column] | used_[box]) & 0x3FEu;
     }
 
     void Set(int cell, std::uint8_t digit)
     {
         const unsigned bit = 1u << (digit != 0 ? digit : grid_[static_cast<std::size_t>(cell)]);
-        for (const int unit : {Row(cell), Column(cell), Box(cell)})
-            used_[static_cast<std::size_t>(unit)] ^= static_cast<std::uint16_t>(bit);
+        for (const std::uint8_t unit : Units.of[static_cast<std::size_t>(cell)])
+            used_[unit] ^= static_cast<std::uint16_t>(bit);
         grid_[static_cast<std::size_t>(cell)] = digit;
     }
 
