@@ -311,7 +311,8 @@ namespace {
 // Hardware popcount is not in the x86-64 baseline, and the open cells a pair sees are counted
 // a dozen times a guess: the instruction, where the processor has it, saves a few percent of a
 // count.
-#if defined(QUADRELLE_COUNTER_SSE2) && defined(__GNUC__) && defined(__x86_64__) && !defined(__POPCNT__)
+#if defined(QUADRELLE_COUNTER_SSE2) && defined(__GNUC__) && defined(__x86_64__) && !defined(__POPCNT__) \
+    && !defined(QUADRELLE_COUNTER_NO_POPCOUNT)
 #define QUADRELLE_COUNTER_POPCNT_DISPATCH 1
 const bool HardwarePopcount = [] {
     __builtin_cpu_init();
