@@ -2,6 +2,7 @@
 
 #include "counter/solution_count.h"
 #include "generate/solution_grid.h"
+#include "model/digits.h"
 
 namespace quadrelle::generate {
 
@@ -23,7 +24,7 @@ class Carver {
 public:
     explicit Carver(const Grid &solution) : solution_(solution), puzzle_(solution)
     {
-        used_.fill(0x3FE);
+        used_.fill(AllDigits);
         for (int cell = 0; cell < 81; ++cell)
             rowInColumn_[static_cast<std::size_t>(ColumnOf(cell))][solution[static_cast<std::size_t>(cell)]]
                 = static_cast<std::uint8_t>(RowOf(cell));
@@ -73,12 +74,8 @@ private:
         return true;
     }
 
-    // Its peers hold all digits but one. Without a popcount, which the x86-64 baseline lacks.
-    bool NakedSingle(int cell) const
-    {
-        const unsigned missing = Seen(cell) ^ 0x3FEu;
-        return missing != 0 && (missing & (missing - 1)) == 0;
-    }
+    // Its peers hold all digits but one.
+    bool NakedSingle(int cell) const { return IsSingle(static_cast<std::int32_t>(Seen(cell)) ^ AllDigits); }
 
     // Every other open cell of one of its units sees the cell's digit.
     bool HiddenSingle(int cell) const

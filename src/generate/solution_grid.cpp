@@ -37,7 +37,7 @@ private:
     unsigned Free(int cell) const
     {
         const auto &[row, column, box] = Units.of[static_cast<std::size_t>(cell)];
-        return ~(used_[row] | used_[column] | used_[box]) & 0x3FEu;
+        return ~(used_[row] | used_[column] | used_[box]) & static_cast<unsigned>(AllDigits);
     }
 
     void Set(int cell, std::uint8_t digit)
