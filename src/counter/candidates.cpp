@@ -335,6 +335,13 @@ struct WordCount {
     }
 };
 
+// What the build's own target counts with best.
+#if defined(__POPCNT__)
+using BuiltCount = WordCount;
+#else
+using BuiltCount = LaneCount;
+#endif
+
 template <typename Count>
 [[gnu::always_inline]] inline Guess PickGuess(
     const std::array<Words, 9> &digits, const Words &solvedCells, const Words &pairBands, Count count)
@@ -390,12 +397,8 @@ Guess Candidates::ChooseGuess() const
 #if defined(QUADRELLE_COUNTER_POPCNT_DISPATCH)
     if (HardwarePopcount)
         return PickGuessWithPopcount(digits_, solved_, pairs_);
-    return PickGuess(digits_, solved_, pairs_, LaneCount {});
-#elif defined(__POPCNT__)
-    return PickGuess(digits_, solved_, pairs_, WordCount {});
-#else
-    return PickGuess(digits_, solved_, pairs_, LaneCount {});
 #endif
+    return PickGuess(digits_, solved_, pairs_, BuiltCount {});
 }
 
 void Candidates::Write(std::array<char, 81> &grid) const
