@@ -1,15 +1,22 @@
 // CPU time a puzzle for the solution counter on each collection, beside the exact engine's
 // pipeline on the same puzzles. The counter takes a spread sample of up to 5,000 puzzles of a
-// collection; the exact engine, much slower on hard puzzles, the first 200 of that sample. The
-// peer's figures come from bench/count_throughput.sh, which builds it beside the batch tool.
+// collection; the exact engine, much slower on hard puzzles, the first 200 of that sample.
+// Where the build found the peer (tdoku, in ../shared/peers), its count to two runs on the same
+// sample right after ours, library call against library call, as `peer/<collection>`.
 //
 //   count_bench [--benchmark_filter=...]      QUADRELLE_DATASETS overrides the collections folder
+//   count_bench --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true
+//                                             ours and the peer's runs mixed, for a shared machine
 
 #include "counter/solution_count.h"
 #include "model/puzzle_line.h"
 #include "solver/pipeline.h"
 
 #include <benchmark/benchmark.h>
+
+#if defined(QUADRELLE_PEER_TDOKU)
+#include "tdoku.h"
+#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -59,22 +66,26 @@ void Report(benchmark::State &state, std::size_t puzzles, std::array<long, 3> ve
     state.counters["multiple"] = static_cast<double>(verdicts[2]);
 }
 
-void Count(benchmark::State &state, const std::string &set)
+struct Counted {
+    std::size_t solutions; // 0, 1 or 2
+    long guesses;
+};
+
+// Counts each puzzle with `count`, which takes one and says what it found.
+template <typename Puzzle, typename CountOne>
+void CountAll(benchmark::State &state, const std::vector<Puzzle> &puzzles, CountOne count)
 {
-    std::vector<std::array<std::uint8_t, 81>> puzzles;
-    for (const Grid &grid : Sample(state, set, 5000))
-        std::copy(grid.begin(), grid.end(), puzzles.emplace_back().begin());
     if (puzzles.empty())
         return;
     std::array<long, 3> verdicts {};
     long guesses = 0;
-    int most = 0;
+    long most = 0;
     for (auto _ : state) {
         verdicts = {};
         guesses = 0;
-        for (const auto &cells : puzzles) {
-            const SolutionCount result = CountSolutions(cells);
-            ++verdicts[static_cast<std::size_t>(result.solutions)];
+        for (const Puzzle &puzzle : puzzles) {
+            const Counted result = count(puzzle);
+            ++verdicts[std::min<std::size_t>(result.solutions, 2)];
             guesses += result.guesses;
             most = std::max(most, result.guesses);
         }
@@ -82,8 +93,38 @@ void Count(benchmark::State &state, const std::string &set)
     Report(state, puzzles.size(), verdicts);
     // The search's work apart from the machine: guesses a puzzle, and the most any one took.
     state.counters["guesses"] = static_cast<double>(guesses) / static_cast<double>(puzzles.size());
-    state.counters["most_guesses"] = most;
+    state.counters["most_guesses"] = static_cast<double>(most);
 }
+
+void Count(benchmark::State &state, const std::string &set)
+{
+    std::vector<std::array<std::uint8_t, 81>> puzzles;
+    for (const Grid &grid : Sample(state, set, 5000))
+        std::copy(grid.begin(), grid.end(), puzzles.emplace_back().begin());
+    CountAll(state, puzzles, [](const std::array<std::uint8_t, 81> &cells) {
+        const SolutionCount result = CountSolutions(cells);
+        return Counted {static_cast<std::size_t>(result.solutions), result.guesses};
+    });
+}
+
+#if defined(QUADRELLE_PEER_TDOKU)
+void PeerCount(benchmark::State &state, const std::string &set)
+{
+    std::vector<std::string> puzzles;
+    for (const Grid &grid : Sample(state, set, 5000)) {
+        std::string &text = puzzles.emplace_back(grid.size(), '.');
+        for (std::size_t p = 0; p < grid.size(); ++p)
+            if (grid[p] != 0)
+                text[p] = static_cast<char>('0' + grid[p]);
+    }
+    CountAll(state, puzzles, [](const std::string &text) {
+        char solution[82] = {};
+        std::size_t guesses = 0;
+        const std::size_t solutions = TdokuSolverDpllTriadSimd(text.c_str(), 2, 0, solution, &guesses);
+        return Counted {solutions, static_cast<long>(guesses)};
+    });
+}
+#endif
 
 void Exact(benchmark::State &state, const std::string &set)
 {
@@ -111,10 +152,16 @@ const char *const CountedOnly[] = {"tdoku_test_puzzles", "cap_stress_7"};
 const bool Registered = [] {
     std::vector<const char *> counted(std::begin(Collections), std::end(Collections));
     counted.insert(counted.end(), std::begin(CountedOnly), std::end(CountedOnly));
-    for (const char *set : counted)
+    for (const char *set : counted) {
         benchmark::RegisterBenchmark((std::string("count/") + set).c_str(), Count, std::string(set))
             ->Unit(benchmark::kMillisecond)
             ->MeasureProcessCPUTime();
+#if defined(QUADRELLE_PEER_TDOKU)
+        benchmark::RegisterBenchmark((std::string("peer/") + set).c_str(), PeerCount, std::string(set))
+            ->Unit(benchmark::kMillisecond)
+            ->MeasureProcessCPUTime();
+#endif
+    }
     for (const char *set : Collections)
         benchmark::RegisterBenchmark((std::string("exact/") + set).c_str(), Exact, std::string(set))
             ->Unit(benchmark::kMillisecond)
