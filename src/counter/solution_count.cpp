@@ -22,8 +22,10 @@ SolutionCount CountSolutions(const std::array<std::uint8_t, 81> &cells)
     SolutionCount result;
     // Each guess fixes a cell, so 81 guesses at most lie on the way to any leaf.
     std::array<Level, 82> levels;
-    if (!levels[0].candidates.Start(cells))
+    if (!levels[0].candidates.Start(cells)) {
+        result.repeatedGiven = true;
         return result;
+    }
     int top = 0;
     bool alive = levels[0].candidates.Propagate();
     for (;;) {

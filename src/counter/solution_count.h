@@ -17,10 +17,12 @@ struct SolutionCount {
     std::array<char, 81> second {};
     // Branches the search took: a measure of how hard the puzzle was to count.
     int guesses = 0;
+    // Two givens of one digit share a row, column or box: no solution, and no search either.
+    bool repeatedGiven = false;
 };
 
-// cells: row-major, 0 = empty, 1..9 = given. Givens that repeat a digit in a unit simply give
-// 0 solutions.
+// cells: row-major, 0 = empty, 1..9 = given. Givens that repeat a digit in a unit give 0
+// solutions, with repeatedGiven set.
 SolutionCount CountSolutions(const std::array<std::uint8_t, 81> &cells);
 
 } // namespace quadrelle

@@ -14,6 +14,8 @@ struct Case {
     int solutions;
     // The completion when there is one.
     std::string_view solution;
+    // Two givens of a digit share a unit.
+    bool repeats = false;
 };
 
 TEST(SolutionCount, PuzzlesGetTheirCountsAndCompletions)
@@ -25,9 +27,9 @@ TEST(SolutionCount, PuzzlesGetTheirCountsAndCompletions)
             Case {"534678912672195348198342567859761423426853791713924856961537284287419635345286170", 1, Solved},
             // A full grid without a rectangle of two digits that may swap.
             Case {"534008912672195348198342567859001423426853791713924856961537284287419635345286179", 2, ""},
-            Case {"009070005002100900100028000070005001008510000050000300000003006800000000210000087", 0, ""}, // box
-            Case {"601590000090010000000000004070314006024000005003000010006000003000902040000001600", 0, ""}, // column
-            Case {"040100350000000000000205000000408900260000012050300007004000160600007000010080020", 0, ""}, // row
+            Case {"009070005002100900100028000070005001008510000050000300000003006800000000210000087", 0, "", true}, // box
+            Case {"601590000090010000000000004070314006024000005003000010006000003000902040000001600", 0, "", true}, // column
+            Case {"040100350000000000000205000000408900260000012050300007004000160600007000010080020", 0, "", true}, // row
             // No repeats, yet no completion: three cells of a row in one box left with two digits,
             // the same in a column, and a digit with no place left in a row of a box.
             Case {"000345678900000000000000000000000000000000000000000000000000000000000000000000000", 0, ""},
@@ -37,6 +39,7 @@ TEST(SolutionCount, PuzzlesGetTheirCountsAndCompletions)
         const Grid grid = ParseGrid(c.puzzle);
         const auto result = CountSolutions(ToCells(grid));
         EXPECT_EQ(result.solutions, c.solutions) << c.puzzle;
+        EXPECT_EQ(result.repeatedGiven, c.repeats) << c.puzzle;
         EXPECT_EQ(CheckCompletions(grid, result), "") << c.puzzle;
         if (!c.solution.empty()) {
             EXPECT_EQ(SolutionString(result.first), c.solution) << c.puzzle;
