@@ -11,22 +11,21 @@ namespace quadrelle::counting {
 
 namespace {
 
-// Each cell's row, column and box, with or without the cell itself.
-constexpr std::array<Words, 81> MakeHouses(bool withCell)
+// The other cells of each cell's row, column and box.
+constexpr std::array<Words, 81> MakePeers()
 {
     std::array<Words, 81> table {};
     for (int p = 0; p < 81; ++p) {
         const int row = p / 9, col = p % 9;
         for (int q = 0; q < 81; ++q) {
             const int r = q / 9, c = q % 9;
-            if ((q != p || withCell) && (r == row || c == col || (r / 3 == row / 3 && c / 3 == col / 3)))
+            if (q != p && (r == row || c == col || (r / 3 == row / 3 && c / 3 == col / 3)))
                 table[p][q / 27] |= 1u << (q % 27);
         }
     }
     return table;
 }
-constexpr std::array<Words, 81> Houses = MakeHouses(true);
-constexpr std::array<Words, 81> Peers = MakeHouses(false);
+constexpr std::array<Words, 81> Peers = MakePeers();
 
 // Bit i of the index as byte i of the value, each byte 0 or 1.
 constexpr std::array<std::uint64_t, 256> MakeSpreadBits()
@@ -84,59 +83,61 @@ int FirstWithFewest(const std::array<Words, 9> &digits, const Words &solved)
     return 27 * band + std::countr_zero(cells[band]);
 }
 
-// The cells that hold 1..9, in band words: found for all cells before any is looked at, so that
-// the open cells cost no branch each.
-Words GivenCells(const std::array<std::uint8_t, 81> &givens)
+// Each digit's givens in band words (row-major bits: cells 0..63 in `low`, 64..80 in `high`).
+// Found for all cells by byte comparisons before any is looked at, so that the open cells cost
+// no branch each; anything but 1..9 is an open cell.
+std::array<Words, 9> GivensOfEachDigit(const std::array<std::uint8_t, 81> &givens)
 {
-    std::uint64_t low = 0; // cells 0..63
-    std::uint64_t high = givens[80] - 1u < 9u ? 1u << 16 : 0; // cells 64..80 from bit 0
+    std::array<Words, 9> placed;
 #if defined(QUADRELLE_COUNTER_SSE2)
-    const __m128i zero = _mm_setzero_si128(), nine = _mm_set1_epi8(9);
-    for (std::size_t chunk = 0; chunk < 5; ++chunk) {
-        const __m128i cells = _mm_loadu_si128(reinterpret_cast<const __m128i *>(givens.data() + 16 * chunk));
-        const __m128i atMostNine = _mm_cmpeq_epi8(_mm_min_epu8(cells, nine), cells);
-        const auto mask
-            = static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_andnot_si128(_mm_cmpeq_epi8(cells, zero), atMostNine)));
-        if (chunk < 4)
-            low |= mask << (16 * chunk);
-        else
-            high |= mask;
-    }
+    __m128i chunks[5]; // a std::array would drop the type's alignment attribute
+    for (std::size_t chunk = 0; chunk < 5; ++chunk)
+        chunks[chunk] = _mm_loadu_si128(reinterpret_cast<const __m128i *>(givens.data() + 16 * chunk));
+    for (std::size_t d = 0; d < 9; ++d) {
+        const __m128i value = _mm_set1_epi8(static_cast<char>(d + 1));
+        const auto holding = [&](std::size_t chunk) {
+            return static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunks[chunk], value)));
+        };
+        const std::uint64_t low = holding(0) | holding(1) << 16 | holding(2) << 32 | holding(3) << 48;
+        const std::uint64_t high = holding(4) | static_cast<std::uint64_t>(givens[80] == d + 1) << 16;
 #else
-    for (std::size_t p = 0; p < 80; ++p) {
-        const std::uint64_t bit = givens[p] - 1u < 9u ? 1 : 0;
-        if (p < 64)
-            low |= bit << p;
-        else
-            high |= bit << (p - 64);
-    }
+    for (std::size_t d = 0; d < 9; ++d) {
+        std::uint64_t low = 0, high = 0;
+        for (std::size_t p = 0; p < 81; ++p) {
+            const std::uint64_t bit = givens[p] == d + 1 ? 1 : 0;
+            if (p < 64)
+                low |= bit << p;
+            else
+                high |= bit << (p - 64);
+        }
 #endif
-    return {static_cast<std::uint32_t>(low & BandBits), static_cast<std::uint32_t>(low >> 27 & BandBits),
-        static_cast<std::uint32_t>((low >> 54 | high << 10) & BandBits), 0};
+        placed[d] = {static_cast<std::uint32_t>(low & BandBits), static_cast<std::uint32_t>(low >> 27 & BandBits),
+            static_cast<std::uint32_t>((low >> 54 | high << 10) & BandBits), 0};
+    }
+    return placed;
 }
 
 } // namespace
 
 bool Candidates::Start(const std::array<std::uint8_t, 81> &givens)
 {
-    const Words given = GivenCells(givens);
-    // Per digit: its givens, and the rows, columns and boxes they see.
-    std::array<Words, 9> placed {}, seen {};
-    for (std::size_t band = 0; band < 3; ++band) {
-        for (std::uint32_t left = given[band]; left != 0; left &= left - 1) {
-            const std::size_t p = 27 * band + static_cast<std::size_t>(std::countr_zero(left));
-            const std::size_t d = givens[p] - 1u;
-            const std::uint32_t bit = left & -left;
-            if ((seen[d][band] & bit) != 0)
-                return false;
-            (Lanes::Load(seen[d]) | Lanes::Load(Houses[p])).Store(seen[d]);
-            placed[d][band] |= bit;
-        }
+    const std::array<Words, 9> placed = GivensOfEachDigit(givens);
+    Lanes given = Lanes::Bands(0);
+    for (const Words &cells : placed)
+        given = given | Lanes::Load(cells);
+    const Lanes open = AndNot(Lanes::Bands(BandBits), given);
+    for (std::size_t d = 0; d < 9; ++d) {
+        // The rows, columns and boxes the digit's givens see; a given among them repeats it.
+        Lanes seen = Lanes::Bands(0);
+        for (std::size_t band = 0; band < 3; ++band)
+            for (std::uint32_t left = placed[d][band]; left != 0; left &= left - 1)
+                seen = seen | Lanes::Load(Peers[27 * band + static_cast<std::size_t>(std::countr_zero(left))]);
+        const Lanes cells = Lanes::Load(placed[d]);
+        if (!(seen & cells).IsZero())
+            return false;
+        (AndNot(open, seen) | cells).Store(digits_[d]);
     }
-    const Lanes open = AndNot(Lanes::Bands(BandBits), Lanes::Load(given));
-    for (std::size_t d = 0; d < 9; ++d)
-        (AndNot(open, Lanes::Load(seen[d])) | Lanes::Load(placed[d])).Store(digits_[d]);
-    solved_ = given;
+    given.Store(solved_);
     dirty_ = 0x1FF;
     return true;
 }

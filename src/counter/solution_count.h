@@ -11,10 +11,11 @@ namespace quadrelle {
 struct SolutionCount {
     // 0, 1, or 2 meaning "two or more".
     int solutions = 0;
-    // '1'..'9' when solutions >= 1.
-    std::array<char, 81> first {};
-    // A different valid completion when solutions == 2.
-    std::array<char, 81> second {};
+    // '1'..'9' when solutions >= 1, else unset: cleared, the two grids would cost a puzzle
+    // without a solution more than its count.
+    std::array<char, 81> first;
+    // A different valid completion when solutions == 2, else unset.
+    std::array<char, 81> second;
     // Branches the search took: a measure of how hard the puzzle was to count.
     int guesses = 0;
     // Two givens of one digit share a row, column or box: no solution, and no search either.
