@@ -200,8 +200,10 @@ private:
     void ReadAhead()
     {
         waitingForInput_ = false;
+        // One for the whole batch: each line's is written over in full, and clearing a new one
+        // for each line costs more than handing it on.
+        SourcedPuzzle puzzle;
         while (!inputEnded_ && ring_->HasRoom()) {
-            SourcedPuzzle puzzle;
             const PuzzleSource::Status status = source_.Next(puzzle);
             if (status == PuzzleSource::Status::End)
                 inputEnded_ = true;

@@ -8,11 +8,10 @@ bool IsSeparator(char c)
     return c == ' ' || c == '\t' || c == ',' || c == ':' || c == ';';
 }
 
-// 1-9 for a given, 0 for '0' and '.'; false, with `givens` untouched, when a character is
-// anything else. No branch on each cell and a local grid, so the compiler reads sixteen at a time.
-bool ReadCells(std::string_view cells, Grid &givens)
+// 1-9 for a given, 0 for '0' and '.'; false when a character is anything else. No branch on
+// each cell and a local grid, so the compiler reads sixteen at a time.
+bool ReadCells(std::string_view cells, Grid &read)
 {
-    Grid read;
     unsigned char bad = 0;
     for (std::size_t p = 0; p < CellCount; ++p) {
         const auto c = static_cast<unsigned char>(cells[p]);
@@ -21,10 +20,15 @@ bool ReadCells(std::string_view cells, Grid &givens)
         bad |= (digit > 9) & !dot;
         read[p] = static_cast<std::int8_t>(dot ? 0 : digit);
     }
-    if (bad != 0)
-        return false;
-    givens = read;
-    return true;
+    return bad == 0;
+}
+
+PuzzleLine Invalid(std::string_view reason)
+{
+    PuzzleLine parsed;
+    parsed.kind = PuzzleLine::Kind::Invalid;
+    parsed.reason = reason;
+    return parsed;
 }
 
 bool IsBlank(std::string_view line)
@@ -40,18 +44,14 @@ PuzzleLine ParsePuzzleLine(std::string_view line)
     if (IsBlank(line) || line.front() == '#')
         return {};
 
-    PuzzleLine parsed;
-    parsed.kind = PuzzleLine::Kind::Invalid;
-    if (line.size() < CellCount || (line.size() > CellCount && !IsSeparator(line[CellCount]))) {
-        parsed.reason = "bad-length";
-        return parsed;
-    }
-    if (!ReadCells(line, parsed.givens)) {
-        parsed.reason = "bad-character";
-        return parsed;
-    }
-    parsed.kind = PuzzleLine::Kind::Puzzle;
-    return parsed;
+    if (line.size() < CellCount || (line.size() > CellCount && !IsSeparator(line[CellCount])))
+        return Invalid("bad-length");
+    // Read before the result is made: a result cleared first and then written costs a puzzle
+    // line more than its reading does.
+    Grid givens;
+    if (!ReadCells(line, givens))
+        return Invalid("bad-character");
+    return {PuzzleLine::Kind::Puzzle, givens, {}};
 }
 
 } // namespace quadrelle
