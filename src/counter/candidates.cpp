@@ -1,6 +1,6 @@
 #include "counter/candidates.h"
 
-#include "counter/band_tables.h"
+#include "counter/band_layout.h"
 #include "counter/lanes.h"
 
 #include <algorithm>
@@ -262,30 +262,19 @@ bool Candidates::Propagate()
     const Lanes cells = Lanes::Load(board);
     if (AndNot(cells, solved).IsZero())
         return true;
-    // Within a band the digit takes one segment of each row and of each box.
-    // Each band's segment pattern (bit 3 * row + box) gathered in all three lanes at once.
-    const Lanes flags = (cells | cells.Down<1>() | cells.Down<2>()) & Lanes::Bands(0x1249249);
-    const Lanes packed = flags | flags.Down<2>() | flags.Down<4>();
-    const Lanes pattern = (packed & Lanes::Bands(7)) | (packed.Down<6>() & Lanes::Bands(7u << 3))
-        | (packed.Down<12>() & Lanes::Bands(7u << 6));
-    Words p;
-    pattern.Store(p);
-    Lanes bands = cells & Lanes::Of(BandMasks[p[0]], BandMasks[p[1]], BandMasks[p[2]]);
+    // Locked candidates: within a band the digit keeps the segments of some choice of one per
+    // row and box, then within a stack the column segments of some choice of one per band and
+    // column. Worked out in the lanes, with no table to look up: a lookup's round trip through
+    // memory was the longest wait of a reduction.
+    const Lanes segments = SegmentsInAChoice((cells | cells.Down<1>() | cells.Down<2>()) & Lanes::Bands(SegmentStarts));
+    Lanes bands = cells & (segments | segments.Up<1>() | segments.Up<2>());
     if (bands.AnyBandZero())
         return false;
-    // Within a stack, likewise one segment of each column and of each box.
-    Lanes columns = (bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511);
-    Words t;
-    columns.Store(t);
-    const std::uint32_t stacks = StackShares[t[0]] | StackShares[t[1]] << 3 | StackShares[t[2]] << 6;
-    const std::uint32_t s0 = StackMasks[stacks & 511], s1 = StackMasks[stacks >> 9 & 511],
-                        s2 = StackMasks[stacks >> 18];
-    if (s0 == 0 || s1 == 0 || s2 == 0)
+    const Lanes columns = ColumnsInAChoice((bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511));
+    const std::uint32_t stacks = columns.AcrossBands().First();
+    if ((stacks & 07) == 0 || (stacks & 070) == 0 || (stacks & 0700) == 0)
         return false;
-    const std::uint32_t kept = s0 | s1 << 3 | s2 << 6;
-    const Lanes keep = Lanes::Of(kept & 511, kept >> 9 & 511, kept >> 18);
-    bands = bands & (keep | keep.Up<9>() | keep.Up<18>());
-    columns = columns & keep;
+    bands = bands & (columns | columns.Up<9>() | columns.Up<18>());
     bands.Store(board);
     // Cells alone in their row, box or column.
     const Lanes above = bands.Down<9>(), twoAbove = bands.Down<18>();

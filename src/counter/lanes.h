@@ -58,18 +58,21 @@ public:
         const __m128i sums = _mm_sad_epu8(x, _mm_setzero_si128());
         return _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
     }
-    // The three band lanes or-ed together, in each of them.
-    Lanes AcrossBands() const
+    // Band lane k takes band lane (k + N) % 3's value.
+    template <int N> Lanes RotateBands() const
     {
-        return Lanes(_mm_or_si128(_mm_or_si128(v_, _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 0, 2, 1))),
-            _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 1, 0, 2))));
+        static_assert(N == 1 || N == 2);
+        return Lanes(_mm_shuffle_epi32(v_, N == 1 ? _MM_SHUFFLE(3, 0, 2, 1) : _MM_SHUFFLE(3, 1, 0, 2)));
     }
+    // The first band lane.
+    std::uint32_t First() const { return static_cast<std::uint32_t>(_mm_cvtsi128_si32(v_)); }
+    // The three band lanes or-ed together, in each of them.
+    Lanes AcrossBands() const { return *this | RotateBands<1>() | RotateBands<2>(); }
     // The bits set in at least two of the three band lanes, in each of them.
     Lanes InTwoBands() const
     {
-        const __m128i next = _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 0, 2, 1));
-        const __m128i last = _mm_shuffle_epi32(v_, _MM_SHUFFLE(3, 1, 0, 2));
-        return Lanes(_mm_or_si128(_mm_and_si128(v_, _mm_or_si128(next, last)), _mm_and_si128(next, last)));
+        const Lanes next = RotateBands<1>(), last = RotateBands<2>();
+        return (*this & (next | last)) | (next & last);
     }
 
 private:
@@ -125,6 +128,8 @@ public:
         return count;
     }
     Lanes AcrossBands() const { return Bands(w_[0] | w_[1] | w_[2]); }
+    template <int N> Lanes RotateBands() const { return Of(w_[N % 3], w_[(1 + N) % 3], w_[(2 + N) % 3]); }
+    std::uint32_t First() const { return w_[0]; }
     Lanes InTwoBands() const { return Bands((w_[0] & (w_[1] | w_[2])) | (w_[1] & w_[2])); }
 
 private:

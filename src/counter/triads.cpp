@@ -6,15 +6,13 @@
 
 #include "counter/candidates.h"
 
-#include "counter/band_tables.h"
+#include "counter/band_layout.h"
 
 #include <bit>
 
 namespace quadrelle::counting {
 
 namespace {
-
-constexpr std::uint32_t RowSegmentBits = 0x1249249; // bit 3 * k for k = 0..8
 
 // The segments that hold at least one, two, three and four digits.
 struct SegmentCounts {
@@ -52,8 +50,8 @@ Lanes Outside(Lanes rows, Lanes columns)
     const Lanes inColumns = columns.AcrossBands();
     const Lanes rowSegments = rows | rows.Up<1>() | rows.Up<2>();
     const Lanes columnSegments = columns | columns.Up<9>() | columns.Up<18>();
-    return AndNot(rowCells | boxCells | inColumns | inColumns.Up<9>() | inColumns.Up<18>(),
-        rowSegments | columnSegments);
+    return AndNot(
+        rowCells | boxCells | inColumns | inColumns.Up<9>() | inColumns.Up<18>(), rowSegments | columnSegments);
 }
 
 } // namespace
@@ -66,13 +64,13 @@ bool Candidates::ApplyTriads()
     SegmentCounts rowCounts, columnCounts;
     for (std::size_t d = 0; d < 9; ++d) {
         const Lanes board = Lanes::Load(digits_[d]);
-        rowSegments[d] = (board | board.Down<1>() | board.Down<2>()) & Lanes::Bands(RowSegmentBits);
+        rowSegments[d] = (board | board.Down<1>() | board.Down<2>()) & Lanes::Bands(SegmentStarts);
         columnSegments[d] = (board | board.Down<9>() | board.Down<18>()) & Lanes::Bands(511);
         rowCounts.Add(rowSegments[d]);
         columnCounts.Add(columnSegments[d]);
     }
     Lanes exactRows = rowCounts.one, exactColumns = exactRows;
-    if (!rowCounts.Exact(Lanes::Bands(RowSegmentBits), exactRows)
+    if (!rowCounts.Exact(Lanes::Bands(SegmentStarts), exactRows)
         || !columnCounts.Exact(Lanes::Bands(511), exactColumns))
         return false;
     // Segments filled already change nothing.
