@@ -3,7 +3,7 @@
 #
 #   bench/count_throughput.sh [-s SOLVER] [-d DATASETS] [-p PEERS] [-r RUNS] [-j JOBS] [-n PUZZLES] [SET...]
 #
-# SET is a collection's file name without .txt (default: the eight below). Each set runs RUNS
+# SET is a collection's file name without .txt (default: every collection below). Each set runs RUNS
 # times (default 3), one process a run that reads the file as many times over as it takes to
 # reach PUZZLES puzzles (default 50000), so that short sets last long enough to time. The best
 # run's CPU seconds (user + sys, so a shared machine's waits do not count) and wall seconds are
@@ -34,7 +34,8 @@ done
 shift $((OPTIND - 1))
 sets=("$@")
 ((${#sets[@]})) || sets=(magictour_top1465 forum_hardest_1106 17_clue_49158 forum_hardest_1905_11plus
-  serg_benchmark_multisolution kaggle3m_radcliffe_sample7034 tdoku_test_puzzles cap_stress_7)
+  serg_benchmark_multisolution kaggle3m_radcliffe_sample7034 tdoku_test_puzzles cap_stress_7 magictour_top95
+  norvig_easy50 norvig_hardest11 plb_hard20 sudoku_exchange_diabolical sudopedia_invalid7 top50000)
 
 [ -x "$solver" ] || { echo "count_throughput.sh: no solver at $solver (build first, or pass -s)" >&2; exit 2; }
 for set in "${sets[@]}"; do
