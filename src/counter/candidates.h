@@ -19,10 +19,10 @@
 // Propagation runs to a fixed point. Naked singles (a cell left with one digit) come first: for
 // all cells at once, counting the digit boards with two accumulators. Then the digits whose
 // boards changed are reduced one by one, back to the naked singles as soon as one fixes a cell:
-// in a band the digit takes one segment of each row and one of each box, so only the 3 x 3
-// segment patterns that hold a one-per-row-and-box choice survive (a 512-entry table: pointing
-// and claiming in the band); in a stack the same rule on columns and boxes; then a cell alone in
-// its row, column or box is fixed. The three bands sit in the lanes of one SSE2 register where
+// in a band the digit takes one segment of each row and one of each box, so only the segments on
+// a one-per-row-and-box choice survive (pointing and claiming in the band, found by rotating the
+// other rows and boxes onto each segment); in a stack the same rule on columns and boxes; then a
+// cell alone in its row, column or box is fixed. The three bands sit in the lanes of one SSE2 register where
 // the work is the same for each. When that leaves no cell with two candidates, the row and column
 // segments of the boxes are counted across the digits: three digits alone able to fill a segment
 // must fill it. An empty cell, a digit with no place in a unit, a segment fewer than three digits
