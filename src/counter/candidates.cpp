@@ -202,8 +202,7 @@ bool Candidates::Propagate()
         if (!singles.IsZero()) {
             Words cells;
             singles.Store(cells);
-            if (!PlaceNakedSingles(cells))
-                return false;
+            PlaceNakedSingles(cells);
             continue;
         }
         if (dirty_ == 0) {
@@ -232,7 +231,7 @@ bool Candidates::Propagate()
     }
 }
 
-[[gnu::always_inline]] inline bool Candidates::PlaceNakedSingles(const Words &singles)
+[[gnu::always_inline]] inline void Candidates::PlaceNakedSingles(const Words &singles)
 {
     // Each single's digit read from four bit planes of the digit numbers rather than a scan.
     const auto board = [this](std::size_t d) { return Lanes::Load(digits_[d]); };
@@ -247,10 +246,9 @@ bool Candidates::Propagate()
             const int shift = std::countr_zero(left);
             const int d = static_cast<int>((plane0[b] >> shift & 1) | (plane1[b] >> shift & 1) << 1
                 | (plane2[b] >> shift & 1) << 2 | (plane3[b] >> shift & 1) << 3);
-            // A single fixed before may have taken the cell's last digit.
+            // Two singles of a digit that see each other take it from each other, and the count
+            // that follows finds both cells empty: no check here holds up the next single.
             Words &digit = digits_[d];
-            if ((digit[b] >> shift & 1) == 0)
-                return false;
             const auto cell = static_cast<std::size_t>(27 * b + shift);
             AndNot(Lanes::Load(digit), Lanes::Load(Peers[cell])).Store(digit);
             narrowed |= 1u << d;
@@ -259,7 +257,6 @@ bool Candidates::Propagate()
     // Kept in locals until the end: a store to a member word could alias the boards.
     (Lanes::Load(solved_) | Lanes::Load(singles)).Store(solved_);
     dirty_ |= narrowed;
-    return true;
 }
 
 [[gnu::always_inline]] inline bool Candidates::ReduceDigit(int digit, bool &fixed)

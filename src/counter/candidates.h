@@ -72,7 +72,7 @@ public:
 private:
     // Place, inlined where the propagation places its hidden singles.
     bool Take(int cell, int digit);
-    bool PlaceNakedSingles(const Words &singles);
+    void PlaceNakedSingles(const Words &singles);
     // The locked candidates and hidden singles of one digit; `fixed` is set when it fixes a cell.
     bool ReduceDigit(int digit, bool &fixed);
     // Row and column segments of a box that only three digits may fill; false when one has

@@ -31,10 +31,12 @@ TEST(SolutionCount, PuzzlesGetTheirCountsAndCompletions)
             Case {"601590000090010000000000004070314006024000005003000010006000003000902040000001600", 0, "", true}, // column
             Case {"040100350000000000000205000000408900260000012050300007004000160600007000010080020", 0, "", true}, // row
             // No repeats, yet no completion: three cells of a row in one box left with two digits,
-            // the same in a column, and a digit with no place left in a row of a box.
+            // the same in a column, a digit with no place left in a row of a box, and two cells of
+            // the first row that can only take a 9.
             Case {"000345678900000000000000000000000000000000000000000000000000000000000000000000000", 0, ""},
             Case {"090000000000000000000000000300000000400000000500000000600000000700000000800000000", 0, ""},
             Case {"000100000000000100002000000100000000000000000000000000010000000000000000000000000", 0, ""},
+            Case {"000000000100000002200000003300000004400000005500000006600000007700000008800000001", 0, ""},
         }) {
         const Grid grid = ParseGrid(c.puzzle);
         const auto result = CountSolutions(ToCells(grid));
