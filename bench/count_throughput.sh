@@ -3,7 +3,7 @@
 #
 #   bench/count_throughput.sh [-s SOLVER] [-d DATASETS] [-p PEERS] [-r RUNS] [-j JOBS] [-n PUZZLES] [SET...]
 #
-# SET is a collection's file name without .txt (default: every collection below). Each set runs RUNS
+# SET is a collection's file name without .txt (default: all fifteen in the datasets folder). Each set runs RUNS
 # times (default 3), one process a run that reads the file as many times over as it takes to
 # reach PUZZLES puzzles (default 50000), so that short sets last long enough to time. The best
 # run's CPU seconds (user + sys, so a shared machine's waits do not count) and wall seconds are
