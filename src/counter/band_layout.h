@@ -27,6 +27,30 @@ constexpr std::uint32_t BoxCells(unsigned box)
 // The first cell of each segment: bit 9 * row + 3 * box.
 constexpr std::uint32_t SegmentStarts = ColumnCells(0111);
 
+// In each band lane: the segments that hold a cell, flagged at their first cell.
+inline Lanes SegmentFlags(Lanes cells)
+{
+    return (cells | cells.Down<1>() | cells.Down<2>()) & Lanes::Bands(SegmentStarts);
+}
+
+// In each band lane: the column segments that hold a cell, flagged at their column (bit 0..8).
+inline Lanes ColumnFlags(Lanes cells)
+{
+    return (cells | cells.Down<9>() | cells.Down<18>()) & Lanes::Bands(511);
+}
+
+// The cells of the segments flagged at their first cell.
+inline Lanes SegmentCells(Lanes flags)
+{
+    return flags | flags.Up<1>() | flags.Up<2>();
+}
+
+// The cells of the column segments flagged at their column.
+inline Lanes ColumnCells(Lanes flags)
+{
+    return flags | flags.Up<9>() | flags.Up<18>();
+}
+
 // Segment flags at bit 9 * row + 3 * box of each band lane, the segments a digit may still take:
 // those of them that belong to a choice of one per row and per box, none in a band that has no
 // such choice. A flag stays where the other two rows and boxes hold a choice of one each,

@@ -270,15 +270,15 @@ bool Candidates::Propagate()
     // row and box, then within a stack the column segments of some choice of one per band and
     // column. Worked out in the lanes, with no table to look up: a lookup's round trip through
     // memory was the longest wait of a reduction.
-    const Lanes segments = SegmentsInAChoice((cells | cells.Down<1>() | cells.Down<2>()) & Lanes::Bands(SegmentStarts));
-    Lanes bands = cells & (segments | segments.Up<1>() | segments.Up<2>());
+    const Lanes segments = SegmentsInAChoice(SegmentFlags(cells));
+    Lanes bands = cells & SegmentCells(segments);
     if (bands.AnyBandZero())
         return false;
-    const Lanes columns = ColumnsInAChoice((bands | bands.Down<9>() | bands.Down<18>()) & Lanes::Bands(511));
+    const Lanes columns = ColumnsInAChoice(ColumnFlags(bands));
     const std::uint32_t stacks = columns.AcrossBands().First();
     if ((stacks & 07) == 0 || (stacks & 070) == 0 || (stacks & 0700) == 0)
         return false;
-    bands = bands & (columns | columns.Up<9>() | columns.Up<18>());
+    bands = bands & ColumnCells(columns);
     bands.Store(board);
     // Cells alone in their row, box or column.
     const Lanes above = bands.Down<9>(), twoAbove = bands.Down<18>();
@@ -287,7 +287,7 @@ bool Candidates::Propagate()
         | (bands & Lanes::Bands(511u << 18)).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(0))).SingleOrEmpty()
         | (bands & Lanes::Bands(BoxCells(1))).SingleOrEmpty() | (bands & Lanes::Bands(BoxCells(2))).SingleOrEmpty();
     const Lanes lone = AndNot(columns.AcrossBands(), doubled.AcrossBands() | columns.InTwoBands());
-    const Lanes hidden = AndNot(alone | (bands & (lone | lone.Up<9>() | lone.Up<18>())), solved);
+    const Lanes hidden = AndNot(alone | (bands & ColumnCells(lone)), solved);
     if (hidden.IsZero())
         return true;
     fixed = true;

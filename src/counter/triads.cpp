@@ -40,18 +40,13 @@ struct SegmentCounts {
 Lanes Outside(Lanes rows, Lanes columns)
 {
     const Lanes rowStarts = (rows | rows.Down<3>() | rows.Down<6>()) & Lanes::Bands(1u | 1u << 9 | 1u << 18);
-    Lanes rowCells = rowStarts | rowStarts.Up<1>() | rowStarts.Up<2>();
+    Lanes rowCells = SegmentCells(rowStarts);
     rowCells = rowCells | rowCells.Up<3>() | rowCells.Up<6>();
     const Lanes rowBoxes = (rows | rows.Down<9>() | rows.Down<18>()) & Lanes::Bands(0x49);
     const Lanes columnBoxes = (columns | columns.Down<1>() | columns.Down<2>()) & Lanes::Bands(0x49);
-    Lanes boxCells = rowBoxes | columnBoxes;
-    boxCells = boxCells | boxCells.Up<1>() | boxCells.Up<2>();
-    boxCells = boxCells | boxCells.Up<9>() | boxCells.Up<18>();
+    const Lanes boxCells = ColumnCells(SegmentCells(rowBoxes | columnBoxes));
     const Lanes inColumns = columns.AcrossBands();
-    const Lanes rowSegments = rows | rows.Up<1>() | rows.Up<2>();
-    const Lanes columnSegments = columns | columns.Up<9>() | columns.Up<18>();
-    return AndNot(
-        rowCells | boxCells | inColumns | inColumns.Up<9>() | inColumns.Up<18>(), rowSegments | columnSegments);
+    return AndNot(rowCells | boxCells | ColumnCells(inColumns), SegmentCells(rows) | ColumnCells(columns));
 }
 
 } // namespace
@@ -64,8 +59,8 @@ bool Candidates::ApplyTriads()
     SegmentCounts rowCounts, columnCounts;
     for (std::size_t d = 0; d < 9; ++d) {
         const Lanes board = Lanes::Load(digits_[d]);
-        rowSegments[d] = (board | board.Down<1>() | board.Down<2>()) & Lanes::Bands(SegmentStarts);
-        columnSegments[d] = (board | board.Down<9>() | board.Down<18>()) & Lanes::Bands(511);
+        rowSegments[d] = SegmentFlags(board);
+        columnSegments[d] = ColumnFlags(board);
         rowCounts.Add(rowSegments[d]);
         columnCounts.Add(columnSegments[d]);
     }
