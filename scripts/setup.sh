@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-tools-dev qt6-l10n-tools locales libcups2-dev libxcb1-dev fonts-liberation
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libexpat1-dev nlohmann-json3-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick

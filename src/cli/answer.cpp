@@ -1,12 +1,15 @@
 #include "cli/answer.h"
 
 #include "counter/solution_count.h"
-#include "logic/explain.h"
+#include "logic/geometry.h"
+#include "logic/solve_path.h"
 #include "solver/pipeline.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 namespace quadrelle {
 
@@ -15,7 +18,12 @@ namespace {
 // Appends to an answer's fixed buffer, which every line fits.
 class AnswerWriter {
 public:
-    explicit AnswerWriter(Answer &answer) : answer_(answer) { answer_.length = 0; }
+    enum Mode { Fresh, Append };
+    explicit AnswerWriter(Answer &answer, Mode mode = Fresh) : answer_(answer)
+    {
+        if (mode == Fresh)
+            answer_.length = 0;
+    }
 
     AnswerWriter &Put(char c)
     {
@@ -47,12 +55,22 @@ private:
     Answer &answer_;
 };
 
-Answer Invalid(std::string_view prefix, std::string_view reason)
+// placements: 0 for the solver, whose line says so; -1 for the other modes.
+Answer Invalid(std::string_view prefix, std::string_view reason, std::int32_t placements = -1)
 {
     Answer answer;
+    answer.placements = placements;
     answer.verdict = Verdict::Invalid;
+    answer.status = "invalid";
+    answer.reason = reason;
     AnswerWriter(answer).Put(prefix).Put(reason).Put('\n');
     return answer;
+}
+
+void SetGrid(Answer &answer, std::size_t i, std::string_view digits)
+{
+    std::copy(digits.begin(), digits.end(), answer.grids[i].begin());
+    answer.gridCount = static_cast<std::uint8_t>(i + 1);
 }
 
 struct Status {
@@ -73,20 +91,75 @@ Status StatusOf(Outcome outcome)
     return {"unsolvable", Verdict::Unsolvable};
 }
 
+std::array<std::uint8_t, CellCount> CellsOf(const PuzzleLine &line)
+{
+    std::array<std::uint8_t, CellCount> cells;
+    for (std::size_t p = 0; p < cells.size(); ++p)
+        cells[p] = static_cast<std::uint8_t>(line.givens[p]);
+    return cells;
+}
+
+void AppendTenths(std::string &text, int tenths)
+{
+    text += std::to_string(tenths / 10);
+    text += '.';
+    text += static_cast<char>('0' + tenths % 10);
+}
+
+void AppendCandidate(std::string &text, const logic::Candidate &c, std::string_view relation)
+{
+    text += logic::CellName(c.cell);
+    text += relation;
+    text += static_cast<char>('1' + c.digit);
+}
+
+// The notation people exchange: each placement of a step of singles is a move of its own, a line
+// each; any other step is one line.
+void AppendStep(std::string &text, const logic::Step &step)
+{
+    const auto tail = [&] {
+        text += ' ';
+        text += step.technique;
+        text += ' ';
+        AppendTenths(text, step.tenths);
+        text += '\n';
+    };
+    if (step.eliminations.empty()) {
+        for (const logic::Candidate &c : step.placements) {
+            AppendCandidate(text, c, "=");
+            tail();
+        }
+        return;
+    }
+    const char *separator = "";
+    for (const logic::Candidate &c : step.placements) {
+        text += std::exchange(separator, " ");
+        AppendCandidate(text, c, "=");
+    }
+    for (const logic::Candidate &c : step.eliminations) {
+        text += std::exchange(separator, " ");
+        AppendCandidate(text, c, "<>");
+    }
+    tail();
+}
+
 } // namespace
 
 Answer SolveAnswer(const PuzzleLine &line, std::int32_t placementLimit)
 {
     constexpr std::string_view InvalidPrefix = "invalid 0 ";
     if (line.kind == PuzzleLine::Kind::Invalid)
-        return Invalid(InvalidPrefix, line.reason);
+        return Invalid(InvalidPrefix, line.reason, 0);
     const std::optional<SolveResult> result = SolvePuzzle(line.givens, {}, placementLimit);
     if (!result)
-        return Invalid(InvalidPrefix, "repeated-digit");
+        return Invalid(InvalidPrefix, "repeated-digit", 0);
     const Status status = StatusOf(result->outcome);
     Answer answer;
     answer.verdict = status.verdict;
+    answer.status = status.name;
+    answer.placements = result->placements;
     AnswerWriter(answer).Put(status.name).Put(' ').Put(result->placements).Put(' ').Put(result->grid).Put('\n');
+    SetGrid(answer, 0, answer.Text().substr(answer.length - 1 - CellCount, CellCount));
     return answer;
 }
 
@@ -96,10 +169,7 @@ Answer CountAnswer(const PuzzleLine &line)
     if (line.kind == PuzzleLine::Kind::Invalid)
         return Invalid(InvalidPrefix, line.reason);
 
-    std::array<std::uint8_t, CellCount> cells;
-    for (std::size_t p = 0; p < cells.size(); ++p)
-        cells[p] = static_cast<std::uint8_t>(line.givens[p]);
-    const SolutionCount count = CountSolutions(cells);
+    const SolutionCount count = CountSolutions(CellsOf(line));
     if (count.repeatedGiven)
         return Invalid(InvalidPrefix, "repeated-digit");
     const std::string_view first(count.first.data(), count.first.size());
@@ -109,32 +179,69 @@ Answer CountAnswer(const PuzzleLine &line)
     AnswerWriter writer(answer);
     if (count.solutions == 0) {
         answer.verdict = Verdict::None;
+        answer.status = "none";
         writer.Put("none");
     } else if (count.solutions == 1) {
         answer.verdict = Verdict::Unique;
+        answer.status = "unique";
         writer.Put("unique ").Put(first);
+        SetGrid(answer, 0, first);
     } else {
         answer.verdict = Verdict::Multiple;
+        answer.status = "multiple";
         writer.Put("multiple ").Put(first).Put(' ').Put(second);
+        SetGrid(answer, 0, first);
+        SetGrid(answer, 1, second);
     }
     writer.Put('\n');
     return answer;
 }
 
-Answer RateAnswer(const PuzzleLine &line, RateDepth depth)
+Answer RateAnswer(const PuzzleLine &line, RateDepth depth, RatingLimits limits)
 {
-    Answer answer = CountAnswer(line);
-    if (answer.verdict != Verdict::Unique)
-        return answer;
-    std::array<std::uint8_t, CellCount> cells;
-    for (std::size_t p = 0; p < cells.size(); ++p)
-        cells[p] = static_cast<std::uint8_t>(line.givens[p]);
-    const ExplainDepth explain = depth == RateDepth::AllSteps ? ExplainDepth::AllSteps
-        : depth == RateDepth::FirstStep                      ? ExplainDepth::FirstStep
-                                                             : ExplainDepth::Rating;
-    answer.lines = DescribePuzzle(cells, explain);
+    const logic::Keep keep = depth == RateDepth::AllSteps ? logic::Keep::All
+        : depth == RateDepth::FirstStep                   ? logic::Keep::First
+                                                          : logic::Keep::None;
+    // The rater counts the solutions itself; only a puzzle it cannot rate is counted again, for
+    // the count's verdict.
+    const logic::SolvePath path = line.kind == PuzzleLine::Kind::Puzzle
+        ? logic::SolveLogically(CellsOf(line), limits, keep)
+        : logic::SolvePath {};
+    Answer answer;
+    if (path.rating.status == Rating::Status::NotUnique) {
+        answer = CountAnswer(line);
+    } else if (depth == RateDepth::FirstStep && !path.steps.empty()) {
+        const logic::Step &step = path.steps.front();
+        AppendStep(answer.steps, step);
+        answer.steps.resize(answer.steps.find('\n') + 1);
+        answer.verdict = Verdict::Unique;
+        answer.status = "hint";
+        answer.tenths = step.tenths;
+        answer.technique = step.technique;
+        answer.listsSteps = true;
+    } else {
+        const Rating &rating = path.rating;
+        for (const logic::Step &step : path.steps)
+            AppendStep(answer.steps, step);
+        answer.verdict = Verdict::Unique;
+        answer.status = "rated";
+        answer.tenths = rating.tenths;
+        answer.lowerBound = rating.status == Rating::Status::LowerBound;
+        answer.technique = rating.hardest.empty() ? "Givens" : rating.hardest;
+        answer.listsSteps = depth == RateDepth::AllSteps;
+        std::string score;
+        AppendTenths(score, rating.tenths);
+        if (answer.lowerBound)
+            score += '+';
+        Answer::Digits solution;
+        std::transform(rating.solution.begin(), rating.solution.end(), solution.begin(),
+            [](std::uint8_t digit) { return static_cast<char>('0' + digit); });
+        SetGrid(answer, 0, {solution.data(), solution.size()});
+        AnswerWriter(answer).Put("rated ").Put(score).Put(' ').Put(answer.technique).Put(' ').Put(answer.GridText(0)).Put('\n');
+    }
+    // A blank line ends every puzzle's explanation, whatever its verdict.
     if (depth == RateDepth::AllSteps)
-        answer.lines += '\n';
+        AnswerWriter(answer, AnswerWriter::Append).Put('\n');
     return answer;
 }
 

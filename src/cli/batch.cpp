@@ -238,13 +238,15 @@ private:
     // unless the answer says it already.
     void Write(const AnswerRing::Slot &slot)
     {
-        const std::string_view problem = slot.puzzle.read.problem;
+        const ReadPuzzle &read = slot.puzzle.read;
+        const std::string problem = read.Malformed() ? FaultText(read.fault) : std::string();
         if (options_.format == OutputFormat::Line) {
-            out_ << slot.answer.Text();
+            out_ << slot.answer.steps << slot.answer.Text();
         } else {
-            AnswerFields fields = FieldsOf(slot.answer.Text(), options_.mode);
+            AnswerFields fields = FieldsOf(slot.answer);
             fields.position = slot.puzzle.read.position;
             fields.problem = problem;
+            fields.label = read.label;
             fields.input = inputs_[slot.puzzle.input]->Path();
             text_.clear();
             AppendAnswer(text_, options_.format, fields);

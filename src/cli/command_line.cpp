@@ -107,14 +107,26 @@ struct OptionRow {
     void (*apply)(CommandLine &commandLine, const char *argument);
 };
 
+// A second mode that differs from the first is a contradiction, not a choice: the last would win
+// without a word.
+void SetMode(CommandLine &c, std::string_view option, BatchMode mode)
+{
+    if (!c.modeOption.empty() && c.modeOption != option)
+        throw UsageError(std::string(c.modeOption) + " and " + std::string(option)
+            + " are two modes; give one of them");
+    c.modeOption = option;
+    c.options.mode = mode;
+}
+
 constexpr OptionRow Options[] = {
     {"count", 'c', nullptr, "count the solutions (up to two) instead of solving",
-        [](CommandLine &c, const char *) { c.options.mode = BatchMode::Count; }},
+        [](CommandLine &c, const char *) { SetMode(c, "--count", BatchMode::Count); }},
     {"rate", 0, nullptr, "rate each puzzle's difficulty for a person",
-        [](CommandLine &c, const char *) { c.options.mode = BatchMode::Rate; }},
+        [](CommandLine &c, const char *) { SetMode(c, "--rate", BatchMode::Rate); }},
     {"explain", 0, nullptr, "rate, with the steps that solve the puzzle",
-        [](CommandLine &c, const char *) { c.options.mode = BatchMode::Explain; }},
-    {"hint", 0, nullptr, "the first step only", [](CommandLine &c, const char *) { c.options.mode = BatchMode::Hint; }},
+        [](CommandLine &c, const char *) { SetMode(c, "--explain", BatchMode::Explain); }},
+    {"hint", 0, nullptr, "the first step only",
+        [](CommandLine &c, const char *) { SetMode(c, "--hint", BatchMode::Hint); }},
     {"jobs", 'j', "N", "solve or generate on N threads (default: the number of cores)",
         [](CommandLine &c, const char *n) { c.options.jobs = ParseJobs(n); }},
     {"format", 0, "FORM", "write each answer as a line (the default), a JSON object (jsonl) or a 9x9 grid",
@@ -122,7 +134,10 @@ constexpr OptionRow Options[] = {
     {"strict", 0, nullptr, "read only puzzle lines, none of the other file forms",
         [](CommandLine &c, const char *) { c.options.strict = true; }},
     {"generate", 0, "N", "write N new puzzles (reads no input)",
-        [](CommandLine &c, const char *v) { ApplyGenerateOption("--generate", v, c.generate); }},
+        [](CommandLine &c, const char *v) {
+            SetMode(c, "--generate", BatchMode::Solve);
+            ApplyGenerateOption("--generate", v, c.generate);
+        }},
     {"seed", 0, "S", "the generator's seed (default: drawn at random)",
         [](CommandLine &c, const char *v) { ApplyGenerateOption("--seed", v, c.generate); }},
     {"symmetry", 0, "SYM", "the givens' symmetry: none, central, diagonal or mirror",
@@ -179,14 +194,39 @@ std::string Written(const char *arg, int value)
     return "-" + std::string(1, static_cast<char>(value));
 }
 
+// The long options that `written` ("--ra", "--ra=x") abbreviates.
+std::vector<std::string> Abbreviated(std::string_view written)
+{
+    const std::string_view prefix = written.substr(2, written.find('=') - 2);
+    std::vector<std::string> names;
+    for (const OptionRow &row : Options)
+        if (std::string_view(row.longName).starts_with(prefix))
+            names.push_back(std::string("'--") + row.longName + "'");
+    return names;
+}
+
+[[noreturn]] void ThrowUnknown(const char *written)
+{
+    if (optopt == 0 && std::string_view(written).starts_with("--")) {
+        const std::vector<std::string> names = Abbreviated(written);
+        if (names.size() > 1) {
+            std::string list;
+            for (const std::string &name : names)
+                list += ' ' + name;
+            throw UsageError("option '" + Written(written, 0) + "' is ambiguous; possibilities:" + list);
+        }
+    }
+    throw UsageError("unknown option '" + (optopt != 0 ? Written(nullptr, optopt) : std::string(written)) + "'");
+}
+
 CommandLine CheckedGenerate(CommandLine commandLine)
 {
-    if (commandLine.options.mode != BatchMode::Solve)
-        throw UsageError("--generate does not go with --count, --rate, --explain or --hint");
+    if (commandLine.options.strict)
+        throw UsageError("--strict does nothing with --generate, which reads no input");
     if (!commandLine.files.empty())
         throw UsageError("--generate reads no files, not '" + commandLine.files.front() + "'");
     if (commandLine.generate.rating)
-        CheckRatingRange(*commandLine.generate.rating, generate::HighestRating());
+        CheckRatingRange(*commandLine.generate.rating);
     commandLine.action = CommandLine::Action::Generate;
     return commandLine;
 }
@@ -218,8 +258,7 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
         if (row == nullptr) {
             if (optopt != 0 && std::string_view(written).starts_with("--"))
                 throw UsageError("option '" + Written(written, optopt) + "' takes no argument");
-            throw UsageError(
-                "unknown option '" + (optopt != 0 ? Written(nullptr, optopt) : std::string(written)) + "'");
+            ThrowUnknown(written);
         }
         row->apply(commandLine, optarg);
     }

@@ -23,6 +23,9 @@ struct CommandLine {
     // In reading order; "-" is standard input, which is also read when no file is named.
     std::vector<std::string> files;
     GenerateRequest generate;
+    // The mode option given (--count, --rate, --explain, --hint or --generate), for the message
+    // when a second one contradicts it; empty for solving.
+    std::string_view modeOption;
 };
 
 // GNU rules: options and files in any order, "--" ends the options, "-cj2" groups short ones,

@@ -3,6 +3,7 @@
 #include "cli/command_line.h"
 
 #include <charconv>
+#include <optional>
 #include <string>
 
 namespace quadrelle {
@@ -85,11 +86,29 @@ void ApplyGenerateOption(std::string_view option, const char *value, GenerateReq
         request.options.minimal = false;
 }
 
-void CheckRatingRange(const generate::RatingRange &range, int highestRating)
+void CheckRatingRange(const generate::RatingRange &range)
 {
-    if (range.highest < 10 || range.lowest > highestRating)
-        throw UsageError("no puzzle has a rating in " + Tenths(range.lowest) + "-" + Tenths(range.highest)
-            + ": ratings run from 1.0 to " + Tenths(highestRating));
+    std::optional<generate::RatingRange> below, above;
+    for (const generate::RatingRange &reachable : generate::ReachableRatings()) {
+        if (reachable.lowest <= range.highest && range.lowest <= reachable.highest)
+            return;
+        if (reachable.highest < range.lowest)
+            below = reachable;
+        else if (!above)
+            above = reachable;
+    }
+    const auto named = [](const generate::RatingRange &r) {
+        return r.lowest == r.highest ? Tenths(r.lowest) : Tenths(r.lowest) + "-" + Tenths(r.highest);
+    };
+    std::string nearest;
+    if (below)
+        nearest = named(*below) + " below it";
+    if (below && above)
+        nearest += " and ";
+    if (above)
+        nearest += named(*above) + " above it";
+    throw UsageError("no puzzle can be rated " + Tenths(range.lowest) + "-" + Tenths(range.highest)
+        + ": the nearest ratings a puzzle can have are " + nearest);
 }
 
 } // namespace quadrelle

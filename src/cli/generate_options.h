@@ -25,7 +25,8 @@ struct GenerateRequest {
 // Throws UsageError.
 void ApplyGenerateOption(std::string_view option, const char *value, GenerateRequest &request);
 
-// Throws UsageError when a rating range holds no rating that a puzzle can have.
-void CheckRatingRange(const generate::RatingRange &range, int highestRating);
+// Throws UsageError, naming the nearest ratings there are, when a rating range holds none that a
+// puzzle can have (the scale has gaps: nothing lies between 1.5 and 2.3).
+void CheckRatingRange(const generate::RatingRange &range);
 
 } // namespace quadrelle

@@ -22,13 +22,17 @@ struct Tally {
 
 // Puzzles [first, first + count) as lines of text on up to run.jobs threads; the calling thread
 // takes part and shows progress, candidate by candidate when a rating range turns many away.
-// Returns how many were made: fewer when a stop was asked for, each thread then finishing the
-// puzzle it has, so those made are the first ones.
+// Returns how many were made: fewer when a stop was asked for, each thread then finishing or
+// abandoning the puzzle it has; those made before the first unfinished one are kept, so that the
+// output is the run's first puzzles whatever the threads did.
 std::size_t MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t count, std::string &text, Tally &tally,
     ProgressBar &progress)
 {
     text.assign(count * LineSize, '\n');
+    std::vector<char> finished(count, 0);
     std::atomic<std::size_t> next {0};
+    generate::GenerateOptions options = run.options;
+    options.stop = run.stop;
     const auto work = [&](bool reportsProgress) {
         const auto show = [&] {
             if (reportsProgress)
@@ -45,9 +49,12 @@ std::size_t MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t c
             const std::size_t i = next++;
             if (i >= count)
                 return;
-            const generate::GeneratedPuzzle made = generate::GeneratePuzzle(run.seed, first + i, run.options, keep);
+            const generate::GeneratedPuzzle made = generate::GeneratePuzzle(run.seed, first + i, options, keep);
+            if (made.abandoned)
+                return;
             std::transform(made.puzzle.begin(), made.puzzle.end(), text.begin() + static_cast<long>(i * LineSize),
                 [](std::uint8_t cell) { return static_cast<char>('0' + cell); });
+            finished[i] = 1;
             if (!run.keep)
                 ++tally.candidates;
             ++tally.done;
@@ -60,7 +67,7 @@ std::size_t MakeChunk(const GenerateRun &run, std::uint64_t first, std::size_t c
             helpers.emplace_back(work, false);
         work(true);
     }
-    const std::size_t made = std::min<std::size_t>(next, count);
+    const auto made = static_cast<std::size_t>(std::find(finished.begin(), finished.end(), 0) - finished.begin());
     text.resize(made * LineSize);
     return made;
 }
@@ -88,7 +95,9 @@ GenerateCounts RunGenerate(const GenerateRun &run, std::ostream &out, std::ostre
     for (std::uint64_t first = 0; first < run.count; first += chunkSize) {
         const auto count = static_cast<std::size_t>(std::min(chunkSize, run.count - first));
         const std::size_t made = MakeChunk(run, first, count, text, tally, progress);
-        progress.Clear();
+        // Cleared only where the puzzles would mix with it: elsewhere it stays steady.
+        if (run.outputBesideProgress)
+            progress.Clear();
         if (run.format != OutputFormat::Line)
             text = Formatted(text, run.format, first);
         out.write(text.data(), static_cast<std::streamsize>(text.size()));

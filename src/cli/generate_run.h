@@ -3,6 +3,7 @@
 #include "cli/generate_options.h"
 #include "formats/answer_format.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -26,9 +27,14 @@ struct GenerateRun {
     generate::PuzzleFilter keep;
     unsigned jobs = 1;
     bool progress = false;
+    // The puzzles go to the terminal the bar is drawn on: the bar is erased before they are.
+    bool outputBesideProgress = false;
     OutputFormat format = OutputFormat::Line;
     // Asked between puzzles; true ends the run after those made so far.
     std::function<bool()> stopRequested;
+    // Looked at inside the search for a puzzle that run.keep takes, which can last long: once
+    // true, the puzzles in hand are abandoned.
+    const std::atomic<bool> *stop = nullptr;
 };
 
 // Writes run.count puzzles to out, one line each in the order of their numbers, made on

@@ -9,10 +9,14 @@ namespace quadrelle {
 namespace {
 
 volatile std::sig_atomic_t caught = 0;
+// Lock-free, so a signal handler may set it.
+std::atomic<bool> stopFlag {false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 
 extern "C" void Catch(int signal)
 {
     caught = signal;
+    stopFlag.store(true, std::memory_order_relaxed);
 }
 
 } // namespace
@@ -35,6 +39,11 @@ void CatchStopSignals()
 int CaughtStopSignal()
 {
     return caught;
+}
+
+const std::atomic<bool> &StopFlag()
+{
+    return stopFlag;
 }
 
 void EndBySignal(int signal)

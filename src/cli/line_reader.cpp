@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <string_view>
 
 namespace quadrelle {
@@ -19,24 +20,6 @@ const char *LineEnd(const char *from, const char *to)
     return carriage != nullptr ? carriage : end;
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-// Keeps the first KeptLineLength characters, and then one non-blank so that a line of blanks
-// and text never reads as blank.
-void Keep(std::string &line, const char *from, const char *to)
-{
-    const std::size_t room = LineReader::KeptLineLength - std::min(line.size(), LineReader::KeptLineLength);
-    const std::size_t taken = std::min(room, static_cast<std::size_t>(to - from));
-    line.append(from, taken);
-    if (line.size() != LineReader::KeptLineLength)
-        return;
-    const char *text = std::find_if_not(from + taken, to, IsBlank);
-    if (text != to)
-        line.push_back(*text);
-}
 } // namespace
 
 LineReader::LineReader(const std::vector<std::unique_ptr<BatchInput>> &inputs, ErrorReport reportError)
@@ -44,9 +27,8 @@ LineReader::LineReader(const std::vector<std::unique_ptr<BatchInput>> &inputs, E
 {
 }
 
-LineReader::Status LineReader::Next(std::string &line)
+LineReader::Status LineReader::Next(std::string_view &piece, bool &ends)
 {
-    line.clear();
     while (current_ < inputs_.size()) {
         BatchInput &input = *inputs_[current_];
         try {
@@ -54,7 +36,7 @@ LineReader::Status LineReader::Next(std::string &line)
                 input.Open();
                 open_ = true;
             }
-            const Status status = TakeLine(input, line);
+            const Status status = TakePiece(input, piece, ends);
             if (status != Status::End)
                 return status;
         } catch (const ReadError &error) {
@@ -70,46 +52,80 @@ int LineReader::ReadyFd() const
     return current_ < inputs_.size() && open_ ? inputs_[current_]->ReadyFd() : -1;
 }
 
-LineReader::Status LineReader::TakeLine(BatchInput &input, std::string &line)
+std::uintmax_t LineReader::BytesTaken() const
+{
+    // Converted text is longer or shorter than what was read; the share is what the bar needs.
+    return bytesRead_ - std::min<std::uintmax_t>(bytesRead_, end_ - begin_);
+}
+
+bool LineReader::Fill(BatchInput &input)
+{
+    if (input.WouldWait())
+        return false;
+    begin_ = 0;
+    if (!utf16_ && !atInputStart_) {
+        end_ = input.Read(buffer_.data(), buffer_.size());
+        bytesRead_ += end_;
+        ended_ = end_ == 0;
+        return true;
+    }
+    const std::size_t got = input.Read(raw_.data(), raw_.size());
+    bytesRead_ += got;
+    ended_ = got == 0;
+    std::string_view bytes(raw_.data(), got);
+    if (atInputStart_ && got > 0) {
+        atInputStart_ = false;
+        if (const auto order = Utf16ByteOrderMark(bytes)) {
+            utf16_.emplace(*order);
+            bytes.remove_prefix(2);
+        } else if (bytes.starts_with(ByteOrderMark)) {
+            bytes.remove_prefix(ByteOrderMark.size());
+        }
+    }
+    static_assert(Utf16Decoder::MostOutput(sizeof raw_) <= sizeof buffer_);
+    if (utf16_) {
+        end_ = utf16_->Decode(bytes, buffer_.data());
+    } else {
+        std::memcpy(buffer_.data(), bytes.data(), bytes.size());
+        end_ = bytes.size();
+    }
+    return true;
+}
+
+LineReader::Status LineReader::TakePiece(BatchInput &input, std::string_view &piece, bool &ends)
 {
     for (;;) {
         if (begin_ == end_) {
             if (ended_ && !midLine_)
                 return Status::End;
-            if (ended_)
-                break; // the last line has no line end
-            if (input.WouldWait())
+            if (ended_) {
+                // The last line has no line end.
+                piece = {};
+                ends = true;
+                midLine_ = false;
+                return Status::Line;
+            }
+            if (!Fill(input))
                 return Status::WouldWait;
-            begin_ = 0;
-            end_ = input.Read(buffer_.data(), buffer_.size());
-            bytesRead_ += end_;
-            ended_ = end_ == 0;
             continue;
         }
-        if (afterCr_ && buffer_[begin_] == '\n')
+        if (std::exchange(afterCr_, false) && buffer_[begin_] == '\n') {
             ++begin_;
-        afterCr_ = false;
-        if (begin_ == end_)
             continue;
+        }
         const char *from = buffer_.data() + begin_;
         const char *to = buffer_.data() + end_;
         const char *lineEnd = LineEnd(from, to);
-        Keep(partial_, from, lineEnd);
-        midLine_ = true;
+        piece = std::string_view(from, static_cast<std::size_t>(lineEnd - from));
         begin_ = static_cast<std::size_t>(lineEnd - buffer_.data());
-        if (lineEnd != to) {
+        ends = lineEnd != to;
+        midLine_ = !ends;
+        if (ends) {
             afterCr_ = *lineEnd == '\r';
             ++begin_;
-            break;
         }
+        return Status::Line;
     }
-    if (atInputStart_ && partial_.starts_with(ByteOrderMark))
-        partial_.erase(0, ByteOrderMark.size());
-    atInputStart_ = false;
-    midLine_ = false;
-    line.swap(partial_);
-    partial_.clear();
-    return Status::Line;
 }
 
 void LineReader::FinishInput()
@@ -121,7 +137,7 @@ void LineReader::FinishInput()
     atInputStart_ = true;
     midLine_ = false;
     afterCr_ = false;
-    partial_.clear();
+    utf16_.reset();
     begin_ = end_ = 0;
 }
 

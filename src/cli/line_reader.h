@@ -1,45 +1,49 @@
 #pragma once
 
 #include "cli/batch_input.h"
+#include "formats/text_encoding.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
 namespace quadrelle {
 
-// The lines of the batch inputs in turn. A line ends at LF, CR or CR LF, so that line numbers
-// are an editor's; a UTF-8 byte-order mark that starts an input is dropped. An input that fails
-// is reported, its partial last line dropped, and reading goes on with the next one.
+// The lines of the batch inputs in turn, in pieces as they come, of any length. A line ends at LF,
+// CR or CR LF, so that line numbers are an editor's; a UTF-8 byte-order mark that starts an input
+// is dropped, and a UTF-16 one has the input turned into UTF-8. An input that fails is reported,
+// and reading goes on with the next one.
 class LineReader {
 public:
-    // Enough to classify any line (81 cells and a separator, an XML element with its
-    // attributes); the rest is read, not kept.
-    static constexpr std::size_t KeptLineLength = 512;
-
     enum class Status { Line, WouldWait, End };
 
     using ErrorReport = std::function<void(const std::string &description)>;
 
     LineReader(const std::vector<std::unique_ptr<BatchInput>> &inputs, ErrorReport reportError);
 
-    // The next line, cut to KeptLineLength characters plus the first non-blank one after them.
+    // The next piece of a line, valid until the next call; `ends` when the line ends after it.
     // Never waits for input that has not come yet (a line a person has not typed, or one a pipe
-    // has not brought): says WouldWait and keeps what came of the line for the next call.
-    Status Next(std::string &line);
+    // has not brought): says WouldWait instead.
+    Status Next(std::string_view &piece, bool &ends);
     // Readable once the input that said WouldWait brings more; -1 when none waits.
     int ReadyFd() const;
 
     // Input bytes up to the end of the last line returned (the inputs' lengths added up).
-    std::uintmax_t BytesTaken() const { return bytesRead_ - (end_ - begin_); }
-    // The input the last line came from; the number of inputs once they are done.
+    std::uintmax_t BytesTaken() const;
+    // The input the last piece came from; the number of inputs once they are done.
     std::size_t CurrentInput() const { return current_; }
+    // The current input was UTF-16, turned into UTF-8 on the way in.
+    bool Converted() const { return utf16_.has_value(); }
 
 private:
-    Status TakeLine(BatchInput &input, std::string &line);
+    Status TakePiece(BatchInput &input, std::string_view &piece, bool &ends);
+    // Reads more of the input into the buffer: false when it would wait.
+    bool Fill(BatchInput &input);
     void FinishInput();
 
     const std::vector<std::unique_ptr<BatchInput>> &inputs_;
@@ -48,9 +52,9 @@ private:
     bool open_ = false;
     bool ended_ = false;
     bool atInputStart_ = true;
-    // What came of a line that did not end yet.
-    std::string partial_;
     bool midLine_ = false;
+    std::optional<Utf16Decoder> utf16_;
+    std::array<char, 1 << 15> raw_ {};
     // The last line ended at a CR: an LF right after it ends no other line.
     bool afterCr_ = false;
     std::array<char, 1 << 16> buffer_ {};

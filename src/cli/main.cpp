@@ -69,8 +69,8 @@ void PrintSummary(const quadrelle::BatchCounts &counts, quadrelle::BatchMode mod
             counts.Of(Verdict::Solved), counts.Of(Verdict::Unsolvable), counts.Of(Verdict::GaveUp),
             counts.Of(Verdict::Invalid));
     char summary[256];
-    std::snprintf(summary, sizeof summary, "quadrelle-solve: %ld puzzles: %s; %.2f s, %.1f puzzles/s\n", counts.total(),
-        verdicts, seconds, seconds > 0 ? counts.total() / seconds : 0.0);
+    std::snprintf(summary, sizeof summary, "quadrelle-solve: %ld %s: %s; %.2f s, %.1f puzzles/s\n", counts.total(),
+        counts.total() == 1 ? "puzzle" : "puzzles", verdicts, seconds, seconds > 0 ? counts.total() / seconds : 0.0);
     std::cerr << summary;
 }
 
@@ -101,11 +101,13 @@ int Generate(const quadrelle::GenerateRequest &request, const quadrelle::BatchOp
     run.count = request.count;
     run.seed = request.seed ? *request.seed : quadrelle::generate::FreshSeed();
     run.options = request.options;
+    run.stop = &quadrelle::StopFlag();
     if (request.rating)
-        run.keep = quadrelle::generate::RatingFilter(*request.rating);
+        run.keep = quadrelle::generate::RatingFilter(*request.rating, run.stop);
     run.jobs = options.jobs;
     run.format = options.format;
     run.progress = isatty(STDERR_FILENO);
+    run.outputBesideProgress = isatty(STDOUT_FILENO);
     quadrelle::CatchStopSignals();
     run.stopRequested = [] { return quadrelle::CaughtStopSignal() != 0; };
 
@@ -121,12 +123,14 @@ int Generate(const quadrelle::GenerateRequest &request, const quadrelle::BatchOp
     const auto printSummary = [&] {
         char summary[256];
         std::snprintf(summary, sizeof summary,
-            "quadrelle-solve: %llu puzzles generated, seed %llu; %.2f s, %.1f puzzles/s",
-            static_cast<unsigned long long>(counts.puzzles), static_cast<unsigned long long>(run.seed), seconds,
+            "quadrelle-solve: %llu %s generated, seed %llu; %.2f s, %.1f puzzles/s",
+            static_cast<unsigned long long>(counts.puzzles), counts.puzzles == 1 ? "puzzle" : "puzzles",
+            static_cast<unsigned long long>(run.seed), seconds,
             seconds > 0 ? static_cast<double>(counts.puzzles) / seconds : 0.0);
         std::cerr << summary;
         if (request.rating)
-            std::cerr << "; " << counts.candidates << " candidates tried";
+            std::cerr << "; " << counts.candidates << (counts.candidates == 1 ? " candidate" : " candidates")
+                      << " tried";
         std::cerr << '\n';
     };
     if (counts.stopped)

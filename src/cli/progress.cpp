@@ -39,7 +39,8 @@ void ProgressBar::Update(long puzzlesDone, std::uintmax_t bytesAnswered, long ca
         line += percent;
     }
     char rate[64];
-    std::snprintf(rate, sizeof rate, "%ld puzzles, %.0f/s ", puzzlesDone, puzzlesDone / seconds);
+    std::snprintf(rate, sizeof rate, "%ld %s, %.0f/s ", puzzlesDone, puzzlesDone == 1 ? "puzzle" : "puzzles",
+        puzzlesDone / seconds);
     line += rate;
     if (candidatesTried > puzzlesDone) {
         std::snprintf(rate, sizeof rate, "(%ld candidates) ", candidatesTried);

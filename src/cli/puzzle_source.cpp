@@ -1,19 +1,31 @@
 #include "cli/puzzle_source.h"
 
+#include <utility>
+
 namespace quadrelle {
 
 PuzzleSource::PuzzleSource(
     const std::vector<std::unique_ptr<BatchInput>> &inputs, bool strict, const LineReader::ErrorReport &reportError)
-    : inputs_(inputs), strict_(strict), lines_(inputs, reportError)
+    : inputs_(inputs), strict_(strict), lines_(inputs, [this, reportError](const std::string &description) {
+          failed_ = true;
+          reportError(description);
+      })
 {
 }
 
 PuzzleSource::Status PuzzleSource::Next(SourcedPuzzle &puzzle)
 {
     while (ready_.empty()) {
-        const LineReader::Status status = lines_.Next(line_);
-        if (status == LineReader::Status::WouldWait)
+        std::string_view piece;
+        bool ends = false;
+        const LineReader::Status status = lines_.Next(piece, ends);
+        if (status == LineReader::Status::WouldWait) {
+            reader_.Pause(found_);
+            Take(input_);
+            if (!ready_.empty())
+                break;
             return Status::WouldWait;
+        }
         if (status == LineReader::Status::End) {
             Switch(inputs_.size());
             if (ready_.empty())
@@ -21,7 +33,7 @@ PuzzleSource::Status PuzzleSource::Next(SourcedPuzzle &puzzle)
             break;
         }
         Switch(lines_.CurrentInput());
-        reader_.Feed(line_, found_);
+        reader_.FeedPart(piece, ends, found_);
         Take(input_);
     }
     puzzle = std::move(ready_.front());
@@ -34,13 +46,13 @@ void PuzzleSource::Switch(std::size_t input)
     if (reading_ && input == input_)
         return;
     if (reading_) {
-        reader_.Finish(found_);
+        reader_.Finish(found_, std::exchange(failed_, false));
         Take(input_);
     }
     input_ = input;
     reading_ = input < inputs_.size();
     if (reading_)
-        reader_ = PuzzleReader({strict_, HintFromName(inputs_[input]->Path())});
+        reader_ = PuzzleReader({strict_, HintFromName(inputs_[input]->Path()), lines_.Converted()});
 }
 
 void PuzzleSource::Take(std::size_t input)

@@ -45,7 +45,8 @@ private:
     PuzzleReader reader_;
     std::size_t input_ = 0;
     bool reading_ = false;
-    std::string line_;
+    // The input being read failed part-way.
+    bool failed_ = false;
     std::vector<ReadPuzzle> found_;
     std::deque<SourcedPuzzle> ready_;
 };

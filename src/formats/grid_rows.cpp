@@ -20,15 +20,6 @@ int CellDigit(char c)
     return c == '0' || c == '.' || c == '_' || c == '*' ? 0 : -1;
 }
 
-std::string Printable(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7F)
-        return std::string("\"") + c + '"';
-    constexpr char Hex[] = "0123456789ABCDEF";
-    return std::string("byte 0x") + Hex[byte >> 4] + Hex[byte & 15];
-}
-
 } // namespace
 
 GridRow ParseGridRow(std::string_view line)
@@ -80,15 +71,18 @@ std::optional<ReadPuzzle> GridBlock::AddRow(std::string_view line, std::uint64_t
     const GridRow row = ParseGridRow(line);
     const std::size_t index = rows_++;
     std::optional<ReadPuzzle> fault;
+    ReadFault what;
+    what.row = static_cast<int>(index + 1);
     if (broken_) {
         // Reported already.
     } else if (row.badColumn != 0) {
-        fault = Fault({lineNumber, row.badColumn},
-            "grid row " + std::to_string(index + 1) + ": " + Printable(line[row.badColumn - 1])
-                + " is neither a digit nor a blank");
+        what.kind = ReadFault::Kind::BadCharacter;
+        what.byte = static_cast<unsigned char>(line[row.badColumn - 1]);
+        fault = Fault({lineNumber, row.badColumn}, what);
     } else if (row.count != RowCount) {
-        fault = Fault({lineNumber, row.count == 0 ? 1 : row.firstColumn},
-            "grid row " + std::to_string(index + 1) + " has " + std::to_string(row.count) + " cells, not 9");
+        what.kind = ReadFault::Kind::CellCount;
+        what.cells = static_cast<int>(row.count);
+        fault = Fault({lineNumber, row.count == 0 ? 1 : row.firstColumn}, what);
     } else {
         if (index == 0)
             start_.column = row.firstColumn;
@@ -104,6 +98,7 @@ std::optional<ReadPuzzle> GridBlock::AddRow(std::string_view line, std::uint64_t
     read.position = start_;
     read.form = PuzzleForm::Grid;
     Reset();
+    rowsBeforeBorder_ = 0;
     if (complete)
         return read;
     return fault;
@@ -119,11 +114,23 @@ std::optional<ReadPuzzle> GridBlock::AddGap(std::uint64_t lineNumber, bool blank
             Reset();
         return std::nullopt;
     }
-    if (rows_ % 3 == 0)
+    const std::size_t total = rows_ + rowsBeforeBorder_;
+    if (rowsBeforeBorder_ > 0 && total == RowCount) {
+        Reset();
+        rowsBeforeBorder_ = 0;
         return std::nullopt;
-    const std::string gap = blank ? "a blank line" : "a box border";
-    ReadPuzzle fault = Fault({lineNumber, 1}, gap + " after grid row " + std::to_string(rows_) + " of 9");
+    }
+    if (total % 3 == 0)
+        return std::nullopt;
+    ReadFault what;
+    what.kind = ReadFault::Kind::GapInBand;
+    what.row = static_cast<int>(rows_);
+    what.blank = blank;
+    const std::size_t rows = rows_;
+    ReadPuzzle fault = Fault({lineNumber, 1}, what);
     Reset();
+    if (!blank)
+        rowsBeforeBorder_ = rows;
     return fault;
 }
 
@@ -131,19 +138,22 @@ std::optional<ReadPuzzle> GridBlock::Interrupt()
 {
     if (rows_ == 0)
         return std::nullopt;
-    const bool reported = broken_;
+    const bool reported = broken_ || rows_ + rowsBeforeBorder_ == RowCount;
     const std::size_t rows = rows_;
     const FilePosition start = start_;
     Reset();
+    rowsBeforeBorder_ = 0;
     if (reported)
         return std::nullopt;
-    ReadPuzzle fault = Fault(
-        start, "the grid ends after " + std::to_string(rows) + (rows == 1 ? " row" : " rows") + "; a grid has 9");
+    ReadFault what;
+    what.kind = ReadFault::Kind::EndsEarly;
+    what.row = static_cast<int>(rows);
+    ReadPuzzle fault = Fault(start, what);
     Reset();
     return fault;
 }
 
-ReadPuzzle GridBlock::Fault(FilePosition at, std::string problem)
+ReadPuzzle GridBlock::Fault(FilePosition at, ReadFault what)
 {
     broken_ = true;
     ReadPuzzle fault;
@@ -151,7 +161,7 @@ ReadPuzzle GridBlock::Fault(FilePosition at, std::string problem)
     fault.puzzle.reason = BadGrid;
     fault.position = at;
     fault.form = PuzzleForm::Grid;
-    fault.problem = std::move(problem);
+    fault.fault = what;
     return fault;
 }
 

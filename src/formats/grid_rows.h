@@ -41,7 +41,7 @@ public:
     std::optional<ReadPuzzle> Interrupt();
 
 private:
-    ReadPuzzle Fault(FilePosition at, std::string problem);
+    ReadPuzzle Fault(FilePosition at, ReadFault fault);
     void Reset();
 
     Grid givens_ {};
@@ -49,6 +49,9 @@ private:
     FilePosition start_;
     // A fault was reported: the rest of this grid's rows are taken without another report.
     bool broken_ = false;
+    // Rows of a grid reported at a border inside a band: the rows after the border that make
+    // them up to nine are its rest, not a grid of their own.
+    std::size_t rowsBeforeBorder_ = 0;
 };
 
 } // namespace quadrelle

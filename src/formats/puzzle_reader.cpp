@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace quadrelle {
 
@@ -54,6 +55,45 @@ bool SameLetters(std::string_view a, std::string_view b)
     });
 }
 
+// Keeps the first KeptLineLength characters of a line fed in pieces, and then one non-blank, so
+// that a line of blanks and text never reads as blank.
+void KeepStart(std::string &line, std::string_view part)
+{
+    const std::size_t room = PuzzleReader::KeptLineLength - std::min(line.size(), PuzzleReader::KeptLineLength);
+    line.append(part.substr(0, room));
+    if (line.size() != PuzzleReader::KeptLineLength)
+        return;
+    const std::size_t text = part.find_first_not_of(" \t", std::min(room, part.size()));
+    if (text != std::string_view::npos)
+        line.push_back(part[text]);
+}
+
+std::size_t CellCharacters(std::string_view line)
+{
+    return static_cast<std::size_t>(std::count_if(line.begin(), line.end(), [](char c) {
+        return (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '*';
+    }));
+}
+
+std::size_t TextCharacters(std::string_view line)
+{
+    return static_cast<std::size_t>(std::count_if(line.begin(), line.end(),
+        [](char c) { return c != ' ' && c != '\t' && c != '|' && c != '+'; }));
+}
+
+// Short enough to be a grid's faulty row or its title.
+bool MayHold(std::string_view line)
+{
+    constexpr std::size_t Longest = 40;
+    return TextCharacters(line) <= Longest;
+}
+
+// Mostly words, not cells: "Grid 01" is a title, "53..7...." a row however faulty.
+bool IsTitle(std::string_view line)
+{
+    return CellCharacters(line) * 2 < TextCharacters(line);
+}
+
 } // namespace
 
 FormHint HintFromName(std::string_view fileName)
@@ -73,24 +113,62 @@ FormHint HintFromName(std::string_view fileName)
 
 PuzzleReader::PuzzleReader(ReaderOptions options) : options_(options) { }
 
+void PuzzleReader::FeedPart(std::string_view part, bool ends, std::vector<ReadPuzzle> &found)
+{
+    if (xml_) {
+        xml_->Feed(part, found);
+        if (ends)
+            xml_->Feed("\n", found);
+        return;
+    }
+    if (ends && partial_.empty() && part.size() <= KeptLineLength) {
+        Feed(part, found);
+        return;
+    }
+    // XML on one long line (as minifiers write it) is read as it comes, not cut short.
+    const bool firstContent = !options_.strict && !seenContent_ && IsBlankLine(partial_);
+    if (firstContent && (options_.hint == FormHint::Xml || TrimmedStart(part).starts_with('<'))) {
+        ++lineNumber_;
+        seenContent_ = true;
+        StartXml(partial_ + std::string(part), found);
+        partial_.clear();
+        if (ends)
+            xml_->Feed("\n", found);
+        return;
+    }
+    KeepStart(partial_, part);
+    if (!ends)
+        return;
+    const std::string line = std::move(partial_);
+    partial_.clear();
+    Feed(line, found);
+}
+
 void PuzzleReader::Feed(std::string_view line, std::vector<ReadPuzzle> &found)
 {
     ++lineNumber_;
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     if (options_.strict) {
-        FeedLine(line, ParsePuzzleLine(line), found);
+        FeedLine(line, ParsePuzzleLine(line), lineNumber_, found);
         return;
     }
     if (xml_) {
-        games_.Scan(line, lineNumber_, found);
+        xml_->Feed(line, found);
+        xml_->Feed("\n", found);
         return;
     }
     if (IsBlankLine(line)) {
+        Release(false, found);
         Emit(grid_.AddGap(lineNumber_, true), found);
         return;
     }
-    if (line.front() == '#' || TakeSection(line, found) || (otherSection_ && IsGameInProgress(line)))
+    if (line.front() == '#' || line.front() == '[') {
+        Release(false, found);
+        if (line.front() == '#' || TakeSection(line, found))
+            return;
+    }
+    if (otherSection_ && IsGameInProgress(line))
         return;
     if (!seenContent_) {
         seenContent_ = true;
@@ -103,8 +181,8 @@ void PuzzleReader::Feed(std::string_view line, std::vector<ReadPuzzle> &found)
 void PuzzleReader::FeedFirst(std::string_view line, std::vector<ReadPuzzle> &found)
 {
     if (options_.hint == FormHint::Xml || TrimmedStart(line).starts_with('<')) {
-        xml_ = true;
-        games_.Scan(line, lineNumber_, found);
+        StartXml(line, found);
+        xml_->Feed("\n", found);
         return;
     }
     const bool puzzleLine = ParsePuzzleLine(line).kind == PuzzleLine::Kind::Puzzle;
@@ -115,9 +193,16 @@ void PuzzleReader::FeedFirst(std::string_view line, std::vector<ReadPuzzle> &fou
     FeedContent(line, found);
 }
 
+void PuzzleReader::StartXml(std::string_view text, std::vector<ReadPuzzle> &found)
+{
+    xml_.emplace(lineNumber_, options_.converted);
+    xml_->Feed(text, found);
+}
+
 void PuzzleReader::FeedContent(std::string_view line, std::vector<ReadPuzzle> &found)
 {
     if (IsGridBorder(line)) {
+        Release(!grid_.Open(), found);
         Emit(grid_.AddGap(lineNumber_, false), found);
         return;
     }
@@ -129,18 +214,49 @@ void PuzzleReader::FeedContent(std::string_view line, std::vector<ReadPuzzle> &f
         }
         const GridRow row = ParseGridRow(line);
         if (row.badColumn == 0 && row.count == 9) {
+            Release(true, found);
             Emit(grid_.AddRow(line, lineNumber_), found);
             return;
         }
+        Release(false, found);
+        if (!csv_ && MayHold(line)) {
+            Hold(line);
+            return;
+        }
     }
+    Release(false, found);
     Emit(grid_.Interrupt(), found);
-    FeedLine(line, parsed, found);
+    FeedLine(line, parsed, lineNumber_, found);
 }
 
-void PuzzleReader::FeedLine(std::string_view line, const PuzzleLine &parsed, std::vector<ReadPuzzle> &found)
+void PuzzleReader::Hold(std::string_view line)
+{
+    held_ = true;
+    heldLine_.assign(line);
+    heldNumber_ = lineNumber_;
+}
+
+void PuzzleReader::Release(bool gridFollows, std::vector<ReadPuzzle> &found)
+{
+    if (!held_)
+        return;
+    held_ = false;
+    if (!gridFollows) {
+        Emit(grid_.Interrupt(), found);
+        FeedLine(heldLine_, ParsePuzzleLine(heldLine_), heldNumber_, found);
+    } else if (IsTitle(heldLine_)) {
+        const std::string_view title = TrimmedStart(heldLine_);
+        label_.assign(title.substr(0, title.find_last_not_of(" \t") + 1));
+    } else {
+        Emit(grid_.AddRow(heldLine_, heldNumber_), found);
+    }
+}
+
+void PuzzleReader::FeedLine(
+    std::string_view line, const PuzzleLine &parsed, std::uint64_t lineNumber, std::vector<ReadPuzzle> &found)
 {
     ReadPuzzle read;
-    read.position = {lineNumber_, 1};
+    read.position = {lineNumber, 1};
     read.form = csv_ ? PuzzleForm::Csv : PuzzleForm::Line;
     read.puzzle = parsed;
     // A quoted first field, as spreadsheets write it.
@@ -163,15 +279,33 @@ bool PuzzleReader::TakeSection(std::string_view line, std::vector<ReadPuzzle> &f
     return true;
 }
 
-void PuzzleReader::Finish(std::vector<ReadPuzzle> &found)
+void PuzzleReader::Pause(std::vector<ReadPuzzle> &found)
 {
+    Release(false, found);
+}
+
+void PuzzleReader::Finish(std::vector<ReadPuzzle> &found, bool lineCut)
+{
+    if (lineCut)
+        partial_.clear();
+    if (!partial_.empty()) {
+        const std::string line = std::move(partial_);
+        partial_.clear();
+        Feed(line, found);
+    }
+    Release(false, found);
     Emit(grid_.Interrupt(), found);
+    if (xml_)
+        xml_->Finish(found);
 }
 
 void PuzzleReader::Emit(std::optional<ReadPuzzle> read, std::vector<ReadPuzzle> &found)
 {
-    if (read)
-        found.push_back(std::move(*read));
+    if (!read)
+        return;
+    if (read->form == PuzzleForm::Grid && !label_.empty())
+        read->label = std::exchange(label_, {});
+    found.push_back(std::move(*read));
 }
 
 std::vector<ReadPuzzle> ReadPuzzles(std::string_view text, ReaderOptions options)
@@ -182,7 +316,7 @@ std::vector<ReadPuzzle> ReadPuzzles(std::string_view text, ReaderOptions options
     std::vector<ReadPuzzle> found;
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
-        reader.Feed(text.substr(0, end), found);
+        reader.FeedPart(text.substr(0, end), end != std::string_view::npos, found);
         if (end == std::string_view::npos)
             break;
         const std::size_t next

@@ -1,33 +1,26 @@
 #include "formats/xml_games.h"
 
+#include <expat.h>
+
 #include <algorithm>
+#include <cstring>
 
 namespace quadrelle {
 
 namespace {
 
-constexpr std::string_view GameTag = "<game";
-
-bool EndsName(char c)
+// Where the value of a `data=` attribute in a tag's text starts (past its quote), or npos.
+std::size_t FindData(std::string_view tag)
 {
-    return c == ' ' || c == '\t' || c == '/' || c == '>';
-}
-
-// Where the value of a `data=` attribute in [from, to) starts (its quote), or npos.
-std::size_t FindData(std::string_view line, std::size_t from, std::size_t to)
-{
-    for (std::size_t at = line.find("data", from); at < to; at = line.find("data", at + 1)) {
-        if (at > 0 && line[at - 1] != ' ' && line[at - 1] != '\t')
+    for (std::size_t at = tag.find("data"); at != std::string_view::npos; at = tag.find("data", at + 1)) {
+        if (at == 0 || std::string_view(" \t\n").find(tag[at - 1]) == std::string_view::npos)
             continue;
-        std::size_t p = at + 4;
-        while (p < to && (line[p] == ' ' || line[p] == '\t'))
-            ++p;
-        if (p >= to || line[p] != '=')
+        std::size_t p = tag.find_first_not_of(" \t\n", at + 4);
+        if (p == std::string_view::npos || tag[p] != '=')
             continue;
-        ++p;
-        while (p < to && (line[p] == ' ' || line[p] == '\t'))
-            ++p;
-        return p;
+        p = tag.find_first_not_of(" \t\n", p + 1);
+        if (p != std::string_view::npos && (tag[p] == '"' || tag[p] == '\''))
+            return p + 1;
     }
     return std::string_view::npos;
 }
@@ -38,10 +31,8 @@ ReadPuzzle FromValue(std::string_view value, FilePosition at)
     read.position = at;
     read.form = PuzzleForm::Xml;
     read.puzzle = ParsePuzzleLine(value);
-    if (read.puzzle.kind == PuzzleLine::Kind::Puzzle && value.size() != CellCount) {
-        read.puzzle.kind = PuzzleLine::Kind::Invalid;
-        read.puzzle.reason = "bad-length";
-    } else if (read.puzzle.kind == PuzzleLine::Kind::Skip) {
+    if (read.puzzle.kind == PuzzleLine::Kind::Skip
+        || (read.puzzle.kind == PuzzleLine::Kind::Puzzle && value.size() != CellCount)) {
         read.puzzle.kind = PuzzleLine::Kind::Invalid;
         read.puzzle.reason = "bad-length";
     }
@@ -50,44 +41,109 @@ ReadPuzzle FromValue(std::string_view value, FilePosition at)
 
 } // namespace
 
-void XmlGames::Scan(std::string_view line, std::uint64_t lineNumber, std::vector<ReadPuzzle> &found)
-{
-    std::size_t from = 0;
-    if (inGameTag_)
-        from = ScanTag(line, 0, lineNumber, found);
-    while (from < line.size()) {
-        const std::size_t tag = line.find(GameTag, from);
-        if (tag == std::string_view::npos)
-            return;
-        const std::size_t name = tag + GameTag.size();
-        if (name < line.size() && !EndsName(line[name])) {
-            from = name;
-            continue;
-        }
-        inGameTag_ = true;
-        from = ScanTag(line, name, lineNumber, found);
+struct XmlGames::State {
+    XML_Parser parser = nullptr;
+    std::uint64_t firstLine = 1;
+    std::vector<ReadPuzzle> *found = nullptr;
+    bool failed = false;
+
+    // Where the parser is, in the file's lines.
+    FilePosition Here() const
+    {
+        return {firstLine + XML_GetCurrentLineNumber(parser) - 1,
+            static_cast<std::uint32_t>(XML_GetCurrentColumnNumber(parser) + 1)};
     }
+
+    // Where the current tag's data value starts, found in the tag's own bytes; the tag's start
+    // when the parser cannot show them.
+    FilePosition DataPosition() const
+    {
+        FilePosition at = Here();
+        int offset = 0, size = 0;
+        const char *context = XML_GetInputContext(parser, &offset, &size);
+        const int count = XML_GetCurrentByteCount(parser);
+        if (context == nullptr || count <= 0 || offset + count > size)
+            return at;
+        const std::string_view tag(context + offset, static_cast<std::size_t>(count));
+        const std::size_t value = FindData(tag);
+        if (value == std::string_view::npos)
+            return at;
+        const std::string_view before = tag.substr(0, value);
+        const std::size_t lastBreak = before.rfind('\n');
+        if (lastBreak == std::string_view::npos) {
+            at.column += static_cast<std::uint32_t>(value);
+            return at;
+        }
+        at.line += static_cast<std::uint64_t>(std::count(before.begin(), before.end(), '\n'));
+        at.column = static_cast<std::uint32_t>(value - lastBreak);
+        return at;
+    }
+
+    static void StartElement(void *data, const XML_Char *name, const XML_Char **attributes)
+    {
+        auto &state = *static_cast<State *>(data);
+        if (std::strcmp(name, "game") != 0)
+            return;
+        for (std::size_t i = 0; attributes[i] != nullptr; i += 2) {
+            if (std::strcmp(attributes[i], "data") == 0)
+                state.found->push_back(FromValue(attributes[i + 1], state.DataPosition()));
+        }
+    }
+
+    void Fail(std::vector<ReadPuzzle> &into)
+    {
+        failed = true;
+        ReadPuzzle fault;
+        fault.puzzle.kind = PuzzleLine::Kind::Invalid;
+        fault.puzzle.reason = "bad-xml";
+        fault.position = Here();
+        fault.form = PuzzleForm::Xml;
+        fault.fault.kind = ReadFault::Kind::BadXml;
+        fault.fault.what = XML_ErrorString(XML_GetErrorCode(parser));
+        into.push_back(std::move(fault));
+    }
+};
+
+XmlGames::XmlGames(std::uint64_t firstLine, bool utf8)
+    : parser_(XML_ParserCreate(utf8 ? "UTF-8" : nullptr), XML_ParserFree), state_(std::make_unique<State>())
+{
+    state_->parser = parser_.get();
+    state_->firstLine = firstLine;
+    XML_SetUserData(parser_.get(), state_.get());
+    XML_SetStartElementHandler(parser_.get(), &State::StartElement);
 }
 
-std::size_t XmlGames::ScanTag(
-    std::string_view line, std::size_t from, std::uint64_t lineNumber, std::vector<ReadPuzzle> &found)
+XmlGames::XmlGames(XmlGames &&) noexcept = default;
+XmlGames &XmlGames::operator=(XmlGames &&) noexcept = default;
+XmlGames::~XmlGames() = default;
+
+void XmlGames::Feed(std::string_view bytes, std::vector<ReadPuzzle> &found)
 {
-    const std::size_t close = line.find('>', from);
-    const std::size_t to = close == std::string_view::npos ? line.size() : close;
-    const std::size_t value = FindData(line, from, to);
-    if (value != std::string_view::npos) {
-        // An attribute's value is quoted; anything else is no puzzle.
-        const bool quoted = value < to && (line[value] == '"' || line[value] == '\'');
-        const std::size_t end = quoted ? line.find(line[value], value + 1) : value;
-        const std::size_t start = quoted ? value + 1 : value;
-        const auto column = static_cast<std::uint32_t>(std::min(start, line.size() - 1) + 1);
-        found.push_back(
-            FromValue(line.substr(start, end == std::string_view::npos ? end : end - start), {lineNumber, column}));
-    }
-    if (close == std::string_view::npos)
-        return line.size();
-    inGameTag_ = false;
-    return close + 1;
+    Parse(bytes, false, found);
+}
+
+void XmlGames::Finish(std::vector<ReadPuzzle> &found)
+{
+    Parse({}, true, found);
+}
+
+void XmlGames::Parse(std::string_view bytes, bool last, std::vector<ReadPuzzle> &found)
+{
+    if (state_->failed || parser_ == nullptr)
+        return;
+    state_->found = &found;
+    // The parser takes an int's worth at a time.
+    constexpr std::size_t Most = 1 << 30;
+    do {
+        const std::string_view part = bytes.substr(0, Most);
+        bytes.remove_prefix(part.size());
+        const bool final = last && bytes.empty();
+        if (XML_Parse(parser_.get(), part.data(), static_cast<int>(part.size()), final) != XML_STATUS_OK) {
+            state_->Fail(found);
+            return;
+        }
+    } while (!bytes.empty());
 }
 
 } // namespace quadrelle
+

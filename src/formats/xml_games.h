@@ -2,24 +2,37 @@
 
 #include "formats/read_puzzle.h"
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
+struct XML_ParserStruct;
+
 namespace quadrelle {
 
-// The `data` attribute of each <game> element in an OpenSudoku file, one line at a time; a
-// tag may run over several lines.
+// The `data` attribute of each <game> element in an OpenSudoku file, through a streaming XML
+// parser: fed any pieces of the file, it holds no more than the tag it is in, and comments, CDATA
+// and entities mean what XML says. A file that is not well-formed is reported once, where it
+// breaks, and read no further.
 class XmlGames {
 public:
-    void Scan(std::string_view line, std::uint64_t lineNumber, std::vector<ReadPuzzle> &found);
-    void Reset() { inGameTag_ = false; }
+    // firstLine: the file's line where the XML starts. utf8: the bytes are UTF-8 whatever the
+    // declaration says (the file was converted on the way in).
+    XmlGames(std::uint64_t firstLine, bool utf8);
+    XmlGames(XmlGames &&) noexcept;
+    XmlGames &operator=(XmlGames &&) noexcept;
+    ~XmlGames();
+
+    void Feed(std::string_view bytes, std::vector<ReadPuzzle> &found);
+    // The input ended: an element left open is a fault.
+    void Finish(std::vector<ReadPuzzle> &found);
 
 private:
-    // Reads the rest of an open <game ...> tag from `from`; returns where it ends (npos: not here).
-    std::size_t ScanTag(
-        std::string_view line, std::size_t from, std::uint64_t lineNumber, std::vector<ReadPuzzle> &found);
+    struct State;
+    void Parse(std::string_view bytes, bool last, std::vector<ReadPuzzle> &found);
 
-    bool inGameTag_ = false;
+    std::unique_ptr<XML_ParserStruct, void (*)(XML_ParserStruct *)> parser_;
+    std::unique_ptr<State> state_;
 };
 
 } // namespace quadrelle

@@ -146,12 +146,21 @@ GeneratedPuzzle GeneratePuzzle(
 {
     Random random(PuzzleSeed(runSeed, index));
     GeneratedPuzzle generated;
-    do {
+    for (;;) {
         generated.solution = RandomSolutionGrid(random);
         generated.puzzle = CarvePuzzle(generated.solution, random, options);
         ++generated.candidates;
-    } while (keep && !keep(generated.puzzle));
-    return generated;
+        if (!keep)
+            return generated;
+        const bool kept = keep(generated.puzzle);
+        // A filter stopped part-way may have kept what it never finished judging.
+        if (options.stop != nullptr && options.stop->load()) {
+            generated.abandoned = true;
+            return generated;
+        }
+        if (kept)
+            return generated;
+    }
 }
 
 } // namespace quadrelle::generate

@@ -9,6 +9,7 @@
 #include "generate/random.h"
 #include "generate/symmetry.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
@@ -18,6 +19,8 @@ struct GenerateOptions {
     Symmetry symmetry = Symmetry::None;
     // Every orbit that can go goes; otherwise the taking stops at the first one that must stay.
     bool minimal = true;
+    // Once true, a filter's search for a kept candidate is abandoned.
+    const std::atomic<bool> *stop = nullptr;
 };
 
 // Keeps a candidate puzzle (true) or asks for another; an empty filter keeps every one.
@@ -28,6 +31,8 @@ struct GeneratedPuzzle {
     Grid solution {};
     // Candidates drawn until the filter kept one: 1 without a filter.
     long candidates = 0;
+    // options.stop turned true before a candidate was kept: the puzzle is none to use.
+    bool abandoned = false;
 };
 
 // A puzzle whose only solution is `solution`, its givens symmetric.

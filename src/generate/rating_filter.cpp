@@ -4,6 +4,7 @@
 #include "logic/rating.h"
 #include "logic/techniques.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace quadrelle::generate {
@@ -12,7 +13,11 @@ namespace {
 
 // Long enough that no generated puzzle met so far reaches it: a rating cut short by the clock
 // would make the output depend on the machine.
-constexpr RatingLimits Patient {std::chrono::minutes(10)};
+constexpr std::chrono::minutes Patient(10);
+
+// From this score up, the rungs whose scores grow with the length of their proof leave no tenth
+// out; below it each rung scores what the ladder says and nothing else.
+constexpr int VariableFrom = 45;
 
 } // namespace
 
@@ -24,11 +29,29 @@ int HighestRating()
     return logic::Ladder().back().tenths + logic::LengthBonus(Candidates + Candidates * Candidates);
 }
 
-PuzzleFilter RatingFilter(RatingRange range)
+std::vector<RatingRange> ReachableRatings()
+{
+    std::vector<int> fixed;
+    for (const logic::Rung &rung : logic::Ladder())
+        if (rung.tenths < VariableFrom)
+            fixed.push_back(rung.tenths);
+    std::sort(fixed.begin(), fixed.end());
+    fixed.erase(std::unique(fixed.begin(), fixed.end()), fixed.end());
+    std::vector<RatingRange> ranges;
+    for (const int tenths : fixed)
+        ranges.push_back({tenths, tenths});
+    ranges.push_back({VariableFrom, HighestRating()});
+    return ranges;
+}
+
+PuzzleFilter RatingFilter(RatingRange range, const std::atomic<bool> *stop)
 {
     const bool reachesTop = range.highest >= HighestRating();
-    return [range, reachesTop](const Grid &puzzle) {
-        const Rating rating = RatePuzzle(puzzle, Patient);
+    return [range, reachesTop, stop](const Grid &puzzle) {
+        RatingLimits limits;
+        limits.time = Patient;
+        limits.stop = stop;
+        const Rating rating = RatePuzzle(puzzle, limits);
         switch (rating.status) {
         case Rating::Status::Rated:
             return range.Holds(rating.tenths);

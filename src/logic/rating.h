@@ -3,6 +3,7 @@
 // Rating a puzzle the way a person solves it, on the Sudoku Explainer scale. Free of Qt.
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <string_view>
@@ -12,6 +13,8 @@ namespace quadrelle {
 struct RatingLimits {
     // Beyond this the rating so far is reported as a lower bound.
     std::chrono::milliseconds time {1000};
+    // Once true, the rating in progress returns soon; its result is to be discarded.
+    const std::atomic<bool> *stop = nullptr;
 };
 
 struct Rating {

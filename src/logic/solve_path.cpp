@@ -13,11 +13,16 @@ namespace {
 // The first rung that finds a step gives it, as the scale's reference takes its techniques in
 // order, even where a later one would score less. Within a rung, the easiest step, or any step no
 // harder than the rating so far: it leaves the rating as it is and saves the search.
-bool FirstStep(
-    const CandidateGrid &grid, int enough, std::chrono::steady_clock::time_point deadline, Step &found, int &reached)
+bool Expired(const RatingLimits &limits, std::chrono::steady_clock::time_point deadline)
+{
+    return std::chrono::steady_clock::now() >= deadline || (limits.stop != nullptr && limits.stop->load());
+}
+
+bool FirstStep(const CandidateGrid &grid, int enough, const RatingLimits &limits,
+    std::chrono::steady_clock::time_point deadline, Step &found, int &reached)
 {
     for (const Rung &rung : Ladder()) {
-        if (std::chrono::steady_clock::now() >= deadline)
+        if (Expired(limits, deadline))
             return false;
         reached = rung.tenths;
         Step step {rung.name, rung.tenths, {}, {}, enough, deadline};
@@ -63,17 +68,17 @@ SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits
 
     const auto deadline = std::chrono::steady_clock::now() + limits.time;
     while (!grid->Solved()) {
-        if (std::chrono::steady_clock::now() >= deadline) {
+        if (Expired(limits, deadline)) {
             rating.status = Rating::Status::LowerBound;
             rating.hardest = TopRung;
             break;
         }
         Step step;
         int reached = 0;
-        if (!FirstStep(*grid, rating.tenths, deadline, step, reached)) {
+        if (!FirstStep(*grid, rating.tenths, limits, deadline, step, reached)) {
             // Out of time: every rung below the one searched found nothing, so the step needs
             // at least that one.
-            if (std::chrono::steady_clock::now() >= deadline) {
+            if (Expired(limits, deadline)) {
                 rating.tenths = std::max(rating.tenths, reached);
                 continue;
             }

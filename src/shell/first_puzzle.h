@@ -15,7 +15,7 @@ namespace quadrelle {
 struct FirstPuzzle {
     // None when the file holds no puzzle or could not be read.
     std::optional<ReadPuzzle> read;
-    // The line that completed it, to say what is wrong with a bad line.
+    // The start of the line it was read from, to say what is wrong with a bad line.
     QByteArray line;
     bool readFailed = false;
     // The first `readLimit` bytes held no puzzle; the rest was not read.

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string_view>
 
 namespace quadrelle {
@@ -55,6 +56,12 @@ PuzzleArgument Failure(const QString &error)
     return {std::nullopt, error};
 }
 
+// The C library's own words, in the user's language: Qt's would need its own translations.
+QString SystemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 PuzzleArgument CannotRead(const QString &name, const QString &why)
 {
     return Failure(QCoreApplication::translate("Quadrelle", "Cannot read %1: %2.").arg(name, why));
@@ -84,6 +91,37 @@ QString ShownCharacter(const QByteArray &text, int p)
     return QStringLiteral("\\x%1").arg(static_cast<unsigned char>(text[p]), 2, 16, QLatin1Char('0'));
 }
 
+// What is wrong with a malformed grid or XML file, in the window's language.
+QString DescribeFault(const ReadFault &fault)
+{
+    switch (fault.kind) {
+    case ReadFault::Kind::None:
+        break;
+    case ReadFault::Kind::BadCharacter: {
+        const QString shown = fault.byte >= 0x20 && fault.byte < 0x7F
+            ? Quoted(QString(QLatin1Char(static_cast<char>(fault.byte))))
+            : QCoreApplication::translate("Quadrelle", "byte %1")
+                  .arg(QLatin1String("0x") + QString::number(fault.byte, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+        return QCoreApplication::translate("Quadrelle", "grid row %1: %2 is neither a digit nor a blank")
+            .arg(fault.row)
+            .arg(shown);
+    }
+    case ReadFault::Kind::CellCount:
+        return QCoreApplication::translate("Quadrelle", "grid row %1 has %2 cells, not 9").arg(fault.row).arg(fault.cells);
+    case ReadFault::Kind::GapInBand:
+        return fault.blank
+            ? QCoreApplication::translate("Quadrelle", "a blank line after grid row %1 of 9").arg(fault.row)
+            : QCoreApplication::translate("Quadrelle", "a box border after grid row %1 of 9").arg(fault.row);
+    case ReadFault::Kind::EndsEarly:
+        return fault.row == 1
+            ? QCoreApplication::translate("Quadrelle", "the grid ends after 1 row; a grid has 9")
+            : QCoreApplication::translate("Quadrelle", "the grid ends after %1 rows; a grid has 9").arg(fault.row);
+    case ReadFault::Kind::BadXml:
+        return QCoreApplication::translate("Quadrelle", "the file is not well-formed XML");
+    }
+    return {};
+}
+
 PuzzleArgument FromLine(const QByteArray &line, const QString &what)
 {
     const PuzzleLine parsed = ParsePuzzleLine(View(line));
@@ -97,7 +135,7 @@ PuzzleArgument FromFirstPuzzle(QFile &file, const QString &name, const QString &
 {
     const FirstPuzzle first = ReadFirstPuzzle(file, path, ReadLimit);
     if (first.readFailed)
-        return CannotRead(name, file.errorString());
+        return CannotRead(name, SystemError(errno));
     if (first.limitReached)
         return Failure(QCoreApplication::translate("Quadrelle", "The first MiB of %1 holds no puzzle line.").arg(name));
     if (!first.read)
@@ -111,11 +149,11 @@ PuzzleArgument FromFirstPuzzle(QFile &file, const QString &name, const QString &
               .arg(read.position.line)
               .arg(read.position.column)
               .arg(name);
-    if (read.problem.empty() && read.form != PuzzleForm::Xml)
+    if (!read.Malformed() && read.form != PuzzleForm::Xml)
         return FromLine(first.line, where);
-    const QString problem = read.problem.empty()
+    const QString problem = !read.Malformed()
         ? QCoreApplication::translate("Quadrelle", "the game's data is not 81 digits.")
-        : QString::fromStdString(read.problem) + QLatin1Char('.');
+        : DescribeFault(read.fault) + QLatin1Char('.');
     return Failure(QCoreApplication::translate("Quadrelle", "%1 is not a puzzle: %2").arg(where, problem));
 }
 
@@ -125,7 +163,7 @@ PuzzleArgument FromFile(const QByteArray &path)
     // Looked at before it is opened: opening a pipe would wait for a writer.
     const std::optional<struct stat> status = Status(path);
     if (!status)
-        return CannotRead(name, qt_error_string(errno));
+        return CannotRead(name, SystemError(errno));
     if (S_ISDIR(status->st_mode))
         return Failure(QCoreApplication::translate("Quadrelle", "%1 is a folder, not a puzzle file.").arg(name));
     if (!S_ISREG(status->st_mode))
@@ -135,7 +173,7 @@ PuzzleArgument FromFile(const QByteArray &path)
     // Without waiting, and checked again once open, in case the name now means another file.
     const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
-        return CannotRead(name, qt_error_string(errno));
+        return CannotRead(name, SystemError(errno));
     struct stat opened { };
     if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(descriptor);
@@ -143,8 +181,9 @@ PuzzleArgument FromFile(const QByteArray &path)
     }
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        const int error = errno;
         ::close(descriptor);
-        return CannotRead(name, file.errorString());
+        return CannotRead(name, SystemError(error));
     }
     return FromFirstPuzzle(file, name, QFile::decodeName(path));
 }

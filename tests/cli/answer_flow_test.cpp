@@ -88,7 +88,8 @@ TEST_F(BatchSolver, AnswersFromAFileLeaveAsFoundAndASignalKeepsThoseInOrder)
     ASSERT_LT(lines.size(), answers.size() * Copies);
     for (std::size_t i = 0; i < lines.size(); ++i)
         ASSERT_EQ(lines[i], answers[i % answers.size()]) << "line " << i;
-    EXPECT_NE(r.err.find(std::to_string(lines.size()) + " puzzles: 0 solved, 0 unsolvable, " + std::to_string(lines.size())
+    EXPECT_NE(r.err.find(std::to_string(lines.size()) + (lines.size() == 1 ? " puzzle" : " puzzles")
+                  + ": 0 solved, 0 unsolvable, " + std::to_string(lines.size())
                   + " gave-up"),
         std::string::npos)
         << r.err;

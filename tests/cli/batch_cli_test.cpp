@@ -118,7 +118,7 @@ TEST_F(BatchSolver, EmptyBoardFromStandardInput)
         const Result r = Run(args, EmptyBoard + "\n");
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.out, EmptyBoardSolved + "\n");
-        EXPECT_NE(r.err.find("1 puzzles: 1 solved, 0 unsolvable, 0 gave-up, 0 invalid"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("1 puzzle: 1 solved, 0 unsolvable, 0 gave-up, 0 invalid"), std::string::npos) << r.err;
     }
 }
 

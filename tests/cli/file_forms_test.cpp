@@ -111,7 +111,7 @@ TEST_F(BatchSolver, GridOutputLaysOutTheSolutionForAPerson)
     EXPECT_EQ(r.exitCode, 0) << r.err;
     const std::vector<std::string> out = Lines(r.out);
     ASSERT_EQ(out.size(), 15u) << r.out;
-    EXPECT_EQ(out[0], "line 1, column 1: solved, 0 placements");
+    EXPECT_EQ(out[0], "standard input:1:1: solved, 0 placements");
     EXPECT_EQ(out[1], "+-------+-------+-------+");
     EXPECT_EQ(out[2], "| 4 8 3 | 9 2 1 | 6 5 7 |");
     EXPECT_EQ(out[14], "");

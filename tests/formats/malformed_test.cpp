@@ -26,7 +26,7 @@ std::string Describe(const ReadPuzzle &read)
     if (read.puzzle.kind == PuzzleLine::Kind::Puzzle)
         return "puzzle";
     return std::to_string(read.position.line) + ":" + std::to_string(read.position.column) + " "
-        + (read.problem.empty() ? std::string(read.puzzle.reason) : read.problem);
+        + (read.Malformed() ? FaultText(read.fault) : std::string(read.puzzle.reason));
 }
 
 TEST(Malformed, EachFaultIsReportedWhereItIsAndReadingGoesOn)
@@ -49,7 +49,7 @@ TEST(Malformed, EachFaultIsReportedWhereItIsAndReadingGoesOn)
             {"puzzle"}},
         {"a line of other length stays a bad line", "123\n" + Line, {"1:1 bad-length", "puzzle"}},
         {"a bad character stays a bad line", Line.substr(0, 40) + "x" + Line.substr(41), {"1:1 bad-character"}},
-        {"short opensudoku data", "<opensudoku>\n <game data=\"123\"/>\n <game data=\"" + Line.substr(0, 81) + "x\"/>\n",
+        {"short opensudoku data", "<opensudoku>\n <game data=\"123\"/>\n <game data=\"" + Line.substr(0, 81) + "x\"/>\n</opensudoku>\n",
             {"2:14 bad-length", "3:14 bad-length"}},
         {"a game in progress is no puzzle, a line still is", "[Puzzle]\n" + Grid9 + "[State]\n" + Grid9 + Line,
             {"puzzle", "puzzle"}},

@@ -76,7 +76,7 @@ TEST(RoundTrip, EveryFormReadsBackTheSamePuzzlesAtTheirFirstCell)
             const std::vector<ReadPuzzle> read = ReadPuzzles(text, {false, form.hint});
             ASSERT_EQ(read.size(), puzzles.size());
             for (std::size_t i = 0; i < read.size(); ++i) {
-                ASSERT_EQ(read[i].puzzle.kind, PuzzleLine::Kind::Puzzle) << i << ": " << read[i].problem;
+                ASSERT_EQ(read[i].puzzle.kind, PuzzleLine::Kind::Puzzle) << i << ": " << FaultText(read[i].fault);
                 EXPECT_EQ(LineOf(read[i].puzzle.givens), LineOf(puzzles[i])) << i;
                 EXPECT_EQ(read[i].form, form.form);
                 EXPECT_EQ(CellAt(text, read[i].position), puzzles[i][0]) << i;

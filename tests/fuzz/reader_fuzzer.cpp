@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(r.position.column <= std::max<std::size_t>(lines[r.position.line - 1].size(), 1));
         FUZZ_CHECK(r.puzzle.kind == PuzzleLine::Kind::Puzzle ? r.puzzle.reason.empty() : !r.puzzle.reason.empty());
         FUZZ_CHECK(again[i].position == r.position && again[i].puzzle.givens == r.puzzle.givens);
-        FUZZ_CHECK(again[i].problem == r.problem && (r.problem.empty() || r.puzzle.reason == "bad-grid"));
+        FUZZ_CHECK(again[i].fault == r.fault
+            && (!r.Malformed() || r.puzzle.reason == "bad-grid" || r.puzzle.reason == "bad-xml"));
     }
 
     std::size_t next = 0;

@@ -34,7 +34,8 @@ QString LocationText(GuardedOperation operation)
         name = "PrintIt";
         break;
     }
-    return QStringLiteral("in Quadrelle2017/04/05.Form1.%1 ").arg(QLatin1String(name));
+    return QCoreApplication::translate("Quadrelle", "in %1 ")
+        .arg(QStringLiteral("Quadrelle2017/04/05.Form1.") + QLatin1String(name));
 }
 
 QString ErrorReportText(const QString &description, const QString &location, int label)
