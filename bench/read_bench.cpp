@@ -48,7 +48,9 @@ void ReadForm(benchmark::State &state, const std::string &text)
             found.clear();
         }
         reader.Finish(found);
+        puzzles += found.size();
         benchmark::DoNotOptimize(found.data());
+        found.clear();
     }
     if (puzzles != PuzzleCount * state.iterations())
         state.SkipWithError("not every puzzle was read");

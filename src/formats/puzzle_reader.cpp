@@ -282,6 +282,8 @@ bool PuzzleReader::TakeSection(std::string_view line, std::vector<ReadPuzzle> &f
 void PuzzleReader::Pause(std::vector<ReadPuzzle> &found)
 {
     Release(false, found);
+    if (xml_)
+        xml_->Flush(found);
 }
 
 void PuzzleReader::Finish(std::vector<ReadPuzzle> &found, bool lineCut)

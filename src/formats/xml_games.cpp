@@ -119,11 +119,25 @@ XmlGames::~XmlGames() = default;
 
 void XmlGames::Feed(std::string_view bytes, std::vector<ReadPuzzle> &found)
 {
-    Parse(bytes, false, found);
+    constexpr std::size_t Block = 1 << 14;
+    if (pending_.empty() && bytes.size() >= Block) {
+        Parse(bytes, false, found);
+        return;
+    }
+    pending_.append(bytes);
+    if (pending_.size() >= Block)
+        Flush(found);
+}
+
+void XmlGames::Flush(std::vector<ReadPuzzle> &found)
+{
+    Parse(pending_, false, found);
+    pending_.clear();
 }
 
 void XmlGames::Finish(std::vector<ReadPuzzle> &found)
 {
+    Flush(found);
     Parse({}, true, found);
 }
 

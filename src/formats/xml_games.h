@@ -3,6 +3,7 @@
 #include "formats/read_puzzle.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,7 +24,10 @@ public:
     XmlGames &operator=(XmlGames &&) noexcept;
     ~XmlGames();
 
+    // Parsed a block at a time: a parser call for each short line costs more than the line.
     void Feed(std::string_view bytes, std::vector<ReadPuzzle> &found);
+    // Parses what waits for a full block, so that the games fed so far are found.
+    void Flush(std::vector<ReadPuzzle> &found);
     // The input ended: an element left open is a fault.
     void Finish(std::vector<ReadPuzzle> &found);
 
@@ -33,6 +37,7 @@ private:
 
     std::unique_ptr<XML_ParserStruct, void (*)(XML_ParserStruct *)> parser_;
     std::unique_ptr<State> state_;
+    std::string pending_;
 };
 
 } // namespace quadrelle
