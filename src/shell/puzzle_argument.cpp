@@ -97,15 +97,14 @@ QString DescribeFault(const ReadFault &fault)
     switch (fault.kind) {
     case ReadFault::Kind::None:
         break;
-    case ReadFault::Kind::BadCharacter: {
-        const QString shown = fault.byte >= 0x20 && fault.byte < 0x7F
-            ? Quoted(QString(QLatin1Char(static_cast<char>(fault.byte))))
-            : QCoreApplication::translate("Quadrelle", "byte %1")
-                  .arg(QLatin1String("0x") + QString::number(fault.byte, 16).toUpper().rightJustified(2, QLatin1Char('0')));
-        return QCoreApplication::translate("Quadrelle", "grid row %1: %2 is neither a digit nor a blank")
+    case ReadFault::Kind::BadCharacter:
+        if (fault.byte >= 0x20 && fault.byte < 0x7F)
+            return QCoreApplication::translate("Quadrelle", "grid row %1: \"%2\" is neither a digit nor a blank")
+                .arg(fault.row)
+                .arg(QLatin1Char(static_cast<char>(fault.byte)));
+        return QCoreApplication::translate("Quadrelle", "grid row %1: byte 0x%2 is neither a digit nor a blank")
             .arg(fault.row)
-            .arg(shown);
-    }
+            .arg(QString::number(fault.byte, 16).toUpper().rightJustified(2, QLatin1Char('0')));
     case ReadFault::Kind::CellCount:
         return QCoreApplication::translate("Quadrelle", "grid row %1 has %2 cells, not 9").arg(fault.row).arg(fault.cells);
     case ReadFault::Kind::GapInBand:

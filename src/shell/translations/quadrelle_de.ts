@@ -217,5 +217,41 @@ time -- and I&apos;m pretty sure there is none.</source>
         <source>Quadrelle Sudoku Suite</source>
         <translation>Quadrelle Sudoku Suite</translation>
     </message>
+    <message>
+        <source>in %1 </source>
+        <translation>in %1 </translation>
+    </message>
+    <message>
+        <source>grid row %1 has %2 cells, not 9</source>
+        <translation>Rasterzeile %1 hat %2 Felder statt 9</translation>
+    </message>
+    <message>
+        <source>a blank line after grid row %1 of 9</source>
+        <translation>eine Leerzeile nach Rasterzeile %1 von 9</translation>
+    </message>
+    <message>
+        <source>a box border after grid row %1 of 9</source>
+        <translation>ein Blockrand nach Rasterzeile %1 von 9</translation>
+    </message>
+    <message>
+        <source>the grid ends after 1 row; a grid has 9</source>
+        <translation>das Raster endet nach 1 Zeile; ein Raster hat 9</translation>
+    </message>
+    <message>
+        <source>the grid ends after %1 rows; a grid has 9</source>
+        <translation>das Raster endet nach %1 Zeilen; ein Raster hat 9</translation>
+    </message>
+    <message>
+        <source>the file is not well-formed XML</source>
+        <translation>die Datei ist kein wohlgeformtes XML</translation>
+    </message>
+    <message>
+        <source>grid row %1: &quot;%2&quot; is neither a digit nor a blank</source>
+        <translation>Rasterzeile %1: „%2“ ist weder eine Ziffer noch ein Leerfeld</translation>
+    </message>
+    <message>
+        <source>grid row %1: byte 0x%2 is neither a digit nor a blank</source>
+        <translation>Rasterzeile %1: Byte 0x%2 ist weder eine Ziffer noch ein Leerfeld</translation>
+    </message>
 </context>
 </TS>

@@ -217,5 +217,41 @@ time -- and I&apos;m pretty sure there is none.</source>
         <source>Quadrelle Sudoku Suite</source>
         <translation>Quadrelle Sudoku Suite</translation>
     </message>
+    <message>
+        <source>in %1 </source>
+        <translation>dans %1 </translation>
+    </message>
+    <message>
+        <source>grid row %1 has %2 cells, not 9</source>
+        <translation>la ligne %1 de la grille a %2 cases au lieu de 9</translation>
+    </message>
+    <message>
+        <source>a blank line after grid row %1 of 9</source>
+        <translation>une ligne vide après la ligne %1 sur 9 de la grille</translation>
+    </message>
+    <message>
+        <source>a box border after grid row %1 of 9</source>
+        <translation>une bordure de bloc après la ligne %1 sur 9 de la grille</translation>
+    </message>
+    <message>
+        <source>the grid ends after 1 row; a grid has 9</source>
+        <translation>la grille s’arrête après 1 ligne&#xa0;; une grille en a 9</translation>
+    </message>
+    <message>
+        <source>the grid ends after %1 rows; a grid has 9</source>
+        <translation>la grille s’arrête après %1 lignes&#xa0;; une grille en a 9</translation>
+    </message>
+    <message>
+        <source>the file is not well-formed XML</source>
+        <translation>le fichier n’est pas du XML bien formé</translation>
+    </message>
+    <message>
+        <source>grid row %1: &quot;%2&quot; is neither a digit nor a blank</source>
+        <translation>ligne %1 de la grille&#xa0;: «&#xa0;%2&#xa0;» n’est ni un chiffre ni une case vide</translation>
+    </message>
+    <message>
+        <source>grid row %1: byte 0x%2 is neither a digit nor a blank</source>
+        <translation>ligne %1 de la grille&#xa0;: l’octet 0x%2 n’est ni un chiffre ni une case vide</translation>
+    </message>
 </context>
 </TS>
