@@ -49,6 +49,17 @@ TEST_F(BatchSolver, UsageErrorsExitWithTwoAndNameTheCulprit)
     ExpectUsageError({"-cj"}, "-j");
     ExpectUsageError({"-cx"}, "-x");
     ExpectUsageError({"--count=2"}, "--count");
+    // Two modes name both, in either order, as does an option the mode ignores.
+    for (const auto &[first, second] : {std::pair {"--rate", "--count"}, {"--count", "--rate"}, {"--explain", "--hint"},
+             {"-c", "--explain"}, {"--generate=2", "--count"}, {"--hint", "--generate=2"}}) {
+        const std::string named = std::string(first).substr(0, std::string(first).find('='));
+        ExpectUsageError({first, second}, named == "-c" ? "--count and --explain" : named + " and ");
+    }
+    ExpectUsageError({"--generate", "2", "--strict"}, "--strict");
+    // An abbreviation of two long names lists both.
+    ExpectUsageError({"--ra"}, "'--ra' is ambiguous; possibilities: '--rate' '--rating'");
+    ExpectUsageError({"--h"}, "'--h' is ambiguous; possibilities: '--hint' '--help'");
+    EXPECT_EQ(Run({"--rate", "--rate"}, EmptyBoard + "\n").exitCode, 0);
 }
 
 // The option forms every GNU tool takes, each checked by what the run then does.

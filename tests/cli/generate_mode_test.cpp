@@ -3,7 +3,10 @@
 
 #include "batch_solver_fixture.h"
 
+#include <algorithm>
 #include <regex>
+
+#include <poll.h>
 
 using namespace quadrelle::testing;
 
@@ -96,9 +99,12 @@ TEST_F(BatchSolver, GeneratorUsageErrorsAndAFullOutput)
     ExpectUsageError({"--generate", "3", "puzzles.txt"}, "'puzzles.txt'");
     for (const char *range : {"3", "3-", "4-3", "2.25-3", "a-b"})
         ExpectUsageError({"--generate", "3", "--rating", range}, range);
-    // Ratings run from 1.0 to 13.0 at most: these ranges hold none.
-    ExpectUsageError({"--generate", "3", "--rating", "0.1-0.9"}, "0.1-0.9");
+    // Ranges that hold no score the scale gives name the nearest ones there are.
+    ExpectUsageError({"--generate", "3", "--rating", "0.1-0.9"}, "0.1-0.9: the nearest ratings a puzzle can have are 1.2 above");
     ExpectUsageError({"--generate", "3", "--rating", "90-99"}, "90.0-99.0");
+    ExpectUsageError({"--generate", "1", "--rating", "2.1-2.2"}, " below it and 2.3 above it");
+    for (const char *gap : {"1.0-1.1", "0.5-1.0", "1.3-1.4", "2.4-2.4", "3.1-3.1"})
+        ExpectUsageError({"--generate", "1", "--rating", gap}, std::string("rated ") + gap);
 
     const Result full = Run({"--generate", "3"}, "", "/dev/full");
     EXPECT_EQ(full.exitCode, 2);
@@ -124,4 +130,64 @@ TEST_F(BatchSolver, GeneratorStoppedBySignalWritesThePuzzlesMadeAndTheSeed)
                   + " puzzles generated, seed 3;"),
         std::string::npos)
         << stopped.err;
+}
+
+// Puzzles rated 9.5 and more are one candidate in thousands: each stop signal ends such a run
+// within a fraction of a second, abandoning the ratings in progress, and the run still writes what
+// it made, then the summary with the seed it drew, and ends by the signal.
+TEST_F(BatchSolver, RatingRunStopsAtOnceOnEachStopSignal)
+{
+    for (const int signal : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signal == SIGINT ? "SIGINT" : "SIGTERM");
+        const pid_t pid = Start({"--generate", "100", "--rating", "9.5-11.0", "--jobs", "2"}, {});
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        const auto sent = std::chrono::steady_clock::now();
+        kill(pid, signal);
+        const Result stopped = Finish(pid, {}, std::chrono::seconds(30));
+        const auto took = std::chrono::steady_clock::now() - sent;
+
+        EXPECT_EQ(stopped.signal, signal) << "exit status " << stopped.exitCode;
+        EXPECT_LT(took, std::chrono::seconds(2));
+        std::smatch summary;
+        ASSERT_TRUE(std::regex_search(stopped.err, summary,
+            std::regex("stopped by SIG(INT|TERM)\nquadrelle-solve: ([0-9]+) puzzles? generated, seed [0-9]+; .*"
+                       "; [0-9]+ candidates tried\n$")))
+            << stopped.err;
+        EXPECT_EQ(Lines(stopped.out).size(), std::stoul(summary[2])) << stopped.out;
+    }
+}
+
+// The bar on a terminal is drawn over itself and erased only when the run ends, not after each
+// batch of puzzles, when the puzzles go elsewhere.
+TEST_F(BatchSolver, GeneratorProgressBarStaysSteady)
+{
+    Pty terminal;
+    ASSERT_TRUE(terminal.Ready());
+    Streams streams;
+    streams.stderrFd = terminal.slave;
+    const pid_t pid = Start({"--generate", "3000000", "--jobs", "2"}, streams);
+    terminal.CloseSlave();
+    std::string seen;
+    const auto read = [&](int waitMs) {
+        pollfd ready {terminal.master, POLLIN, 0};
+        char text[512];
+        const ssize_t got = poll(&ready, 1, waitMs) > 0 ? ::read(terminal.master, text, sizeof text) : 0;
+        seen.append(text, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        return got > 0;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(2500);
+    while (std::chrono::steady_clock::now() < deadline)
+        read(50);
+    kill(pid, SIGINT);
+    Finish(pid, streams, std::chrono::seconds(30), [&] { read(0); });
+    while (read(100)) { }
+
+    const std::size_t bars = static_cast<std::size_t>(std::count(seen.begin(), seen.end(), '\r'));
+    const std::string erase = "\r\033[K";
+    std::size_t erased = 0;
+    for (std::size_t at = seen.find(erase); at != std::string::npos; at = seen.find(erase, at + 1))
+        ++erased;
+    EXPECT_GE(bars, 5u) << seen;
+    EXPECT_EQ(erased, 1u) << seen;
+    EXPECT_NE(seen.find("stopped by SIGINT"), std::string::npos) << seen;
 }

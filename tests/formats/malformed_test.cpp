@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace quadrelle {
@@ -54,6 +55,26 @@ TEST(Malformed, EachFaultIsReportedWhereItIsAndReadingGoesOn)
         {"a game in progress is no puzzle, a line still is", "[Puzzle]\n" + Grid9 + "[State]\n" + Grid9 + Line,
             {"puzzle", "puzzle"}},
         {"a csv row that is no puzzle", "puzzle,solution\n12,34\n" + Line, {"2:1 bad-length", "puzzle"}},
+        // A fault in the first row is the grid's, once, not a bad line and then a short grid.
+        {"a short first row", "#A\n53..7...\n" + Rows8 + Line, {"2:1 grid row 1 has 8 cells, not 9", "puzzle"}},
+        {"a long first row", "53..7....1\n" + Rows8, {"1:1 grid row 1 has 10 cells, not 9"}},
+        {"a letter in the first row", "53..x....\n" + Rows8 + "\n" + Grid9,
+            {"1:5 grid row 1: \"x\" is neither a digit nor a blank", "puzzle"}},
+        {"a border inside a band, the grid's rest after it", Row + std::string(Row) + "---+---+---\n" + Rows8.substr(10) + "\n" + Grid9,
+            {"3:1 a box border after grid row 2 of 9", "puzzle"}},
+        {"a title above each grid", "Grid 01\n" + Grid9 + "Grid 02\n" + Grid9, {"puzzle", "puzzle"}},
+        {"a short line above a line stays a bad line", "12\n" + Line, {"1:1 bad-length", "puzzle"}},
+        // XML as XML: comments hold no games, entities and CDATA mean what they say.
+        {"a game in a comment", "<opensudoku><!-- <game data=\"" + Line.substr(0, 81) + "\"/> --><game data=\"&#53;"
+                + Line.substr(1, 80) + "\"/></opensudoku>\n",
+            {"puzzle"}},
+        {"a game in CDATA", "<opensudoku><note><![CDATA[<game data=\"" + Line.substr(0, 81) + "\"/>]]></note></opensudoku>",
+            {}},
+        {"a cut XML file", "<opensudoku>\n<game data=\"" + Line.substr(0, 81) + "\"/>\n",
+            {"puzzle", "3:1 the XML is not well-formed: no element found"}},
+        {"XML broken part-way", "<opensudoku>\n<game data=\"" + Line.substr(0, 81) + "\"/>\n<game data=x/>\n<game data=\""
+                + Line.substr(0, 81) + "\"/></opensudoku>\n",
+            {"puzzle", "3:12 the XML is not well-formed: not well-formed (invalid token)"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -62,6 +83,44 @@ TEST(Malformed, EachFaultIsReportedWhereItIsAndReadingGoesOn)
             described.push_back(Describe(read));
         EXPECT_EQ(described, c.expected);
     }
+}
+
+TEST(Malformed, ATitleLineLabelsTheGridBelowIt)
+{
+    const std::vector<ReadPuzzle> read = ReadPuzzles("Grid 01\n" + Grid9 + "  Grid 02  \n" + Grid9);
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].label, "Grid 01");
+    EXPECT_EQ(read[0].position, (FilePosition {2, 1}));
+    EXPECT_EQ(read[1].label, "Grid 02");
+}
+
+// Any text read in pieces of any size, long lines cut anywhere, gives what it gives read whole.
+TEST(Malformed, PiecesOfAnySizeReadAsTheWholeText)
+{
+    std::string oneLine = "<opensudoku>";
+    for (int i = 0; i < 300; ++i)
+        oneLine += "<game data=\"" + Line.substr(0, 81) + "\" note=\"" + std::string(static_cast<std::size_t>(i), 'n') + "\"/>";
+    oneLine += "</opensudoku>";
+    const std::string texts[] = {oneLine, "#A\n53..7...\n" + Rows8 + "Grid 01\n" + Grid9 + Line + std::string(2000, ' ') + "x\n" + Line};
+    for (const std::string &text : texts) {
+        const std::vector<ReadPuzzle> whole = ReadPuzzles(text);
+        for (const std::size_t size : {std::size_t {1}, std::size_t {7}, std::size_t {600}, std::size_t {4096}}) {
+            PuzzleReader reader;
+            std::vector<ReadPuzzle> pieces;
+            for (std::string_view rest = text; !rest.empty();) {
+                const std::size_t end = std::min(rest.find('\n'), size);
+                reader.FeedPart(rest.substr(0, end), end < rest.size() && rest[end] == '\n', pieces);
+                rest.remove_prefix(std::min(rest.size(), end < rest.size() && rest[end] == '\n' ? end + 1 : end));
+            }
+            reader.Finish(pieces);
+            ASSERT_EQ(pieces.size(), whole.size()) << size;
+            for (std::size_t i = 0; i < whole.size(); ++i) {
+                EXPECT_EQ(Describe(pieces[i]), Describe(whole[i])) << size << " " << i;
+                EXPECT_EQ(pieces[i].position, whole[i].position) << size << " " << i;
+            }
+        }
+    }
+    EXPECT_EQ(ReadPuzzles(oneLine).size(), 300u);
 }
 
 TEST(Malformed, ByteOrderMarkAndControlBytesAreNamed)

@@ -1,10 +1,11 @@
 // The batch driver over any input: the same result lines and counts whatever the number of jobs
 // and the read-ahead, in either mode. Zero bytes split the input into several inputs; the first
 // byte picks the mode, the jobs and the read-ahead (1 to 9 lines) to compare with one job
-// answering line by line.
+// answering line by line. Either answers each puzzle the file reader finds, no more, no fewer.
 #include "fuzz_check.h"
 
 #include "cli/batch.h"
+#include "formats/puzzle_reader.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -73,7 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(many.counts.verdicts == one.counts.verdicts);
     FUZZ_CHECK(many.counts.readErrors == 0 && one.counts.readErrors == 0);
     FUZZ_CHECK(!many.counts.writeFailed && !one.counts.writeFailed);
-    // One result line per answered puzzle line.
+    // One result line per answered puzzle line, and one answer per puzzle the reader finds.
     FUZZ_CHECK(static_cast<long>(std::count(one.out.begin(), one.out.end(), '\n')) == one.counts.total());
+    std::size_t found = 0;
+    for (const std::string &input : texts)
+        found += ReadPuzzles(input).size();
+    FUZZ_CHECK(one.counts.total() == static_cast<long>(found));
     return 0;
 }
