@@ -107,8 +107,13 @@ FirstPuzzle ReadFirstPuzzle(QFileDevice &file, const QString &name, qint64 readL
         first.readFailed = true;
         return first;
     }
-    if (reader && found.empty() && !first.limitReached)
+    if (reader && found.empty() && first.limitReached) {
+        // No further than the limit: the line it cuts is taken as it stands.
+        reader->FeedPart({}, true, found);
+        first.limitReached = found.empty();
+    } else if (reader && found.empty()) {
         reader->Finish(found);
+    }
     if (!found.empty()) {
         first.read = std::move(found.front());
         first.line = lines.LineNumbered(first.read->position.line);

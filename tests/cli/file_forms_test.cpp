@@ -120,3 +120,45 @@ TEST_F(BatchSolver, GridOutputLaysOutTheSolutionForAPerson)
     EXPECT_NE(rated.out.find(R"(,"technique":")"), std::string::npos) << rated.out;
     ExpectUsageError({"--format", "xml"}, "--format");
 }
+
+// Files as the issue met them: an OpenSudoku export on one line with a game commented out, a
+// UTF-16 file with its byte-order mark, Project Euler's grids under titles, a faulty first row.
+TEST_F(BatchSolver, FilesOfEveryShapeGiveEachPuzzleOnce)
+{
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><opensudoku><!-- <game data=\"" + EmptyBoard + "\"/> -->";
+    for (int i = 0; i < 20; ++i)
+        xml += "<game created=\"2026-12-01 10:00:00\" state=\"1\" time=\"0\" last_played=\"0\" data=\"" + Unique
+            + "\" note=\"\" />";
+    const Result oneLine = Run({"--count", File("one-line.opensudoku", xml + "</opensudoku>").string()});
+    EXPECT_EQ(oneLine.exitCode, 0) << oneLine.err;
+    EXPECT_EQ(Lines(oneLine.out), std::vector<std::string>(20, "unique " + UniqueSolution));
+
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : "# saved as Unicode\r\n" + Unique + "\r\n" + Unique + "\r\n")
+        utf16 += std::string {c, '\0'};
+    utf16.resize(utf16.size() - 2); // the loop's terminating NUL
+    const Result wide = Run({"--count", File("wide.txt", utf16).string()});
+    EXPECT_EQ(wide.exitCode, 0) << wide.err;
+    EXPECT_EQ(Lines(wide.out), std::vector<std::string>(2, "unique " + UniqueSolution));
+
+    std::string euler;
+    for (const char *title : {"Grid 01", "Grid 02"})
+        euler += title + Sdk(Unique).substr(Sdk(Unique).find('\n', 13));
+    const fs::path p096 = File("p096_sudoku.txt", euler);
+    const Result grids = Run({"--count", "--format", "jsonl", p096.string()});
+    EXPECT_EQ(grids.exitCode, 0) << grids.err;
+    ASSERT_EQ(Lines(grids.out).size(), 2u) << grids.out;
+    EXPECT_TRUE(Lines(grids.out)[1].starts_with(
+        R"({"input":")" + p096.string() + R"(","line":12,"column":1,"label":"Grid 02","verdict":"unique")"))
+        << grids.out;
+
+    std::string firstRow = Sdk(Unique);
+    firstRow.erase(firstRow.find("\n..3") + 3, 1);
+    const fs::path first = File("first.sdk", firstRow);
+    const Result faulty = Run({first.string()});
+    EXPECT_EQ(faulty.exitCode, 1);
+    EXPECT_EQ(faulty.out, "invalid 0 bad-grid\n");
+    EXPECT_NE(faulty.err.find(first.string() + ":3:1: grid row 1 has 8 cells, not 9\n"), std::string::npos)
+        << faulty.err;
+    EXPECT_NE(faulty.err.find(" 1 puzzle: "), std::string::npos) << faulty.err;
+}
