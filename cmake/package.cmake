@@ -8,7 +8,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Quadrelle solves 9x9 Sudoku puzzles. Type the givens into the window's grid:\n"
     "every digit is checked at once against its row, column and box, forced digits\n"
     "fill in by themselves, and Start Solving completes the board. quadrelle-solve\n"
-    "runs the same engine over files of puzzles, one a line.")
+    "solves, counts, rates and explains the puzzles of whole files (lines, grids,\n"
+    "OpenSudoku, CSV) on every core, and makes new puzzles of a chosen rating.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

@@ -22,10 +22,12 @@ constexpr std::string_view Description = R"(
 Solves Sudoku puzzles, one a line: 81 characters, 1-9 for givens, 0 or . for an
 empty cell; anything after a space, tab, comma, colon or semicolon that follows
 the 81st character is ignored. Blank lines and lines starting with # are skipped;
-lines may end in LF, CR LF or CR, and a UTF-8 byte-order mark is allowed.
-Also reads 9x9 grids (.sdk, .ss, with or without borders; . 0 _ * for a blank),
-OpenSudoku XML and CSV whose first column is the puzzle, told by their content;
-a malformed grid is answered invalid (bad-grid) and said where on standard error.
+lines may end in LF, CR LF or CR and be of any length; a UTF-8 byte-order mark is
+allowed, and UTF-16 with its byte-order mark is read too.
+Also reads 9x9 grids (.sdk, .ss, with or without borders; . 0 _ * for a blank;
+a title such as "Grid 01" above a grid is its label), OpenSudoku XML and CSV
+whose first column is the puzzle, told by their content; a malformed grid or
+XML file is answered invalid (bad-grid, bad-xml) and said where on standard error.
 Reads the FILEs in turn, or standard input when there is none or FILE is -.
 Answers are written in input order as soon as they are found; input that pauses,
 as lines typed at a terminal or a slow pipe, is answered as far as it has come.
@@ -62,7 +64,11 @@ With --generate, writes N new puzzles instead, one a line in the form read
 above (0 for an empty cell): each has exactly one solution and is minimal, no
 given (with a symmetry: no pair of mirrored givens) can be taken away without
 losing that. The summary names the seed; the same seed gives the same puzzles
-whatever --jobs says.
+whatever --jobs says. A --rating range that holds no score the scale gives (it
+has gaps below 4.5) is refused, naming the nearest ratings there are.
+
+Modes do not mix: two of --count, --rate, --explain, --hint and --generate, or
+an option the chosen mode ignores, are a usage error.
 
 Options:
 )";
