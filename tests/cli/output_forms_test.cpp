@@ -78,8 +78,9 @@ TEST_F(BatchSolver, EveryModesJsonLinesParseAndSayWhatTheLineFormSays)
             }
             // An explanation lists its steps, none for a complete grid.
             const std::string verdict = answer.at("verdict");
-            if (std::string(mode) == "--explain" && verdict == "rated")
+            if (std::string(mode) == "--explain" && verdict == "rated") {
                 EXPECT_TRUE(answer.at("steps").is_array()) << text;
+            }
             rebuilt += LineOf(answer);
             if (std::string(mode) == "--explain")
                 rebuilt += "\n";
