@@ -2,7 +2,9 @@
 // published rating (the last field), also how well ours agrees: same whole-point band, within
 // 0.2, exactly equal, and the rank correlation (Spearman).
 //
-//   rating_agreement FILE [LIMIT_MS] [MAX_PUZZLES]
+//   rating_agreement FILE [se|sukaku] [EFFORT] [MAX_PUZZLES]
+//
+// EFFORT is in thousandths of the default.
 //
 // RATING_DETAIL=1 adds the count per published score, our score and hardest technique;
 // RATING_DUMP=PATH writes one line per puzzle: published, ours, technique, puzzle.
@@ -94,11 +96,21 @@ int Band(int tenths) { return std::min(tenths / 10, 9); }
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        std::cerr << "usage: rating_agreement FILE [LIMIT_MS] [MAX_PUZZLES]\n";
+        std::cerr << "usage: rating_agreement FILE [se|sukaku] [EFFORT] [MAX_PUZZLES]\n";
         return 2;
     }
-    const quadrelle::RatingLimits limits {std::chrono::milliseconds(argc > 2 ? std::stoi(argv[2]) : 1000)};
-    const std::vector<Row> rows = Read(argv[1], argc > 3 ? std::stoul(argv[3]) : SIZE_MAX);
+    quadrelle::RatingLimits limits;
+    if (argc > 2) {
+        const std::optional<quadrelle::Scale> scale = quadrelle::ScaleNamed(argv[2]);
+        if (!scale) {
+            std::cerr << "rating_agreement: no scale '" << argv[2] << "'\n";
+            return 2;
+        }
+        limits.scale = *scale;
+    }
+    if (argc > 3)
+        limits.effort = quadrelle::DefaultEffort * std::stoull(argv[3]) / 1000;
+    const std::vector<Row> rows = Read(argv[1], argc > 4 ? std::stoul(argv[4]) : SIZE_MAX);
 
     std::vector<double> ours, theirs;
     long band = 0, near = 0, exact = 0, lower = 0, unrated = 0;

@@ -121,7 +121,7 @@ Answer CountAnswer(const PuzzleLine &line)
     return answer;
 }
 
-Answer RateAnswer(const PuzzleLine &line, RateDepth depth)
+Answer RateAnswer(const PuzzleLine &line, RateDepth depth, const RatingLimits &limits)
 {
     Answer answer = CountAnswer(line);
     if (answer.verdict != Verdict::Unique)
@@ -132,7 +132,7 @@ Answer RateAnswer(const PuzzleLine &line, RateDepth depth)
     const ExplainDepth explain = depth == RateDepth::AllSteps ? ExplainDepth::AllSteps
         : depth == RateDepth::FirstStep                      ? ExplainDepth::FirstStep
                                                              : ExplainDepth::Rating;
-    answer.lines = DescribePuzzle(cells, explain);
+    answer.lines = DescribePuzzle(cells, explain, limits);
     if (depth == RateDepth::AllSteps)
         answer.lines += '\n';
     return answer;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logic/rating.h"
 #include "model/puzzle_line.h"
 
 #include <array>
@@ -39,6 +40,6 @@ enum class RateDepth : std::uint8_t { Rating, FirstStep, AllSteps };
 // For a puzzle with one solution "rated <score> <hardest technique> <solution>", with the steps
 // before it (AllSteps, then a blank line) or the first step alone (FirstStep); otherwise the
 // count's verdict.
-Answer RateAnswer(const PuzzleLine &line, RateDepth depth);
+Answer RateAnswer(const PuzzleLine &line, RateDepth depth, const RatingLimits &limits);
 
 } // namespace quadrelle

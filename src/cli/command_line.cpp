@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::string_view Synopsis
     = "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]\n"
+      "       quadrelle-solve --rate | --explain | --hint [--scale se|sukaku] [--effort N] [FILE...]\n"
       "       quadrelle-solve --generate N [--seed S] [--symmetry SYM] [--rating LO-HI]\n"
       "                       [--no-minimal] [--jobs N] [--format FORM]\n";
 
@@ -43,13 +44,19 @@ placement budget:
   none
   invalid <reason>
 
-With --rate, tells how hard each puzzle with one solution is for a person, on
-the Sudoku Explainer scale (1.2 a hidden single in a box ... 11 and more for the
-hardest known puzzles), with the hardest technique it needs:
+With --rate, tells how hard each puzzle with one solution is for a person, with
+the hardest technique it needs:
   rated <score> <hardest technique> <solution>
+on one of two scales (1.2 a hidden single in a box ... 11 and more for the
+hardest known puzzles): --scale se, the default, is Sudoku Explainer's rating
+(SER), which the forums' lists and most published collections give; --scale
+sukaku is Sukaku Explainer's, which the Sudoku Exchange puzzle bank gives.
 A puzzle with no solution or several, or an invalid line, gets the --count
-answer. A score ending in + is a lower bound: the puzzle took more than a
-second, or the ladder's top rung could not finish it.
+answer. A score ending in + is a lower bound: the rating ran out of effort
+(about a second's work for the hardest puzzles of the Sudoku Exchange bank;
+--effort raises it), or the ladder's top rung could not finish the puzzle. The
+effort is counted in the rater's own steps, so the same puzzle gets the same
+answer on any machine and with any --jobs.
 --explain writes before that line the steps, easiest technique first, one a
 line with its technique and score (r4c7=3 places a 3, r2c5<>7 removes a 7),
 and a blank line after each puzzle; --hint writes only the first step:
@@ -88,6 +95,25 @@ unsigned ParseJobs(const char *text)
     return jobs;
 }
 
+Scale ParseScale(const char *text)
+{
+    const std::optional<Scale> scale = ScaleNamed(text);
+    if (!scale)
+        throw UsageError("--scale wants se or sukaku, not '" + std::string(text) + "'");
+    return *scale;
+}
+
+std::uint64_t ParseEffort(const char *text)
+{
+    const std::string_view digits = text;
+    unsigned times = 0;
+    const char *end = digits.data() + digits.size();
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, times);
+    if (ec != std::errc() || ptr != end || times < 1 || times > 100000)
+        throw UsageError("--effort wants a whole number from 1 to 100000, not '" + std::string(digits) + "'");
+    return DefaultEffort * times;
+}
+
 OutputFormat ParseFormat(const char *text)
 {
     const std::optional<OutputFormat> format = ParseOutputFormat(text);
@@ -115,6 +141,10 @@ constexpr OptionRow Options[] = {
     {"explain", 0, nullptr, "rate, with the steps that solve the puzzle",
         [](CommandLine &c, const char *) { c.options.mode = BatchMode::Explain; }},
     {"hint", 0, nullptr, "the first step only", [](CommandLine &c, const char *) { c.options.mode = BatchMode::Hint; }},
+    {"scale", 0, "SCALE", "rate on se (Sudoku Explainer, the default) or sukaku (Sukaku Explainer)",
+        [](CommandLine &c, const char *v) { c.options.rating.scale = ParseScale(v); }},
+    {"effort", 0, "N", "rate with N times the default effort before a score is a lower bound",
+        [](CommandLine &c, const char *v) { c.options.rating.effort = ParseEffort(v); }},
     {"jobs", 'j', "N", "solve or generate on N threads (default: the number of cores)",
         [](CommandLine &c, const char *n) { c.options.jobs = ParseJobs(n); }},
     {"format", 0, "FORM", "write each answer as a line (the default), a JSON object (jsonl) or a 9x9 grid",

@@ -4,17 +4,7 @@
 #include "logic/rating.h"
 #include "logic/techniques.h"
 
-#include <chrono>
-
 namespace quadrelle::generate {
-
-namespace {
-
-// Long enough that no generated puzzle met so far reaches it: a rating cut short by the clock
-// would make the output depend on the machine.
-constexpr RatingLimits Patient {std::chrono::minutes(10)};
-
-} // namespace
 
 int HighestRating()
 {
@@ -28,7 +18,7 @@ PuzzleFilter RatingFilter(RatingRange range)
 {
     const bool reachesTop = range.highest >= HighestRating();
     return [range, reachesTop](const Grid &puzzle) {
-        const Rating rating = RatePuzzle(puzzle, Patient);
+        const Rating rating = RatePuzzle(puzzle);
         switch (rating.status) {
         case Rating::Status::Rated:
             return range.Holds(rating.tenths);

@@ -15,14 +15,13 @@ namespace quadrelle::logic {
 namespace {
 
 struct Best {
-    explicit Best(const Step &step) : enough(step.enough), deadline(step.deadline) { }
+    explicit Best(const Step &step) : enough(step.enough), budget(step.budget) { }
 
     int enough = 0;
-    std::chrono::steady_clock::time_point deadline;
+    Budget budget;
     int tenths = INT_MAX;
     std::string_view technique;
     Literal conclusion = -1;
-    unsigned calls = 0;
     bool expired = false;
 
     void Offer(std::string_view name, int score, Literal l)
@@ -33,14 +32,12 @@ struct Best {
             conclusion = l;
         }
     }
-    // Good enough, or out of time (and then Fill gives nothing). The clock is read every few
-    // calls only: it costs more than an assumption's run in the small grids.
+    // Good enough, or out of work (and then Fill gives nothing).
     bool Done()
     {
         if (tenths <= enough)
             return true;
-        if (++calls % 8 == 0)
-            expired = std::chrono::steady_clock::now() >= deadline;
+        expired = budget.Spent();
         return expired;
     }
     bool Fill(Step &step) const
@@ -233,7 +230,7 @@ bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
     for (const Rung &part : parts) {
         if (found && (part.tenths >= best.tenths || best.tenths <= step.enough))
             break;
-        Step candidate {part.name, part.tenths, {}, {}, step.enough, step.deadline};
+        Step candidate {part.name, part.tenths, {}, {}, step.enough, step.budget};
         if (part.find(grid, candidate) && (!found || candidate.tenths < best.tenths)) {
             best = std::move(candidate);
             found = true;

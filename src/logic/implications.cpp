@@ -1,6 +1,7 @@
 #include "logic/implications.h"
 
 #include "logic/geometry.h"
+#include "logic/work.h"
 
 namespace quadrelle::logic {
 
@@ -30,8 +31,11 @@ Implications::Implications(const CandidateGrid &grid, ChainKind kind, int onlyDi
     }
 }
 
+Implications::~Implications() { AddWork(derived_.size()); }
+
 void Implications::Reset()
 {
+    AddWork(derived_.size());
     for (const Literal l : derived_)
         index_[l] = -1;
     if (kind_ != ChainKind::Static)

@@ -33,6 +33,10 @@ class Implications {
 public:
     // onlyDigit >= 0: links of that digit alone (X-chains).
     Implications(const CandidateGrid &grid, ChainKind kind, int onlyDigit = -1);
+    Implications(const Implications &) = default;
+    Implications &operator=(const Implications &) = delete;
+    // Counts its conclusions as the rater's work, as each new run does.
+    ~Implications();
 
     // Forgets the previous run.
     void Run(Literal assumption);
