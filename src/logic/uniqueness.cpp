@@ -95,6 +95,18 @@ public:
         pair_ = pair;
         const int a = std::countr_zero(pair), b = std::countr_zero(static_cast<DigitMask>(pair & (pair - 1)));
         holders_ = grid_.CellsOf(a) & grid_.CellsOf(b);
+        // A loop cell has another in its row, its column and its box: drop the cells that cannot.
+        for (bool dropped = true; dropped;) {
+            dropped = false;
+            holders_.ForEach([&](int cell) {
+                for (const int unit : Geo().unitsOf[cell])
+                    if ((holders_ & Geo().unit[unit]).Count() < 2) {
+                        holders_.Clear(cell);
+                        dropped = true;
+                        return;
+                    }
+            });
+        }
         holders_.ForEach([&](int start) {
             path_.assign(1, start);
             inLoop_ = Cells81::Of(start);
