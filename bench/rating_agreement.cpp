@@ -117,6 +117,8 @@ int main(int argc, char **argv)
     std::map<std::string, long> hardest;
     std::map<std::pair<int, int>, long> confusion;
     std::map<std::pair<int, std::string>, long> hardestByBand;
+    double slowest = 0;
+    std::uint64_t slowestWork = 0, mostWork = 0, totalWork = 0;
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
     // One line per puzzle for a closer look at the disagreements: published, ours, technique, puzzle.
@@ -124,7 +126,15 @@ int main(int argc, char **argv)
     if (const char *path = std::getenv("RATING_DUMP"))
         dump.open(path);
     for (const Row &row : rows) {
+        const auto puzzleStart = std::chrono::steady_clock::now();
         const quadrelle::Rating rating = quadrelle::RatePuzzle(row.cells, limits);
+        const double puzzleSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - puzzleStart).count();
+        if (puzzleSeconds > slowest) {
+            slowest = puzzleSeconds;
+            slowestWork = rating.work;
+        }
+        mostWork = std::max(mostWork, rating.work);
+        totalWork += rating.work;
         if (rating.status == quadrelle::Rating::Status::NotUnique) {
             ++unrated;
             continue;
@@ -156,6 +166,10 @@ int main(int argc, char **argv)
                 "%ld lower bounds, %ld not unique\n",
         rows.size(), seconds, cpu, static_cast<double>(rows.size()) / seconds, static_cast<double>(rows.size()) / cpu,
         lower, unrated);
+    std::printf("slowest puzzle %.3f s (%.2f of the default effort); most work %.2f of the default effort; "
+                "%.1f million work units a CPU second\n",
+        slowest, static_cast<double>(slowestWork) / quadrelle::DefaultEffort,
+        static_cast<double>(mostWork) / quadrelle::DefaultEffort, static_cast<double>(totalWork) / cpu / 1e6);
     for (const auto &[name, n] : hardest)
         std::printf("  hardest %-45s %ld\n", name.c_str(), n);
     if (ours.empty())

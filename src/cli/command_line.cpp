@@ -106,12 +106,12 @@ Scale ParseScale(const char *text)
 std::uint64_t ParseEffort(const char *text)
 {
     const std::string_view digits = text;
-    unsigned times = 0;
+    double times = 0;
     const char *end = digits.data() + digits.size();
-    const auto [ptr, ec] = std::from_chars(digits.data(), end, times);
-    if (ec != std::errc() || ptr != end || times < 1 || times > 100000)
-        throw UsageError("--effort wants a whole number from 1 to 100000, not '" + std::string(digits) + "'");
-    return DefaultEffort * times;
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, times, std::chars_format::fixed);
+    if (ec != std::errc() || ptr != end || !(times >= 0.001 && times <= 100000))
+        throw UsageError("--effort wants a number from 0.001 to 100000, not '" + std::string(digits) + "'");
+    return static_cast<std::uint64_t>(static_cast<double>(DefaultEffort) * times);
 }
 
 OutputFormat ParseFormat(const char *text)
@@ -143,7 +143,7 @@ constexpr OptionRow Options[] = {
     {"hint", 0, nullptr, "the first step only", [](CommandLine &c, const char *) { c.options.mode = BatchMode::Hint; }},
     {"scale", 0, "SCALE", "rate on se (Sudoku Explainer, the default) or sukaku (Sukaku Explainer)",
         [](CommandLine &c, const char *v) { c.options.rating.scale = ParseScale(v); }},
-    {"effort", 0, "N", "rate with N times the default effort before a score is a lower bound",
+    {"effort", 0, "N", "rate with N times the default effort (about a second) before a score is a lower bound",
         [](CommandLine &c, const char *v) { c.options.rating.effort = ParseEffort(v); }},
     {"jobs", 'j', "N", "solve or generate on N threads (default: the number of cores)",
         [](CommandLine &c, const char *n) { c.options.jobs = ParseJobs(n); }},

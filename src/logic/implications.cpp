@@ -5,6 +5,12 @@
 
 namespace quadrelle::logic {
 
+namespace {
+
+constexpr std::uint64_t LockedCandidatesWork = 64;
+
+} // namespace
+
 Implications::Implications(const CandidateGrid &grid, ChainKind kind, int onlyDigit)
     : grid_(grid), kind_(kind), onlyDigit_(onlyDigit)
 {
@@ -180,6 +186,8 @@ void Implications::FromOff(Literal l)
 // A digit whose places left in a box all lie on one line, or on a line all in one box.
 void Implications::LockedCandidates()
 {
+    // A look at every box and line costs about as much as this many conclusions.
+    AddWork(LockedCandidatesWork);
     for (int digit = 0; digit < 9; ++digit) {
         Cells81 places;
         for (int cell = 0; cell < 81; ++cell)

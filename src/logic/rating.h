@@ -24,7 +24,7 @@ std::optional<Scale> ScaleNamed(std::string_view name);
 // Work units: one conclusion drawn by a chain, or one cell tried in a loop. Counted rather than
 // timed, so that a rating depends on the puzzle alone, never on the machine, its load or the jobs.
 // The default lets the slowest puzzle of the Sudoku Exchange bank finish in about a second here.
-inline constexpr std::uint64_t DefaultEffort = 40'000'000;
+inline constexpr std::uint64_t DefaultEffort = 15'000'000;
 
 struct RatingLimits {
     Scale scale = Scale::SudokuExplainer;
@@ -50,6 +50,8 @@ struct Rating {
     std::string_view hardest;
     // 1..9 per cell when the puzzle has one solution.
     std::array<std::uint8_t, 81> solution {};
+    // The effort it took, in the units of RatingLimits::effort.
+    std::uint64_t work = 0;
 };
 
 // cells: row-major, 0 = empty, 1..9 = given.

@@ -91,6 +91,7 @@ SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits
         if (keep == Keep::First)
             break;
     }
+    rating.work = workDone;
     return path;
 }
 
