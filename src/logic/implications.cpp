@@ -50,7 +50,7 @@ void Implications::Reset()
     derived_.clear();
     parentSpan_.clear();
     parents_.clear();
-    next_ = 0;
+    nextOn_ = nextOff_ = 0;
     contradiction_ = false;
     loops_.clear();
     contradictionParents_.clear();
@@ -113,9 +113,20 @@ bool Implications::ClosesLoop(Literal l) const
 void Implications::Propagate()
 {
     for (;;) {
-        while (next_ < derived_.size() && !contradiction_) {
-            const Literal l = derived_[next_++];
-            IsOn(l) ? FromOn(l) : FromOff(l);
+        // Every pending "on" before the next "off", as the scale's reference goes: which
+        // conclusion reaches a literal first decides its proof, and so the score.
+        while (!contradiction_) {
+            while (nextOn_ < derived_.size() && !IsOn(derived_[nextOn_]))
+                ++nextOn_;
+            if (nextOn_ < derived_.size()) {
+                FromOn(derived_[nextOn_++]);
+                continue;
+            }
+            while (nextOff_ < derived_.size() && IsOn(derived_[nextOff_]))
+                ++nextOff_;
+            if (nextOff_ == derived_.size())
+                break;
+            FromOff(derived_[nextOff_++]);
         }
         if (contradiction_ || kind_ != ChainKind::DynamicPlus)
             return;
