@@ -220,54 +220,9 @@ bool FindForcingChain(const CandidateGrid &grid, Step &step)
     return best.Fill(step);
 }
 
-// The scale's reference finds these three together and takes the easiest.
-bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
-{
-    Step best;
-    bool found = false;
-    const Rung parts[] = {{"Y-Cycle", 65, FindYCycle}, {"X-Chain", XChainBase, FindXChain},
-        {"Forcing Chain", ChainBase, FindForcingChain}};
-    for (const Rung &part : parts) {
-        if (found && (part.tenths >= best.tenths || best.tenths <= step.enough))
-            break;
-        Step candidate {part.name, part.tenths, {}, {}, step.enough, step.budget};
-        if (part.find(grid, candidate) && (!found || candidate.tenths < best.tenths)) {
-            best = std::move(candidate);
-            found = true;
-        }
-    }
-    if (found)
-        step = std::move(best);
-    return found;
-}
 
-// One digit's places followed through singles of that digit alone.
-bool FindNishio(const CandidateGrid &grid, Step &step)
-{
-    Best best {step};
-    for (int digit = 0; digit < 9 && !best.Done(); ++digit)
-        AssumeBothWays(
-            grid, ChainKind::Dynamic, {"Nishio Forcing Chains", "Nishio Forcing Chains", "", "", 75}, best, digit);
-    return best.Fill(step);
-}
 
-bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
-{
-    Best best {step};
-    Multiple(grid, ChainKind::Static, {"", "", "Cell Forcing Chains", "Region Forcing Chains", 80}, best);
-    return best.Fill(step);
-}
 
-bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
-{
-    Best best {step};
-    const Names names {"Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
-        "Dynamic Cell Forcing Chains", "Dynamic Region Forcing Chains", 85};
-    AssumeBothWays(grid, ChainKind::Dynamic, names, best);
-    if (!best.Done())
-        Multiple(grid, ChainKind::Dynamic, names, best);
-    return best.Fill(step);
-}
 
 bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
 {
