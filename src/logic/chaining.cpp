@@ -150,19 +150,78 @@ template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
 
 // ---- Chains of one assumption through the grid as it stands: cycles and forcing chains. ----
 
+// The grid does not change during these searches, so each candidate's links are listed once, in
+// the order the reference takes them.
+class StaticLinks {
+public:
+    explicit StaticLinks(const Board &b)
+    {
+        for (int cell = 0; cell < 81; ++cell)
+            for (DigitMask m = b.now[cell]; m; m &= m - 1) {
+                const Literal on = On(cell, std::countr_zero(m));
+                Fill(onY_, on, [&](auto add) {
+                    for (DigitMask o = b.now[cell] & ~BitOf(DigitOf(on)); o; o &= o - 1)
+                        add(Off(cell, std::countr_zero(o)));
+                });
+                Fill(onX_, on, [&](auto add) { OnToOff(b, on, false, add); });
+                Fill(offY_, Not(on), [&](auto add) {
+                    OffToOn(b, Not(on), Links {false, true}, [&](Literal l, auto) { add(l); });
+                });
+                Fill(offX_, Not(on), [&](auto add) {
+                    OffToOn(b, Not(on), Links {true, false}, [&](Literal l, auto) { add(l); });
+                });
+            }
+    }
+
+    // What a true candidate makes false: with y, the cell's other digits first.
+    template <class F> void FromOn(Literal on, bool y, F f) const
+    {
+        if (y)
+            Each(onY_, on, f);
+        Each(onX_, on, f);
+    }
+    template <class F> void FromOff(Literal off, Links links, F f) const
+    {
+        if (links.y)
+            Each(offY_, off, f);
+        if (links.x)
+            Each(offX_, off, f);
+    }
+
+private:
+    struct List {
+        std::array<std::int16_t, LiteralCount + 1> start {};
+        std::vector<std::int16_t> items;
+    };
+
+    template <class G> static void Fill(List &list, Literal l, G generate)
+    {
+        list.start[l] = static_cast<std::int16_t>(list.items.size());
+        generate([&](Literal t) { list.items.push_back(static_cast<std::int16_t>(t)); });
+        list.start[l + 1] = static_cast<std::int16_t>(list.items.size());
+    }
+    template <class F> static void Each(const List &list, Literal l, F f)
+    {
+        for (int i = list.start[l]; i < list.start[l + 1]; ++i)
+            f(Literal {list.items[i]});
+    }
+
+    // Literals are filled in increasing order, each list right after the previous one.
+    List onY_, onX_, offY_, offX_;
+};
+
 // Conclusions with one parent each; a cycle's "off" conclusions may repeat through other parents.
 struct Tree {
     struct Node {
         Literal lit;
         int parent;
+        int depth;
     };
     std::vector<Node> nodes;
-    std::vector<std::uint32_t> stamp = std::vector<std::uint32_t>(LiteralCount, 0);
-    std::uint32_t now = 0;
 
     int Add(Literal lit, int parent)
     {
-        nodes.push_back({lit, parent});
+        nodes.push_back({lit, parent, parent < 0 ? 0 : nodes[parent].depth + 1});
         return static_cast<int>(nodes.size()) - 1;
     }
     bool HasAncestor(int at, Literal lit) const
@@ -172,96 +231,105 @@ struct Tree {
                 return true;
         return false;
     }
-    // Distinct candidates, true or false, on the way back to the assumption.
-    int Ancestors(int at)
-    {
-        ++now;
-        int count = 0;
-        for (int p = at; p >= 0; p = nodes[p].parent)
-            if (stamp[nodes[p].lit] != now) {
-                stamp[nodes[p].lit] = now;
-                ++count;
-            }
-        return count;
-    }
+};
+
+// Marks over the literals, cleared in one step.
+class Marks {
+public:
+    Marks() : stamp_(LiteralCount, 0) { }
+    void Clear() { ++now_; }
+    bool Has(Literal l) const { return stamp_[l] == now_; }
+    void Set(Literal l) { stamp_[l] = now_; }
+
+private:
+    std::vector<std::uint32_t> stamp_;
+    std::uint32_t now_ = 1;
 };
 
 class UnaryChains {
 public:
-    UnaryChains(const CandidateGrid &grid, Best &best, const Step &base) : grid_(grid), board_(grid), best_(best), base_(base) { }
+    UnaryChains(const CandidateGrid &grid, Best &best, const Step &base)
+        : grid_(grid), board_(grid), links_(board_), best_(best), base_(base) { }
 
     void Pass(Links links)
     {
-        links_ = links;
-        const int kind = links.x && links.y ? XYKind : links.y ? YKind : XKind;
+        pass_ = links;
+        kind_ = links.x && links.y ? XYKind : links.y ? YKind : XKind;
         grid_.Open().ForEach([&](int cell) {
             const DigitMask digits = grid_.Candidates(cell);
             if (CountOf(digits) < 2 || (CountOf(digits) > 2 && !links.x) || base_.Expired())
                 return;
             for (DigitMask m = digits; m; m &= m - 1) {
                 const Literal on = On(cell, std::countr_zero(m));
-                Cycles(on, kind);
+                Cycles(on);
                 if (links.x) {
-                    ForcingChains(on, kind);
-                    ForcingChains(Not(on), kind);
+                    ForcingChains(on);
+                    ForcingChains(Not(on));
                 }
             }
         });
     }
 
 private:
-    void Cycles(Literal source, int kind)
+    // Whether a step of this many distinct candidates could still be the easiest.
+    bool Worthwhile(double base, int complexity) const
     {
+        return best_.Beats({Difficulty(base, complexity), complexity, kind_});
+    }
+
+    // The loops back to the assumption, level by level: its "on" conclusions each once, its "off"
+    // conclusions through every parent that is not already one of their own ancestors.
+    void Cycles(Literal source)
+    {
+        const double base = kind_ == XYKind ? 7.0 : 6.5;
         tree_.nodes.clear();
-        std::vector<bool> onSeen(LiteralCount, false);
-        onSeen[source] = true;
-        std::deque<int> pendingOn {tree_.Add(source, -1)}, pendingOff;
-        std::vector<int> found;
-        for (int length = 0; !pendingOn.empty() || !pendingOff.empty();) {
-            ++length;
-            for (; !pendingOn.empty(); pendingOn.pop_front()) {
-                const int p = pendingOn.front();
-                OnToOff(board_, tree_.nodes[p].lit, links_.y, [&](Literal off) {
+        onSeen_.Clear();
+        onSeen_.Set(source);
+        pendingOn_.assign(1, tree_.Add(source, -1));
+        found_.clear();
+        for (int length = 2; !pendingOn_.empty(); length += 2) {
+            pendingOff_.clear();
+            for (const int p : pendingOn_)
+                links_.FromOn(tree_.nodes[p].lit, pass_.y, [&](Literal off) {
                     if (!tree_.HasAncestor(p, off))
-                        pendingOff.push_back(tree_.Add(off, p));
+                        pendingOff_.push_back(tree_.Add(off, p));
                 });
-            }
-            ++length;
-            for (; !pendingOff.empty(); pendingOff.pop_front()) {
-                const int p = pendingOff.front();
-                OffToOn(board_, tree_.nodes[p].lit, links_, [&](Literal on, auto) {
+            // A loop closed from here has one distinct candidate a link: the depth of its last "off" plus one.
+            if (pendingOff_.empty() || !Worthwhile(base, tree_.nodes[pendingOff_.front()].depth + 1))
+                break;
+            pendingOn_.clear();
+            for (const int p : pendingOff_)
+                links_.FromOff(tree_.nodes[p].lit, pass_, [&](Literal on) {
                     if (length >= 4 && on == source)
-                        found.push_back(tree_.Add(on, p));
-                    if (!onSeen[on]) {
-                        onSeen[on] = true;
-                        pendingOn.push_back(tree_.Add(on, p));
+                        found_.push_back(tree_.Add(on, p));
+                    if (!onSeen_.Has(on)) {
+                        onSeen_.Set(on);
+                        pendingOn_.push_back(tree_.Add(on, p));
                     }
                 });
-            }
         }
         AddWork(tree_.nodes.size());
-        for (const int end : found)
-            OfferCycle(end, kind);
+        for (const int end : found_)
+            OfferCycle(end, base);
     }
 
     // Round the loop, "on" candidates and "off" candidates alternate; a candidate outside the
     // loop's cells that sees one of each holds neither way.
-    void OfferCycle(int end, int kind)
+    void OfferCycle(int end, double base)
     {
-        const int complexity = tree_.Ancestors(end);
-        const Rank rank {Difficulty(kind == XYKind ? 7.0 : 6.5, complexity), complexity, kind};
+        const int complexity = tree_.nodes[end].depth;
+        const Rank rank {Difficulty(base, complexity), complexity, kind_};
         if (!best_.Beats(rank))
             return;
         Cells81 cells;
-        for (int p = end; tree_.nodes[p].parent >= 0; p = tree_.nodes[p].parent)
-            cells.Set(CellOf(tree_.nodes[p].lit));
         std::array<Cells81, 9> forward {}, backward {};
         for (int p = end; tree_.nodes[p].parent >= 0; p = tree_.nodes[p].parent) {
             const Literal l = tree_.nodes[p].lit;
+            cells.Set(CellOf(l));
             (IsOn(l) ? forward : backward)[DigitOf(l)] |= Geo().peers[CellOf(l)];
         }
-        Step step {kind == XYKind ? "Bidirectional Cycle" : kind == YKind ? "Y-Cycle" : "X-Cycle", Tenths(rank.difficulty),
-            {}, {}, base_.enough, base_.budget};
+        Step step {kind_ == XYKind ? "Bidirectional Cycle" : kind_ == YKind ? "Y-Cycle" : "X-Cycle",
+            Tenths(rank.difficulty), {}, {}, base_.enough, base_.budget};
         for (int digit = 0; digit < 9; ++digit)
             (forward[digit] & backward[digit] & grid_.CellsOf(digit) & ~cells).ForEach([&](int cell) {
                 step.Eliminate(cell, digit);
@@ -274,52 +342,65 @@ private:
     }
 
     // Until the assumption's opposite follows: then the assumption is false.
-    void ForcingChains(Literal source, int kind)
+    void ForcingChains(Literal source)
     {
+        const double base = kind_ == XYKind ? 7.0 : 6.6;
         tree_.nodes.clear();
-        std::vector<int> at(LiteralCount, -1);
-        std::vector<Literal> targets;
-        std::deque<int> pendingOn, pendingOff;
-        at[source] = tree_.Add(source, -1);
-        (IsOn(source) ? pendingOn : pendingOff).push_back(at[source]);
-        const auto reach = [&](Literal l, int parent, std::deque<int> &pending) {
-            if (l == Not(source) && std::find(targets.begin(), targets.end(), l) == targets.end()) {
-                targets.push_back(l);
-                OfferChain(tree_.Add(l, parent), kind);
-            }
-            if (at[l] < 0) {
-                at[l] = tree_.Add(l, parent);
-                pending.push_back(at[l]);
-            }
-        };
-        while (!pendingOn.empty() || !pendingOff.empty()) {
-            for (; !pendingOn.empty(); pendingOn.pop_front()) {
-                const int p = pendingOn.front();
-                OnToOff(board_, tree_.nodes[p].lit, links_.y, [&](Literal off) { reach(off, p, pendingOff); });
-            }
-            for (; !pendingOff.empty(); pendingOff.pop_front()) {
-                const int p = pendingOff.front();
-                OffToOn(board_, tree_.nodes[p].lit, Links {true, links_.y},
-                    [&](Literal on, auto) { reach(on, p, pendingOn); });
+        seen_.Clear();
+        bool targetFound = false;
+        seen_.Set(source);
+        pendingOn_.clear();
+        pendingOff_.clear();
+        (IsOn(source) ? pendingOn_ : pendingOff_).push_back(tree_.Add(source, -1));
+        // Levels alternate: every pending "on", then every pending "off".
+        for (bool onLevel = true; !pendingOn_.empty() || !pendingOff_.empty(); onLevel = !onLevel) {
+            std::vector<int> &current = onLevel ? pendingOn_ : pendingOff_;
+            std::vector<int> &made = onLevel ? pendingOff_ : pendingOn_;
+            if (current.empty())
+                continue;
+            // A chain ending at the next level holds the depth of these plus two candidates.
+            if (!Worthwhile(base, tree_.nodes[current.front()].depth + 2))
+                break;
+            swap_.swap(current);
+            current.clear();
+            for (const int p : swap_) {
+                const auto reach = [&](Literal l) {
+                    if (l == Not(source) && !targetFound) {
+                        targetFound = true;
+                        OfferChain(tree_.Add(l, p), base);
+                    }
+                    if (!seen_.Has(l)) {
+                        seen_.Set(l);
+                        made.push_back(tree_.Add(l, p));
+                    }
+                };
+                if (onLevel)
+                    links_.FromOn(tree_.nodes[p].lit, pass_.y, reach);
+                else
+                    links_.FromOff(tree_.nodes[p].lit, Links {true, pass_.y}, reach);
             }
         }
         AddWork(tree_.nodes.size());
     }
 
-    void OfferChain(int end, int kind)
+    void OfferChain(int end, double base)
     {
-        const int complexity = tree_.Ancestors(end);
-        const Rank rank {Difficulty(kind == XYKind ? 7.0 : 6.6, complexity), complexity, kind};
+        const int complexity = tree_.nodes[end].depth + 1;
+        const Rank rank {Difficulty(base, complexity), complexity, kind_};
         if (best_.Beats(rank))
-            best_.Take(rank, kind == XYKind ? "Forcing Chain" : "X-Chain", tree_.nodes[end].lit, base_);
+            best_.Take(rank, kind_ == XYKind ? "Forcing Chain" : "X-Chain", tree_.nodes[end].lit, base_);
     }
 
     const CandidateGrid &grid_;
     Board board_;
+    StaticLinks links_;
     Best &best_;
     const Step &base_;
-    Links links_;
+    Links pass_;
+    int kind_ = XKind;
     Tree tree_;
+    Marks onSeen_, seen_;
+    std::vector<int> pendingOn_, pendingOff_, found_, swap_;
 };
 
 // ---- Chains that follow every consequence, and steps that combine several. ----
