@@ -2,7 +2,9 @@
 // published rating (the last field), also how well ours agrees: same whole-point band, within
 // 0.2, exactly equal, and the rank correlation (Spearman).
 //
-//   rating_agreement FILE [LIMIT_MS] [MAX_PUZZLES]
+//   rating_agreement FILE [se|sukaku] [EFFORT] [MAX_PUZZLES]
+//
+// EFFORT is in thousandths of the default.
 //
 // RATING_DETAIL=1 adds the count per published score, our score and hardest technique;
 // RATING_DUMP=PATH writes one line per puzzle: published, ours, technique, puzzle.
@@ -94,17 +96,29 @@ int Band(int tenths) { return std::min(tenths / 10, 9); }
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        std::cerr << "usage: rating_agreement FILE [LIMIT_MS] [MAX_PUZZLES]\n";
+        std::cerr << "usage: rating_agreement FILE [se|sukaku] [EFFORT] [MAX_PUZZLES]\n";
         return 2;
     }
-    const quadrelle::RatingLimits limits {std::chrono::milliseconds(argc > 2 ? std::stoi(argv[2]) : 1000)};
-    const std::vector<Row> rows = Read(argv[1], argc > 3 ? std::stoul(argv[3]) : SIZE_MAX);
+    quadrelle::RatingLimits limits;
+    if (argc > 2) {
+        const std::optional<quadrelle::Scale> scale = quadrelle::ScaleNamed(argv[2]);
+        if (!scale) {
+            std::cerr << "rating_agreement: no scale '" << argv[2] << "'\n";
+            return 2;
+        }
+        limits.scale = *scale;
+    }
+    if (argc > 3)
+        limits.effort = quadrelle::DefaultEffort * std::stoull(argv[3]) / 1000;
+    const std::vector<Row> rows = Read(argv[1], argc > 4 ? std::stoul(argv[4]) : SIZE_MAX);
 
     std::vector<double> ours, theirs;
     long band = 0, near = 0, exact = 0, lower = 0, unrated = 0;
     std::map<std::string, long> hardest;
     std::map<std::pair<int, int>, long> confusion;
     std::map<std::pair<int, std::string>, long> hardestByBand;
+    double slowest = 0;
+    std::uint64_t slowestWork = 0, mostWork = 0, totalWork = 0;
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
     // One line per puzzle for a closer look at the disagreements: published, ours, technique, puzzle.
@@ -112,7 +126,15 @@ int main(int argc, char **argv)
     if (const char *path = std::getenv("RATING_DUMP"))
         dump.open(path);
     for (const Row &row : rows) {
+        const auto puzzleStart = std::chrono::steady_clock::now();
         const quadrelle::Rating rating = quadrelle::RatePuzzle(row.cells, limits);
+        const double puzzleSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - puzzleStart).count();
+        if (puzzleSeconds > slowest) {
+            slowest = puzzleSeconds;
+            slowestWork = rating.work;
+        }
+        mostWork = std::max(mostWork, rating.work);
+        totalWork += rating.work;
         if (rating.status == quadrelle::Rating::Status::NotUnique) {
             ++unrated;
             continue;
@@ -144,6 +166,10 @@ int main(int argc, char **argv)
                 "%ld lower bounds, %ld not unique\n",
         rows.size(), seconds, cpu, static_cast<double>(rows.size()) / seconds, static_cast<double>(rows.size()) / cpu,
         lower, unrated);
+    std::printf("slowest puzzle %.3f s (%.2f of the default effort); most work %.2f of the default effort; "
+                "%.1f million work units a CPU second\n",
+        slowest, static_cast<double>(slowestWork) / quadrelle::DefaultEffort,
+        static_cast<double>(mostWork) / quadrelle::DefaultEffort, static_cast<double>(totalWork) / cpu / 1e6);
     for (const auto &[name, n] : hardest)
         std::printf("  hardest %-45s %ld\n", name.c_str(), n);
     if (ours.empty())

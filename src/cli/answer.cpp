@@ -197,7 +197,7 @@ Answer CountAnswer(const PuzzleLine &line)
     return answer;
 }
 
-Answer RateAnswer(const PuzzleLine &line, RateDepth depth, RatingLimits limits)
+Answer RateAnswer(const PuzzleLine &line, RateDepth depth, const RatingLimits &limits)
 {
     const logic::Keep keep = depth == RateDepth::AllSteps ? logic::Keep::All
         : depth == RateDepth::FirstStep                   ? logic::Keep::First

@@ -59,6 +59,6 @@ enum class RateDepth : std::uint8_t { Rating, FirstStep, AllSteps };
 // For a puzzle with one solution "rated <score> <hardest technique> <solution>", with the steps
 // before it (AllSteps, then a blank line) or the first step alone (FirstStep); otherwise the
 // count's verdict.
-Answer RateAnswer(const PuzzleLine &line, RateDepth depth, RatingLimits limits = {});
+Answer RateAnswer(const PuzzleLine &line, RateDepth depth, const RatingLimits &limits);
 
 } // namespace quadrelle

@@ -23,7 +23,7 @@ namespace quadrelle {
 
 namespace {
 
-Answer AnswerOf(const PuzzleLine &line, BatchMode mode, std::int32_t placementLimit)
+Answer AnswerOf(const PuzzleLine &line, BatchMode mode, std::int32_t placementLimit, const RatingLimits &rating)
 {
     switch (mode) {
     case BatchMode::Solve:
@@ -31,19 +31,19 @@ Answer AnswerOf(const PuzzleLine &line, BatchMode mode, std::int32_t placementLi
     case BatchMode::Count:
         return CountAnswer(line);
     case BatchMode::Rate:
-        return RateAnswer(line, RateDepth::Rating);
+        return RateAnswer(line, RateDepth::Rating, rating);
     case BatchMode::Explain:
-        return RateAnswer(line, RateDepth::AllSteps);
+        return RateAnswer(line, RateDepth::AllSteps, rating);
     case BatchMode::Hint:
-        return RateAnswer(line, RateDepth::FirstStep);
+        return RateAnswer(line, RateDepth::FirstStep, rating);
     }
     return SolveAnswer(line, placementLimit);
 }
 
 AnswerRing::AnswerOf AnswerFunction(const BatchOptions &options)
 {
-    return [mode = options.mode, limit = options.placementLimit](
-               const PuzzleLine &line) { return AnswerOf(line, mode, limit); };
+    return [mode = options.mode, limit = options.placementLimit, rating = options.rating](
+               const PuzzleLine &line) { return AnswerOf(line, mode, limit, rating); };
 }
 
 using Clock = std::chrono::steady_clock;

@@ -56,6 +56,8 @@ struct BatchOptions {
     // holds no thread back; answers are written in order as soon as they are done whatever this
     // says.
     std::size_t readAhead = 8192;
+    // The scale and the effort of a rating.
+    RatingLimits rating;
     // Trial placements before a puzzle is given up; lowered only by the fuzz tests.
     std::int32_t placementLimit = Search::DefaultPlacementLimit;
     // Asked between steps: true writes every finished answer that is next in order and ends the

@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::string_view Synopsis
     = "Usage: quadrelle-solve [--count | --rate | --explain | --hint] [--jobs N] [--format FORM] [--strict] [FILE...]\n"
+      "       quadrelle-solve --rate | --explain | --hint [--scale se|sukaku] [--effort N] [FILE...]\n"
       "       quadrelle-solve --generate N [--seed S] [--symmetry SYM] [--rating LO-HI]\n"
       "                       [--no-minimal] [--jobs N] [--format FORM]\n";
 
@@ -45,13 +46,19 @@ placement budget:
   none
   invalid <reason>
 
-With --rate, tells how hard each puzzle with one solution is for a person, on
-the Sudoku Explainer scale (1.2 a hidden single in a box ... 11 and more for the
-hardest known puzzles), with the hardest technique it needs:
+With --rate, tells how hard each puzzle with one solution is for a person, with
+the hardest technique it needs:
   rated <score> <hardest technique> <solution>
+on one of two scales (1.2 a hidden single in a box ... 11 and more for the
+hardest known puzzles): --scale se, the default, is Sudoku Explainer's rating
+(SER), which the forums' lists and most published collections give; --scale
+sukaku is Sukaku Explainer's, which the Sudoku Exchange puzzle bank gives.
 A puzzle with no solution or several, or an invalid line, gets the --count
-answer. A score ending in + is a lower bound: the puzzle took more than a
-second, or the ladder's top rung could not finish it.
+answer. A score ending in + is a lower bound: the rating ran out of effort
+(about a second's work for the hardest puzzles of the Sudoku Exchange bank;
+--effort raises it), or the ladder's top rung could not finish the puzzle. The
+effort is counted in the rater's own steps, so the same puzzle gets the same
+answer on any machine and with any --jobs.
 --explain writes before that line the steps, easiest technique first, one a
 line with its technique and score (r4c7=3 places a 3, r2c5<>7 removes a 7),
 and a blank line after each puzzle; --hint writes only the first step:
@@ -94,6 +101,25 @@ unsigned ParseJobs(const char *text)
     return jobs;
 }
 
+Scale ParseScale(const char *text)
+{
+    const std::optional<Scale> scale = ScaleNamed(text);
+    if (!scale)
+        throw UsageError("--scale wants se or sukaku, not '" + std::string(text) + "'");
+    return *scale;
+}
+
+std::uint64_t ParseEffort(const char *text)
+{
+    const std::string_view digits = text;
+    double times = 0;
+    const char *end = digits.data() + digits.size();
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, times, std::chars_format::fixed);
+    if (ec != std::errc() || ptr != end || !(times >= 0.001 && times <= 100000))
+        throw UsageError("--effort wants a number from 0.001 to 100000, not '" + std::string(digits) + "'");
+    return static_cast<std::uint64_t>(static_cast<double>(DefaultEffort) * times);
+}
+
 OutputFormat ParseFormat(const char *text)
 {
     const std::optional<OutputFormat> format = ParseOutputFormat(text);
@@ -133,6 +159,16 @@ constexpr OptionRow Options[] = {
         [](CommandLine &c, const char *) { SetMode(c, "--explain", BatchMode::Explain); }},
     {"hint", 0, nullptr, "the first step only",
         [](CommandLine &c, const char *) { SetMode(c, "--hint", BatchMode::Hint); }},
+    {"scale", 0, "SCALE", "rate on se (Sudoku Explainer, the default) or sukaku (Sukaku Explainer)",
+        [](CommandLine &c, const char *v) {
+            c.ratingOption = "--scale";
+            c.options.rating.scale = ParseScale(v);
+        }},
+    {"effort", 0, "N", "rate with N times the default effort (about a second) before a score is a lower bound",
+        [](CommandLine &c, const char *v) {
+            c.ratingOption = "--effort";
+            c.options.rating.effort = ParseEffort(v);
+        }},
     {"jobs", 'j', "N", "solve or generate on N threads (default: the number of cores)",
         [](CommandLine &c, const char *n) { c.options.jobs = ParseJobs(n); }},
     {"format", 0, "FORM", "write each answer as a line (the default), a JSON object (jsonl) or a 9x9 grid",
@@ -272,6 +308,11 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
         commandLine.files.emplace_back(args[static_cast<std::size_t>(i)]);
     if (commandLine.action != CommandLine::Action::Run)
         return commandLine;
+    const BatchMode mode = commandLine.options.mode;
+    const bool rates = commandLine.generate.count == 0
+        && (mode == BatchMode::Rate || mode == BatchMode::Explain || mode == BatchMode::Hint);
+    if (!commandLine.ratingOption.empty() && !rates)
+        throw UsageError(std::string(commandLine.ratingOption) + " works only with --rate, --explain or --hint");
     if (commandLine.generate.count > 0)
         return CheckedGenerate(std::move(commandLine));
     if (!commandLine.generate.firstOption.empty())

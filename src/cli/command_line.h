@@ -26,6 +26,8 @@ struct CommandLine {
     // The mode option given (--count, --rate, --explain, --hint or --generate), for the message
     // when a second one contradicts it; empty for solving.
     std::string_view modeOption;
+    // --scale or --effort, which only rating modes take; empty when neither was given.
+    std::string_view ratingOption;
 };
 
 // GNU rules: options and files in any order, "--" ends the options, "-cj2" groups short ones,

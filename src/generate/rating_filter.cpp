@@ -5,15 +5,10 @@
 #include "logic/techniques.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace quadrelle::generate {
 
 namespace {
-
-// Long enough that no generated puzzle met so far reaches it: a rating cut short by the clock
-// would make the output depend on the machine.
-constexpr std::chrono::minutes Patient(10);
 
 // From this score up, the rungs whose scores grow with the length of their proof leave no tenth
 // out; below it each rung scores what the ladder says and nothing else.
@@ -49,7 +44,6 @@ PuzzleFilter RatingFilter(RatingRange range, const std::atomic<bool> *stop)
     const bool reachesTop = range.highest >= HighestRating();
     return [range, reachesTop, stop](const Grid &puzzle) {
         RatingLimits limits;
-        limits.time = Patient;
         limits.stop = stop;
         const Rating rating = RatePuzzle(puzzle, limits);
         switch (rating.status) {

@@ -44,6 +44,9 @@ struct LoopSearch {
     // directions); closing needs the first cell's other digit.
     bool Extend(int depth, int exit, Step &step)
     {
+        AddWork(1);
+        if (step.Expired())
+            return false;
         const int at = cells[depth - 1];
         if (depth == length) {
             if (exit != Other(cells[0], links[0]) || !Geo().peers[at].Has(cells[0]))

@@ -15,14 +15,13 @@ namespace quadrelle::logic {
 namespace {
 
 struct Best {
-    explicit Best(const Step &step) : enough(step.enough), deadline(step.deadline) { }
+    explicit Best(const Step &step) : enough(step.enough), budget(step.budget) { }
 
     int enough = 0;
-    std::chrono::steady_clock::time_point deadline;
+    Budget budget;
     int tenths = INT_MAX;
     std::string_view technique;
     Literal conclusion = -1;
-    unsigned calls = 0;
     bool expired = false;
 
     void Offer(std::string_view name, int score, Literal l)
@@ -33,14 +32,12 @@ struct Best {
             conclusion = l;
         }
     }
-    // Good enough, or out of time (and then Fill gives nothing). The clock is read every few
-    // calls only: it costs more than an assumption's run in the small grids.
+    // Good enough, or out of work (and then Fill gives nothing).
     bool Done()
     {
         if (tenths <= enough)
             return true;
-        if (++calls % 8 == 0)
-            expired = std::chrono::steady_clock::now() >= deadline;
+        expired = budget.Spent();
         return expired;
     }
     bool Fill(Step &step) const
@@ -223,54 +220,9 @@ bool FindForcingChain(const CandidateGrid &grid, Step &step)
     return best.Fill(step);
 }
 
-// The scale's reference finds these three together and takes the easiest.
-bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
-{
-    Step best;
-    bool found = false;
-    const Rung parts[] = {{"Y-Cycle", 65, FindYCycle}, {"X-Chain", XChainBase, FindXChain},
-        {"Forcing Chain", ChainBase, FindForcingChain}};
-    for (const Rung &part : parts) {
-        if (found && (part.tenths >= best.tenths || best.tenths <= step.enough))
-            break;
-        Step candidate {part.name, part.tenths, {}, {}, step.enough, step.deadline};
-        if (part.find(grid, candidate) && (!found || candidate.tenths < best.tenths)) {
-            best = std::move(candidate);
-            found = true;
-        }
-    }
-    if (found)
-        step = std::move(best);
-    return found;
-}
 
-// One digit's places followed through singles of that digit alone.
-bool FindNishio(const CandidateGrid &grid, Step &step)
-{
-    Best best {step};
-    for (int digit = 0; digit < 9 && !best.Done(); ++digit)
-        AssumeBothWays(
-            grid, ChainKind::Dynamic, {"Nishio Forcing Chains", "Nishio Forcing Chains", "", "", 75}, best, digit);
-    return best.Fill(step);
-}
 
-bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
-{
-    Best best {step};
-    Multiple(grid, ChainKind::Static, {"", "", "Cell Forcing Chains", "Region Forcing Chains", 80}, best);
-    return best.Fill(step);
-}
 
-bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
-{
-    Best best {step};
-    const Names names {"Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
-        "Dynamic Cell Forcing Chains", "Dynamic Region Forcing Chains", 85};
-    AssumeBothWays(grid, ChainKind::Dynamic, names, best);
-    if (!best.Done())
-        Multiple(grid, ChainKind::Dynamic, names, best);
-    return best.Fill(step);
-}
 
 bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
 {

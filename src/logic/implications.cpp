@@ -1,8 +1,15 @@
 #include "logic/implications.h"
 
 #include "logic/geometry.h"
+#include "logic/work.h"
 
 namespace quadrelle::logic {
+
+namespace {
+
+constexpr std::uint64_t LockedCandidatesWork = 64;
+
+} // namespace
 
 Implications::Implications(const CandidateGrid &grid, ChainKind kind, int onlyDigit)
     : grid_(grid), kind_(kind), onlyDigit_(onlyDigit)
@@ -30,8 +37,11 @@ Implications::Implications(const CandidateGrid &grid, ChainKind kind, int onlyDi
     }
 }
 
+Implications::~Implications() { AddWork(derived_.size()); }
+
 void Implications::Reset()
 {
+    AddWork(derived_.size());
     for (const Literal l : derived_)
         index_[l] = -1;
     if (kind_ != ChainKind::Static)
@@ -40,7 +50,7 @@ void Implications::Reset()
     derived_.clear();
     parentSpan_.clear();
     parents_.clear();
-    next_ = 0;
+    nextOn_ = nextOff_ = 0;
     contradiction_ = false;
     loops_.clear();
     contradictionParents_.clear();
@@ -103,9 +113,20 @@ bool Implications::ClosesLoop(Literal l) const
 void Implications::Propagate()
 {
     for (;;) {
-        while (next_ < derived_.size() && !contradiction_) {
-            const Literal l = derived_[next_++];
-            IsOn(l) ? FromOn(l) : FromOff(l);
+        // Every pending "on" before the next "off", as the scale's reference goes: which
+        // conclusion reaches a literal first decides its proof, and so the score.
+        while (!contradiction_) {
+            while (nextOn_ < derived_.size() && !IsOn(derived_[nextOn_]))
+                ++nextOn_;
+            if (nextOn_ < derived_.size()) {
+                FromOn(derived_[nextOn_++]);
+                continue;
+            }
+            while (nextOff_ < derived_.size() && IsOn(derived_[nextOff_]))
+                ++nextOff_;
+            if (nextOff_ == derived_.size())
+                break;
+            FromOff(derived_[nextOff_++]);
         }
         if (contradiction_ || kind_ != ChainKind::DynamicPlus)
             return;
@@ -176,6 +197,8 @@ void Implications::FromOff(Literal l)
 // A digit whose places left in a box all lie on one line, or on a line all in one box.
 void Implications::LockedCandidates()
 {
+    // A look at every box and line costs about as much as this many conclusions.
+    AddWork(LockedCandidatesWork);
     for (int digit = 0; digit < 9; ++digit) {
         Cells81 places;
         for (int cell = 0; cell < 81; ++cell)

@@ -33,6 +33,10 @@ class Implications {
 public:
     // onlyDigit >= 0: links of that digit alone (X-chains).
     Implications(const CandidateGrid &grid, ChainKind kind, int onlyDigit = -1);
+    Implications(const Implications &) = default;
+    Implications &operator=(const Implications &) = delete;
+    // Counts its conclusions as the rater's work, as each new run does.
+    ~Implications();
 
     // Forgets the previous run.
     void Run(Literal assumption);
@@ -96,7 +100,8 @@ private:
     // Static links: per candidate, the cells that hold the digit's other place in a unit where
     // it has two, and whether the cell is bivalue.
     std::array<Cells81, 81 * 9> partners_ {};
-    std::size_t next_ = 0;
+    // The next "on" and the next "off" conclusion to follow.
+    std::size_t nextOn_ = 0, nextOff_ = 0;
     bool contradiction_ = false;
     std::vector<Loop> loops_;
     std::vector<std::int16_t> contradictionParents_;

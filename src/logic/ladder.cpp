@@ -3,42 +3,91 @@
 #include "logic/techniques.h"
 
 #include <array>
+#include <vector>
 
 namespace quadrelle::logic {
 
-std::span<const Rung> Ladder()
+namespace {
+
+// One row a technique, in the order both scales take them; a score of 0 leaves it off that scale.
+// Sukaku Explainer added the turbot fish, the chains of three strong links and the big wings to
+// Sudoku Explainer's ladder, which finds those steps as chains.
+struct Technique {
+    std::string_view name;
+    int se;
+    int sukaku;
+    Finder find;
+};
+
+constexpr std::array Techniques {
+    Technique {"Hidden Single (box)", 12, 12, FindHiddenSingleBox},
+    Technique {"Hidden Single (line)", 15, 15, FindHiddenSingleLine},
+    Technique {"Direct Pointing", 17, 17, FindDirectPointing},
+    Technique {"Direct Claiming", 19, 19, FindDirectClaiming},
+    Technique {"Direct Hidden Pair", 20, 20, FindDirectHiddenPair},
+    Technique {"Naked Single", 23, 23, FindNakedSingle},
+    Technique {"Direct Hidden Triple", 25, 25, FindDirectHiddenTriple},
+    Technique {"Pointing", 26, 26, FindPointing},
+    Technique {"Claiming", 28, 28, FindClaiming},
+    Technique {"Naked Pair", 30, 30, FindNakedPair},
+    Technique {"X-Wing", 32, 32, FindXWing},
+    Technique {"Hidden Pair", 34, 34, FindHiddenPair},
+    Technique {"Naked Triple", 36, 36, FindNakedTriple},
+    Technique {"Swordfish", 38, 38, FindSwordfish},
+    Technique {"Hidden Triple", 40, 40, FindHiddenTriple},
+    Technique {"Turbot Fish", 0, 40, FindTurbotFish},
+    Technique {"XY-Wing", 42, 42, FindXYWing},
+    Technique {"XYZ-Wing", 44, 44, FindXYZWing},
+    Technique {"Unique Rectangle", 45, 45, FindUniqueRectangle},
+    Technique {"Naked Quad", 50, 50, FindNakedQuad},
+    Technique {"Jellyfish", 52, 52, FindJellyfish},
+    Technique {"Hidden Quad", 54, 54, FindHiddenQuad},
+    Technique {"Three Strong Links", 0, 54, FindThreeLinkChain},
+    Technique {"WXYZ-Wing", 0, 55, FindWxyzWing},
+    Technique {"Bivalue Universal Grave", 56, 56, FindBug},
+    Technique {"Aligned Pair Exclusion", 62, 62, FindAlignedPairExclusion},
+    Technique {"VWXYZ-Wing", 0, 62, FindVwxyzWing},
+    Technique {"Forcing Chains and Cycles", 65, 65, FindChainOrCycle},
+    Technique {"Aligned Triple Exclusion", 75, 75, FindAlignedTripleExclusion},
+    Technique {"Nishio Forcing Chains", 75, 75, FindNishio},
+    Technique {"Multiple Forcing Chains", 80, 80, FindMultipleForcingChain},
+    Technique {"Dynamic Forcing Chains", 85, 85, FindDynamicForcingChain},
+    Technique {"Dynamic Forcing Chains (+)", 90, 90, FindDynamicPlusForcingChain},
+    Technique {TopRung, 95, 95, FindNestedForcingChain},
+};
+
+std::vector<Rung> RungsOf(Scale scale)
 {
-    static constexpr std::array rungs {
-        Rung {"Hidden Single (box)", 12, FindHiddenSingleBox},
-        Rung {"Hidden Single (line)", 15, FindHiddenSingleLine},
-        Rung {"Naked Single", 23, FindNakedSingle},
-        Rung {"Pointing", 26, FindPointing},
-        Rung {"Claiming", 28, FindClaiming},
-        Rung {"Naked Pair", 30, FindNakedPair},
-        Rung {"X-Wing", 32, FindXWing},
-        Rung {"Hidden Pair", 34, FindHiddenPair},
-        Rung {"Naked Triple", 36, FindNakedTriple},
-        Rung {"Swordfish", 38, FindSwordfish},
-        Rung {"Hidden Triple", 40, FindHiddenTriple},
-        Rung {"Turbot Fish", 40, FindTurbotFish},
-        Rung {"XY-Wing", 42, FindXYWing},
-        Rung {"XYZ-Wing", 44, FindXYZWing},
-        Rung {"Unique Rectangle", 45, FindUniqueRectangle},
-        Rung {"Naked Quad", 50, FindNakedQuad},
-        Rung {"Jellyfish", 52, FindJellyfish},
-        Rung {"Hidden Quad", 54, FindHiddenQuad},
-        Rung {"Three Strong Links", 54, FindThreeLinkChain},
-        Rung {"WXYZ-Wing", 55, FindWxyzWing},
-        Rung {"Bivalue Universal Grave", 56, FindBug},
-        Rung {"VWXYZ-Wing", 62, FindVwxyzWing},
-        Rung {"Forcing Chains and Cycles", 65, FindChainOrCycle},
-        Rung {"Nishio Forcing Chains", 75, FindNishio},
-        Rung {"Multiple Forcing Chains", 80, FindMultipleForcingChain},
-        Rung {"Dynamic Forcing Chains", 85, FindDynamicForcingChain},
-        Rung {"Dynamic Forcing Chains (+)", 90, FindDynamicPlusForcingChain},
-        Rung {TopRung, 95, FindNestedForcingChain},
-    };
+    std::vector<Rung> rungs;
+    for (const Technique &t : Techniques) {
+        const int tenths = scale == Scale::SudokuExplainer ? t.se : t.sukaku;
+        if (tenths > 0)
+            rungs.push_back({t.name, tenths, t.find});
+    }
     return rungs;
 }
 
+} // namespace
+
+std::span<const Rung> Ladder(Scale scale)
+{
+    static const std::vector<Rung> se = RungsOf(Scale::SudokuExplainer);
+    static const std::vector<Rung> sukaku = RungsOf(Scale::SukakuExplainer);
+    return scale == Scale::SudokuExplainer ? se : sukaku;
+}
+
 } // namespace quadrelle::logic
+
+namespace quadrelle {
+
+std::string_view ScaleName(Scale scale) { return scale == Scale::SudokuExplainer ? "se" : "sukaku"; }
+
+std::optional<Scale> ScaleNamed(std::string_view name)
+{
+    for (const Scale scale : {Scale::SudokuExplainer, Scale::SukakuExplainer})
+        if (ScaleName(scale) == name)
+            return scale;
+    return std::nullopt;
+}
+
+} // namespace quadrelle

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logic/rating.h"
 #include "logic/step.h"
 
 #include <span>
@@ -9,13 +10,13 @@ namespace quadrelle::logic {
 
 struct Rung {
     std::string_view name;
-    // Base score in tenths; chains add their length.
+    // Base score in tenths on the ladder's scale; chains add their length.
     int tenths;
     Finder find;
 };
 
-// The techniques, easiest first.
-std::span<const Rung> Ladder();
+// The techniques of a scale, easiest first.
+std::span<const Rung> Ladder(Scale scale = Scale::SudokuExplainer);
 
 // Named when a rating is only a lower bound.
 inline constexpr std::string_view TopRung = "Nested Forcing Chains";

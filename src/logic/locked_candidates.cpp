@@ -13,8 +13,10 @@ void EliminateAll(Cells81 cells, int digit, Step &step)
     });
 }
 
-// A digit whose places in `within` all lie in `along` leaves the rest of `along`.
-bool Locked(const CandidateGrid &grid, bool boxFirst, Step &step)
+// A digit whose places in `within` all lie in `along` leaves the rest of `along`. The direct form
+// counts only where that leaves the digit a single place in a unit of the same kind as `within`,
+// which it then takes.
+bool Locked(const CandidateGrid &grid, bool boxFirst, bool direct, Step &step)
 {
     for (int digit = 0; digit < 9; ++digit) {
         for (int box = 18; box < 27; ++box) {
@@ -30,7 +32,9 @@ bool Locked(const CandidateGrid &grid, bool boxFirst, Step &step)
                 if (removed.Empty())
                     continue;
                 EliminateAll(removed, digit, step);
-                return true;
+                if (!direct || TakeRevealedSingle(grid, UnitsLike(boxFirst ? box : line), step))
+                    return true;
+                step.eliminations.clear();
             }
         }
     }
@@ -39,8 +43,9 @@ bool Locked(const CandidateGrid &grid, bool boxFirst, Step &step)
 
 } // namespace
 
-bool FindPointing(const CandidateGrid &grid, Step &step) { return Locked(grid, true, step); }
-
-bool FindClaiming(const CandidateGrid &grid, Step &step) { return Locked(grid, false, step); }
+bool FindPointing(const CandidateGrid &grid, Step &step) { return Locked(grid, true, false, step); }
+bool FindClaiming(const CandidateGrid &grid, Step &step) { return Locked(grid, false, false, step); }
+bool FindDirectPointing(const CandidateGrid &grid, Step &step) { return Locked(grid, true, true, step); }
+bool FindDirectClaiming(const CandidateGrid &grid, Step &step) { return Locked(grid, false, true, step); }
 
 } // namespace quadrelle::logic

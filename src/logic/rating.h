@@ -1,27 +1,44 @@
 #pragma once
 
-// Rating a puzzle the way a person solves it, on the Sudoku Explainer scale. Free of Qt.
+// Rating a puzzle the way a person solves it, on the scales published collections use. Free of Qt.
 
 #include <array>
 #include <atomic>
-#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace quadrelle {
 
+enum class Scale : std::uint8_t {
+    // Sudoku Explainer's rating (SER), as the forums' lists and most published collections give it.
+    SudokuExplainer,
+    // Sukaku Explainer's, as the Sudoku Exchange puzzle bank gives it.
+    SukakuExplainer,
+};
+
+// "se", "sukaku".
+std::string_view ScaleName(Scale scale);
+std::optional<Scale> ScaleNamed(std::string_view name);
+
+// Work units: one conclusion drawn by a chain, or one cell tried in a loop. Counted rather than
+// timed, so that a rating depends on the puzzle alone, never on the machine, its load or the jobs.
+// The default lets the slowest puzzle of the Sudoku Exchange bank finish in about a second here.
+inline constexpr std::uint64_t DefaultEffort = 15'000'000;
+
 struct RatingLimits {
-    // Beyond this the rating so far is reported as a lower bound.
-    std::chrono::milliseconds time {1000};
-    // Once true, the rating in progress returns soon; its result is to be discarded.
+    Scale scale = Scale::SudokuExplainer;
+    // Beyond this much work the rating so far is reported as a lower bound.
+    std::uint64_t effort = DefaultEffort;
+    // Set by another thread to abandon a rating within milliseconds; its result is then of no use.
     const std::atomic<bool> *stop = nullptr;
 };
 
 struct Rating {
     enum class Status : std::uint8_t {
         Rated,
-        // Stopped at the time limit, or the ladder's top rung had to finish the puzzle: the score
-        // is at least this much.
+        // Out of effort, or the ladder's top rung had to finish the puzzle: the score is at least
+        // this much.
         LowerBound,
         // No solution, several, or repeated givens: nothing to rate.
         NotUnique,
@@ -33,6 +50,8 @@ struct Rating {
     std::string_view hardest;
     // 1..9 per cell when the puzzle has one solution.
     std::array<std::uint8_t, 81> solution {};
+    // The effort it took, in the units of RatingLimits::effort.
+    std::uint64_t work = 0;
 };
 
 // cells: row-major, 0 = empty, 1..9 = given.

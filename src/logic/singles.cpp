@@ -40,4 +40,23 @@ bool FindNakedSingle(const CandidateGrid &grid, Step &step)
     return !step.placements.empty();
 }
 
+bool TakeRevealedSingle(const CandidateGrid &grid, std::uint32_t units, Step &step)
+{
+    std::array<Cells81, 9> gone {};
+    for (const Candidate &c : step.eliminations)
+        gone[c.digit].Set(c.cell);
+    for (const Candidate &c : step.eliminations)
+        for (const int unit : Geo().unitsOf[c.cell]) {
+            if (!(units >> unit & 1))
+                continue;
+            const Cells81 left = grid.CellsOf(c.digit) & ~gone[c.digit] & Geo().unit[unit];
+            if (left.Count() == 1) {
+                step.placements.assign(1, {static_cast<std::uint8_t>(left.First()), c.digit});
+                step.eliminations.clear();
+                return true;
+            }
+        }
+    return false;
+}
+
 } // namespace quadrelle::logic

@@ -3,8 +3,7 @@
 #include "counter/solution_count.h"
 #include "logic/candidate_grid.h"
 #include "logic/ladder.h"
-
-#include <chrono>
+#include "logic/work.h"
 
 namespace quadrelle::logic {
 
@@ -13,19 +12,14 @@ namespace {
 // The first rung that finds a step gives it, as the scale's reference takes its techniques in
 // order, even where a later one would score less. Within a rung, the easiest step, or any step no
 // harder than the rating so far: it leaves the rating as it is and saves the search.
-bool Expired(const RatingLimits &limits, std::chrono::steady_clock::time_point deadline)
+bool FirstStep(
+    const CandidateGrid &grid, std::span<const Rung> ladder, int enough, Budget budget, Step &found, int &reached)
 {
-    return std::chrono::steady_clock::now() >= deadline || (limits.stop != nullptr && limits.stop->load());
-}
-
-bool FirstStep(const CandidateGrid &grid, int enough, const RatingLimits &limits,
-    std::chrono::steady_clock::time_point deadline, Step &found, int &reached)
-{
-    for (const Rung &rung : Ladder()) {
-        if (Expired(limits, deadline))
+    for (const Rung &rung : ladder) {
+        if (budget.Spent())
             return false;
         reached = rung.tenths;
-        Step step {rung.name, rung.tenths, {}, {}, enough, deadline};
+        Step step {rung.name, rung.tenths, {}, {}, enough, budget};
         if (rung.find(grid, step)) {
             found = std::move(step);
             return true;
@@ -45,11 +39,11 @@ void Apply(const Step &step, CandidateGrid &grid)
 
 // The top rung found nothing either: one cell is settled from the solution, so that the
 // rating still ends, as a lower bound.
-Step Settle(const CandidateGrid &grid, const Rating &rating)
+Step Settle(const CandidateGrid &grid, std::span<const Rung> ladder, const Rating &rating)
 {
     const int cell = grid.Open().First();
-    return Step {TopRung, Ladder().back().tenths,
-        {{static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(rating.solution[cell] - 1)}}, {}};
+    return Step {TopRung, ladder.back().tenths,
+        {{static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(rating.solution[cell] - 1)}}, {}, 0, {}};
 }
 
 } // namespace
@@ -66,23 +60,25 @@ SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits
         rating.solution[cell] = static_cast<std::uint8_t>(count.first[cell] - '0');
     rating.status = Rating::Status::Rated;
 
-    const auto deadline = std::chrono::steady_clock::now() + limits.time;
+    const std::span<const Rung> ladder = Ladder(limits.scale);
+    workDone = 0;
+    const Budget budget {limits.effort, limits.stop};
     while (!grid->Solved()) {
-        if (Expired(limits, deadline)) {
+        if (budget.Spent()) {
             rating.status = Rating::Status::LowerBound;
             rating.hardest = TopRung;
             break;
         }
         Step step;
         int reached = 0;
-        if (!FirstStep(*grid, rating.tenths, limits, deadline, step, reached)) {
-            // Out of time: every rung below the one searched found nothing, so the step needs
+        if (!FirstStep(*grid, ladder, rating.tenths, budget, step, reached)) {
+            // Out of work: every rung below the one searched found nothing, so the step needs
             // at least that one.
-            if (Expired(limits, deadline)) {
+            if (budget.Spent()) {
                 rating.tenths = std::max(rating.tenths, reached);
                 continue;
             }
-            step = Settle(*grid, rating);
+            step = Settle(*grid, ladder, rating);
             rating.status = Rating::Status::LowerBound;
         }
         Apply(step, *grid);
@@ -95,6 +91,7 @@ SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits
         if (keep == Keep::First)
             break;
     }
+    rating.work = workDone;
     return path;
 }
 

@@ -17,7 +17,7 @@ struct SolvePath {
 
 enum class Keep : std::uint8_t { None, First, All };
 
-// Applies the easiest step until the puzzle is solved or the time is up.
+// Applies the easiest step until the puzzle is solved or the effort is spent.
 SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits limits, Keep keep);
 
 } // namespace quadrelle::logic

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "logic/work.h"
+
 #include <bit>
-#include <chrono>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -24,10 +25,10 @@ struct Step {
     // Set before the search: the rating has reached this already, so a finder whose scores vary
     // may take the first step scoring no more instead of looking for the easiest.
     int enough = 0;
-    // The long searches give up at this time and find nothing.
-    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+    // The long searches give up when it is spent and find nothing.
+    Budget budget;
 
-    bool Expired() const { return std::chrono::steady_clock::now() >= deadline; }
+    bool Expired() const { return budget.Spent(); }
     void Eliminate(int cell, int digit)
     {
         eliminations.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});

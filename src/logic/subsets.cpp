@@ -39,8 +39,9 @@ bool NakedSubset(const CandidateGrid &grid, int size, Step &step)
     return false;
 }
 
-// n digits of a unit confined to n cells: those cells hold no other digit.
-bool HiddenSubset(const CandidateGrid &grid, int size, Step &step)
+// n digits of a unit confined to n cells: those cells hold no other digit. The direct form counts
+// only where that leaves a digit taken away a single place in the unit, which it then takes.
+bool HiddenSubset(const CandidateGrid &grid, int size, bool direct, Step &step)
 {
     for (int unit = 0; unit < UnitCount; ++unit) {
         std::array<Cells81, 9> spots {};
@@ -59,7 +60,10 @@ bool HiddenSubset(const CandidateGrid &grid, int size, Step &step)
                 for (int i = 0; i < size; ++i)
                     kept |= BitOf(digits[picked[i]]);
                 cells.ForEach([&](int cell) { step.EliminateEach(cell, grid.Candidates(cell) & ~kept); });
-                return !step.eliminations.empty();
+                if (!step.eliminations.empty() && (!direct || TakeRevealedSingle(grid, UnitBit(unit), step)))
+                    return true;
+                step.eliminations.clear();
+                return false;
             });
         if (found)
             return true;
@@ -72,8 +76,10 @@ bool HiddenSubset(const CandidateGrid &grid, int size, Step &step)
 bool FindNakedPair(const CandidateGrid &grid, Step &step) { return NakedSubset(grid, 2, step); }
 bool FindNakedTriple(const CandidateGrid &grid, Step &step) { return NakedSubset(grid, 3, step); }
 bool FindNakedQuad(const CandidateGrid &grid, Step &step) { return NakedSubset(grid, 4, step); }
-bool FindHiddenPair(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 2, step); }
-bool FindHiddenTriple(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 3, step); }
-bool FindHiddenQuad(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 4, step); }
+bool FindHiddenPair(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 2, false, step); }
+bool FindHiddenTriple(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 3, false, step); }
+bool FindHiddenQuad(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 4, false, step); }
+bool FindDirectHiddenPair(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 2, true, step); }
+bool FindDirectHiddenTriple(const CandidateGrid &grid, Step &step) { return HiddenSubset(grid, 3, true, step); }
 
 } // namespace quadrelle::logic

@@ -2,7 +2,9 @@
 
 #include "batch_solver_fixture.h"
 
+#include <atomic>
 #include <regex>
+#include <thread>
 
 using namespace quadrelle::testing;
 
@@ -63,4 +65,33 @@ TEST_F(BatchSolver, ExplainWritesEveryStepThenTheRatingAndHintTheFirstStep)
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines.back(), "");
     EXPECT_NE(explained.out.find("<>"), std::string::npos) << explained.out;
+}
+
+// The effort is counted, not timed: the same hard puzzles rate the same with one job or two, and
+// while another thread keeps a core busy, down to the lower bounds where the effort runs out.
+TEST_F(BatchSolver, RatingsDependOnThePuzzlesAloneNotOnJobsOrLoad)
+{
+    const std::string input = "800000000003600000070090200050007000000045700000100030001000068008500010090000400\n"
+                              "000000008003000400090020060000079000000061200060502070008000500010000020405000003\n"
+                              "000000002008010900500003040000109300060030080003700000040000005301070800200000000\n"
+                              + Hard + "\n";
+    const std::vector<std::string> args {"--rate", "--effort", "0.05", "--jobs"};
+    const Result alone = Run({args[0], args[1], args[2], args[3], "1"}, input);
+    ASSERT_EQ(alone.exitCode, 0) << alone.err;
+    EXPECT_NE(alone.out.find("+ "), std::string::npos) << "no puzzle ran out of effort:\n" << alone.out;
+    EXPECT_EQ(Run({args[0], args[1], args[2], args[3], "2"}, input).out, alone.out);
+    std::atomic<bool> done {false};
+    std::thread busy([&] {
+        unsigned long spins = 0;
+        while (!done.load(std::memory_order_relaxed))
+            ++spins;
+        EXPECT_GT(spins, 0u);
+    });
+    const Result loaded = Run({args[0], args[1], args[2], args[3], "1"}, input);
+    done = true;
+    busy.join();
+    EXPECT_EQ(loaded.out, alone.out);
+    EXPECT_EQ(Run({"--rate", "--scale", "sukaku", "--jobs", "2"}, Hard + "\n").exitCode, 0);
+    EXPECT_EQ(Run({"--rate", "--scale", "sudoku"}, Hard + "\n").exitCode, 2);
+    EXPECT_EQ(Run({"--rate", "--effort", "0"}, Hard + "\n").exitCode, 2);
 }

@@ -104,29 +104,30 @@ bool SinglesSolve(const std::array<std::uint8_t, 81> &cells)
     return grid.has_value();
 }
 
-// The hardest collection hits the limit on nearly every puzzle: QUADRELLE_LOGIC_LIMIT_MS trades
-// how far each solve goes for a run that ends in minutes.
-int FullLimitMs()
+// The hardest collection runs out of effort on nearly every puzzle: QUADRELLE_LOGIC_EFFORT (in
+// thousandths of the default) trades how far each solve goes for a run that ends in minutes.
+std::uint64_t FullEffort()
 {
-    const char *limit = std::getenv("QUADRELLE_LOGIC_LIMIT_MS");
-    return limit ? std::atoi(limit) : 200;
+    const char *limit = std::getenv("QUADRELLE_LOGIC_EFFORT");
+    return DefaultEffort * (limit ? std::atoi(limit) : 200) / 1000;
 }
 
 // full: every puzzle of the collections whose names contain `only` (all for "1").
 void CheckAll(bool full, std::string_view only = "1")
 {
     QUADRELLE_DATASETS_OR_SKIP(folder);
-    for (const Collection &collection : Collections) {
-        if (full && only != "1" && std::string_view(collection.file).find(only) == std::string_view::npos)
-            continue;
-        const std::size_t sample = full ? SIZE_MAX : test::Slice(collection.sample);
-        const Tally tally
-            = CheckCollection(folder / collection.file, sample, {std::chrono::milliseconds(full ? FullLimitMs() : 40)});
-        if (::testing::Test::HasFatalFailure())
-            return;
-        std::printf("%-36s %6ld rated %4ld lower bounds %5ld not unique\n", collection.file, tally.rated,
-            tally.lowerBounds, tally.skipped);
-    }
+    for (const Scale scale : {Scale::SudokuExplainer, Scale::SukakuExplainer})
+        for (const Collection &collection : Collections) {
+            if (full && only != "1" && std::string_view(collection.file).find(only) == std::string_view::npos)
+                continue;
+            const std::size_t sample = full ? SIZE_MAX : test::Slice(collection.sample);
+            const Tally tally = CheckCollection(
+                folder / collection.file, sample, {scale, full ? FullEffort() : DefaultEffort / 25});
+            if (::testing::Test::HasFatalFailure())
+                return;
+            std::printf("%-6s %-36s %6ld rated %4ld lower bounds %5ld not unique\n", ScaleName(scale).data(),
+                collection.file, tally.rated, tally.lowerBounds, tally.skipped);
+        }
 }
 
 } // namespace
@@ -161,18 +162,18 @@ TEST(LogicSoundness, ScaleEnds)
         }
     }
     for (const Grid &puzzle : test::ReadPuzzles(folder / "forum_hardest_1905_11plus.txt", 1)) {
-        const Rating rating = RatePuzzle(test::ToCells(puzzle), {std::chrono::milliseconds(100)});
+        const Rating rating = RatePuzzle(test::ToCells(puzzle), {Scale::SudokuExplainer, DefaultEffort / 10});
         EXPECT_TRUE(rating.tenths >= 90 || rating.status == Rating::Status::LowerBound) << test::GridString(puzzle);
     }
 }
 
-// Out of time, the rating so far is given as a lower bound naming the ladder's top rung.
-TEST(LogicSoundness, TimeLimitGivesALowerBound)
+// Out of effort, the rating so far is given as a lower bound naming the ladder's top rung.
+TEST(LogicSoundness, EffortLimitGivesALowerBound)
 {
     const std::array<std::uint8_t, 81> hard = test::ToCells(
         test::ParseGrid("800000000003600000070090200050007000000045700000100030001000068008500010090000400"));
-    const Rating stopped = RatePuzzle(hard, {std::chrono::milliseconds(0)});
+    const Rating stopped = RatePuzzle(hard, {Scale::SudokuExplainer, 0});
     EXPECT_EQ(stopped.status, Rating::Status::LowerBound);
     EXPECT_EQ(stopped.hardest, "Nested Forcing Chains");
-    EXPECT_EQ(stopped.solution, RatePuzzle(hard, {std::chrono::milliseconds(50)}).solution);
+    EXPECT_EQ(stopped.solution, RatePuzzle(hard, {Scale::SudokuExplainer, DefaultEffort / 20}).solution);
 }

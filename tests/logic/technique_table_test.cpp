@@ -77,7 +77,7 @@ bool Finds(const Case &c, const Setup &setup, std::string *moves, int *tenths = 
     CandidateGrid grid = *CandidateGrid::FromGivens({});
     setup(grid);
     Step step;
-    for (const Rung &rung : Ladder())
+    for (const Rung &rung : Ladder(quadrelle::Scale::SukakuExplainer))
         if (rung.find == c.find)
             step.tenths = rung.tenths;
     if (!c.find(grid, step))
@@ -105,6 +105,27 @@ const Case Cases[] = {
         Confines({{1, Box(1), {"r1c1", "r2c2"}}})},
     {"claiming", FindClaiming, Confines({{1, Row(1), {"r1c1", "r1c2"}}}), "r2c1<>1",
         Confines({{1, Row(1), {"r1c1", "r1c4"}}})},
+    {"direct pointing: a box's digit on one line leaves another box a single place", FindDirectPointing,
+        Confines({{1, Box(1), {"r1c1", "r1c2"}}, {1, Box(2), {"r1c4", "r2c4"}}}), "r2c4=1",
+        Confines({{1, Box(1), {"r1c1", "r1c2"}}, {1, Box(2), {"r1c4", "r2c4", "r3c4"}}})},
+    {"direct claiming: a row's digit in one box leaves another row a single place", FindDirectClaiming,
+        Confines({{1, Row(1), {"r1c1", "r1c2"}}, {1, Row(3), {"r3c3", "r3c7"}}}), "r3c7=1",
+        Confines({{1, Row(1), {"r1c1", "r1c2"}}, {1, Row(3), {"r3c3", "r3c5", "r3c7"}}})},
+    {"direct hidden pair: a digit it removes is left a single place in its unit", FindDirectHiddenPair,
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {2, Row(1), {"r1c1", "r1c5"}}, {3, Row(1), {"r1c1", "r1c8"}}}),
+        "r1c8=3",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {2, Row(1), {"r1c1", "r1c5"}}, {3, Row(1), {"r1c1", "r1c7", "r1c8"}}})},
+    {"direct hidden triple", FindDirectHiddenTriple,
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {2, Row(1), {"r1c5", "r1c9"}}, {3, Row(1), {"r1c1", "r1c9"}},
+            {4, Row(1), {"r1c3", "r1c9"}}}),
+        "r1c3=4",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {2, Row(1), {"r1c5", "r1c9"}}, {3, Row(1), {"r1c1", "r1c9"}},
+            {4, Row(1), {"r1c3", "r1c4", "r1c9"}}})},
+    {"aligned pair exclusion: each choice of the pair empties a cell that sees both", FindAlignedPairExclusion,
+        Keeps({"r1c1:123", "r1c2:12", "r2c3:13", "r3c3:23"}), "r1c1<>3",
+        Keeps({"r1c1:123", "r1c2:12", "r2c3:34", "r3c3:24"})},
+    {"aligned triple exclusion", FindAlignedTripleExclusion, Keeps({"r1c1:123", "r1c2:12", "r1c3:13"}), "r1c4<>1",
+        Keeps({"r1c1:123"})},
     {"naked pair", FindNakedPair, Keeps({"r1c1:12", "r1c5:12"}), "r1c3<>1", Keeps({"r1c1:12", "r1c5:13"})},
     {"naked triple", FindNakedTriple, Keeps({"r1c1:12", "r1c5:23", "r1c9:13"}), "r1c3<>1",
         Keeps({"r1c1:12", "r1c5:23", "r1c9:14"})},

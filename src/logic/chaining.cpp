@@ -1,0 +1,716 @@
+#include "logic/candidate_grid.h"
+#include "logic/geometry.h"
+#include "logic/implications.h"
+#include "logic/techniques.h"
+#include "logic/work.h"
+
+#include <algorithm>
+#include <deque>
+#include <memory>
+#include <vector>
+
+// Chains as the scale's reference finds and scores them. From each candidate assumed true (and,
+// for some kinds, false) the consequences are drawn in a fixed order: a true candidate's other
+// digits and its digit's other places in box, row and column go; a false one leaves the last digit
+// of its cell or the last place in a box, row or column. Which conclusion reaches a candidate
+// first is its proof, and a step scores by the number of distinct candidates its proofs hold. Of
+// all steps found, the easiest is taken, the shorter first, in the reference's order of kinds.
+
+namespace quadrelle::logic {
+
+namespace {
+
+// Which links a search follows: X within a digit (its places in a unit), Y within a cell.
+struct Links {
+    bool x = false;
+    bool y = false;
+};
+
+// A step's place in the reference's order: difficulty, then the proofs' size, then its kind.
+struct Rank {
+    double difficulty = 1e9;
+    int complexity = 0;
+    int kind = 0;
+
+    bool operator<(const Rank &o) const
+    {
+        if (difficulty != o.difficulty)
+            return difficulty < o.difficulty;
+        if (complexity != o.complexity)
+            return complexity < o.complexity;
+        return kind < o.kind;
+    }
+};
+
+// Kinds, in the order the reference sorts steps of equal difficulty and size.
+enum Kind : int { Double = 1, XKind = 2, YKind = 3, XYKind = 4, CellKind = 5, RegionKind = 6, Contradiction = 7 };
+
+// The reference adds tenths in floating point and compares the sums, so steps of the same printed
+// score can still sort apart; the same arithmetic keeps the same order.
+double Difficulty(double base, int complexity)
+{
+    double added = 0.0;
+    int ceil = 4;
+    bool odd = false;
+    for (const int length = complexity - 2; length > ceil; odd = !odd) {
+        added += 0.1;
+        ceil = odd ? ceil * 4 / 3 : ceil * 3 / 2;
+    }
+    return base + added;
+}
+
+int Tenths(double difficulty) { return static_cast<int>(difficulty * 10 + 0.5); }
+
+// The easiest step so far.
+struct Best {
+    Rank rank;
+    Step step;
+    bool found = false;
+
+    bool Beats(const Rank &r) const { return !found || r < rank; }
+    void Take(const Rank &r, std::string_view name, Literal target, const Step &base)
+    {
+        rank = r;
+        found = true;
+        step = Step {name, Tenths(r.difficulty), {}, {}, base.enough, base.budget};
+        const Candidate c {static_cast<std::uint8_t>(CellOf(target)), static_cast<std::uint8_t>(DigitOf(target))};
+        (IsOn(target) ? step.placements : step.eliminations).push_back(c);
+    }
+    bool Fill(Step &out)
+    {
+        if (!found || out.Expired())
+            return false;
+        out = std::move(step);
+        return true;
+    }
+};
+
+// Candidates a search reads; a dynamic search removes what it concludes is false as it goes.
+struct Board {
+    std::array<DigitMask, 81> now {};
+    std::array<DigitMask, 81> start {};
+
+    explicit Board(const CandidateGrid &grid)
+    {
+        for (int cell = 0; cell < 81; ++cell)
+            now[cell] = start[cell] = grid.Value(cell) < 0 ? grid.Candidates(cell) : 0;
+    }
+    bool Has(int cell, int digit) const { return now[cell] & BitOf(digit); }
+    void Reset() { now = start; }
+};
+
+// A unit's kind order as the reference visits them: box, row, column.
+constexpr std::array<int, 3> UnitsInOrder(int cell) { return {18 + BoxOf(cell), RowOf(cell), 9 + ColOf(cell)}; }
+
+// What a true candidate makes false, in the reference's order.
+template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
+{
+    const int cell = CellOf(on), digit = DigitOf(on);
+    if (y)
+        for (DigitMask m = b.now[cell] & ~BitOf(digit); m; m &= m - 1)
+            f(Off(cell, std::countr_zero(m)));
+    const int box = 18 + BoxOf(cell);
+    for (const int unit : UnitsInOrder(cell))
+        for (const int other : Geo().unitCells[unit])
+            if (other != cell && b.Has(other, digit) && (unit == box || !Geo().unit[box].Has(other)))
+                f(Off(other, digit));
+}
+
+// What a false candidate makes true: the cell's last digit, a unit's last place. `hidden` gets the
+// candidates already removed that the conclusion also rests on.
+template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
+{
+    const int cell = CellOf(off), digit = DigitOf(off);
+    if (links.y && CountOf(b.now[cell]) == 2) {
+        const int other = std::countr_zero(static_cast<DigitMask>(b.now[cell] & ~BitOf(digit)));
+        f(On(cell, other), [&](auto parent) {
+            for (DigitMask m = b.start[cell] & ~b.now[cell]; m; m &= m - 1)
+                parent(Off(cell, std::countr_zero(m)));
+        });
+    }
+    if (!links.x)
+        return;
+    for (const int unit : UnitsInOrder(cell)) {
+        int places = 0, other = -1;
+        for (const int c : Geo().unitCells[unit])
+            if (b.Has(c, digit)) {
+                ++places;
+                if (c != cell)
+                    other = c;
+            }
+        if (places != 2 || other < 0)
+            continue;
+        f(On(other, digit), [&](auto parent) {
+            for (const int c : Geo().unitCells[unit])
+                if ((b.start[c] & BitOf(digit)) && !b.Has(c, digit))
+                    parent(Off(c, digit));
+        });
+    }
+}
+
+// ---- Chains of one assumption through the grid as it stands: cycles and forcing chains. ----
+
+// The grid does not change during these searches, so each candidate's links are listed once, in
+// the order the reference takes them.
+class StaticLinks {
+public:
+    explicit StaticLinks(const Board &b)
+    {
+        for (int cell = 0; cell < 81; ++cell)
+            for (DigitMask m = b.now[cell]; m; m &= m - 1) {
+                const Literal on = On(cell, std::countr_zero(m));
+                Fill(onY_, on, [&](auto add) {
+                    for (DigitMask o = b.now[cell] & ~BitOf(DigitOf(on)); o; o &= o - 1)
+                        add(Off(cell, std::countr_zero(o)));
+                });
+                Fill(onX_, on, [&](auto add) { OnToOff(b, on, false, add); });
+                Fill(offY_, Not(on), [&](auto add) {
+                    OffToOn(b, Not(on), Links {false, true}, [&](Literal l, auto) { add(l); });
+                });
+                Fill(offX_, Not(on), [&](auto add) {
+                    OffToOn(b, Not(on), Links {true, false}, [&](Literal l, auto) { add(l); });
+                });
+            }
+    }
+
+    // What a true candidate makes false: with y, the cell's other digits first.
+    template <class F> void FromOn(Literal on, bool y, F f) const
+    {
+        if (y)
+            Each(onY_, on, f);
+        Each(onX_, on, f);
+    }
+    template <class F> void FromOff(Literal off, Links links, F f) const
+    {
+        if (links.y)
+            Each(offY_, off, f);
+        if (links.x)
+            Each(offX_, off, f);
+    }
+
+private:
+    struct List {
+        std::array<std::int16_t, LiteralCount + 1> start {};
+        std::vector<std::int16_t> items;
+    };
+
+    template <class G> static void Fill(List &list, Literal l, G generate)
+    {
+        list.start[l] = static_cast<std::int16_t>(list.items.size());
+        generate([&](Literal t) { list.items.push_back(static_cast<std::int16_t>(t)); });
+        list.start[l + 1] = static_cast<std::int16_t>(list.items.size());
+    }
+    template <class F> static void Each(const List &list, Literal l, F f)
+    {
+        for (int i = list.start[l]; i < list.start[l + 1]; ++i)
+            f(Literal {list.items[i]});
+    }
+
+    // Literals are filled in increasing order, each list right after the previous one.
+    List onY_, onX_, offY_, offX_;
+};
+
+// Conclusions with one parent each; a cycle's "off" conclusions may repeat through other parents.
+struct Tree {
+    struct Node {
+        Literal lit;
+        int parent;
+        int depth;
+    };
+    std::vector<Node> nodes;
+
+    int Add(Literal lit, int parent)
+    {
+        nodes.push_back({lit, parent, parent < 0 ? 0 : nodes[parent].depth + 1});
+        return static_cast<int>(nodes.size()) - 1;
+    }
+    bool HasAncestor(int at, Literal lit) const
+    {
+        for (int p = nodes[at].parent; p >= 0; p = nodes[p].parent)
+            if (nodes[p].lit == lit)
+                return true;
+        return false;
+    }
+};
+
+// Marks over the literals, cleared in one step.
+class Marks {
+public:
+    Marks() : stamp_(LiteralCount, 0) { }
+    void Clear() { ++now_; }
+    bool Has(Literal l) const { return stamp_[l] == now_; }
+    void Set(Literal l) { stamp_[l] = now_; }
+
+private:
+    std::vector<std::uint32_t> stamp_;
+    std::uint32_t now_ = 1;
+};
+
+class UnaryChains {
+public:
+    UnaryChains(const CandidateGrid &grid, Best &best, const Step &base)
+        : grid_(grid), board_(grid), links_(board_), best_(best), base_(base) { }
+
+    void Pass(Links links)
+    {
+        pass_ = links;
+        kind_ = links.x && links.y ? XYKind : links.y ? YKind : XKind;
+        grid_.Open().ForEach([&](int cell) {
+            const DigitMask digits = grid_.Candidates(cell);
+            if (CountOf(digits) < 2 || (CountOf(digits) > 2 && !links.x) || base_.Expired())
+                return;
+            for (DigitMask m = digits; m; m &= m - 1) {
+                const Literal on = On(cell, std::countr_zero(m));
+                Cycles(on);
+                if (links.x) {
+                    ForcingChains(on);
+                    ForcingChains(Not(on));
+                }
+            }
+        });
+    }
+
+private:
+    // Whether a step of this many distinct candidates could still be the easiest.
+    bool Worthwhile(double base, int complexity) const
+    {
+        return best_.Beats({Difficulty(base, complexity), complexity, kind_});
+    }
+
+    // The loops back to the assumption, level by level: its "on" conclusions each once, its "off"
+    // conclusions through every parent that is not already one of their own ancestors.
+    void Cycles(Literal source)
+    {
+        const double base = kind_ == XYKind ? 7.0 : 6.5;
+        tree_.nodes.clear();
+        onSeen_.Clear();
+        onSeen_.Set(source);
+        pendingOn_.assign(1, tree_.Add(source, -1));
+        found_.clear();
+        for (int length = 2; !pendingOn_.empty(); length += 2) {
+            pendingOff_.clear();
+            for (const int p : pendingOn_)
+                links_.FromOn(tree_.nodes[p].lit, pass_.y, [&](Literal off) {
+                    if (!tree_.HasAncestor(p, off))
+                        pendingOff_.push_back(tree_.Add(off, p));
+                });
+            // A loop closed from here has one distinct candidate a link: the depth of its last "off" plus one.
+            if (pendingOff_.empty() || !Worthwhile(base, tree_.nodes[pendingOff_.front()].depth + 1))
+                break;
+            pendingOn_.clear();
+            for (const int p : pendingOff_)
+                links_.FromOff(tree_.nodes[p].lit, pass_, [&](Literal on) {
+                    if (length >= 4 && on == source)
+                        found_.push_back(tree_.Add(on, p));
+                    if (!onSeen_.Has(on)) {
+                        onSeen_.Set(on);
+                        pendingOn_.push_back(tree_.Add(on, p));
+                    }
+                });
+        }
+        AddWork(tree_.nodes.size());
+        for (const int end : found_)
+            OfferCycle(end, base);
+    }
+
+    // Round the loop, "on" candidates and "off" candidates alternate; a candidate outside the
+    // loop's cells that sees one of each holds neither way.
+    void OfferCycle(int end, double base)
+    {
+        const int complexity = tree_.nodes[end].depth;
+        const Rank rank {Difficulty(base, complexity), complexity, kind_};
+        if (!best_.Beats(rank))
+            return;
+        Cells81 cells;
+        std::array<Cells81, 9> forward {}, backward {};
+        for (int p = end; tree_.nodes[p].parent >= 0; p = tree_.nodes[p].parent) {
+            const Literal l = tree_.nodes[p].lit;
+            cells.Set(CellOf(l));
+            (IsOn(l) ? forward : backward)[DigitOf(l)] |= Geo().peers[CellOf(l)];
+        }
+        Step step {kind_ == XYKind ? "Bidirectional Cycle" : kind_ == YKind ? "Y-Cycle" : "X-Cycle",
+            Tenths(rank.difficulty), {}, {}, base_.enough, base_.budget};
+        for (int digit = 0; digit < 9; ++digit)
+            (forward[digit] & backward[digit] & grid_.CellsOf(digit) & ~cells).ForEach([&](int cell) {
+                step.Eliminate(cell, digit);
+            });
+        if (step.eliminations.empty())
+            return;
+        best_.rank = rank;
+        best_.found = true;
+        best_.step = std::move(step);
+    }
+
+    // Until the assumption's opposite follows: then the assumption is false.
+    void ForcingChains(Literal source)
+    {
+        const double base = kind_ == XYKind ? 7.0 : 6.6;
+        tree_.nodes.clear();
+        seen_.Clear();
+        bool targetFound = false;
+        seen_.Set(source);
+        pendingOn_.clear();
+        pendingOff_.clear();
+        (IsOn(source) ? pendingOn_ : pendingOff_).push_back(tree_.Add(source, -1));
+        // Levels alternate: every pending "on", then every pending "off".
+        for (bool onLevel = true; !pendingOn_.empty() || !pendingOff_.empty(); onLevel = !onLevel) {
+            std::vector<int> &current = onLevel ? pendingOn_ : pendingOff_;
+            std::vector<int> &made = onLevel ? pendingOff_ : pendingOn_;
+            if (current.empty())
+                continue;
+            // A chain ending at the next level holds the depth of these plus two candidates.
+            if (!Worthwhile(base, tree_.nodes[current.front()].depth + 2))
+                break;
+            swap_.swap(current);
+            current.clear();
+            for (const int p : swap_) {
+                const auto reach = [&](Literal l) {
+                    if (l == Not(source) && !targetFound) {
+                        targetFound = true;
+                        OfferChain(tree_.Add(l, p), base);
+                    }
+                    if (!seen_.Has(l)) {
+                        seen_.Set(l);
+                        made.push_back(tree_.Add(l, p));
+                    }
+                };
+                if (onLevel)
+                    links_.FromOn(tree_.nodes[p].lit, pass_.y, reach);
+                else
+                    links_.FromOff(tree_.nodes[p].lit, Links {true, pass_.y}, reach);
+            }
+        }
+        AddWork(tree_.nodes.size());
+    }
+
+    void OfferChain(int end, double base)
+    {
+        const int complexity = tree_.nodes[end].depth + 1;
+        const Rank rank {Difficulty(base, complexity), complexity, kind_};
+        if (best_.Beats(rank))
+            best_.Take(rank, kind_ == XYKind ? "Forcing Chain" : "X-Chain", tree_.nodes[end].lit, base_);
+    }
+
+    const CandidateGrid &grid_;
+    Board board_;
+    StaticLinks links_;
+    Best &best_;
+    const Step &base_;
+    Links pass_;
+    int kind_ = XKind;
+    Tree tree_;
+    Marks onSeen_, seen_;
+    std::vector<int> pendingOn_, pendingOff_, found_, swap_;
+};
+
+// ---- Chains that follow every consequence, and steps that combine several. ----
+
+// The conclusions of some assumptions, each with the conclusions it rests on.
+class Consequences {
+public:
+    Consequences() { at_.assign(LiteralCount, -1); }
+
+    void Clear()
+    {
+        for (const Literal l : order_)
+            at_[l] = -1;
+        order_.clear();
+        lits_.clear();
+        parentSpan_.clear();
+        parents_.clear();
+    }
+    bool Has(Literal l) const { return at_[l] >= 0; }
+    int At(Literal l) const { return at_[l]; }
+    const std::vector<Literal> &Order() const { return order_; }
+    int Add(Literal l, const std::vector<int> &parents)
+    {
+        const int index = Node(l, parents);
+        at_[l] = index;
+        order_.push_back(l);
+        return index;
+    }
+    // A node outside the set: the second half of a contradiction.
+    int Node(Literal l, const std::vector<int> &parents)
+    {
+        lits_.push_back(l);
+        parentSpan_.push_back({static_cast<int>(parents_.size()), static_cast<int>(parents.size())});
+        parents_.insert(parents_.end(), parents.begin(), parents.end());
+        return static_cast<int>(lits_.size()) - 1;
+    }
+    Literal Lit(int node) const { return lits_[node]; }
+
+    // Distinct candidates in the node's proof, itself included.
+    int Ancestors(int node) const
+    {
+        ++stampNow_;
+        if (stamp_.size() < LiteralCount)
+            stamp_.assign(LiteralCount, 0);
+        std::vector<int> todo {node};
+        int count = 0;
+        while (!todo.empty()) {
+            const int n = todo.back();
+            todo.pop_back();
+            if (stamp_[lits_[n]] == stampNow_)
+                continue;
+            stamp_[lits_[n]] = stampNow_;
+            ++count;
+            const auto [first, size] = parentSpan_[n];
+            for (int i = first; i < first + size; ++i)
+                todo.push_back(parents_[i]);
+        }
+        return count;
+    }
+
+private:
+    std::vector<int> at_;
+    std::vector<Literal> order_;
+    std::vector<Literal> lits_;
+    std::vector<std::array<int, 2>> parentSpan_;
+    std::vector<int> parents_;
+    mutable std::vector<std::uint32_t> stamp_;
+    mutable std::uint32_t stampNow_ = 0;
+};
+
+struct Mode {
+    bool dynamic = false;
+    bool nishio = false;
+    bool multiple = false;
+    double base = 8.0;
+    std::string_view contradiction, both, cell, region;
+};
+
+class MultipleChains {
+public:
+    MultipleChains(const CandidateGrid &grid, Mode mode, Best &best, const Step &base)
+        : grid_(grid), board_(grid), mode_(mode), best_(best), base_(base) { }
+
+    void Run()
+    {
+        grid_.Open().ForEach([&](int cell) {
+            const int n = CountOf(grid_.Candidates(cell));
+            if (base_.Expired() || !(n > 2 || (n > 1 && mode_.dynamic)))
+                return;
+            Cell(cell, n);
+        });
+    }
+
+private:
+    // Fills `run` from its assumption; the contradiction's two nodes if one is met.
+    bool Chain(Consequences &run, int &absurdOn, int &absurdOff)
+    {
+        board_.Reset();
+        std::deque<Literal> pendingOn, pendingOff;
+        for (const Literal l : run.Order())
+            (IsOn(l) ? pendingOn : pendingOff).push_back(l);
+        const Links links {true, !mode_.nishio};
+        std::vector<int> parents;
+        bool absurd = false;
+        while (!absurd && (!pendingOn.empty() || !pendingOff.empty())) {
+            if (!pendingOn.empty()) {
+                const Literal p = pendingOn.front();
+                pendingOn.pop_front();
+                OnToOff(board_, p, links.y, [&](Literal off) {
+                    if (absurd)
+                        return;
+                    if (run.Has(Not(off))) {
+                        absurdOn = run.At(Not(off));
+                        absurdOff = run.Node(off, {run.At(p)});
+                        absurd = true;
+                    } else if (!run.Has(off)) {
+                        run.Add(off, {run.At(p)});
+                        pendingOff.push_back(off);
+                    }
+                });
+                continue;
+            }
+            const Literal p = pendingOff.front();
+            pendingOff.pop_front();
+            std::vector<std::pair<Literal, std::vector<int>>> made;
+            OffToOn(board_, p, links, [&](Literal on, auto hidden) {
+                parents.assign(1, run.At(p));
+                hidden([&](Literal gone) { parents.push_back(run.At(gone)); });
+                made.emplace_back(on, parents);
+            });
+            if (mode_.dynamic)
+                board_.now[CellOf(p)] &= static_cast<DigitMask>(~BitOf(DigitOf(p)));
+            for (auto &[on, from] : made) {
+                if (absurd)
+                    break;
+                if (run.Has(Not(on))) {
+                    absurdOn = run.Node(on, from);
+                    absurdOff = run.At(Not(on));
+                    absurd = true;
+                } else if (!run.Has(on)) {
+                    run.Add(on, from);
+                    pendingOn.push_back(on);
+                }
+            }
+        }
+        AddWork(run.Order().size());
+        return absurd;
+    }
+
+    void Offer(int kind, int complexity, std::string_view name, Literal target)
+    {
+        const Rank rank {Difficulty(mode_.base, complexity), complexity, kind};
+        if (best_.Beats(rank))
+            best_.Take(rank, name, target, base_);
+    }
+
+    // A conclusion that removes nothing is no step.
+    bool Worth(Literal target) const
+    {
+        const int cell = CellOf(target);
+        return grid_.Value(cell) < 0
+            && (IsOn(target) ? (grid_.Candidates(cell) & ~BitOf(DigitOf(target))) != 0 : grid_.Has(cell, DigitOf(target)));
+    }
+
+    void Cell(int cell, int count)
+    {
+        std::array<Consequences, 9> &onRuns = onRuns_;
+        DigitMask digits = grid_.Candidates(cell);
+        int first = -1;
+        for (DigitMask m = digits; m; m &= m - 1) {
+            const int digit = std::countr_zero(m);
+            if (first < 0)
+                first = digit;
+            Consequences &onRun = onRuns[digit];
+            onRun.Clear();
+            onRun.Add(On(cell, digit), {});
+            int absurdOn = -1, absurdOff = -1;
+            const bool contradiction = mode_.dynamic || mode_.nishio;
+            if (Chain(onRun, absurdOn, absurdOff) && contradiction && Worth(Off(cell, digit)))
+                Offer(Contradiction, onRun.Ancestors(absurdOn) + onRun.Ancestors(absurdOff),
+                    mode_.contradiction, Off(cell, digit));
+            offRun_.Clear();
+            offRun_.Add(Off(cell, digit), {});
+            if (Chain(offRun_, absurdOn, absurdOff) && contradiction && Worth(On(cell, digit)))
+                Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff),
+                    mode_.contradiction, On(cell, digit));
+            if (count >= 3 && !mode_.nishio && mode_.dynamic)
+                Doubles(onRun);
+            if (!mode_.nishio)
+                Regions(cell, digit, onRun);
+        }
+        if (mode_.nishio || !(count == 2 || (mode_.multiple && count > 2)))
+            return;
+        for (const bool on : {true, false})
+            for (const Literal l : onRuns[first].Order()) {
+                if (IsOn(l) != on)
+                    continue;
+                int complexity = 0;
+                bool everywhere = true;
+                for (DigitMask m = digits; m && everywhere; m &= m - 1) {
+                    const Consequences &run = onRuns[std::countr_zero(m)];
+                    everywhere = run.Has(l);
+                    if (everywhere)
+                        complexity += run.Ancestors(run.At(l));
+                }
+                if (everywhere && Worth(l))
+                    Offer(CellKind, complexity, mode_.cell, l);
+            }
+    }
+
+    void Doubles(const Consequences &onRun)
+    {
+        for (const bool on : {true, false})
+            for (const Literal l : onRun.Order())
+                if (IsOn(l) == on && offRun_.Has(l) && Worth(l))
+                    Offer(Double, onRun.Ancestors(onRun.At(l)) + offRun_.Ancestors(offRun_.At(l)), mode_.both, l);
+    }
+
+    void Regions(int cell, int digit, const Consequences &onRun)
+    {
+        for (const int unit : UnitsInOrder(cell)) {
+            const Cells81 places = grid_.CellsOf(digit) & Geo().unit[unit];
+            const int n = places.Count();
+            if (!(n == 2 || (mode_.multiple && n > 2)))
+                continue;
+            int firstPlace = -1;
+            for (const int c : Geo().unitCells[unit])
+                if (places.Has(c) && firstPlace < 0)
+                    firstPlace = c;
+            if (firstPlace != cell)
+                continue;
+            std::vector<Consequences *> runs;
+            std::size_t used = 0;
+            for (const int c : Geo().unitCells[unit]) {
+                if (!places.Has(c) || c == cell)
+                    continue;
+                if (used == regionRuns_.size())
+                    regionRuns_.emplace_back(std::make_unique<Consequences>());
+                Consequences &run = *regionRuns_[used++];
+                run.Clear();
+                run.Add(On(c, digit), {});
+                int absurdOn = -1, absurdOff = -1;
+                Chain(run, absurdOn, absurdOff);
+                runs.push_back(&run);
+            }
+            for (const bool on : {true, false})
+                for (const Literal l : onRun.Order()) {
+                    if (IsOn(l) != on)
+                        continue;
+                    int complexity = onRun.Ancestors(onRun.At(l));
+                    bool everywhere = true;
+                    for (const Consequences *run : runs) {
+                        everywhere = run->Has(l);
+                        if (!everywhere)
+                            break;
+                        complexity += run->Ancestors(run->At(l));
+                    }
+                    if (everywhere && Worth(l))
+                        Offer(RegionKind, complexity, mode_.region, l);
+                }
+        }
+    }
+
+    const CandidateGrid &grid_;
+    Board board_;
+    Mode mode_;
+    Best &best_;
+    const Step &base_;
+    std::array<Consequences, 9> onRuns_;
+    Consequences offRun_;
+    std::vector<std::unique_ptr<Consequences>> regionRuns_;
+};
+
+bool Multiple(const CandidateGrid &grid, const Mode &mode, Step &step)
+{
+    Best best;
+    MultipleChains(grid, mode, best, step).Run();
+    return best.Fill(step);
+}
+
+} // namespace
+
+bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
+{
+    Best best;
+    UnaryChains chains(grid, best, step);
+    for (const Links links : {Links {true, false}, Links {false, true}, Links {true, true}})
+        chains.Pass(links);
+    return best.Fill(step);
+}
+
+bool FindNishio(const CandidateGrid &grid, Step &step)
+{
+    return Multiple(grid, {true, true, false, 7.5, "Nishio Forcing Chains", "", "", ""}, step);
+}
+
+bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
+{
+    return Multiple(grid,
+        {false, false, true, 8.0, "Contradiction Forcing Chains", "Double Forcing Chains", "Cell Forcing Chains",
+            "Region Forcing Chains"},
+        step);
+}
+
+bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
+{
+    return Multiple(grid,
+        {true, false, true, 8.5, "Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
+            "Dynamic Cell Forcing Chains", "Dynamic Region Forcing Chains"},
+        step);
+}
+
+} // namespace quadrelle::logic
