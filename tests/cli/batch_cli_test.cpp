@@ -56,6 +56,8 @@ TEST_F(BatchSolver, UsageErrorsExitWithTwoAndNameTheCulprit)
         ExpectUsageError({first, second}, named == "-c" ? "--count and --explain" : named + " and ");
     }
     ExpectUsageError({"--generate", "2", "--strict"}, "--strict");
+    ExpectUsageError({"--count", "--effort", "2"}, "--effort works only with --rate, --explain or --hint");
+    ExpectUsageError({"--generate", "2", "--scale", "sukaku"}, "--scale works only with");
     // An abbreviation of two long names lists both.
     ExpectUsageError({"--ra"}, "'--ra' is ambiguous; possibilities: '--rate' '--rating'");
     ExpectUsageError({"--h"}, "'--h' is ambiguous; possibilities: '--hint' '--help'");
