@@ -139,6 +139,24 @@ void ArgumentTest::fileGivesItsFirstPuzzleLine()
     const PuzzleArgument longComment = ReadPuzzleArgument(QFile::encodeName(fixture.folder.filePath("long.txt")));
     QVERIFY2(longComment.givens, qPrintable(longComment.error));
     QCOMPARE((*longComment.givens)[0], std::int8_t(1));
+
+    // Project Euler's grids under their titles, UTF-16 as some editors save "Unicode", and an
+    // OpenSudoku export on one line whose first game starts far into it.
+    QByteArray euler = "Grid 01\n";
+    for (int row = 0; row < 9; ++row)
+        euler += Wikipedia.mid(row * 9, 9).toLatin1() + "\n";
+    QByteArray utf16 = "\xFF\xFE";
+    for (const char c : "# Unicode\r\n" + Wikipedia.toLatin1() + "\r\n")
+        utf16.append(c).append('\0');
+    const QByteArray xml = "<opensudoku><name>" + QByteArray(20000, 'n') + "</name><game data=\"" + Wikipedia.toLatin1()
+        + "\"/></opensudoku>";
+    for (const auto &[name, content] : {std::pair {"p096_sudoku.txt", euler}, {"unicode.txt", utf16}, {"one.opensudoku", xml}}) {
+        fixture.WriteFile(name, content);
+        const PuzzleArgument read = ReadPuzzleArgument(QFile::encodeName(fixture.folder.filePath(QLatin1String(name))));
+        QVERIFY2(read.givens, qPrintable(QLatin1String(name) + ": " + read.error));
+        for (int p = 0; p < CellCount; ++p)
+            QCOMPARE(int((*read.givens)[static_cast<std::size_t>(p)]), DigitAt(Wikipedia, p));
+    }
 }
 
 void ArgumentTest::malformedArgumentLeavesTheBoardEmpty_data()
