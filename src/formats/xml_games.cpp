@@ -65,6 +65,12 @@ struct XmlGames::State {
         if (context == nullptr || count <= 0 || offset + count > size)
             return at;
         const std::string_view tag(context + offset, static_cast<std::size_t>(count));
+        // The parser counts characters; a line end in what it still holds gives the column in bytes.
+        const std::size_t lineStart = std::string_view(context, static_cast<std::size_t>(offset)).rfind('\n');
+        if (lineStart != std::string_view::npos)
+            at.column = static_cast<std::uint32_t>(static_cast<std::size_t>(offset) - lineStart);
+        else if (XML_GetCurrentByteIndex(parser) == offset)
+            at.column = static_cast<std::uint32_t>(offset + 1);
         const std::size_t value = FindData(tag);
         if (value == std::string_view::npos)
             return at;

@@ -123,6 +123,19 @@ TEST(Malformed, PiecesOfAnySizeReadAsTheWholeText)
     EXPECT_EQ(ReadPuzzles(oneLine).size(), 300u);
 }
 
+// Columns count bytes in every form, after letters of two bytes in XML too.
+TEST(Malformed, XmlPositionsCountBytes)
+{
+    const std::string tail = "<name>\xC3\xA9\xC3\xA9</name><game data=\"" + Line.substr(0, 81) + "\"/>";
+    for (const std::string &head : {std::string("<opensudoku>"), std::string("<opensudoku>\n")}) {
+        const std::string text = head + tail + "</opensudoku>\n";
+        const std::vector<ReadPuzzle> read = ReadPuzzles(text);
+        ASSERT_EQ(read.size(), 1u);
+        const std::size_t lineStart = text.rfind('\n', text.find("data")) + 1;
+        EXPECT_EQ(read[0].position.column, text.find(Line.substr(0, 81)) - lineStart + 1) << head;
+    }
+}
+
 TEST(Malformed, ByteOrderMarkAndControlBytesAreNamed)
 {
     const std::vector<ReadPuzzle> read = ReadPuzzles("\xEF\xBB\xBF" + std::string(Row) + "53..\x01....\n" + Rows8.substr(10));
