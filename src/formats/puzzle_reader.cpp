@@ -1,5 +1,7 @@
 #include "formats/puzzle_reader.h"
 
+#include "formats/text_encoding.h"
+
 #include <algorithm>
 #include <cctype>
 #include <utility>
@@ -119,6 +121,7 @@ void PuzzleReader::FeedPart(std::string_view part, bool ends, std::vector<ReadPu
         xml_->Feed(part, found);
         if (ends)
             xml_->Feed("\n", found);
+        xmlMidLine_ = !ends;
         return;
     }
     if (ends && partial_.empty() && part.size() <= KeptLineLength) {
@@ -134,6 +137,7 @@ void PuzzleReader::FeedPart(std::string_view part, bool ends, std::vector<ReadPu
         partial_.clear();
         if (ends)
             xml_->Feed("\n", found);
+        xmlMidLine_ = !ends;
         return;
     }
     KeepStart(partial_, part);
@@ -297,8 +301,12 @@ void PuzzleReader::Finish(std::vector<ReadPuzzle> &found, bool lineCut)
     }
     Release(false, found);
     Emit(grid_.Interrupt(), found);
-    if (xml_)
-        xml_->Finish(found);
+    if (!xml_)
+        return;
+    // The parser sees the same text whether the last line has its line end or not.
+    if (std::exchange(xmlMidLine_, false))
+        xml_->Feed("\n", found);
+    xml_->Finish(found);
 }
 
 void PuzzleReader::Emit(std::optional<ReadPuzzle> read, std::vector<ReadPuzzle> &found)
@@ -312,6 +320,12 @@ void PuzzleReader::Emit(std::optional<ReadPuzzle> read, std::vector<ReadPuzzle> 
 
 std::vector<ReadPuzzle> ReadPuzzles(std::string_view text, ReaderOptions options)
 {
+    if (const auto order = Utf16ByteOrderMark(text)) {
+        std::string utf8(Utf16Decoder::MostOutput(text.size()), '\0');
+        utf8.resize(Utf16Decoder(*order).Decode(text.substr(2), utf8.data()));
+        options.converted = true;
+        return ReadPuzzles(utf8, options);
+    }
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     PuzzleReader reader(options);

@@ -72,6 +72,8 @@ private:
     bool otherSection_ = false;
     GridBlock grid_;
     std::optional<XmlGames> xml_;
+    // The XML's last line has not ended yet.
+    bool xmlMidLine_ = false;
     // The start of a line fed in pieces.
     std::string partial_;
     bool held_ = false;
@@ -80,7 +82,8 @@ private:
     std::string label_;
 };
 
-// Every puzzle of a whole text (LF, CR LF or CR line ends, a UTF-8 byte-order mark first).
+// Every puzzle of a whole text (LF, CR LF or CR line ends, a UTF-8 byte-order mark first, or
+// UTF-16 after its byte-order mark).
 std::vector<ReadPuzzle> ReadPuzzles(std::string_view text, ReaderOptions options = {});
 
 } // namespace quadrelle

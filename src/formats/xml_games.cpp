@@ -96,13 +96,36 @@ struct XmlGames::State {
         }
     }
 
+    // Where the parser stopped; at a line's end or past the last line, that line's last
+    // character, so that the position lies in the text.
+    FilePosition ErrorPosition() const
+    {
+        FilePosition at = Here();
+        int offset = 0, size = 0;
+        const char *context = XML_GetInputContext(parser, &offset, &size);
+        if (context == nullptr || (offset < size && context[offset] != '\n'))
+            return at;
+        std::string_view before(context, static_cast<std::size_t>(std::min(offset, size)));
+        if (offset >= size && before.ends_with('\n') && at.line > firstLine) {
+            before.remove_suffix(1);
+            --at.line;
+        }
+        const std::size_t lineStart = before.rfind('\n');
+        // A line that starts before what the parser still holds is left as the parser says it.
+        if (lineStart == std::string_view::npos && XML_GetCurrentByteIndex(parser) != offset)
+            return at;
+        const std::size_t length = before.size() - (lineStart == std::string_view::npos ? 0 : lineStart + 1);
+        at.column = static_cast<std::uint32_t>(std::max<std::size_t>(length, 1));
+        return at;
+    }
+
     void Fail(std::vector<ReadPuzzle> &into)
     {
         failed = true;
         ReadPuzzle fault;
         fault.puzzle.kind = PuzzleLine::Kind::Invalid;
         fault.puzzle.reason = "bad-xml";
-        fault.position = Here();
+        fault.position = ErrorPosition();
         fault.form = PuzzleForm::Xml;
         fault.fault.kind = ReadFault::Kind::BadXml;
         fault.fault.what = XML_ErrorString(XML_GetErrorCode(parser));

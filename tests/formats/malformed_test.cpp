@@ -71,7 +71,7 @@ TEST(Malformed, EachFaultIsReportedWhereItIsAndReadingGoesOn)
         {"a game in CDATA", "<opensudoku><note><![CDATA[<game data=\"" + Line.substr(0, 81) + "\"/>]]></note></opensudoku>",
             {}},
         {"a cut XML file", "<opensudoku>\n<game data=\"" + Line.substr(0, 81) + "\"/>\n",
-            {"puzzle", "3:1 the XML is not well-formed: no element found"}},
+            {"puzzle", "2:96 the XML is not well-formed: no element found"}},
         {"XML broken part-way", "<opensudoku>\n<game data=\"" + Line.substr(0, 81) + "\"/>\n<game data=x/>\n<game data=\""
                 + Line.substr(0, 81) + "\"/></opensudoku>\n",
             {"puzzle", "3:12 the XML is not well-formed: not well-formed (invalid token)"}},

@@ -1,10 +1,11 @@
-// Any text through the puzzle-file reader: every position lies in the text, line ends do not
-// change what is read, the strict reader reads each line as the line parser does, and the
+// Any text through the puzzle-file reader: every position lies in the text (UTF-16 read as its
+// UTF-8), line ends do not change what is read, the strict reader reads each line as the line parser does, and the
 // puzzles read, written again in other forms, read back the same.
 #include "fuzz_check.h"
 #include "form_writers.h"
 
 #include "formats/puzzle_reader.h"
+#include "formats/text_encoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -47,7 +48,18 @@ std::vector<Grid> PuzzlesOf(const std::vector<ReadPuzzle> &read)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    std::string_view text(reinterpret_cast<const char *>(data), size);
+    // UTF-16 reads as the same text in UTF-8, whose lines the positions then name.
+    std::string utf8;
+    if (const auto order = Utf16ByteOrderMark(text)) {
+        utf8.resize(Utf16Decoder::MostOutput(text.size()));
+        utf8.resize(Utf16Decoder(*order).Decode(text.substr(2), utf8.data()));
+        const std::vector<ReadPuzzle> original = ReadPuzzles(text), converted = ReadPuzzles(utf8, {false, {}, true});
+        FUZZ_CHECK(original.size() == converted.size());
+        for (std::size_t i = 0; i < original.size(); ++i)
+            FUZZ_CHECK(original[i].position == converted[i].position && original[i].fault == converted[i].fault);
+        text = utf8;
+    }
     const std::vector<std::string_view> lines = Lines(text);
     const std::vector<ReadPuzzle> read = ReadPuzzles(text);
     std::string crlf(text.starts_with(ByteOrderMark) ? ByteOrderMark : "");
