@@ -285,19 +285,34 @@ private:
         tree_.nodes.clear();
         onSeen_.Clear();
         onSeen_.Set(source);
+        offSeen_.Clear();
+        // A false candidate met again leads to nothing new but the loop's close: only the few that
+        // make the assumption true are followed more than once.
+        closers_.Clear();
+        const int cell = CellOf(source), digit = DigitOf(source);
+        if (pass_.y && CountOf(grid_.Candidates(cell)) == 2)
+            closers_.Set(Off(cell, std::countr_zero(static_cast<DigitMask>(grid_.Candidates(cell) & ~BitOf(digit)))));
+        for (const int unit : Geo().unitsOf[cell]) {
+            const Cells81 places = grid_.CellsOf(digit) & Geo().unit[unit];
+            if (pass_.x && places.Count() == 2)
+                (places & ~Cells81::Of(cell)).ForEach([&](int partner) { closers_.Set(Off(partner, digit)); });
+        }
         pendingOn_.assign(1, tree_.Add(source, -1));
         found_.clear();
         for (int length = 2; !pendingOn_.empty(); length += 2) {
             pendingOff_.clear();
             for (const int p : pendingOn_)
                 links_.FromOn(tree_.nodes[p].lit, pass_.y, [&](Literal off) {
-                    if (!tree_.HasAncestor(p, off))
-                        pendingOff_.push_back(tree_.Add(off, p));
+                    if ((offSeen_.Has(off) && !closers_.Has(off)) || tree_.HasAncestor(p, off))
+                        return;
+                    offSeen_.Set(off);
+                    pendingOff_.push_back(tree_.Add(off, p));
                 });
             // A loop closed from here has one distinct candidate a link: the depth of its last "off" plus one.
             if (pendingOff_.empty() || !Worthwhile(base, tree_.nodes[pendingOff_.front()].depth + 1))
                 break;
             pendingOn_.clear();
+            found_.clear();
             for (const int p : pendingOff_)
                 links_.FromOff(tree_.nodes[p].lit, pass_, [&](Literal on) {
                     if (length >= 4 && on == source)
@@ -307,20 +322,29 @@ private:
                         pendingOn_.push_back(tree_.Add(on, p));
                     }
                 });
+            // Loops closed further on are longer: none of them can be easier than one that
+            // removes something here, or than the easiest step so far.
+            bool settled = false;
+            for (const int end : found_)
+                if (OfferCycle(end, base)) {
+                    settled = true;
+                    break;
+                }
+            if (settled)
+                break;
         }
         AddWork(tree_.nodes.size());
-        for (const int end : found_)
-            OfferCycle(end, base);
     }
 
     // Round the loop, "on" candidates and "off" candidates alternate; a candidate outside the
-    // loop's cells that sees one of each holds neither way.
-    void OfferCycle(int end, double base)
+    // loop's cells that sees one of each holds neither way. Whether no longer loop of the same
+    // assumption can be the easiest step.
+    bool OfferCycle(int end, double base)
     {
         const int complexity = tree_.nodes[end].depth;
         const Rank rank {Difficulty(base, complexity), complexity, kind_};
         if (!best_.Beats(rank))
-            return;
+            return true;
         Cells81 cells;
         std::array<Cells81, 9> forward {}, backward {};
         for (int p = end; tree_.nodes[p].parent >= 0; p = tree_.nodes[p].parent) {
@@ -335,10 +359,11 @@ private:
                 step.Eliminate(cell, digit);
             });
         if (step.eliminations.empty())
-            return;
+            return false;
         best_.rank = rank;
         best_.found = true;
         best_.step = std::move(step);
+        return true;
     }
 
     // Until the assumption's opposite follows: then the assumption is false.
@@ -399,7 +424,7 @@ private:
     Links pass_;
     int kind_ = XKind;
     Tree tree_;
-    Marks onSeen_, seen_;
+    Marks onSeen_, offSeen_, closers_, seen_;
     std::vector<int> pendingOn_, pendingOff_, found_, swap_;
 };
 

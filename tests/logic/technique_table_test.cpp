@@ -176,6 +176,9 @@ const Case Cases[] = {
             Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:125"})(grid);
             Confines({{1, Row(2), {"r2c1", "r2c4", "r2c7"}}})(grid);
         }},
+    {"unique loop of six cells with one extra digit", FindUniqueRectangle,
+        Keeps({"r1c1:12", "r1c4:12", "r4c4:12", "r4c5:12", "r2c5:12", "r2c1:123", "r1c5:34", "r2c4:34"}), "r2c1<>1",
+        Keeps({"r1c1:12", "r1c4:12", "r4c4:12", "r4c5:12", "r2c5:12", "r2c1:13", "r1c5:34", "r2c4:34"}), 46},
     {"VWXYZ-Wing", FindVwxyzWing, Keeps({"r1c1:1234", "r1c2:15", "r1c5:25", "r2c2:35", "r1c8:45"}), "r1c3<>5",
         Keeps({"r1c1:1234", "r1c2:15", "r1c5:25", "r2c2:35", "r1c8:46"})},
     {"Nishio", FindNishio, Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c6"}}}), "r2c6<>1",
