@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <deque>
 #include <memory>
+#include <span>
 #include <vector>
 
 // Chains as the scale's reference finds and scores them. From each candidate assumed true (and,
@@ -255,22 +256,101 @@ public:
     {
         pass_ = links;
         kind_ = links.x && links.y ? XYKind : links.y ? YKind : XKind;
+        Components();
         grid_.Open().ForEach([&](int cell) {
             const DigitMask digits = grid_.Candidates(cell);
             if (CountOf(digits) < 2 || (CountOf(digits) > 2 && !links.x) || base_.Expired())
                 return;
             for (DigitMask m = digits; m; m &= m - 1) {
                 const Literal on = On(cell, std::countr_zero(m));
-                Cycles(on);
+                if (OnALoop(on))
+                    Cycles(on);
                 if (links.x) {
-                    ForcingChains(on);
-                    ForcingChains(Not(on));
+                    if (Reaches(on, Not(on)))
+                        ForcingChains(on);
+                    if (Reaches(Not(on), on))
+                        ForcingChains(Not(on));
                 }
             }
         });
     }
 
 private:
+    // Which candidates each can lead to, through the components of the pass's links: most
+    // assumptions lead back neither to themselves nor to their opposite, and need no search.
+    void Components()
+    {
+        component_.assign(LiteralCount, -1);
+        index_.assign(LiteralCount, -1);
+        low_.assign(LiteralCount, 0);
+        onStack_.assign(LiteralCount, false);
+        stack_.clear();
+        reach_.clear();
+        loops_.clear();
+        counter_ = 0;
+        grid_.Open().ForEach([&](int cell) {
+            for (DigitMask m = grid_.Candidates(cell); m; m &= m - 1)
+                for (const Literal l : {On(cell, std::countr_zero(m)), Off(cell, std::countr_zero(m))})
+                    if (index_[l] < 0)
+                        Connect(l);
+        });
+    }
+    template <class F> void Successors(Literal l, F f) const
+    {
+        if (IsOn(l))
+            links_.FromOn(l, pass_.y, f);
+        else
+            links_.FromOff(l, Links {pass_.x, pass_.y}, f);
+    }
+    // Tarjan's components; each is closed after those it leads to, so their reach is known.
+    void Connect(Literal l)
+    {
+        index_[l] = low_[l] = counter_++;
+        stack_.push_back(l);
+        onStack_[l] = true;
+        bool selfLoop = false;
+        Successors(l, [&](Literal next) {
+            if (next == l)
+                selfLoop = true;
+            if (index_[next] < 0) {
+                Connect(next);
+                low_[l] = std::min(low_[l], low_[next]);
+            } else if (onStack_[next]) {
+                low_[l] = std::min(low_[l], index_[next]);
+            }
+        });
+        if (low_[l] != index_[l])
+            return;
+        const int id = static_cast<int>(reach_.size());
+        reach_.emplace_back();
+        const std::size_t first = static_cast<std::size_t>(std::find(stack_.rbegin(), stack_.rend(), l).base() - stack_.begin()) - 1;
+        loops_.push_back(stack_.size() - first > 1 || selfLoop);
+        for (std::size_t i = first; i < stack_.size(); ++i) {
+            onStack_[stack_[i]] = false;
+            component_[stack_[i]] = id;
+        }
+        auto &reach = reach_[id];
+        joined_.Clear();
+        for (std::size_t i = first; i < stack_.size(); ++i) {
+            const Literal m = stack_[i];
+            reach[m / 64] |= std::uint64_t {1} << (m % 64);
+            Successors(m, [&](Literal next) {
+                const int other = component_[next];
+                if (other == id || joined_.Has(other))
+                    return;
+                joined_.Set(other);
+                for (std::size_t w = 0; w < reach.size(); ++w)
+                    reach[w] |= reach_[other][w];
+            });
+        }
+        stack_.resize(first);
+    }
+    bool Reaches(Literal from, Literal to) const
+    {
+        return reach_[component_[from]][to / 64] >> (to % 64) & 1;
+    }
+    bool OnALoop(Literal l) const { return loops_[component_[l]]; }
+
     // Whether a step of this many distinct candidates could still be the easiest.
     bool Worthwhile(double base, int complexity) const
     {
@@ -424,7 +504,12 @@ private:
     Links pass_;
     int kind_ = XKind;
     Tree tree_;
-    Marks onSeen_, offSeen_, closers_, seen_;
+    Marks onSeen_, offSeen_, closers_, seen_, joined_;
+    std::vector<int> component_, index_, low_;
+    std::vector<bool> onStack_, loops_;
+    std::vector<Literal> stack_;
+    std::vector<std::array<std::uint64_t, (LiteralCount + 63) / 64>> reach_;
+    int counter_ = 0;
     std::vector<int> pendingOn_, pendingOff_, found_, swap_;
 };
 
@@ -447,7 +532,7 @@ public:
     bool Has(Literal l) const { return at_[l] >= 0; }
     int At(Literal l) const { return at_[l]; }
     const std::vector<Literal> &Order() const { return order_; }
-    int Add(Literal l, const std::vector<int> &parents)
+    int Add(Literal l, std::span<const int> parents)
     {
         const int index = Node(l, parents);
         at_[l] = index;
@@ -455,7 +540,7 @@ public:
         return index;
     }
     // A node outside the set: the second half of a contradiction.
-    int Node(Literal l, const std::vector<int> &parents)
+    int Node(Literal l, std::span<const int> parents)
     {
         lits_.push_back(l);
         parentSpan_.push_back({static_cast<int>(parents_.size()), static_cast<int>(parents.size())});
@@ -470,7 +555,8 @@ public:
         ++stampNow_;
         if (stamp_.size() < LiteralCount)
             stamp_.assign(LiteralCount, 0);
-        std::vector<int> todo {node};
+        std::vector<int> &todo = todo_;
+        todo.assign(1, node);
         int count = 0;
         while (!todo.empty()) {
             const int n = todo.back();
@@ -494,6 +580,7 @@ private:
     std::vector<int> parents_;
     mutable std::vector<std::uint32_t> stamp_;
     mutable std::uint32_t stampNow_ = 0;
+    mutable std::vector<int> todo_;
 };
 
 struct Mode {
@@ -539,10 +626,12 @@ private:
                         return;
                     if (run.Has(Not(off))) {
                         absurdOn = run.At(Not(off));
-                        absurdOff = run.Node(off, {run.At(p)});
+                        const int parent = run.At(p);
+                        absurdOff = run.Node(off, {&parent, 1});
                         absurd = true;
                     } else if (!run.Has(off)) {
-                        run.Add(off, {run.At(p)});
+                        const int parent = run.At(p);
+                        run.Add(off, {&parent, 1});
                         pendingOff.push_back(off);
                     }
                 });
@@ -550,17 +639,22 @@ private:
             }
             const Literal p = pendingOff.front();
             pendingOff.pop_front();
-            std::vector<std::pair<Literal, std::vector<int>>> made;
+            // Every conclusion of a false candidate is drawn before it leaves the board.
+            made_.clear();
+            parents.clear();
             OffToOn(board_, p, links, [&](Literal on, auto hidden) {
-                parents.assign(1, run.At(p));
+                const std::size_t first = parents.size();
+                parents.push_back(run.At(p));
                 hidden([&](Literal gone) { parents.push_back(run.At(gone)); });
-                made.emplace_back(on, parents);
+                made_.push_back({on, first, parents.size() - first});
             });
             if (mode_.dynamic)
                 board_.now[CellOf(p)] &= static_cast<DigitMask>(~BitOf(DigitOf(p)));
-            for (auto &[on, from] : made) {
+            for (const Made &m : made_) {
                 if (absurd)
                     break;
+                const Literal on = m.on;
+                const std::span<const int> from(parents.data() + m.first, m.count);
                 if (run.Has(Not(on))) {
                     absurdOn = run.Node(on, from);
                     absurdOff = run.At(Not(on));
@@ -601,14 +695,14 @@ private:
                 first = digit;
             Consequences &onRun = onRuns[digit];
             onRun.Clear();
-            onRun.Add(On(cell, digit), {});
+            onRun.Add(On(cell, digit), std::span<const int> {});
             int absurdOn = -1, absurdOff = -1;
             const bool contradiction = mode_.dynamic || mode_.nishio;
             if (Chain(onRun, absurdOn, absurdOff) && contradiction && Worth(Off(cell, digit)))
                 Offer(Contradiction, onRun.Ancestors(absurdOn) + onRun.Ancestors(absurdOff),
                     mode_.contradiction, Off(cell, digit));
             offRun_.Clear();
-            offRun_.Add(Off(cell, digit), {});
+            offRun_.Add(Off(cell, digit), std::span<const int> {});
             if (Chain(offRun_, absurdOn, absurdOff) && contradiction && Worth(On(cell, digit)))
                 Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff),
                     mode_.contradiction, On(cell, digit));
@@ -666,7 +760,7 @@ private:
                     regionRuns_.emplace_back(std::make_unique<Consequences>());
                 Consequences &run = *regionRuns_[used++];
                 run.Clear();
-                run.Add(On(c, digit), {});
+                run.Add(On(c, digit), std::span<const int> {});
                 int absurdOn = -1, absurdOff = -1;
                 Chain(run, absurdOn, absurdOff);
                 runs.push_back(&run);
@@ -694,6 +788,11 @@ private:
     Mode mode_;
     Best &best_;
     const Step &base_;
+    struct Made {
+        Literal on;
+        std::size_t first, count;
+    };
+    std::vector<Made> made_;
     std::array<Consequences, 9> onRuns_;
     Consequences offRun_;
     std::vector<std::unique_ptr<Consequences>> regionRuns_;
