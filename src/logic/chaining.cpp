@@ -684,22 +684,40 @@ private:
             && (IsOn(target) ? (grid_.Candidates(cell) & ~BitOf(DigitOf(target))) != 0 : grid_.Has(cell, DigitOf(target)));
     }
 
+    // What follows from a candidate assumed true depends on the candidate alone: a cell's steps and
+    // the regions of the cells before it ask for the same one, which is worked out once.
+    struct OnRun {
+        Consequences run;
+        bool absurd = false;
+        int absurdOn = -1, absurdOff = -1;
+    };
+    const OnRun &RunFrom(int cell, int digit)
+    {
+        std::unique_ptr<OnRun> &slot = onRuns_[cell * 9 + digit];
+        if (!slot) {
+            slot = std::make_unique<OnRun>();
+            slot->run.Add(On(cell, digit), std::span<const int> {});
+            slot->absurd = Chain(slot->run, slot->absurdOn, slot->absurdOff);
+        }
+        return *slot;
+    }
+
     void Cell(int cell, int count)
     {
-        std::array<Consequences, 9> &onRuns = onRuns_;
+        std::array<const Consequences *, 9> onRuns {};
         DigitMask digits = grid_.Candidates(cell);
         int first = -1;
         for (DigitMask m = digits; m; m &= m - 1) {
             const int digit = std::countr_zero(m);
             if (first < 0)
                 first = digit;
-            Consequences &onRun = onRuns[digit];
-            onRun.Clear();
-            onRun.Add(On(cell, digit), std::span<const int> {});
+            const OnRun &from = RunFrom(cell, digit);
+            const Consequences &onRun = from.run;
+            onRuns[digit] = &onRun;
             int absurdOn = -1, absurdOff = -1;
             const bool contradiction = mode_.dynamic || mode_.nishio;
-            if (Chain(onRun, absurdOn, absurdOff) && contradiction && Worth(Off(cell, digit)))
-                Offer(Contradiction, onRun.Ancestors(absurdOn) + onRun.Ancestors(absurdOff),
+            if (from.absurd && contradiction && Worth(Off(cell, digit)))
+                Offer(Contradiction, onRun.Ancestors(from.absurdOn) + onRun.Ancestors(from.absurdOff),
                     mode_.contradiction, Off(cell, digit));
             offRun_.Clear();
             offRun_.Add(Off(cell, digit), std::span<const int> {});
@@ -714,13 +732,13 @@ private:
         if (mode_.nishio || !(count == 2 || (mode_.multiple && count > 2)))
             return;
         for (const bool on : {true, false})
-            for (const Literal l : onRuns[first].Order()) {
+            for (const Literal l : onRuns[first]->Order()) {
                 if (IsOn(l) != on)
                     continue;
                 int complexity = 0;
                 bool everywhere = true;
                 for (DigitMask m = digits; m && everywhere; m &= m - 1) {
-                    const Consequences &run = onRuns[std::countr_zero(m)];
+                    const Consequences &run = *onRuns[std::countr_zero(m)];
                     everywhere = run.Has(l);
                     if (everywhere)
                         complexity += run.Ancestors(run.At(l));
@@ -751,20 +769,10 @@ private:
                     firstPlace = c;
             if (firstPlace != cell)
                 continue;
-            std::vector<Consequences *> runs;
-            std::size_t used = 0;
-            for (const int c : Geo().unitCells[unit]) {
-                if (!places.Has(c) || c == cell)
-                    continue;
-                if (used == regionRuns_.size())
-                    regionRuns_.emplace_back(std::make_unique<Consequences>());
-                Consequences &run = *regionRuns_[used++];
-                run.Clear();
-                run.Add(On(c, digit), std::span<const int> {});
-                int absurdOn = -1, absurdOff = -1;
-                Chain(run, absurdOn, absurdOff);
-                runs.push_back(&run);
-            }
+            std::vector<const Consequences *> runs;
+            for (const int c : Geo().unitCells[unit])
+                if (places.Has(c) && c != cell)
+                    runs.push_back(&RunFrom(c, digit).run);
             for (const bool on : {true, false})
                 for (const Literal l : onRun.Order()) {
                     if (IsOn(l) != on)
@@ -793,9 +801,8 @@ private:
         std::size_t first, count;
     };
     std::vector<Made> made_;
-    std::array<Consequences, 9> onRuns_;
+    std::array<std::unique_ptr<OnRun>, 81 * 9> onRuns_;
     Consequences offRun_;
-    std::vector<std::unique_ptr<Consequences>> regionRuns_;
 };
 
 bool Multiple(const CandidateGrid &grid, const Mode &mode, Step &step)
