@@ -242,14 +242,16 @@ TEST(TechniqueTable, EachFindsItsPositionAndNotTheLookAlike)
 TEST(TechniqueTable, LadderRisesAndAnEmptyGridGivesNoStep)
 {
     const CandidateGrid empty = *CandidateGrid::FromGivens({});
-    int previous = 0;
-    for (const Rung &rung : Ladder()) {
-        SCOPED_TRACE(std::string(rung.name));
-        EXPECT_GE(rung.tenths, previous);
-        previous = rung.tenths;
-        Step step;
-        if (rung.name != TopRung) {
-            EXPECT_FALSE(rung.find(empty, step));
+    for (const quadrelle::Scale scale : {quadrelle::Scale::SudokuExplainer, quadrelle::Scale::SukakuExplainer}) {
+        int previous = 0;
+        for (const Rung &rung : Ladder(scale)) {
+            SCOPED_TRACE(std::string(quadrelle::ScaleName(scale)) + " " + std::string(rung.name));
+            EXPECT_GE(rung.tenths, previous);
+            previous = rung.tenths;
+            Step step;
+            if (rung.name != TopRung) {
+                EXPECT_FALSE(rung.find(empty, step));
+            }
         }
     }
 }
