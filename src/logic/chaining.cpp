@@ -60,7 +60,10 @@ double Difficulty(double base, int complexity)
     return base + added;
 }
 
-int Tenths(double difficulty) { return static_cast<int>(difficulty * 10 + 0.5); }
+int Tenths(double difficulty)
+{
+    return static_cast<int>(difficulty * 10 + 0.5);
+}
 
 // The easiest step so far.
 struct Best {
@@ -101,7 +104,10 @@ struct Board {
 };
 
 // A unit's kind order as the reference visits them: box, row, column.
-constexpr std::array<int, 3> UnitsInOrder(int cell) { return {18 + BoxOf(cell), RowOf(cell), 9 + ColOf(cell)}; }
+constexpr std::array<int, 3> UnitsInOrder(int cell)
+{
+    return {18 + BoxOf(cell), RowOf(cell), 9 + ColOf(cell)};
+}
 
 // What a true candidate makes false, in the reference's order.
 template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
@@ -250,7 +256,9 @@ private:
 class UnaryChains {
 public:
     UnaryChains(const CandidateGrid &grid, Best &best, const Step &base)
-        : grid_(grid), board_(grid), links_(board_), best_(best), base_(base) { }
+        : grid_(grid), board_(grid), links_(board_), best_(best), base_(base)
+    {
+    }
 
     void Pass(Links links)
     {
@@ -323,7 +331,8 @@ private:
             return;
         const int id = static_cast<int>(reach_.size());
         reach_.emplace_back();
-        const std::size_t first = static_cast<std::size_t>(std::find(stack_.rbegin(), stack_.rend(), l).base() - stack_.begin()) - 1;
+        const std::size_t first
+            = static_cast<std::size_t>(std::find(stack_.rbegin(), stack_.rend(), l).base() - stack_.begin()) - 1;
         loops_.push_back(stack_.size() - first > 1 || selfLoop);
         for (std::size_t i = first; i < stack_.size(); ++i) {
             onStack_[stack_[i]] = false;
@@ -345,10 +354,7 @@ private:
         }
         stack_.resize(first);
     }
-    bool Reaches(Literal from, Literal to) const
-    {
-        return reach_[component_[from]][to / 64] >> (to % 64) & 1;
-    }
+    bool Reaches(Literal from, Literal to) const { return reach_[component_[from]][to / 64] >> (to % 64) & 1; }
     bool OnALoop(Literal l) const { return loops_[component_[l]]; }
 
     // Whether a step of this many distinct candidates could still be the easiest.
@@ -432,7 +438,9 @@ private:
             cells.Set(CellOf(l));
             (IsOn(l) ? forward : backward)[DigitOf(l)] |= Geo().peers[CellOf(l)];
         }
-        Step step {kind_ == XYKind ? "Bidirectional Cycle" : kind_ == YKind ? "Y-Cycle" : "X-Cycle",
+        Step step {kind_ == XYKind ? "Bidirectional Cycle"
+                : kind_ == YKind   ? "Y-Cycle"
+                                   : "X-Cycle",
             Tenths(rank.difficulty), {}, {}, base_.enough, base_.budget};
         for (int digit = 0; digit < 9; ++digit)
             (forward[digit] & backward[digit] & grid_.CellsOf(digit) & ~cells).ForEach([&](int cell) {
@@ -594,7 +602,9 @@ struct Mode {
 class MultipleChains {
 public:
     MultipleChains(const CandidateGrid &grid, Mode mode, Best &best, const Step &base)
-        : grid_(grid), board_(grid), mode_(mode), best_(best), base_(base) { }
+        : grid_(grid), board_(grid), mode_(mode), best_(best), base_(base)
+    {
+    }
 
     void Run()
     {
@@ -681,7 +691,8 @@ private:
     {
         const int cell = CellOf(target);
         return grid_.Value(cell) < 0
-            && (IsOn(target) ? (grid_.Candidates(cell) & ~BitOf(DigitOf(target))) != 0 : grid_.Has(cell, DigitOf(target)));
+            && (IsOn(target) ? (grid_.Candidates(cell) & ~BitOf(DigitOf(target))) != 0
+                             : grid_.Has(cell, DigitOf(target)));
     }
 
     // What follows from a candidate assumed true depends on the candidate alone: a cell's steps and
@@ -722,8 +733,8 @@ private:
             offRun_.Clear();
             offRun_.Add(Off(cell, digit), std::span<const int> {});
             if (Chain(offRun_, absurdOn, absurdOff) && contradiction && Worth(On(cell, digit)))
-                Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff),
-                    mode_.contradiction, On(cell, digit));
+                Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff), mode_.contradiction,
+                    On(cell, digit));
             if (count >= 3 && !mode_.nishio && mode_.dynamic)
                 Doubles(onRun);
             if (!mode_.nishio)

@@ -140,12 +140,6 @@ int LengthBonus(int nodes)
     return bonus;
 }
 
-
-
-
-
-
-
 bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
 {
     Best best {step};

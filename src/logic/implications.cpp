@@ -19,7 +19,10 @@ Implications::Implications(const CandidateGrid &grid, ChainKind kind) : grid_(gr
     seen_.assign(LiteralCount, 0);
 }
 
-Implications::~Implications() { AddWork(derived_.size()); }
+Implications::~Implications()
+{
+    AddWork(derived_.size());
+}
 
 void Implications::Reset()
 {

@@ -88,7 +88,9 @@ std::array<int, 3> SharedUnits(int a, int b)
 class LoopSearch {
 public:
     LoopSearch(const CandidateGrid &grid, const Step &base, Easiest &easiest)
-        : grid_(grid), base_(base), easiest_(easiest) { }
+        : grid_(grid), base_(base), easiest_(easiest)
+    {
+    }
 
     void Run(DigitMask pair)
     {
@@ -222,13 +224,12 @@ private:
             for (DigitMask m = pair_; m; m &= m - 1) {
                 const int digit = std::countr_zero(m);
                 if ((grid_.CellsOf(digit) & Geo().unit[unit] & ~roof).Empty())
-                    easiest_.Offer(base_, base, name("Unique Rectangle type 4", "Unique Loop type 4"),
-                        [&](Step &s) {
-                            const DigitMask other = static_cast<DigitMask>(pair_ & ~BitOf(digit));
-                            s.EliminateEach(r0, grid_.Candidates(r0) & other);
-                            s.EliminateEach(r1, grid_.Candidates(r1) & other);
-                            return true;
-                        });
+                    easiest_.Offer(base_, base, name("Unique Rectangle type 4", "Unique Loop type 4"), [&](Step &s) {
+                        const DigitMask other = static_cast<DigitMask>(pair_ & ~BitOf(digit));
+                        s.EliminateEach(r0, grid_.Candidates(r0) & other);
+                        s.EliminateEach(r1, grid_.Candidates(r1) & other);
+                        return true;
+                    });
             }
         }
     }
@@ -321,7 +322,8 @@ bool FindBug(const CandidateGrid &grid, Step &step)
     if (poly.size() == 1) {
         easiest.Offer(step, step.tenths, "Bivalue Universal Grave type 1", [&](Step &s) {
             if (CountOf(extras[0]) == 1)
-                s.placements.push_back({static_cast<std::uint8_t>(poly[0]), static_cast<std::uint8_t>(std::countr_zero(extras[0]))});
+                s.placements.push_back(
+                    {static_cast<std::uint8_t>(poly[0]), static_cast<std::uint8_t>(std::countr_zero(extras[0]))});
             else
                 s.EliminateEach(poly[0], grid.Candidates(poly[0]) & ~extras[0]);
             return true;
@@ -331,7 +333,9 @@ bool FindBug(const CandidateGrid &grid, Step &step)
     if (CountOf(allExtras) == 1) {
         easiest.Offer(step, step.tenths + 1, "Bivalue Universal Grave type 2", [&](Step &s) {
             const int digit = std::countr_zero(allExtras);
-            (SeenByAll(polyCells) & grid.CellsOf(digit) & ~polyCells).ForEach([&](int cell) { s.Eliminate(cell, digit); });
+            (SeenByAll(polyCells) & grid.CellsOf(digit) & ~polyCells).ForEach([&](int cell) {
+                s.Eliminate(cell, digit);
+            });
             return true;
         });
     }
