@@ -264,6 +264,10 @@ public:
     {
         pass_ = links;
         kind_ = links.x && links.y ? XYKind : links.y ? YKind : XKind;
+        // The shortest step a pass can find holds three candidates: when even that is not easier
+        // than the step in hand, the pass has nothing to offer.
+        if (!Worthwhile(kind_ == XYKind ? 7.0 : 6.5, 3))
+            return;
         Components();
         grid_.Open().ForEach([&](int cell) {
             const DigitMask digits = grid_.Candidates(cell);
