@@ -292,6 +292,7 @@ private:
     // assumptions lead back neither to themselves nor to their opposite, and need no search.
     void Components()
     {
+        AddWork(LiteralCount);
         component_.assign(LiteralCount, -1);
         index_.assign(LiteralCount, -1);
         low_.assign(LiteralCount, 0);
@@ -581,6 +582,7 @@ public:
             for (int i = first; i < first + size; ++i)
                 todo.push_back(parents_[i]);
         }
+        AddWork(count);
         return count;
     }
 
