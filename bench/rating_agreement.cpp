@@ -117,6 +117,8 @@ int main(int argc, char **argv)
     std::map<std::string, long> hardest;
     std::map<std::pair<int, int>, long> confusion;
     std::map<std::pair<int, std::string>, long> hardestByBand;
+    // Published score -> puzzles, and those we gave exactly.
+    std::map<int, std::pair<long, long>> byPublished;
     double slowest = 0;
     std::uint64_t slowestWork = 0, mostWork = 0, totalWork = 0;
     const auto start = std::chrono::steady_clock::now();
@@ -157,6 +159,8 @@ int main(int argc, char **argv)
         exact += rating.tenths == published;
         ++confusion[{Band(published), Band(rating.tenths)}];
         ++hardestByBand[{published, std::to_string(rating.tenths) + " " + std::string(rating.hardest)}];
+        ++byPublished[published].first;
+        byPublished[published].second += rating.tenths == published;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
@@ -181,6 +185,15 @@ int main(int argc, char **argv)
     std::printf("bands (published -> ours):\n");
     for (const auto &[bands, count] : confusion)
         std::printf("  %d.x -> %d.x  %ld\n", bands.first, bands.second, count);
+    // Per published score, so that a score that never comes out shows at once.
+    std::printf("exact per published score (published: exact of puzzles):\n ");
+    int column = 0;
+    for (const auto &[published, counts] : byPublished) {
+        std::printf(" %d.%d: %ld/%ld", published / 10, published % 10, counts.second, counts.first);
+        if (++column % 8 == 0)
+            std::printf("\n ");
+    }
+    std::printf("\n");
     if (std::getenv("RATING_DETAIL"))
         for (const auto &[key, count] : hardestByBand)
             std::printf("  published %d: ours %s  %ld\n", key.first, key.second.c_str(), count);

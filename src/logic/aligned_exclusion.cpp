@@ -117,8 +117,14 @@ template <int size> bool AlignedExclusion(const CandidateGrid &grid, Step &step)
 
 } // namespace
 
-bool FindAlignedPairExclusion(const CandidateGrid &grid, Step &step) { return AlignedExclusion<2>(grid, step); }
+bool FindAlignedPairExclusion(const CandidateGrid &grid, Step &step)
+{
+    return AlignedExclusion<2>(grid, step);
+}
 
-bool FindAlignedTripleExclusion(const CandidateGrid &grid, Step &step) { return AlignedExclusion<3>(grid, step); }
+bool FindAlignedTripleExclusion(const CandidateGrid &grid, Step &step)
+{
+    return AlignedExclusion<3>(grid, step);
+}
 
 } // namespace quadrelle::logic

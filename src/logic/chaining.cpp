@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <deque>
 #include <memory>
+#include <span>
 #include <vector>
 
 // Chains as the scale's reference finds and scores them. From each candidate assumed true (and,
@@ -59,7 +60,10 @@ double Difficulty(double base, int complexity)
     return base + added;
 }
 
-int Tenths(double difficulty) { return static_cast<int>(difficulty * 10 + 0.5); }
+int Tenths(double difficulty)
+{
+    return static_cast<int>(difficulty * 10 + 0.5);
+}
 
 // The easiest step so far.
 struct Best {
@@ -100,7 +104,10 @@ struct Board {
 };
 
 // A unit's kind order as the reference visits them: box, row, column.
-constexpr std::array<int, 3> UnitsInOrder(int cell) { return {18 + BoxOf(cell), RowOf(cell), 9 + ColOf(cell)}; }
+constexpr std::array<int, 3> UnitsInOrder(int cell)
+{
+    return {18 + BoxOf(cell), RowOf(cell), 9 + ColOf(cell)};
+}
 
 // What a true candidate makes false, in the reference's order.
 template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
@@ -249,28 +256,112 @@ private:
 class UnaryChains {
 public:
     UnaryChains(const CandidateGrid &grid, Best &best, const Step &base)
-        : grid_(grid), board_(grid), links_(board_), best_(best), base_(base) { }
+        : grid_(grid), board_(grid), links_(board_), best_(best), base_(base)
+    {
+    }
 
     void Pass(Links links)
     {
         pass_ = links;
         kind_ = links.x && links.y ? XYKind : links.y ? YKind : XKind;
+        // The shortest step a pass can find holds three candidates: when even that is not easier
+        // than the step in hand, the pass has nothing to offer.
+        if (!Worthwhile(kind_ == XYKind ? 7.0 : 6.5, 3))
+            return;
+        Components();
         grid_.Open().ForEach([&](int cell) {
             const DigitMask digits = grid_.Candidates(cell);
             if (CountOf(digits) < 2 || (CountOf(digits) > 2 && !links.x) || base_.Expired())
                 return;
             for (DigitMask m = digits; m; m &= m - 1) {
                 const Literal on = On(cell, std::countr_zero(m));
-                Cycles(on);
+                if (OnALoop(on))
+                    Cycles(on);
                 if (links.x) {
-                    ForcingChains(on);
-                    ForcingChains(Not(on));
+                    if (Reaches(on, Not(on)))
+                        ForcingChains(on);
+                    if (Reaches(Not(on), on))
+                        ForcingChains(Not(on));
                 }
             }
         });
     }
 
 private:
+    // Which candidates each can lead to, through the components of the pass's links: most
+    // assumptions lead back neither to themselves nor to their opposite, and need no search.
+    void Components()
+    {
+        AddWork(LiteralCount);
+        component_.assign(LiteralCount, -1);
+        index_.assign(LiteralCount, -1);
+        low_.assign(LiteralCount, 0);
+        onStack_.assign(LiteralCount, false);
+        stack_.clear();
+        reach_.clear();
+        loops_.clear();
+        counter_ = 0;
+        grid_.Open().ForEach([&](int cell) {
+            for (DigitMask m = grid_.Candidates(cell); m; m &= m - 1)
+                for (const Literal l : {On(cell, std::countr_zero(m)), Off(cell, std::countr_zero(m))})
+                    if (index_[l] < 0)
+                        Connect(l);
+        });
+    }
+    template <class F> void Successors(Literal l, F f) const
+    {
+        if (IsOn(l))
+            links_.FromOn(l, pass_.y, f);
+        else
+            links_.FromOff(l, Links {pass_.x, pass_.y}, f);
+    }
+    // Tarjan's components; each is closed after those it leads to, so their reach is known.
+    void Connect(Literal l)
+    {
+        index_[l] = low_[l] = counter_++;
+        stack_.push_back(l);
+        onStack_[l] = true;
+        bool selfLoop = false;
+        Successors(l, [&](Literal next) {
+            if (next == l)
+                selfLoop = true;
+            if (index_[next] < 0) {
+                Connect(next);
+                low_[l] = std::min(low_[l], low_[next]);
+            } else if (onStack_[next]) {
+                low_[l] = std::min(low_[l], index_[next]);
+            }
+        });
+        if (low_[l] != index_[l])
+            return;
+        const int id = static_cast<int>(reach_.size());
+        reach_.emplace_back();
+        const std::size_t first
+            = static_cast<std::size_t>(std::find(stack_.rbegin(), stack_.rend(), l).base() - stack_.begin()) - 1;
+        loops_.push_back(stack_.size() - first > 1 || selfLoop);
+        for (std::size_t i = first; i < stack_.size(); ++i) {
+            onStack_[stack_[i]] = false;
+            component_[stack_[i]] = id;
+        }
+        auto &reach = reach_[id];
+        joined_.Clear();
+        for (std::size_t i = first; i < stack_.size(); ++i) {
+            const Literal m = stack_[i];
+            reach[m / 64] |= std::uint64_t {1} << (m % 64);
+            Successors(m, [&](Literal next) {
+                const int other = component_[next];
+                if (other == id || joined_.Has(other))
+                    return;
+                joined_.Set(other);
+                for (std::size_t w = 0; w < reach.size(); ++w)
+                    reach[w] |= reach_[other][w];
+            });
+        }
+        stack_.resize(first);
+    }
+    bool Reaches(Literal from, Literal to) const { return reach_[component_[from]][to / 64] >> (to % 64) & 1; }
+    bool OnALoop(Literal l) const { return loops_[component_[l]]; }
+
     // Whether a step of this many distinct candidates could still be the easiest.
     bool Worthwhile(double base, int complexity) const
     {
@@ -285,19 +376,34 @@ private:
         tree_.nodes.clear();
         onSeen_.Clear();
         onSeen_.Set(source);
+        offSeen_.Clear();
+        // A false candidate met again leads to nothing new but the loop's close: only the few that
+        // make the assumption true are followed more than once.
+        closers_.Clear();
+        const int cell = CellOf(source), digit = DigitOf(source);
+        if (pass_.y && CountOf(grid_.Candidates(cell)) == 2)
+            closers_.Set(Off(cell, std::countr_zero(static_cast<DigitMask>(grid_.Candidates(cell) & ~BitOf(digit)))));
+        for (const int unit : Geo().unitsOf[cell]) {
+            const Cells81 places = grid_.CellsOf(digit) & Geo().unit[unit];
+            if (pass_.x && places.Count() == 2)
+                (places & ~Cells81::Of(cell)).ForEach([&](int partner) { closers_.Set(Off(partner, digit)); });
+        }
         pendingOn_.assign(1, tree_.Add(source, -1));
         found_.clear();
         for (int length = 2; !pendingOn_.empty(); length += 2) {
             pendingOff_.clear();
             for (const int p : pendingOn_)
                 links_.FromOn(tree_.nodes[p].lit, pass_.y, [&](Literal off) {
-                    if (!tree_.HasAncestor(p, off))
-                        pendingOff_.push_back(tree_.Add(off, p));
+                    if ((offSeen_.Has(off) && !closers_.Has(off)) || tree_.HasAncestor(p, off))
+                        return;
+                    offSeen_.Set(off);
+                    pendingOff_.push_back(tree_.Add(off, p));
                 });
             // A loop closed from here has one distinct candidate a link: the depth of its last "off" plus one.
             if (pendingOff_.empty() || !Worthwhile(base, tree_.nodes[pendingOff_.front()].depth + 1))
                 break;
             pendingOn_.clear();
+            found_.clear();
             for (const int p : pendingOff_)
                 links_.FromOff(tree_.nodes[p].lit, pass_, [&](Literal on) {
                     if (length >= 4 && on == source)
@@ -307,20 +413,29 @@ private:
                         pendingOn_.push_back(tree_.Add(on, p));
                     }
                 });
+            // Loops closed further on are longer: none of them can be easier than one that
+            // removes something here, or than the easiest step so far.
+            bool settled = false;
+            for (const int end : found_)
+                if (OfferCycle(end, base)) {
+                    settled = true;
+                    break;
+                }
+            if (settled)
+                break;
         }
         AddWork(tree_.nodes.size());
-        for (const int end : found_)
-            OfferCycle(end, base);
     }
 
     // Round the loop, "on" candidates and "off" candidates alternate; a candidate outside the
-    // loop's cells that sees one of each holds neither way.
-    void OfferCycle(int end, double base)
+    // loop's cells that sees one of each holds neither way. Whether no longer loop of the same
+    // assumption can be the easiest step.
+    bool OfferCycle(int end, double base)
     {
         const int complexity = tree_.nodes[end].depth;
         const Rank rank {Difficulty(base, complexity), complexity, kind_};
         if (!best_.Beats(rank))
-            return;
+            return true;
         Cells81 cells;
         std::array<Cells81, 9> forward {}, backward {};
         for (int p = end; tree_.nodes[p].parent >= 0; p = tree_.nodes[p].parent) {
@@ -328,17 +443,20 @@ private:
             cells.Set(CellOf(l));
             (IsOn(l) ? forward : backward)[DigitOf(l)] |= Geo().peers[CellOf(l)];
         }
-        Step step {kind_ == XYKind ? "Bidirectional Cycle" : kind_ == YKind ? "Y-Cycle" : "X-Cycle",
+        Step step {kind_ == XYKind ? "Bidirectional Cycle"
+                : kind_ == YKind   ? "Y-Cycle"
+                                   : "X-Cycle",
             Tenths(rank.difficulty), {}, {}, base_.enough, base_.budget};
         for (int digit = 0; digit < 9; ++digit)
             (forward[digit] & backward[digit] & grid_.CellsOf(digit) & ~cells).ForEach([&](int cell) {
                 step.Eliminate(cell, digit);
             });
         if (step.eliminations.empty())
-            return;
+            return false;
         best_.rank = rank;
         best_.found = true;
         best_.step = std::move(step);
+        return true;
     }
 
     // Until the assumption's opposite follows: then the assumption is false.
@@ -399,7 +517,12 @@ private:
     Links pass_;
     int kind_ = XKind;
     Tree tree_;
-    Marks onSeen_, seen_;
+    Marks onSeen_, offSeen_, closers_, seen_, joined_;
+    std::vector<int> component_, index_, low_;
+    std::vector<bool> onStack_, loops_;
+    std::vector<Literal> stack_;
+    std::vector<std::array<std::uint64_t, (LiteralCount + 63) / 64>> reach_;
+    int counter_ = 0;
     std::vector<int> pendingOn_, pendingOff_, found_, swap_;
 };
 
@@ -422,7 +545,7 @@ public:
     bool Has(Literal l) const { return at_[l] >= 0; }
     int At(Literal l) const { return at_[l]; }
     const std::vector<Literal> &Order() const { return order_; }
-    int Add(Literal l, const std::vector<int> &parents)
+    int Add(Literal l, std::span<const int> parents)
     {
         const int index = Node(l, parents);
         at_[l] = index;
@@ -430,7 +553,7 @@ public:
         return index;
     }
     // A node outside the set: the second half of a contradiction.
-    int Node(Literal l, const std::vector<int> &parents)
+    int Node(Literal l, std::span<const int> parents)
     {
         lits_.push_back(l);
         parentSpan_.push_back({static_cast<int>(parents_.size()), static_cast<int>(parents.size())});
@@ -445,7 +568,8 @@ public:
         ++stampNow_;
         if (stamp_.size() < LiteralCount)
             stamp_.assign(LiteralCount, 0);
-        std::vector<int> todo {node};
+        std::vector<int> &todo = todo_;
+        todo.assign(1, node);
         int count = 0;
         while (!todo.empty()) {
             const int n = todo.back();
@@ -458,6 +582,7 @@ public:
             for (int i = first; i < first + size; ++i)
                 todo.push_back(parents_[i]);
         }
+        AddWork(count);
         return count;
     }
 
@@ -469,6 +594,7 @@ private:
     std::vector<int> parents_;
     mutable std::vector<std::uint32_t> stamp_;
     mutable std::uint32_t stampNow_ = 0;
+    mutable std::vector<int> todo_;
 };
 
 struct Mode {
@@ -482,7 +608,9 @@ struct Mode {
 class MultipleChains {
 public:
     MultipleChains(const CandidateGrid &grid, Mode mode, Best &best, const Step &base)
-        : grid_(grid), board_(grid), mode_(mode), best_(best), base_(base) { }
+        : grid_(grid), board_(grid), mode_(mode), best_(best), base_(base)
+    {
+    }
 
     void Run()
     {
@@ -514,10 +642,12 @@ private:
                         return;
                     if (run.Has(Not(off))) {
                         absurdOn = run.At(Not(off));
-                        absurdOff = run.Node(off, {run.At(p)});
+                        const int parent = run.At(p);
+                        absurdOff = run.Node(off, {&parent, 1});
                         absurd = true;
                     } else if (!run.Has(off)) {
-                        run.Add(off, {run.At(p)});
+                        const int parent = run.At(p);
+                        run.Add(off, {&parent, 1});
                         pendingOff.push_back(off);
                     }
                 });
@@ -525,17 +655,22 @@ private:
             }
             const Literal p = pendingOff.front();
             pendingOff.pop_front();
-            std::vector<std::pair<Literal, std::vector<int>>> made;
+            // Every conclusion of a false candidate is drawn before it leaves the board.
+            made_.clear();
+            parents.clear();
             OffToOn(board_, p, links, [&](Literal on, auto hidden) {
-                parents.assign(1, run.At(p));
+                const std::size_t first = parents.size();
+                parents.push_back(run.At(p));
                 hidden([&](Literal gone) { parents.push_back(run.At(gone)); });
-                made.emplace_back(on, parents);
+                made_.push_back({on, first, parents.size() - first});
             });
             if (mode_.dynamic)
                 board_.now[CellOf(p)] &= static_cast<DigitMask>(~BitOf(DigitOf(p)));
-            for (auto &[on, from] : made) {
+            for (const Made &m : made_) {
                 if (absurd)
                     break;
+                const Literal on = m.on;
+                const std::span<const int> from(parents.data() + m.first, m.count);
                 if (run.Has(Not(on))) {
                     absurdOn = run.Node(on, from);
                     absurdOff = run.At(Not(on));
@@ -562,31 +697,50 @@ private:
     {
         const int cell = CellOf(target);
         return grid_.Value(cell) < 0
-            && (IsOn(target) ? (grid_.Candidates(cell) & ~BitOf(DigitOf(target))) != 0 : grid_.Has(cell, DigitOf(target)));
+            && (IsOn(target) ? (grid_.Candidates(cell) & ~BitOf(DigitOf(target))) != 0
+                             : grid_.Has(cell, DigitOf(target)));
+    }
+
+    // What follows from a candidate assumed true depends on the candidate alone: a cell's steps and
+    // the regions of the cells before it ask for the same one, which is worked out once.
+    struct OnRun {
+        Consequences run;
+        bool absurd = false;
+        int absurdOn = -1, absurdOff = -1;
+    };
+    const OnRun &RunFrom(int cell, int digit)
+    {
+        std::unique_ptr<OnRun> &slot = onRuns_[cell * 9 + digit];
+        if (!slot) {
+            slot = std::make_unique<OnRun>();
+            slot->run.Add(On(cell, digit), std::span<const int> {});
+            slot->absurd = Chain(slot->run, slot->absurdOn, slot->absurdOff);
+        }
+        return *slot;
     }
 
     void Cell(int cell, int count)
     {
-        std::array<Consequences, 9> &onRuns = onRuns_;
+        std::array<const Consequences *, 9> onRuns {};
         DigitMask digits = grid_.Candidates(cell);
         int first = -1;
         for (DigitMask m = digits; m; m &= m - 1) {
             const int digit = std::countr_zero(m);
             if (first < 0)
                 first = digit;
-            Consequences &onRun = onRuns[digit];
-            onRun.Clear();
-            onRun.Add(On(cell, digit), {});
+            const OnRun &from = RunFrom(cell, digit);
+            const Consequences &onRun = from.run;
+            onRuns[digit] = &onRun;
             int absurdOn = -1, absurdOff = -1;
             const bool contradiction = mode_.dynamic || mode_.nishio;
-            if (Chain(onRun, absurdOn, absurdOff) && contradiction && Worth(Off(cell, digit)))
-                Offer(Contradiction, onRun.Ancestors(absurdOn) + onRun.Ancestors(absurdOff),
+            if (from.absurd && contradiction && Worth(Off(cell, digit)))
+                Offer(Contradiction, onRun.Ancestors(from.absurdOn) + onRun.Ancestors(from.absurdOff),
                     mode_.contradiction, Off(cell, digit));
             offRun_.Clear();
-            offRun_.Add(Off(cell, digit), {});
+            offRun_.Add(Off(cell, digit), std::span<const int> {});
             if (Chain(offRun_, absurdOn, absurdOff) && contradiction && Worth(On(cell, digit)))
-                Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff),
-                    mode_.contradiction, On(cell, digit));
+                Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff), mode_.contradiction,
+                    On(cell, digit));
             if (count >= 3 && !mode_.nishio && mode_.dynamic)
                 Doubles(onRun);
             if (!mode_.nishio)
@@ -595,13 +749,13 @@ private:
         if (mode_.nishio || !(count == 2 || (mode_.multiple && count > 2)))
             return;
         for (const bool on : {true, false})
-            for (const Literal l : onRuns[first].Order()) {
+            for (const Literal l : onRuns[first]->Order()) {
                 if (IsOn(l) != on)
                     continue;
                 int complexity = 0;
                 bool everywhere = true;
                 for (DigitMask m = digits; m && everywhere; m &= m - 1) {
-                    const Consequences &run = onRuns[std::countr_zero(m)];
+                    const Consequences &run = *onRuns[std::countr_zero(m)];
                     everywhere = run.Has(l);
                     if (everywhere)
                         complexity += run.Ancestors(run.At(l));
@@ -632,20 +786,10 @@ private:
                     firstPlace = c;
             if (firstPlace != cell)
                 continue;
-            std::vector<Consequences *> runs;
-            std::size_t used = 0;
-            for (const int c : Geo().unitCells[unit]) {
-                if (!places.Has(c) || c == cell)
-                    continue;
-                if (used == regionRuns_.size())
-                    regionRuns_.emplace_back(std::make_unique<Consequences>());
-                Consequences &run = *regionRuns_[used++];
-                run.Clear();
-                run.Add(On(c, digit), {});
-                int absurdOn = -1, absurdOff = -1;
-                Chain(run, absurdOn, absurdOff);
-                runs.push_back(&run);
-            }
+            std::vector<const Consequences *> runs;
+            for (const int c : Geo().unitCells[unit])
+                if (places.Has(c) && c != cell)
+                    runs.push_back(&RunFrom(c, digit).run);
             for (const bool on : {true, false})
                 for (const Literal l : onRun.Order()) {
                     if (IsOn(l) != on)
@@ -669,9 +813,13 @@ private:
     Mode mode_;
     Best &best_;
     const Step &base_;
-    std::array<Consequences, 9> onRuns_;
+    struct Made {
+        Literal on;
+        std::size_t first, count;
+    };
+    std::vector<Made> made_;
+    std::array<std::unique_ptr<OnRun>, 81 * 9> onRuns_;
     Consequences offRun_;
-    std::vector<std::unique_ptr<Consequences>> regionRuns_;
 };
 
 bool Multiple(const CandidateGrid &grid, const Mode &mode, Step &step)

@@ -1,4 +1,3 @@
-#include "logic/barren_digits.h"
 #include "logic/candidate_grid.h"
 #include "logic/geometry.h"
 #include "logic/implications.h"
@@ -53,92 +52,36 @@ struct Best {
     }
 };
 
-// The scale's: a chain of one digit is easier than one that mixes digits.
-constexpr int XChainBase = 66;
-constexpr int ChainBase = 70;
-
 struct Names {
     std::string_view contradiction, both, cell, region;
     int base;
 };
 
-// A static chain of one digit throughout is an X-chain. The scale counts a chain's length as its
-// nodes less two; two static proofs joined at the assumption share its node.
-void Offer(Best &best, const Names &names, ChainKind kind, const Implications::Shape &shape, std::string_view name,
-    Literal conclusion, bool joined)
+// The scale counts a chain's length as its nodes less two.
+void Offer(Best &best, const Names &names, int size, std::string_view name, Literal conclusion)
 {
-    if (kind == ChainKind::Static)
-        best.Offer(CountOf(shape.digits) == 1 ? "X-Chain" : name,
-            (CountOf(shape.digits) == 1 ? XChainBase : names.base) + LengthBonus(shape.size - 2 - joined), conclusion);
-    else
-        best.Offer(name, names.base + LengthBonus(shape.size - 2), conclusion);
-}
-
-Implications::Shape Join(Implications::Shape a, const Implications::Shape &b)
-{
-    a.size += b.size;
-    a.digits |= b.digits;
-    a.cellLinks = a.cellLinks || b.cellLinks;
-    a.unitLinks = a.unitLinks || b.unitLinks;
-    return a;
+    best.Offer(name, names.base + LengthBonus(size - 2), conclusion);
 }
 
 // An assumption that contradicts itself is false; a conclusion that follows from a candidate and
 // from its absence holds.
-// A static run that comes back to its assumption round a loop (a cycle, in the scale's words):
-// with the assumption, the loop's "on" nodes hold; without it, by every link taken backwards, the
-// opposites of its "off" nodes hold. A candidate that one of each set sees goes either way, and
-// the step scores by the loop's length.
-void OfferLoop(const CandidateGrid &grid, const Implications &run, const Implications::Loop &loop, Best &best)
+void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &names, Best &best)
 {
-    std::array<Cells81, 9> forward {}, backward {}, onLoop {};
-    int size = 0;
-    const auto add = [&](Literal l) {
-        ++size;
-        const Literal holds = IsOn(l) ? l : Not(l);
-        const int cell = CellOf(holds), digit = DigitOf(holds);
-        auto &seen = IsOn(l) ? forward : backward;
-        seen[digit] |= Geo().peers[cell] & grid.CellsOf(digit);
-        for (DigitMask m = grid.Candidates(cell) & ~BitOf(digit); m; m &= m - 1)
-            seen[std::countr_zero(m)].Set(cell);
-        onLoop[digit].Set(cell);
-    };
-    Literal start = -1;
-    run.ForEachInProof(loop.end, [&](Literal l) { add(l), start = l; });
-    add(loop.close);
-    // The closing strong link counts too: a unit's when it leaves the assumption's cell.
-    const Implications::Shape shape = run.ShapeOf({loop.end});
-    const bool oneDigit = (shape.digits | BitOf(DigitOf(loop.close))) == shape.digits && CountOf(shape.digits) == 1;
-    const bool unitLinks = shape.unitLinks || CellOf(loop.close) != CellOf(start);
-    const bool pure = oneDigit || !unitLinks;
-    const std::string_view name = oneDigit ? "X-Cycle" : !unitLinks ? "Y-Cycle" : "Cycle";
-    for (int digit = 0; digit < 9; ++digit)
-        (forward[digit] & backward[digit] & ~onLoop[digit]).ForEach([&](int cell) {
-            best.Offer(name, (pure ? 65 : ChainBase) + LengthBonus(size - 2), Off(cell, digit));
-        });
-}
-
-void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &names, Best &best, int onlyDigit = -1)
-{
-    Implications on(grid, kind, onlyDigit), off(grid, kind, onlyDigit);
+    Implications on(grid, kind), off(grid, kind);
     grid.Open().ForEach([&](int cell) {
         for (DigitMask m = grid.Candidates(cell); m && !best.Done(); m &= m - 1) {
             const int digit = std::countr_zero(m);
-            if (onlyDigit >= 0 && digit != onlyDigit)
-                continue;
             on.Run(On(cell, digit));
             off.Run(Off(cell, digit));
             if (on.Contradiction())
-                Offer(best, names, kind, on.ContradictionShape(), names.contradiction, Off(cell, digit), false);
+                Offer(best, names, on.ContradictionSize(), names.contradiction, Off(cell, digit));
             if (off.Contradiction())
-                Offer(best, names, kind, off.ContradictionShape(), names.contradiction, On(cell, digit), false);
+                Offer(best, names, off.ContradictionSize(), names.contradiction, On(cell, digit));
             if (on.Contradiction() || off.Contradiction())
                 continue;
-            for (const Implications::Loop &loop : on.Loops())
-                OfferLoop(grid, on, loop, best);
             for (const Literal l : on.Conclusions())
                 if (off.Derived(l) && CellOf(l) != cell)
-                    Offer(best, names, kind, Join(on.ShapeOf({l}), off.ShapeOf({l})), names.both, l, true);
+                    Offer(best, names, on.ProofSize({l}) + off.ProofSize({l}), names.both, l);
         }
     });
 }
@@ -196,33 +139,6 @@ int LengthBonus(int nodes)
         limit = bonus % 2 == 0 ? limit * 3 / 2 : limit * 4 / 3;
     return bonus;
 }
-
-// A digit's X-chains depend on its places alone.
-bool FindXChain(const CandidateGrid &grid, Step &step)
-{
-    thread_local BarrenDigits barren;
-    Best best {step};
-    for (int digit = 0; digit < 9 && !best.Done(); ++digit) {
-        if (barren.Known(digit, grid.CellsOf(digit)))
-            continue;
-        const bool unbounded = best.conclusion < 0;
-        AssumeBothWays(grid, ChainKind::Static, {"X-Chain", "X-Chain", "", "", XChainBase}, best, digit);
-        if (unbounded && best.conclusion < 0 && !best.expired)
-            barren.Remember(digit, grid.CellsOf(digit));
-    }
-    return best.Fill(step);
-}
-
-bool FindForcingChain(const CandidateGrid &grid, Step &step)
-{
-    Best best {step};
-    AssumeBothWays(grid, ChainKind::Static, {"Forcing Chain", "Forcing Chain", "", "", ChainBase}, best);
-    return best.Fill(step);
-}
-
-
-
-
 
 bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
 {

@@ -11,48 +11,31 @@ constexpr std::uint64_t LockedCandidatesWork = 64;
 
 } // namespace
 
-Implications::Implications(const CandidateGrid &grid, ChainKind kind, int onlyDigit)
-    : grid_(grid), kind_(kind), onlyDigit_(onlyDigit)
+Implications::Implications(const CandidateGrid &grid, ChainKind kind) : grid_(grid), kind_(kind)
 {
     index_.fill(-1);
     for (int cell = 0; cell < 81; ++cell)
         candidates_[cell] = grid.Candidates(cell);
     seen_.assign(LiteralCount, 0);
-    if (kind_ != ChainKind::Static)
-        return;
-    for (int digit = 0; digit < 9; ++digit) {
-        if (onlyDigit_ >= 0 && digit != onlyDigit_)
-            continue;
-        for (int unit = 0; unit < UnitCount; ++unit) {
-            const Cells81 places = grid.CellsOf(digit) & Geo().unit[unit];
-            if (places.Count() != 2)
-                continue;
-            const int a = places.First();
-            Cells81 rest = places;
-            rest.Clear(a);
-            const int b = rest.First();
-            partners_[a * 9 + digit].Set(b);
-            partners_[b * 9 + digit].Set(a);
-        }
-    }
 }
 
-Implications::~Implications() { AddWork(derived_.size()); }
+Implications::~Implications()
+{
+    AddWork(derived_.size());
+}
 
 void Implications::Reset()
 {
     AddWork(derived_.size());
     for (const Literal l : derived_)
         index_[l] = -1;
-    if (kind_ != ChainKind::Static)
-        for (const Literal l : derived_)
-            candidates_[CellOf(l)] = grid_.Candidates(CellOf(l));
+    for (const Literal l : derived_)
+        candidates_[CellOf(l)] = grid_.Candidates(CellOf(l));
     derived_.clear();
     parentSpan_.clear();
     parents_.clear();
     nextOn_ = nextOff_ = 0;
     contradiction_ = false;
-    loops_.clear();
     contradictionParents_.clear();
 }
 
@@ -72,11 +55,8 @@ void Implications::Assume(Literal assumption)
 
 void Implications::Derive(Literal l, const int *parents, int parentCount)
 {
-    if (index_[l] >= 0) {
-        if (kind_ == ChainKind::Static && !IsOn(l) && parentCount == 1 && parents[0] != 0 && ClosesLoop(l))
-            loops_.push_back({derived_[parents[0]], l});
+    if (index_[l] >= 0)
         return;
-    }
     if (contradiction_)
         return;
     const int at = static_cast<int>(derived_.size());
@@ -89,25 +69,6 @@ void Implications::Derive(Literal l, const int *parents, int parentCount)
         contradiction_ = true;
         contradictionParents_ = {static_cast<std::int16_t>(at), index_[Not(l)]};
     }
-}
-
-// In a static run, l is the absence of the assumption's strong partner, which the assumption
-// removed at once; reached again from further on, it closes a loop back to the assumption.
-bool Implications::ClosesLoop(Literal l) const
-{
-    if (kind_ != ChainKind::Static || IsOn(l) || derived_.empty())
-        return false;
-    const int at = index_[l];
-    const auto [first, n] = parentSpan_[at];
-    if (n != 1 || parents_[first] != 0)
-        return false;
-    const Literal start = derived_[0];
-    if (!IsOn(start))
-        return false;
-    const int cell = CellOf(l), digit = DigitOf(l), startCell = CellOf(start), startDigit = DigitOf(start);
-    if (cell == startCell)
-        return CountOf(candidates_[cell]) == 2 && onlyDigit_ < 0;
-    return digit == startDigit && partners_[cell * 9 + digit].Has(startCell);
 }
 
 void Implications::Propagate()
@@ -141,7 +102,7 @@ void Implications::FromOn(Literal l)
 {
     const int cell = CellOf(l), digit = DigitOf(l);
     const int self[1] = {index_[l]};
-    for (DigitMask m = candidates_[cell] & ~BitOf(digit); m && onlyDigit_ < 0; m &= m - 1)
+    for (DigitMask m = candidates_[cell] & ~BitOf(digit); m; m &= m - 1)
         Derive(Off(cell, std::countr_zero(m)), self, 1);
     (Geo().peers[cell] & grid_.CellsOf(digit)).ForEach([&](int peer) {
         if (candidates_[peer] & BitOf(digit))
@@ -152,18 +113,11 @@ void Implications::FromOn(Literal l)
 void Implications::FromOff(Literal l)
 {
     const int cell = CellOf(l), digit = DigitOf(l);
-    const int self[1] = {index_[l]};
-    if (kind_ == ChainKind::Static) {
-        if (CountOf(candidates_[cell]) == 2 && onlyDigit_ < 0)
-            Derive(On(cell, std::countr_zero(static_cast<DigitMask>(candidates_[cell] & ~BitOf(digit)))), self, 1);
-        partners_[cell * 9 + digit].ForEach([&](int other) { Derive(On(other, digit), self, 1); });
-        return;
-    }
     candidates_[cell] = static_cast<DigitMask>(candidates_[cell] & ~BitOf(digit));
     int causes[9];
     int count = 0;
     const DigitMask left = candidates_[cell];
-    if (CountOf(left) <= 1 && onlyDigit_ < 0) {
+    if (CountOf(left) <= 1) {
         for (DigitMask m = grid_.Candidates(cell) & ~left; m; m &= m - 1)
             causes[count++] = index_[Off(cell, std::countr_zero(m))];
         if (left == 0) {
@@ -239,7 +193,7 @@ CandidateGrid Implications::State() const
     return state;
 }
 
-void Implications::Mark(Literal l, std::uint32_t stamp, Shape &shape) const
+void Implications::Mark(Literal l, std::uint32_t stamp, int &size) const
 {
     int stack[LiteralCount];
     int top = 0;
@@ -250,14 +204,10 @@ void Implications::Mark(Literal l, std::uint32_t stamp, Shape &shape) const
     stack[top++] = start;
     while (top > 0) {
         const int at = stack[--top];
-        const Literal child = derived_[at];
-        ++shape.size;
-        shape.digits |= BitOf(DigitOf(child));
+        ++size;
         const auto [first, n] = parentSpan_[at];
         for (int i = first; i < first + n; ++i) {
             const int parent = parents_[i];
-            if (IsOn(child) && !IsOn(derived_[parent]))
-                (CellOf(child) == CellOf(derived_[parent]) ? shape.cellLinks : shape.unitLinks) = true;
             if (seen_[parent] != stamp) {
                 seen_[parent] = stamp;
                 stack[top++] = parent;
@@ -266,27 +216,24 @@ void Implications::Mark(Literal l, std::uint32_t stamp, Shape &shape) const
     }
 }
 
-Implications::Shape Implications::ShapeOf(std::initializer_list<Literal> literals) const
+int Implications::ProofSize(std::initializer_list<Literal> literals) const
 {
     ++stamp_;
-    Shape shape;
+    int size = 0;
     for (const Literal l : literals)
-        Mark(l, stamp_, shape);
-    return shape;
+        Mark(l, stamp_, size);
+    return size;
 }
 
-// A static contradiction is one chain; the dynamic ones count each proof on its own, as the
-// scale does, so what they share counts again.
-Implications::Shape Implications::ContradictionShape() const
+// The scale counts each proof of a contradiction on its own, so what they share counts again.
+int Implications::ContradictionSize() const
 {
-    ++stamp_;
-    Shape shape;
+    int size = 0;
     for (const int at : contradictionParents_) {
-        if (kind_ != ChainKind::Static)
-            ++stamp_;
-        Mark(derived_[at], stamp_, shape);
+        ++stamp_;
+        Mark(derived_[at], stamp_, size);
     }
-    return shape;
+    return size;
 }
 
 } // namespace quadrelle::logic

@@ -80,7 +80,10 @@ std::span<const Rung> Ladder(Scale scale)
 
 namespace quadrelle {
 
-std::string_view ScaleName(Scale scale) { return scale == Scale::SudokuExplainer ? "se" : "sukaku"; }
+std::string_view ScaleName(Scale scale)
+{
+    return scale == Scale::SudokuExplainer ? "se" : "sukaku";
+}
 
 std::optional<Scale> ScaleNamed(std::string_view name)
 {

@@ -20,10 +20,13 @@ bool Locked(const CandidateGrid &grid, bool boxFirst, bool direct, Step &step)
 {
     for (int digit = 0; digit < 9; ++digit) {
         for (int box = 18; box < 27; ++box) {
-            for (int line = 0; line < 18; ++line) {
+            const Cells81 inBox = Geo().unit[box] & grid.CellsOf(digit);
+            if (inBox.Empty())
+                continue;
+            // The three rows, then the three columns, that cross the box.
+            const int band = (box - 18) / 3 * 3, stack = (box - 18) % 3 * 3;
+            for (const int line : {band, band + 1, band + 2, 9 + stack, 10 + stack, 11 + stack}) {
                 const Cells81 cross = Geo().unit[box] & Geo().unit[line];
-                if (cross.Empty())
-                    continue;
                 const Cells81 within = Geo().unit[boxFirst ? box : line] & grid.CellsOf(digit);
                 const Cells81 along = Geo().unit[boxFirst ? line : box] & grid.CellsOf(digit);
                 if (within.Empty() || !((within & ~cross).Empty()))

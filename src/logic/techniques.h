@@ -32,11 +32,8 @@ bool FindWxyzWing(const CandidateGrid &grid, Step &step);
 bool FindVwxyzWing(const CandidateGrid &grid, Step &step);
 bool FindAlignedPairExclusion(const CandidateGrid &grid, Step &step);
 bool FindAlignedTripleExclusion(const CandidateGrid &grid, Step &step);
-bool FindXChain(const CandidateGrid &grid, Step &step);
 bool FindTurbotFish(const CandidateGrid &grid, Step &step);
 bool FindThreeLinkChain(const CandidateGrid &grid, Step &step);
-bool FindYCycle(const CandidateGrid &grid, Step &step);
-bool FindForcingChain(const CandidateGrid &grid, Step &step);
 bool FindChainOrCycle(const CandidateGrid &grid, Step &step);
 bool FindNishio(const CandidateGrid &grid, Step &step);
 bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step);
@@ -47,9 +44,15 @@ bool FindNestedForcingChain(const CandidateGrid &grid, Step &step);
 // Where the step's eliminations leave a digit a single place in one of the units (bit u for unit u),
 // the step becomes that placement alone: the scale's reference applies its direct steps so.
 bool TakeRevealedSingle(const CandidateGrid &grid, std::uint32_t units, Step &step);
-inline constexpr std::uint32_t UnitBit(int unit) { return std::uint32_t {1} << unit; }
+inline constexpr std::uint32_t UnitBit(int unit)
+{
+    return std::uint32_t {1} << unit;
+}
 // Units of the kind of unit: the rows, the columns or the boxes.
-inline constexpr std::uint32_t UnitsLike(int unit) { return std::uint32_t {0x1ff} << (unit / 9 * 9); }
+inline constexpr std::uint32_t UnitsLike(int unit)
+{
+    return std::uint32_t {0x1ff} << (unit / 9 * 9);
+}
 
 // Tenths added to a chain's base score for its length: 0.1 more at each of 4, 6, 8, 12, 16, 24 ...
 // nodes exceeded.

@@ -88,7 +88,9 @@ std::array<int, 3> SharedUnits(int a, int b)
 class LoopSearch {
 public:
     LoopSearch(const CandidateGrid &grid, const Step &base, Easiest &easiest)
-        : grid_(grid), base_(base), easiest_(easiest) { }
+        : grid_(grid), base_(base), easiest_(easiest)
+    {
+    }
 
     void Run(DigitMask pair)
     {
@@ -181,7 +183,7 @@ private:
     {
         const int length = static_cast<int>(path_.size());
         const bool rectangle = length == 4;
-        const int base = base_.tenths + (length >= 10 ? 3 : length >= 8 ? 2 : length >= 6 ? 1 : 0);
+        const int base = base_.tenths + (length >= 10 ? 5 : length >= 8 ? 2 : length >= 6 ? 1 : 0);
         Cells81 roof;
         DigitMask extras = 0;
         for (const int cell : path_)
@@ -222,13 +224,12 @@ private:
             for (DigitMask m = pair_; m; m &= m - 1) {
                 const int digit = std::countr_zero(m);
                 if ((grid_.CellsOf(digit) & Geo().unit[unit] & ~roof).Empty())
-                    easiest_.Offer(base_, base, name("Unique Rectangle type 4", "Unique Loop type 4"),
-                        [&](Step &s) {
-                            const DigitMask other = static_cast<DigitMask>(pair_ & ~BitOf(digit));
-                            s.EliminateEach(r0, grid_.Candidates(r0) & other);
-                            s.EliminateEach(r1, grid_.Candidates(r1) & other);
-                            return true;
-                        });
+                    easiest_.Offer(base_, base, name("Unique Rectangle type 4", "Unique Loop type 4"), [&](Step &s) {
+                        const DigitMask other = static_cast<DigitMask>(pair_ & ~BitOf(digit));
+                        s.EliminateEach(r0, grid_.Candidates(r0) & other);
+                        s.EliminateEach(r1, grid_.Candidates(r1) & other);
+                        return true;
+                    });
             }
         }
     }
@@ -243,49 +244,6 @@ private:
     std::array<std::uint8_t, UnitCount> unitCount_ {};
 };
 
-// A choice of two candidates for each cell that has more, leaving every digit twice or not at all
-// in every unit: the cells' other candidates are their extras. Nothing when there is none.
-bool BugExtras(const CandidateGrid &grid, const std::vector<int> &poly, std::vector<DigitMask> &extras)
-{
-    std::array<std::array<std::uint8_t, 9>, UnitCount> count {};
-    grid.Open().ForEach([&](int cell) {
-        for (DigitMask m = grid.Candidates(cell); m; m &= m - 1)
-            for (const int unit : Geo().unitsOf[cell])
-                ++count[unit][std::countr_zero(m)];
-    });
-    extras.assign(poly.size(), 0);
-    // Each poly cell keeps two digits: count what it gives up.
-    const auto fits = [&] {
-        for (const auto &unit : count)
-            for (const std::uint8_t n : unit)
-                if (n != 0 && n != 2)
-                    return false;
-        return true;
-    };
-    const auto choose = [&](auto &self, std::size_t i) -> bool {
-        if (i == poly.size())
-            return fits();
-        const int cell = poly[i];
-        const DigitMask all = grid.Candidates(cell);
-        for (DigitMask a = all; a; a &= a - 1)
-            for (DigitMask b = a & (a - 1); b; b &= b - 1) {
-                const DigitMask keep = static_cast<DigitMask>((a & -a) | (b & -b));
-                extras[i] = static_cast<DigitMask>(all & ~keep);
-                for (DigitMask m = extras[i]; m; m &= m - 1)
-                    for (const int unit : Geo().unitsOf[cell])
-                        --count[unit][std::countr_zero(m)];
-                const bool found = self(self, i + 1);
-                for (DigitMask m = extras[i]; m; m &= m - 1)
-                    for (const int unit : Geo().unitsOf[cell])
-                        ++count[unit][std::countr_zero(m)];
-                if (found)
-                    return true;
-            }
-        return false;
-    };
-    return choose(choose, 0);
-}
-
 } // namespace
 
 bool FindUniqueRectangle(const CandidateGrid &grid, Step &step)
@@ -298,64 +256,113 @@ bool FindUniqueRectangle(const CandidateGrid &grid, Step &step)
     return easiest.Take(step);
 }
 
-// Every open cell but a few has two candidates: some of those few take an extra candidate, or the
-// digits could swap round the rest.
+// Every open cell has two candidates but a few, and every digit two places in each unit but where
+// one of those few has it too: some of them take one of those extra digits, or the digits could
+// swap round the rest. The extra digits are named by the units where a digit has a wrong number
+// of places and one cell of more than two candidates is among them, as the reference names them.
 bool FindBug(const CandidateGrid &grid, Step &step)
 {
-    std::vector<int> poly;
-    grid.Open().ForEach([&](int cell) {
-        if (CountOf(grid.Candidates(cell)) > 2)
-            poly.push_back(cell);
-    });
-    constexpr std::size_t MostPolyCells = 6;
-    std::vector<DigitMask> extras;
-    if (poly.empty() || poly.size() > MostPolyCells || !BugExtras(grid, poly, extras))
-        return false;
-    Easiest easiest;
-    Cells81 polyCells;
+    std::vector<int> bugCells;
+    std::array<DigitMask, 81> extras {};
     DigitMask allExtras = 0;
-    for (std::size_t i = 0; i < poly.size(); ++i) {
-        polyCells.Set(poly[i]);
-        allExtras |= extras[i];
-    }
-    if (poly.size() == 1) {
-        easiest.Offer(step, step.tenths, "Bivalue Universal Grave type 1", [&](Step &s) {
-            if (CountOf(extras[0]) == 1)
-                s.placements.push_back({static_cast<std::uint8_t>(poly[0]), static_cast<std::uint8_t>(std::countr_zero(extras[0]))});
-            else
-                s.EliminateEach(poly[0], grid.Candidates(poly[0]) & ~extras[0]);
-            return true;
-        });
-        return easiest.Take(step);
-    }
-    if (CountOf(allExtras) == 1) {
-        easiest.Offer(step, step.tenths + 1, "Bivalue Universal Grave type 2", [&](Step &s) {
-            const int digit = std::countr_zero(allExtras);
-            (SeenByAll(polyCells) & grid.CellsOf(digit) & ~polyCells).ForEach([&](int cell) { s.Eliminate(cell, digit); });
-            return true;
-        });
-    }
-    if (poly.size() == 2) {
-        for (const int unit : SharedUnits(poly[0], poly[1])) {
-            if (unit < 0)
-                break;
-            for (int others = 1; others <= 3; ++others)
-                easiest.Offer(step, step.tenths + 1 + others, "Bivalue Universal Grave type 3",
-                    [&](Step &s) { return NakedSetWith(grid, unit, polyCells, allExtras, others, s); });
-            const DigitMask shared = grid.Candidates(poly[0]) & grid.Candidates(poly[1]) & ~extras[0] & ~extras[1];
-            for (DigitMask m = shared; m; m &= m - 1) {
-                const int digit = std::countr_zero(m);
-                if (!(grid.CellsOf(digit) & Geo().unit[unit] & ~polyCells).Empty())
+    Cells81 common = ~Cells81 {};
+    for (const int kind : {18, 0, 9})
+        for (int unit = kind; unit < kind + 9; ++unit)
+            for (int digit = 0; digit < 9; ++digit) {
+                const Cells81 places = grid.CellsOf(digit) & Geo().unit[unit];
+                const int n = places.Count();
+                if (n == 0 || n == 2)
                     continue;
-                easiest.Offer(step, step.tenths + 1, "Bivalue Universal Grave type 4", [&](Step &s) {
-                    for (std::size_t i = 0; i < 2; ++i)
-                        s.EliminateEach(poly[i], grid.Candidates(poly[i]) & ~extras[i] & ~BitOf(digit));
-                    return true;
+                int poly = -1, polyCount = 0;
+                places.ForEach([&](int cell) {
+                    if (CountOf(grid.Candidates(cell)) >= 3) {
+                        poly = cell;
+                        ++polyCount;
+                    }
                 });
+                if (polyCount == 0)
+                    return false;
+                if (polyCount > 1)
+                    continue;
+                if (extras[poly] == 0)
+                    bugCells.push_back(poly);
+                extras[poly] |= BitOf(digit);
+                allExtras |= BitOf(digit);
+                common &= Geo().peers[poly];
+                for (const int cell : bugCells)
+                    common.Clear(cell);
+                if (bugCells.size() > 1 && CountOf(allExtras) > 1 && (common & grid.Open()).Empty())
+                    return false;
             }
+    if (bugCells.empty())
+        return false;
+    // Without the extra digits, a bivalue universal grave: every cell two digits, every digit twice.
+    std::array<Cells81, 9> left {};
+    for (int digit = 0; digit < 9; ++digit)
+        left[digit] = grid.CellsOf(digit);
+    for (const int cell : bugCells)
+        for (DigitMask m = extras[cell]; m; m &= m - 1)
+            left[std::countr_zero(m)].Clear(cell);
+    bool grave = true;
+    grid.Open().ForEach([&](int cell) {
+        grave = grave && CountOf(static_cast<DigitMask>(grid.Candidates(cell) & ~extras[cell])) == 2;
+    });
+    for (int unit = 0; unit < UnitCount && grave; ++unit)
+        for (int digit = 0; digit < 9 && grave; ++digit) {
+            const int n = (left[digit] & Geo().unit[unit]).Count();
+            grave = n == 0 || n == 2;
         }
+    if (!grave)
+        return false;
+    Cells81 bug;
+    for (const int cell : bugCells)
+        bug.Set(cell);
+    common &= grid.Open() & ~bug;
+    // The reference offers these in turn and takes the first that removes something.
+    const auto offer = [&](std::string_view name, int tenths, auto fill) {
+        Step candidate {name, tenths, {}, {}, step.enough, step.budget};
+        fill(candidate);
+        if (candidate.placements.empty() && candidate.eliminations.empty())
+            return false;
+        step = std::move(candidate);
+        return true;
+    };
+    const int base = step.tenths;
+    if (bugCells.size() == 1)
+        return offer("Bivalue Universal Grave type 1", base,
+            [&](Step &s) { s.EliminateEach(bugCells[0], grid.Candidates(bugCells[0]) & ~allExtras); });
+    const auto type4 = [&] {
+        if (bugCells.size() != 2)
+            return false;
+        const int a = bugCells[0], b = bugCells[1];
+        const DigitMask shared = grid.Candidates(a) & grid.Candidates(b) & ~allExtras;
+        if (CountOf(shared) != 1 || SharedUnits(a, b)[0] < 0)
+            return false;
+        return offer("Bivalue Universal Grave type 4", base + 1, [&](Step &s) {
+            for (const int cell : {a, b})
+                s.EliminateEach(cell, grid.Candidates(cell) & ~extras[cell] & ~shared);
+        });
+    };
+    if (CountOf(allExtras) == 1) {
+        const int digit = std::countr_zero(allExtras);
+        const bool two = offer("Bivalue Universal Grave type 2", base + 1, [&](Step &s) {
+            (common & grid.CellsOf(digit)).ForEach([&](int cell) { s.Eliminate(cell, digit); });
+        });
+        return two || type4();
     }
-    return easiest.Take(step);
+    if (common.Empty())
+        return false;
+    if (type4())
+        return true;
+    for (const int unit : {18 + BoxOf(bugCells[0]), RowOf(bugCells[0]), 9 + ColOf(bugCells[0])}) {
+        if (!(bug & ~Geo().unit[unit]).Empty())
+            continue;
+        for (int others = 1; others <= 5; ++others)
+            if (offer("Bivalue Universal Grave type 3", base + 1 + others,
+                    [&](Step &s) { NakedSetWith(grid, unit, bug, allExtras, others, s); }))
+                return true;
+    }
+    return false;
 }
 
 } // namespace quadrelle::logic

@@ -9,7 +9,10 @@ namespace quadrelle::logic {
 // one puzzle at a time, so the count is the puzzle's own whatever the other threads do.
 inline thread_local std::uint64_t workDone = 0;
 
-inline void AddWork(std::uint64_t units) { workDone += units; }
+inline void AddWork(std::uint64_t units)
+{
+    workDone += units;
+}
 
 // Where a rating must stop: this much work done, or a stop asked for.
 struct Budget {

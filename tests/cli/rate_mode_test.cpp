@@ -74,7 +74,7 @@ TEST_F(BatchSolver, RatingsDependOnThePuzzlesAloneNotOnJobsOrLoad)
     const std::string input = "800000000003600000070090200050007000000045700000100030001000068008500010090000400\n"
                               "000000008003000400090020060000079000000061200060502070008000500010000020405000003\n"
                               "000000002008010900500003040000109300060030080003700000040000005301070800200000000\n"
-                              + Hard + "\n";
+        + Hard + "\n";
     const std::vector<std::string> args {"--rate", "--effort", "0.05", "--jobs"};
     const Result alone = Run({args[0], args[1], args[2], args[3], "1"}, input);
     ASSERT_EQ(alone.exitCode, 0) << alone.err;

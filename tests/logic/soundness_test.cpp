@@ -121,8 +121,8 @@ void CheckAll(bool full, std::string_view only = "1")
             if (full && only != "1" && std::string_view(collection.file).find(only) == std::string_view::npos)
                 continue;
             const std::size_t sample = full ? SIZE_MAX : test::Slice(collection.sample);
-            const Tally tally = CheckCollection(
-                folder / collection.file, sample, {scale, full ? FullEffort() : DefaultEffort / 25});
+            const Tally tally
+                = CheckCollection(folder / collection.file, sample, {scale, full ? FullEffort() : DefaultEffort / 25});
             if (::testing::Test::HasFatalFailure())
                 return;
             std::printf("%-6s %-36s %6ld rated %4ld lower bounds %5ld not unique\n", ScaleName(scale).data(),

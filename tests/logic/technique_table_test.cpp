@@ -161,8 +161,6 @@ const Case Cases[] = {
         Keeps({"r1c1:123", "r1c5:13", "r2c2:24"})},
     {"WXYZ-Wing", FindWxyzWing, Keeps({"r1c1:123", "r1c2:14", "r1c5:24", "r2c2:34"}), "r1c3<>4",
         Keeps({"r1c1:123", "r1c2:14", "r1c5:24", "r2c2:35"})},
-    {"X-Chain", FindXChain, Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c6"}}}), "r2c6<>1",
-        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}})},
     {"unique rectangle", FindUniqueRectangle, Keeps({"r1c1:12", "r1c4:12", "r2c1:12", "r2c4:123"}), "r2c4<>1",
         Keeps({"r1c1:12", "r1c4:12", "r4c1:12", "r4c4:123"})},
     {"unique rectangle with one extra digit in its roof", FindUniqueRectangle,
@@ -178,12 +176,13 @@ const Case Cases[] = {
             Keeps({"r1c1:12", "r1c4:12", "r2c1:123", "r2c4:125"})(grid);
             Confines({{1, Row(2), {"r2c1", "r2c4", "r2c7"}}})(grid);
         }},
+    {"unique loop of six cells with one extra digit", FindUniqueRectangle,
+        Keeps({"r1c1:12", "r1c4:12", "r4c4:12", "r4c5:12", "r2c5:12", "r2c1:123", "r1c5:34", "r2c4:34"}), "r2c1<>1",
+        Keeps({"r1c1:12", "r1c4:12", "r4c4:12", "r4c5:12", "r2c5:12", "r2c1:13", "r1c5:34", "r2c4:34"}), 46},
     {"VWXYZ-Wing", FindVwxyzWing, Keeps({"r1c1:1234", "r1c2:15", "r1c5:25", "r2c2:35", "r1c8:45"}), "r1c3<>5",
         Keeps({"r1c1:1234", "r1c2:15", "r1c5:25", "r2c2:35", "r1c8:46"})},
     {"Nishio", FindNishio, Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c6"}}}), "r2c6<>1",
         Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}})},
-    {"forcing chain", FindForcingChain, Keeps({"r1c1:12", "r1c5:13", "r5c1:23"}), "r5c5<>3",
-        Keeps({"r1c1:12", "r1c5:13", "r5c1:24"})},
     {"dynamic forcing chain", FindDynamicForcingChain, Keeps({"r1c1:12", "r1c5:13", "r5c1:23"}), "r5c5<>3",
         Keeps({"r1c1:12", "r1c5:13", "r5c1:24"})},
     {"WXYZ-Wing whose bivalue cell sees both its digits' places: every digit locked", FindWxyzWing,
@@ -199,6 +198,11 @@ const Case Cases[] = {
         Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c5", "r5c9"}}, {1, Row(9), {"r9c9", "r9c2"}}}),
         "r8c1<>1",
         Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c5", "r5c9"}}, {1, Row(9), {"r9c8", "r9c2"}}}), 54},
+    {"X-chain: two strong links of one digit", FindChainOrCycle,
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c6"}}}), "r2c6<>1",
+        Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}}), 66},
+    {"forcing chain through three bivalue cells", FindChainOrCycle, Keeps({"r1c1:12", "r1c5:13", "r5c1:23"}),
+        "r5c5<>3", Keeps({"r1c1:12", "r1c5:13", "r5c1:24"}), 71},
     {"X-cycle: a loop of strong and weak links, both ways", FindChainOrCycle,
         Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c1", "r5c5"}}}), "r2c1<>1",
         Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}}), 65},
@@ -238,14 +242,16 @@ TEST(TechniqueTable, EachFindsItsPositionAndNotTheLookAlike)
 TEST(TechniqueTable, LadderRisesAndAnEmptyGridGivesNoStep)
 {
     const CandidateGrid empty = *CandidateGrid::FromGivens({});
-    int previous = 0;
-    for (const Rung &rung : Ladder()) {
-        SCOPED_TRACE(std::string(rung.name));
-        EXPECT_GE(rung.tenths, previous);
-        previous = rung.tenths;
-        Step step;
-        if (rung.name != TopRung) {
-            EXPECT_FALSE(rung.find(empty, step));
+    for (const quadrelle::Scale scale : {quadrelle::Scale::SudokuExplainer, quadrelle::Scale::SukakuExplainer}) {
+        int previous = 0;
+        for (const Rung &rung : Ladder(scale)) {
+            SCOPED_TRACE(std::string(quadrelle::ScaleName(scale)) + " " + std::string(rung.name));
+            EXPECT_GE(rung.tenths, previous);
+            previous = rung.tenths;
+            Step step;
+            if (rung.name != TopRung) {
+                EXPECT_FALSE(rung.find(empty, step));
+            }
         }
     }
 }
