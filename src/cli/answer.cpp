@@ -1,6 +1,7 @@
 #include "cli/answer.h"
 
 #include "counter/solution_count.h"
+#include "logic/explain.h"
 #include "logic/geometry.h"
 #include "logic/solve_path.h"
 #include "solver/pipeline.h"
@@ -97,50 +98,6 @@ std::array<std::uint8_t, CellCount> CellsOf(const PuzzleLine &line)
     for (std::size_t p = 0; p < cells.size(); ++p)
         cells[p] = static_cast<std::uint8_t>(line.givens[p]);
     return cells;
-}
-
-void AppendTenths(std::string &text, int tenths)
-{
-    text += std::to_string(tenths / 10);
-    text += '.';
-    text += static_cast<char>('0' + tenths % 10);
-}
-
-void AppendCandidate(std::string &text, const logic::Candidate &c, std::string_view relation)
-{
-    text += logic::CellName(c.cell);
-    text += relation;
-    text += static_cast<char>('1' + c.digit);
-}
-
-// The notation people exchange: each placement of a step of singles is a move of its own, a line
-// each; any other step is one line.
-void AppendStep(std::string &text, const logic::Step &step)
-{
-    const auto tail = [&] {
-        text += ' ';
-        text += step.technique;
-        text += ' ';
-        AppendTenths(text, step.tenths);
-        text += '\n';
-    };
-    if (step.eliminations.empty()) {
-        for (const logic::Candidate &c : step.placements) {
-            AppendCandidate(text, c, "=");
-            tail();
-        }
-        return;
-    }
-    const char *separator = "";
-    for (const logic::Candidate &c : step.placements) {
-        text += std::exchange(separator, " ");
-        AppendCandidate(text, c, "=");
-    }
-    for (const logic::Candidate &c : step.eliminations) {
-        text += std::exchange(separator, " ");
-        AppendCandidate(text, c, "<>");
-    }
-    tail();
 }
 
 } // namespace

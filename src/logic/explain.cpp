@@ -9,8 +9,6 @@ namespace quadrelle {
 
 namespace {
 
-std::string Tenths(int tenths) { return std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10); }
-
 void AppendCandidate(std::string &text, const logic::Candidate &c, std::string_view relation)
 {
     text += logic::CellName(c.cell);
@@ -18,10 +16,22 @@ void AppendCandidate(std::string &text, const logic::Candidate &c, std::string_v
     text += static_cast<char>('1' + c.digit);
 }
 
-// Each placement of a step of singles is a move of its own; the other steps are one line.
+} // namespace
+
+void AppendTenths(std::string &text, int tenths)
+{
+    text += std::to_string(tenths / 10);
+    text += '.';
+    text += static_cast<char>('0' + tenths % 10);
+}
+
 void AppendStep(std::string &text, const logic::Step &step)
 {
-    const std::string tail = ' ' + std::string(step.technique) + ' ' + Tenths(step.tenths) + '\n';
+    std::string tail(1, ' ');
+    tail += step.technique;
+    tail += ' ';
+    AppendTenths(tail, step.tenths);
+    tail += '\n';
     if (step.eliminations.empty()) {
         for (const logic::Candidate &c : step.placements) {
             AppendCandidate(text, c, "=");
@@ -41,11 +51,11 @@ void AppendStep(std::string &text, const logic::Step &step)
     text += tail;
 }
 
-} // namespace
-
 std::string ScoreText(const Rating &rating)
 {
-    return Tenths(rating.tenths) + (rating.status == Rating::Status::LowerBound ? "+" : "");
+    std::string text;
+    AppendTenths(text, rating.tenths);
+    return text + (rating.status == Rating::Status::LowerBound ? "+" : "");
 }
 
 std::string DescribePuzzle(const std::array<std::uint8_t, 81> &cells, ExplainDepth depth, RatingLimits limits)
