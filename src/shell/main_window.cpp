@@ -81,6 +81,10 @@ MainWindow::MainWindow(Form1Environment environment)
     connect(&slowVerdict_, &QTimer::timeout, this,
         [this] { status_->setText(QCoreApplication::translate("Quadrelle", "Rating the puzzle…")); });
     connect(&analyst_, &PuzzleAnalyst::Analysed, this, &MainWindow::ShowVerdict);
+    connect(&analyst_, &PuzzleAnalyst::Hinted, this, [this](const QString &sentence) {
+        slowVerdict_.stop();
+        status_->setText(sentence);
+    });
     UpdateTitle();
     UpdateFileActions();
 }
@@ -124,6 +128,10 @@ void MainWindow::CreateMenus()
         Keys(QKeySequence::Paste, Qt::CTRL | Qt::Key_V), &MainWindow::PastePuzzle);
     edit->addSeparator();
     AddAction(edit, QT_TRANSLATE_NOOP("Quadrelle", "C&lear"), {}, &MainWindow::ClearPuzzle);
+
+    QMenu *puzzle = menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("Quadrelle", "&Puzzle")));
+    hint_ = AddAction(
+        puzzle, QT_TRANSLATE_NOOP("Quadrelle", "&Hint"), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &MainWindow::ShowHint);
 
     QMenu *help = menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("Quadrelle", "&Help")));
     AddAction(help, QT_TRANSLATE_NOOP("Quadrelle", "&Keys"), Keys(QKeySequence::HelpContents, Qt::Key_F1),
@@ -285,6 +293,7 @@ void MainWindow::ShowKeys()
              "%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle\r"
              "%2: save the puzzle; %3: print the puzzle\r"
              "%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle\r"
+             "Ctrl+H: a hint in the status line\r"
              "Alt and an underlined letter: a menu\r"
              "%7: quit")
              .arg(KeysOf(*open_), KeysOf(*saveAs_), KeysOf(*print_), KeysOf(*copyPuzzle_), KeysOf(*copySolution_),
@@ -298,6 +307,14 @@ void MainWindow::ShowAbout()
              .arg(Tr(ProductName), QString::fromLatin1(Version),
                  QString::fromLatin1(Licence).trimmed().replace(QLatin1Char('\n'), QLatin1Char('\r'))),
         MessageIcon::Information);
+}
+
+void MainWindow::ShowHint()
+{
+    // From the grid as it stands, deductions included; the next change asks for a verdict again.
+    analysed_.reset();
+    analyst_.Hint(CellsOf(form_->board().Digits()));
+    slowVerdict_.start();
 }
 
 void MainWindow::GivensMayHaveChanged()

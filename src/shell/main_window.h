@@ -42,6 +42,7 @@ public:
     QAction &CopySolutionAction() { return *copySolution_; }
     QAction &PasteAction() { return *paste_; }
     QAction &QuitAction() { return *quit_; }
+    QAction &HintAction() { return *hint_; }
 
     void OpenPuzzleFile();
     void ShowPuzzle(int index);
@@ -49,6 +50,7 @@ public:
     void CopyPuzzle();
     void CopySolution();
     void PastePuzzle();
+    void ShowHint();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -93,6 +95,7 @@ private:
     QAction *paste_ = nullptr;
     QAction *print_ = nullptr;
     QAction *quit_ = nullptr;
+    QAction *hint_ = nullptr;
 };
 
 } // namespace quadrelle

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTranslator>
 
 using namespace quadrelle;
 using namespace quadrelle::test;
@@ -38,6 +39,8 @@ private slots:
     void saveAsByName();
     void helpPages();
     void quitEndsTheProgram();
+    void everyItemIsTranslated_data();
+    void everyItemIsTranslated();
 
 private:
     Form1 &form() { return *fixture_->form; }
@@ -337,6 +340,59 @@ void MenusTest::quitEndsTheProgram()
     QCOMPARE(window().QuitAction().shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     Shortcut(window().QuitAction().shortcut());
     QCOMPARE(unloaded.size(), 1);
+}
+
+namespace {
+
+// Each menu's title and the text of every item in it, in menu order.
+QStringList MenuTexts(MainWindow &window)
+{
+    QStringList texts;
+    for (QAction *menu : window.menuBar()->actions()) {
+        texts << menu->text();
+        for (QAction *item : menu->menu()->actions()) {
+            if (!item->isSeparator())
+                texts << item->text();
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+void MenusTest::everyItemIsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << "de";
+    QTest::newRow("French") << "fr";
+}
+
+void MenusTest::everyItemIsTranslated()
+{
+    QFETCH(QString, language);
+    const QStringList english = MenuTexts(window());
+    QTranslator translator;
+    QVERIFY(translator.load(":/i18n/quadrelle_" + language + ".qm"));
+    QCoreApplication::installTranslator(&translator);
+    WindowFixture translated;
+    translated.Start();
+    const QStringList texts = MenuTexts(*translated.window);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(texts.size(), english.size());
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        QVERIFY2(texts[i] != english[i], qPrintable(english[i]));
+    // Each menu's mnemonics differ, so Alt and a letter reach one item.
+    for (QAction *menu : translated.window->menuBar()->actions()) {
+        QSet<QChar> keys;
+        for (QAction *item : menu->menu()->actions()) {
+            const qsizetype amp = item->text().indexOf('&');
+            if (amp < 0)
+                continue;
+            const QChar key = item->text()[amp + 1].toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(item->text()));
+            keys.insert(key);
+        }
+    }
 }
 
 int RunMenusTest(int argc, char **argv)

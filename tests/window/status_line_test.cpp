@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "counter/solution_count.h"
+#include "logic/explain.h"
 #include "logic/rating.h"
 
 #include <QClipboard>
@@ -26,6 +27,7 @@ private slots:
     void noSolution();
     void emptyBoardSaysNothing();
     void newerRequestSupersedesOlder();
+    void hintNamesTheNextStepAndChangesNothing();
     void typing81DigitsLosesNone();
 
 private:
@@ -142,6 +144,27 @@ void StatusLineTest::newerRequestSupersedesOlder()
     QTest::qWait(200);
     QCOMPARE(analysed.size(), 1);
     QCOMPARE(analysed.front().front().value<PuzzleVerdict>().solutions, 2);
+}
+
+void StatusLineTest::hintNamesTheNextStepAndChangesNothing()
+{
+    Paste(Hard);
+    const QString before = PuzzleGridLine(form());
+    // The engine's first step from the grid as the window holds it, deductions included.
+    const QString step
+        = QString::fromStdString(DescribePuzzle(CellsOf(ModelLine(form())), ExplainDepth::FirstStep)).trimmed();
+    const QString move = step.section(' ', 0, 0);
+    QTest::keySequence(Focus(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    QTRY_VERIFY_WITH_TIMEOUT(window().StatusText().startsWith("Hint"), 5000);
+    QCOMPARE(window().StatusText(), QStringLiteral("Hint · %1: %2").arg(step.section(' ', 1), move));
+    QVERIFY2(QRegularExpression("^r\\dc\\d(=|<>)\\d").match(move).hasMatch(), qPrintable(move));
+    QCOMPARE(PuzzleGridLine(form()), before);
+    // Several solutions: no hint, and why.
+    Click(form().PushButton1());
+    TypeAt(form(), 1, '5');
+    QTest::keySequence(Focus(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        window().StatusText(), QStringLiteral("No hint: the puzzle has several solutions."), 5000);
 }
 
 // Every keystroke lands while the worker rates the grid behind it.

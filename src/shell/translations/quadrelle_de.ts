@@ -382,8 +382,32 @@ time -- and I&apos;m pretty sure there is none.</source>
         <translation>Eine Lösung · %1 %2</translation>
     </message>
     <message>
-        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
-        <translation>1 bis 9: Ziffer eingeben; Entf: Feld leeren<byte value="xd"/>Pfeiltasten: zwischen den Feldern wechseln; Tab, Umschalt+Tab: durch das Fenster gehen<byte value="xd"/>%1: Rätseldatei öffnen; Bild ab, Bild auf: nächstes und voriges Rätsel darin<byte value="xd"/>%2: Rätsel speichern; %3: Rätsel drucken<byte value="xd"/>%4: Rätsel kopieren; %5: Lösung kopieren; %6: Rätsel einfügen<byte value="xd"/>Alt und ein unterstrichener Buchstabe: ein Menü<byte value="xd"/>%7: beenden</translation>
+        <source>&amp;Puzzle</source>
+        <translation>&amp;Rätsel</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint in the status line<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
+        <translation>1 bis 9: Ziffer eingeben; Entf: Feld leeren<byte value="xd"/>Pfeiltasten: zwischen den Feldern wechseln; Tab, Umschalt+Tab: durch das Fenster gehen<byte value="xd"/>%1: Rätseldatei öffnen; Bild ab, Bild auf: nächstes und voriges Rätsel darin<byte value="xd"/>%2: Rätsel speichern; %3: Rätsel drucken<byte value="xd"/>%4: Rätsel kopieren; %5: Lösung kopieren; %6: Rätsel einfügen<byte value="xd"/>Strg+H: ein Tipp in der Statuszeile<byte value="xd"/>Alt und ein unterstrichener Buchstabe: ein Menü<byte value="xd"/>%7: beenden</translation>
+    </message>
+    <message>
+        <source>No hint: the puzzle has no solution.</source>
+        <translation>Kein Tipp: Das Rätsel hat keine Lösung.</translation>
+    </message>
+    <message>
+        <source>No hint: the puzzle has several solutions.</source>
+        <translation>Kein Tipp: Das Rätsel hat mehrere Lösungen.</translation>
+    </message>
+    <message>
+        <source>The puzzle is solved.</source>
+        <translation>Das Rätsel ist gelöst.</translation>
+    </message>
+    <message>
+        <source>Hint · %1: %2</source>
+        <translation>Tipp · %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "solver/commands/puzzle_analyst.h"
 
 #include "counter/solution_count.h"
+#include "logic/explain.h"
 #include "logic/rating.h"
 
 #include <QCoreApplication>
@@ -45,9 +46,20 @@ PuzzleAnalyst::~PuzzleAnalyst()
 
 void PuzzleAnalyst::Analyse(const Cells &cells)
 {
+    Request(cells, Job::Verdict);
+}
+
+void PuzzleAnalyst::Hint(const Cells &cells)
+{
+    Request(cells, Job::Hint);
+}
+
+void PuzzleAnalyst::Request(const Cells &cells, Job job)
+{
     {
         std::lock_guard lock(mutex_);
         pending_ = cells;
+        pendingJob_ = job;
         ++generation_;
         stop_ = true;
     }
@@ -58,6 +70,7 @@ void PuzzleAnalyst::Work()
 {
     for (;;) {
         Cells cells;
+        Job job = Job::Verdict;
         std::uint64_t generation = 0;
         {
             std::unique_lock lock(mutex_);
@@ -66,11 +79,25 @@ void PuzzleAnalyst::Work()
                 return;
             cells = *pending_;
             pending_.reset();
+            job = pendingJob_;
             generation = generation_;
             stop_ = false;
         }
         PuzzleVerdict verdict;
         verdict.solutions = CountSolutions(cells).solutions;
+        if (job == Job::Hint) {
+            const QString sentence = HintFor(cells, verdict.solutions, stop_);
+            if (stop_)
+                continue;
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, sentence] {
+                    if (generation == generation_)
+                        emit Hinted(sentence);
+                },
+                Qt::QueuedConnection);
+            continue;
+        }
         if (verdict.solutions == 1) {
             RatingLimits limits;
             limits.stop = &stop_;
@@ -84,6 +111,22 @@ void PuzzleAnalyst::Work()
         QMetaObject::invokeMethod(
             this, [this, generation, verdict] { Deliver(generation, verdict); }, Qt::QueuedConnection);
     }
+}
+
+QString PuzzleAnalyst::HintFor(const Cells &cells, int solutions, const std::atomic<bool> &stop)
+{
+    if (solutions == 0)
+        return QCoreApplication::translate("Quadrelle", "No hint: the puzzle has no solution.");
+    if (solutions > 1)
+        return QCoreApplication::translate("Quadrelle", "No hint: the puzzle has several solutions.");
+    RatingLimits limits;
+    limits.stop = &stop;
+    // "r4c7=3 Hidden Single (box) 1.2", or the rating line when nothing is left to do.
+    const QString line = QString::fromStdString(DescribePuzzle(cells, ExplainDepth::FirstStep, limits)).trimmed();
+    const qsizetype space = line.indexOf(QLatin1Char(' '));
+    if (line.startsWith(QLatin1String("rated ")) || space < 0)
+        return QCoreApplication::translate("Quadrelle", "The puzzle is solved.");
+    return QCoreApplication::translate("Quadrelle", "Hint · %1: %2").arg(line.mid(space + 1), line.left(space));
 }
 
 void PuzzleAnalyst::Deliver(std::uint64_t generation, const PuzzleVerdict &verdict)

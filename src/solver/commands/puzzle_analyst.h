@@ -37,19 +37,26 @@ public:
     explicit PuzzleAnalyst(QObject *parent = nullptr);
     ~PuzzleAnalyst() override;
 
-    // Returns at once.
+    // Each returns at once.
     void Analyse(const Cells &cells);
+    // The next step a person would take in `cells` (givens and what is filled in), as a sentence.
+    void Hint(const Cells &cells);
 
 signals:
     void Analysed(const quadrelle::PuzzleVerdict &verdict);
+    void Hinted(const QString &sentence);
 
 private:
+    enum class Job { Verdict, Hint };
+    void Request(const Cells &cells, Job job);
     void Work();
     void Deliver(std::uint64_t generation, const PuzzleVerdict &verdict);
+    static QString HintFor(const Cells &cells, int solutions, const std::atomic<bool> &stop);
 
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Cells> pending_;
+    Job pendingJob_ = Job::Verdict;
     bool quit_ = false;
     // The newest request's number; a verdict for an older one is dropped.
     std::atomic<std::uint64_t> generation_ {0};
