@@ -311,8 +311,10 @@ void MainWindow::ShowAbout()
 
 void MainWindow::ShowHint()
 {
-    // From the grid as it stands, deductions included; the next change asks for a verdict again.
-    analysed_.reset();
+    // From the grid as it stands, deductions included. A change just made is taken as analysed,
+    // so its verdict does not supersede the hint; the next change asks for a verdict again.
+    changes_.stop();
+    analysed_ = EnteredGivens(form_->grids());
     analyst_.Hint(CellsOf(form_->board().Digits()));
     slowVerdict_.start();
 }
