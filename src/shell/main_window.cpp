@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QScreen>
 #include <QStatusBar>
@@ -81,6 +82,7 @@ MainWindow::MainWindow(Form1Environment environment)
     connect(&slowVerdict_, &QTimer::timeout, this,
         [this] { status_->setText(QCoreApplication::translate("Quadrelle", "Rating the puzzle…")); });
     connect(&analyst_, &PuzzleAnalyst::Analysed, this, &MainWindow::ShowVerdict);
+    connect(&maker_, &PuzzleMaker::Made, this, &MainWindow::TypeNewPuzzle);
     connect(&analyst_, &PuzzleAnalyst::Hinted, this, [this](const QString &sentence) {
         slowVerdict_.stop();
         status_->setText(sentence);
@@ -130,6 +132,24 @@ void MainWindow::CreateMenus()
     AddAction(edit, QT_TRANSLATE_NOOP("Quadrelle", "C&lear"), {}, &MainWindow::ClearPuzzle);
 
     QMenu *puzzle = menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("Quadrelle", "&Puzzle")));
+    newPuzzle_ = AddAction(puzzle, QT_TRANSLATE_NOOP("Quadrelle", "&New Puzzle"),
+        Keys(QKeySequence::New, Qt::CTRL | Qt::Key_N), [this] { NewPuzzle(lastBand_); });
+    QMenu *bands = puzzle->addMenu(Tr(QT_TRANSLATE_NOOP("Quadrelle", "New Puzzle &At")));
+    for (std::size_t i = 0; i < DifficultyBands().size(); ++i) {
+        const DifficultyBand &band = DifficultyBands()[i];
+        const QLocale locale;
+        // "&1 Easy (1.0 to 2.0)": numbered, as names share first letters in every language.
+        QAction *action = bands->addAction(
+            Tr(QT_TRANSLATE_NOOP("Quadrelle", "&%1 %2 (%3 to %4)"))
+                .arg(QString::number(i + 1), Tr(band.name), locale.toString(band.lowest / 10.0, 'f', 1),
+                    locale.toString(std::min(band.highest, 120) / 10.0, 'f', 1)));
+        connect(action, &QAction::triggered, this, [this, i] { NewPuzzle(static_cast<int>(i)); });
+        bandActions_.push_back(action);
+    }
+    cancelNew_ = AddAction(puzzle, QT_TRANSLATE_NOOP("Quadrelle", "&Stop Making the Puzzle"),
+        {QKeySequence(Qt::Key_Escape)}, &MainWindow::CancelNewPuzzle);
+    cancelNew_->setEnabled(false);
+    puzzle->addSeparator();
     hint_ = AddAction(
         puzzle, QT_TRANSLATE_NOOP("Quadrelle", "&Hint"), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &MainWindow::ShowHint);
 
@@ -293,7 +313,7 @@ void MainWindow::ShowKeys()
              "%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle\r"
              "%2: save the puzzle; %3: print the puzzle\r"
              "%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle\r"
-             "Ctrl+H: a hint in the status line\r"
+             "Ctrl+H: a hint in the status line; Ctrl+N: a new puzzle, Esc stops it\r"
              "Alt and an underlined letter: a menu\r"
              "%7: quit")
              .arg(KeysOf(*open_), KeysOf(*saveAs_), KeysOf(*print_), KeysOf(*copyPuzzle_), KeysOf(*copySolution_),
@@ -307,6 +327,47 @@ void MainWindow::ShowAbout()
              .arg(Tr(ProductName), QString::fromLatin1(Version),
                  QString::fromLatin1(Licence).trimmed().replace(QLatin1Char('\n'), QLatin1Char('\r'))),
         MessageIcon::Information);
+}
+
+void MainWindow::NewPuzzle(int band)
+{
+    lastBand_ = band;
+    NewPuzzleIn(DifficultyBands().at(static_cast<std::size_t>(band)));
+}
+
+void MainWindow::NewPuzzleIn(const DifficultyBand &band)
+{
+    maker_.Make(band, QRandomGenerator::global()->generate64());
+    cancelNew_->setEnabled(true);
+    slowVerdict_.stop();
+    status_->setText(QCoreApplication::translate("Quadrelle", "Making a new %1 puzzle…  %2 stops.")
+                         .arg(Tr(band.name), cancelNew_->shortcut().toString(QKeySequence::NativeText)));
+}
+
+void MainWindow::CancelNewPuzzle()
+{
+    if (!maker_.Busy())
+        return;
+    maker_.Cancel();
+    cancelNew_->setEnabled(false);
+    status_->setText(QCoreApplication::translate("Quadrelle", "No new puzzle: stopped."));
+    analysed_.reset();
+}
+
+void MainWindow::TypeNewPuzzle(const PuzzleMaker::Cells &puzzle)
+{
+    cancelNew_->setEnabled(false);
+    Grid givens {};
+    for (std::size_t i = 0; i < givens.size(); ++i)
+        givens[i] = static_cast<std::int8_t>(puzzle[i]);
+    fileName_.clear();
+    puzzles_.clear();
+    current_ = 0;
+    UpdateTitle();
+    UpdateFileActions();
+    form_->PushButton1_Click();
+    EnterGivens(form_->grids(), givens);
+    form_->txPuz(1).setFocus();
 }
 
 void MainWindow::ShowHint()

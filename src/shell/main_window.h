@@ -4,6 +4,7 @@
 #include "shell/form1.h"
 #include "shell/kit/file_dialogs.h"
 #include "solver/commands/puzzle_analyst.h"
+#include "solver/commands/puzzle_maker.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -43,6 +44,11 @@ public:
     QAction &PasteAction() { return *paste_; }
     QAction &QuitAction() { return *quit_; }
     QAction &HintAction() { return *hint_; }
+    QAction &NewPuzzleAction() { return *newPuzzle_; }
+    QAction &CancelNewPuzzleAction() { return *cancelNew_; }
+    // The band's item of the New Puzzle submenu.
+    QAction &BandAction(int band) { return *bandActions_.at(static_cast<std::size_t>(band)); }
+    PuzzleMaker &Maker() { return maker_; }
 
     void OpenPuzzleFile();
     void ShowPuzzle(int index);
@@ -51,6 +57,9 @@ public:
     void CopySolution();
     void PastePuzzle();
     void ShowHint();
+    // band: an index into DifficultyBands().
+    void NewPuzzle(int band);
+    void NewPuzzleIn(const DifficultyBand &band);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -63,6 +72,8 @@ private:
     void UpdateFileActions();
     void GivensMayHaveChanged();
     void ShowVerdict(const PuzzleVerdict &verdict);
+    void TypeNewPuzzle(const PuzzleMaker::Cells &puzzle);
+    void CancelNewPuzzle();
     void Tell(const QString &text, MessageIcon icon = MessageIcon::Exclamation);
     void ShowKeys();
     void ShowAbout();
@@ -96,6 +107,12 @@ private:
     QAction *print_ = nullptr;
     QAction *quit_ = nullptr;
     QAction *hint_ = nullptr;
+    QAction *newPuzzle_ = nullptr;
+    QAction *cancelNew_ = nullptr;
+    std::vector<QAction *> bandActions_;
+    PuzzleMaker maker_;
+    // Ctrl+N makes another of these.
+    int lastBand_ = 0;
 };
 
 } // namespace quadrelle

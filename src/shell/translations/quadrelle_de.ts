@@ -390,10 +390,6 @@ time -- and I&apos;m pretty sure there is none.</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint in the status line<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
-        <translation>1 bis 9: Ziffer eingeben; Entf: Feld leeren<byte value="xd"/>Pfeiltasten: zwischen den Feldern wechseln; Tab, Umschalt+Tab: durch das Fenster gehen<byte value="xd"/>%1: Rätseldatei öffnen; Bild ab, Bild auf: nächstes und voriges Rätsel darin<byte value="xd"/>%2: Rätsel speichern; %3: Rätsel drucken<byte value="xd"/>%4: Rätsel kopieren; %5: Lösung kopieren; %6: Rätsel einfügen<byte value="xd"/>Strg+H: ein Tipp in der Statuszeile<byte value="xd"/>Alt und ein unterstrichener Buchstabe: ein Menü<byte value="xd"/>%7: beenden</translation>
-    </message>
-    <message>
         <source>No hint: the puzzle has no solution.</source>
         <translation>Kein Tipp: Das Rätsel hat keine Lösung.</translation>
     </message>
@@ -408,6 +404,58 @@ time -- and I&apos;m pretty sure there is none.</source>
     <message>
         <source>Hint · %1: %2</source>
         <translation>Tipp · %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;New Puzzle</source>
+        <translation>&amp;Neues Rätsel</translation>
+    </message>
+    <message>
+        <source>New Puzzle &amp;At</source>
+        <translation>Neues Rätsel &amp;mit Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2 (%3 to %4)</source>
+        <translation>&amp;%1 %2 (%3 bis %4)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Making the Puzzle</source>
+        <translation>Rätselerstellung &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint in the status line; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
+        <translation>1 bis 9: Ziffer eingeben; Entf: Feld leeren<byte value="xd"/>Pfeiltasten: zwischen den Feldern wechseln; Tab, Umschalt+Tab: durch das Fenster gehen<byte value="xd"/>%1: Rätseldatei öffnen; Bild ab, Bild auf: nächstes und voriges Rätsel darin<byte value="xd"/>%2: Rätsel speichern; %3: Rätsel drucken<byte value="xd"/>%4: Rätsel kopieren; %5: Lösung kopieren; %6: Rätsel einfügen<byte value="xd"/>Strg+H: ein Tipp in der Statuszeile; Strg+N: ein neues Rätsel, Esc bricht ab<byte value="xd"/>Alt und ein unterstrichener Buchstabe: ein Menü<byte value="xd"/>%7: beenden</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Fiendish</source>
+        <translation>Teuflisch</translation>
+    </message>
+    <message>
+        <source>Diabolical</source>
+        <translation>Diabolisch</translation>
+    </message>
+    <message>
+        <source>Extreme</source>
+        <translation>Extrem</translation>
+    </message>
+    <message>
+        <source>Making a new %1 puzzle…  %2 stops.</source>
+        <translation>Neues Rätsel (%1) wird erstellt …  %2 bricht ab.</translation>
+    </message>
+    <message>
+        <source>No new puzzle: stopped.</source>
+        <translation>Kein neues Rätsel: abgebrochen.</translation>
     </message>
 </context>
 </TS>

@@ -390,10 +390,6 @@ time -- and I&apos;m pretty sure there is none.</source>
         <translation>&amp;Indice</translation>
     </message>
     <message>
-        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint in the status line<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
-        <translation>1 à 9&#xa0;: saisir un chiffre&#xa0;; Suppr&#xa0;: vider la case<byte value="xd"/>Flèches&#xa0;: passer d’une case à l’autre&#xa0;; Tab, Maj+Tab&#xa0;: parcourir la fenêtre<byte value="xd"/>%1&#xa0;: ouvrir un fichier de grilles&#xa0;; Page suivante, Page précédente&#xa0;: sa grille suivante et précédente<byte value="xd"/>%2&#xa0;: enregistrer la grille&#xa0;; %3&#xa0;: imprimer la grille<byte value="xd"/>%4&#xa0;: copier la grille&#xa0;; %5&#xa0;: copier la solution&#xa0;; %6&#xa0;: coller une grille<byte value="xd"/>Ctrl+H&#xa0;: un indice dans la ligne d’état<byte value="xd"/>Alt et une lettre soulignée&#xa0;: un menu<byte value="xd"/>%7&#xa0;: quitter</translation>
-    </message>
-    <message>
         <source>No hint: the puzzle has no solution.</source>
         <translation>Pas d’indice&#xa0;: la grille n’a aucune solution.</translation>
     </message>
@@ -408,6 +404,58 @@ time -- and I&apos;m pretty sure there is none.</source>
     <message>
         <source>Hint · %1: %2</source>
         <translation>Indice · %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&amp;New Puzzle</source>
+        <translation>&amp;Nouvelle grille</translation>
+    </message>
+    <message>
+        <source>New Puzzle &amp;At</source>
+        <translation>Nouvelle grille de ni&amp;veau</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2 (%3 to %4)</source>
+        <translation>&amp;%1 %2 (%3 à %4)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Making the Puzzle</source>
+        <translation>&amp;Arrêter la création de la grille</translation>
+    </message>
+    <message>
+        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint in the status line; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
+        <translation>1 à 9&#xa0;: saisir un chiffre&#xa0;; Suppr&#xa0;: vider la case<byte value="xd"/>Flèches&#xa0;: passer d’une case à l’autre&#xa0;; Tab, Maj+Tab&#xa0;: parcourir la fenêtre<byte value="xd"/>%1&#xa0;: ouvrir un fichier de grilles&#xa0;; Page suivante, Page précédente&#xa0;: sa grille suivante et précédente<byte value="xd"/>%2&#xa0;: enregistrer la grille&#xa0;; %3&#xa0;: imprimer la grille<byte value="xd"/>%4&#xa0;: copier la grille&#xa0;; %5&#xa0;: copier la solution&#xa0;; %6&#xa0;: coller une grille<byte value="xd"/>Ctrl+H&#xa0;: un indice dans la ligne d’état&#xa0;; Ctrl+N&#xa0;: une nouvelle grille, Échap l’arrête<byte value="xd"/>Alt et une lettre soulignée&#xa0;: un menu<byte value="xd"/>%7&#xa0;: quitter</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Fiendish</source>
+        <translation>Redoutable</translation>
+    </message>
+    <message>
+        <source>Diabolical</source>
+        <translation>Diabolique</translation>
+    </message>
+    <message>
+        <source>Extreme</source>
+        <translation>Extrême</translation>
+    </message>
+    <message>
+        <source>Making a new %1 puzzle…  %2 stops.</source>
+        <translation>Création d’une nouvelle grille (%1)…  %2 l’arrête.</translation>
+    </message>
+    <message>
+        <source>No new puzzle: stopped.</source>
+        <translation>Pas de nouvelle grille&#xa0;: création arrêtée.</translation>
     </message>
 </context>
 </TS>

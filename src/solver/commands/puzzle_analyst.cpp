@@ -3,6 +3,8 @@
 #include "counter/solution_count.h"
 #include "logic/explain.h"
 #include "logic/rating.h"
+#include "solver/commands/worker_priority.h"
+#include "solver/commands/puzzle_maker.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -23,9 +25,14 @@ QString DescribeVerdict(const PuzzleVerdict &verdict)
     if (verdict.hardest.isEmpty())
         return QCoreApplication::translate("Quadrelle", "One solution");
     const QString score = QLocale().toString(verdict.tenths / 10.0, 'f', 1);
-    return verdict.lowerBound
+    QString sentence = verdict.lowerBound
         ? QCoreApplication::translate("Quadrelle", "One solution · at least %1 %2").arg(score, verdict.hardest)
         : QCoreApplication::translate("Quadrelle", "One solution · %1 %2").arg(score, verdict.hardest);
+    for (const DifficultyBand &band : DifficultyBands()) {
+        if (band.lowest <= verdict.tenths && verdict.tenths <= band.highest)
+            sentence += QStringLiteral(" · ") + QCoreApplication::translate("Quadrelle", band.name);
+    }
+    return sentence;
 }
 
 PuzzleAnalyst::PuzzleAnalyst(QObject *parent) : QObject(parent), worker_([this] { Work(); })
@@ -68,6 +75,7 @@ void PuzzleAnalyst::Request(const Cells &cells, Job job)
 
 void PuzzleAnalyst::Work()
 {
+    YieldToTheWindow();
     for (;;) {
         Cells cells;
         Job job = Job::Verdict;
