@@ -3,8 +3,8 @@
 #include "counter/solution_count.h"
 #include "logic/explain.h"
 #include "logic/rating.h"
-#include "solver/commands/worker_priority.h"
 #include "solver/commands/puzzle_maker.h"
+#include "solver/commands/worker_priority.h"
 
 #include <QCoreApplication>
 #include <QLocale>
