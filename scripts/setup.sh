@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libexpat1-dev nlohmann-json3-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   fonts-dejavu-core
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick xclip
   dpkg-dev file man-db lintian appstream desktop-file-utils librsvg2-bin shared-mime-info
   parallel
   clang libclang-rt-14-dev

@@ -71,6 +71,17 @@ void PuzzleBox::CopyLookFrom(const PuzzleBox &model)
     CopyColorsFrom(model);
 }
 
+bool PuzzleBox::event(QEvent *event)
+{
+    // A line edit claims Ctrl+C, Ctrl+V and the like before the window's menus see them; a box
+    // edits nothing with them, so the menus' shortcuts win and other keys arrive as before.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void PuzzleBox::keyPressEvent(QKeyEvent *event)
 {
     // Arrows move the focus whatever the modifiers.

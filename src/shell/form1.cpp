@@ -310,6 +310,7 @@ void Form1::PushButton4_Click()
 void Form1::txPuz_Change(int n)
 {
     entry_.txPuz_Change(n);
+    emit PuzzleChanged();
 }
 
 bool Form1::event(QEvent *event)

@@ -7,6 +7,7 @@
 #include "printing/commands/print_command.h"
 #include "shell/home_page.h"
 #include "shell/kit/controls.h"
+#include "shell/kit/file_dialogs.h"
 #include "shell/kit/guard.h"
 #include "shell/kit/message_boxes.h"
 #include "shell/kit/mouse_pointer.h"
@@ -37,6 +38,8 @@ struct Form1Environment {
     HomePageVisit::RandomSource random;
     HomePageVisit::Opener openUrl;
     QString dataFolder = {};
+    // Null: the real file dialogs.
+    FileDialogs *fileDialogs = nullptr;
 
     // The program's own: the executable's folder, real boxes, time-seeded dice, the browser.
     static Form1Environment Real();
@@ -75,6 +78,9 @@ public:
     bool Updating() const { return updating_; }
     const DigitBitTable &DigitBit() const { return digitBit_; }
 
+    // Where the window's messages go.
+    MessageBoxes &Boxes() { return *boxes_; }
+
     // The caption of every message box that names none of its own.
     QString AppTitle() const { return appTitle_; }
 
@@ -97,6 +103,8 @@ public:
 signals:
     // The window was closed: the program ends.
     void Unloaded();
+    // A box of the puzzle grid changed, by a key or by the program.
+    void PuzzleChanged();
 
 protected:
     bool event(QEvent *event) override;

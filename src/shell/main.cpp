@@ -2,6 +2,7 @@
 #include "shell/command_line.h"
 #include "shell/display_check.h"
 #include "shell/form1.h"
+#include "shell/main_window.h"
 #include "shell/open_puzzle.h"
 #include "shell/translations.h"
 
@@ -67,14 +68,15 @@ int main(int argc, char **argv)
     qInstallMessageHandler(previous);
     quadrelle::InstallTranslations(app);
     quadrelle::Application::setDesktopFileName(QStringLiteral(QUADRELLE_APP_ID));
-    quadrelle::Form1 window(quadrelle::Form1Environment::Real());
+    quadrelle::MainWindow frame(quadrelle::Form1Environment::Real());
+    quadrelle::Form1 &window = frame.form();
     QObject::connect(&window, &quadrelle::Form1::Unloaded, &app, &QCoreApplication::quit);
     window.Form_Load();
-    window.CenterOnScreen();
-    window.show();
-    window.activateWindow();
+    frame.CenterOnScreen();
+    frame.show();
+    frame.activateWindow();
     // Typed in once the event loop runs, so a refusal's message box shows over the window.
-    quadrelle::QtMessageBoxes boxes(&window);
+    quadrelle::QtMessageBoxes boxes(&frame);
     QByteArrayList operands;
     for (const std::string &operand : line.operands)
         operands << QByteArray::fromStdString(operand);

@@ -1,5 +1,6 @@
 #include "shell/open_puzzle.h"
 
+#include "board/commands/puzzle_transfer.h"
 #include "shell/form1.h"
 #include "shell/kit/message_boxes.h"
 #include "shell/puzzle_argument.h"
@@ -10,14 +11,7 @@ namespace quadrelle {
 
 void TypeGivens(Form1 &form, const Grid &givens)
 {
-    for (int n = 1; n <= CellCount; ++n) {
-        const int digit = givens[static_cast<std::size_t>(n - 1)];
-        if (digit == 0)
-            continue;
-        PuzzleBox &box = form.txPuz(n);
-        box.setFocus(Qt::OtherFocusReason);
-        box.TypeDigit(QChar('0' + digit));
-    }
+    EnterGivens(form.grids(), givens);
 }
 
 void OpenPuzzleArguments(Form1 &form, MessageBoxes &boxes, const QByteArrayList &arguments)

@@ -30,17 +30,18 @@ Form1 &WindowFixture::Make()
             opened.push_back(url);
             return openSucceeds;
         },
-        dataFolder};
-    form = std::make_unique<Form1>(std::move(environment));
+        dataFolder, &files};
+    window = std::make_unique<MainWindow>(std::move(environment));
+    form = &window->form();
     return *form;
 }
 
 Form1 &WindowFixture::Start()
 {
     Make().Form_Load();
-    form->show();
-    form->activateWindow();
-    if (!QTest::qWaitForWindowActive(form.get()))
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
         qFatal("window did not become active");
     return *form;
 }

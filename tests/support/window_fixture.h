@@ -5,6 +5,7 @@
 
 #include "shell/form1.h"
 #include "shell/kit/message_boxes.h"
+#include "shell/main_window.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -44,7 +45,24 @@ QString MessageTexts(const std::vector<Message> &shown);
 // What every error report ends with: the blank lines and the request for a screenshot.
 QString ReportRequest();
 
-// A window over a temporary program folder, recording messages and home-page visits.
+// Answers each file dialog with the next name queued, or cancels when none is left.
+class QueuedFileDialogs final : public FileDialogs {
+public:
+    QString OpenFileName(const QString &title, const QString &filter) override { return Next(title, filter); }
+    QString SaveFileName(const QString &title, const QString &filter) override { return Next(title, filter); }
+    QStringList names;
+    QStringList filters;
+
+private:
+    QString Next(const QString &, const QString &filter)
+    {
+        filters << filter;
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+};
+
+// The program's window over a temporary program folder, recording messages and home-page
+// visits: the form inside its frame.
 struct WindowFixture {
     QTemporaryDir folder;
     RecordingMessageBoxes boxes;
@@ -53,7 +71,10 @@ struct WindowFixture {
     // The installed data folder, looked in after the program folder; none by default.
     QString dataFolder;
     bool openSucceeds = true;
-    std::unique_ptr<Form1> form;
+    QueuedFileDialogs files;
+    std::unique_ptr<MainWindow> window;
+    // The frame's central widget.
+    Form1 *form = nullptr;
 
     Form1 &Make();
     // Made, loaded, shown and active, as the program starts.

@@ -253,5 +253,245 @@ time -- and I&apos;m pretty sure there is none.</source>
         <source>grid row %1: byte 0x%2 is neither a digit nor a blank</source>
         <translation>Rasterzeile %1: Byte 0x%2 ist weder eine Ziffer noch ein Leerfeld</translation>
     </message>
+    <message>
+        <source>The text holds no puzzle: no line of 81 cells and no grid of 9 rows of 9.</source>
+        <translation>Der Text enthält kein Rätsel: keine Zeile aus 81 Zellen und kein Gitter aus 9 Zeilen zu 9.</translation>
+    </message>
+    <message>
+        <source>The text holds no puzzle: %1.</source>
+        <translation>Der Text enthält kein Rätsel: %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard is empty.</source>
+        <translation>Die Zwischenablage ist leer.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds a picture, not the text of a puzzle.</source>
+        <translation>Die Zwischenablage enthält ein Bild, keinen Rätseltext.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text.</source>
+        <translation>Die Zwischenablage enthält keinen Text.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds more than a MiB of text; a puzzle is much shorter.</source>
+        <translation>Die Zwischenablage enthält mehr als ein MiB Text; ein Rätsel ist viel kürzer.</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s text is blank.</source>
+        <translation>Der Text in der Zwischenablage ist leer.</translation>
+    </message>
+    <message>
+        <source>Rating the puzzle…</source>
+        <translation>Rätsel wird bewertet …</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Öffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Next Puzzle</source>
+        <translation>&amp;Nächstes Rätsel</translation>
+    </message>
+    <message>
+        <source>P&amp;revious Puzzle</source>
+        <translation>&amp;Voriges Rätsel</translation>
+    </message>
+    <message>
+        <source>Save Puzzle &amp;As…</source>
+        <translation>Rätsel speichern &amp;unter …</translation>
+    </message>
+    <message>
+        <source>&amp;Print Puzzle</source>
+        <translation>Rätsel &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Solution</source>
+        <translation>&amp;Lösung drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Puzzle</source>
+        <translation>Rätsel &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Solution</source>
+        <translation>&amp;Lösung kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Puzzle</source>
+        <translation>Rätsel &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>Lee&amp;ren</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;About Quadrelle</source>
+        <translation>&amp;Über Quadrelle</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 — puzzle %2 of %3 — %4</source>
+        <translation>%1 — Rätsel %2 von %3 — %4</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.sdk *.sdm *.ss *.txt *.csv *.opensudoku *.xml)</source>
+        <translation>Rätseldateien (*.sdk *.sdm *.ss *.txt *.csv *.opensudoku *.xml)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open Puzzle</source>
+        <translation>Rätsel öffnen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Puzzle line (*.txt *.sdm)</source>
+        <translation>Rätselzeile (*.txt *.sdm)</translation>
+    </message>
+    <message>
+        <source>SadMan Sudoku (*.sdk)</source>
+        <translation>SadMan Sudoku (*.sdk)</translation>
+    </message>
+    <message>
+        <source>Save Puzzle As</source>
+        <translation>Rätsel speichern unter</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>There is no solution to copy yet: Start Solving finds it.</source>
+        <translation>Es gibt noch keine Lösung zum Kopieren: „Lösung suchen“ findet sie.</translation>
+    </message>
+    <message>
+        <source>%1, version %2<byte value="xd"/><byte value="xd"/>Solves, counts and rates Sudoku puzzles.<byte value="xd"/><byte value="xd"/>%3</source>
+        <translation>%1, Version %2<byte value="xd"/><byte value="xd"/>Löst, zählt und bewertet Sudoku-Rätsel.<byte value="xd"/><byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Keine Lösung</translation>
+    </message>
+    <message>
+        <source>Several solutions</source>
+        <translation>Mehrere Lösungen</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Eine Lösung</translation>
+    </message>
+    <message>
+        <source>One solution · at least %1 %2</source>
+        <translation>Eine Lösung · mindestens %1 %2</translation>
+    </message>
+    <message>
+        <source>One solution · %1 %2</source>
+        <translation>Eine Lösung · %1 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzle</source>
+        <translation>&amp;Rätsel</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>No hint: the puzzle has no solution.</source>
+        <translation>Kein Tipp: Das Rätsel hat keine Lösung.</translation>
+    </message>
+    <message>
+        <source>No hint: the puzzle has several solutions.</source>
+        <translation>Kein Tipp: Das Rätsel hat mehrere Lösungen.</translation>
+    </message>
+    <message>
+        <source>The puzzle is solved.</source>
+        <translation>Das Rätsel ist gelöst.</translation>
+    </message>
+    <message>
+        <source>Hint · %1: %2</source>
+        <translation>Tipp · %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;New Puzzle</source>
+        <translation>&amp;Neues Rätsel</translation>
+    </message>
+    <message>
+        <source>New Puzzle &amp;At</source>
+        <translation>Neues Rätsel &amp;mit Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2 (%3 to %4)</source>
+        <translation>&amp;%1 %2 (%3 bis %4)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Making the Puzzle</source>
+        <translation>Rätselerstellung &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint in the status line; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
+        <translation>1 bis 9: Ziffer eingeben; Entf: Feld leeren<byte value="xd"/>Pfeiltasten: zwischen den Feldern wechseln; Tab, Umschalt+Tab: durch das Fenster gehen<byte value="xd"/>%1: Rätseldatei öffnen; Bild ab, Bild auf: nächstes und voriges Rätsel darin<byte value="xd"/>%2: Rätsel speichern; %3: Rätsel drucken<byte value="xd"/>%4: Rätsel kopieren; %5: Lösung kopieren; %6: Rätsel einfügen<byte value="xd"/>Strg+H: ein Tipp in der Statuszeile; Strg+N: ein neues Rätsel, Esc bricht ab<byte value="xd"/>Alt und ein unterstrichener Buchstabe: ein Menü<byte value="xd"/>%7: beenden</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Fiendish</source>
+        <translation>Teuflisch</translation>
+    </message>
+    <message>
+        <source>Diabolical</source>
+        <translation>Diabolisch</translation>
+    </message>
+    <message>
+        <source>Extreme</source>
+        <translation>Extrem</translation>
+    </message>
+    <message>
+        <source>Making a new %1 puzzle…  %2 stops.</source>
+        <translation>Neues Rätsel (%1) wird erstellt …  %2 bricht ab.</translation>
+    </message>
+    <message>
+        <source>No new puzzle: stopped.</source>
+        <translation>Kein neues Rätsel: abgebrochen.</translation>
+    </message>
 </context>
 </TS>

@@ -253,5 +253,245 @@ time -- and I&apos;m pretty sure there is none.</source>
         <source>grid row %1: byte 0x%2 is neither a digit nor a blank</source>
         <translation>ligne %1 de la grille&#xa0;: l’octet 0x%2 n’est ni un chiffre ni une case vide</translation>
     </message>
+    <message>
+        <source>The text holds no puzzle: no line of 81 cells and no grid of 9 rows of 9.</source>
+        <translation>Le texte ne contient aucune grille&#xa0;: ni ligne de 81 cases, ni grille de 9 lignes de 9.</translation>
+    </message>
+    <message>
+        <source>The text holds no puzzle: %1.</source>
+        <translation>Le texte ne contient aucune grille&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The clipboard is empty.</source>
+        <translation>Le presse-papiers est vide.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds a picture, not the text of a puzzle.</source>
+        <translation>Le presse-papiers contient une image, pas le texte d’une grille.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text.</source>
+        <translation>Le presse-papiers ne contient pas de texte.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds more than a MiB of text; a puzzle is much shorter.</source>
+        <translation>Le presse-papiers contient plus d’un Mio de texte&#xa0;; une grille est bien plus courte.</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s text is blank.</source>
+        <translation>Le texte du presse-papiers est vide.</translation>
+    </message>
+    <message>
+        <source>Rating the puzzle…</source>
+        <translation>Évaluation de la grille…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Next Puzzle</source>
+        <translation>Grille &amp;suivante</translation>
+    </message>
+    <message>
+        <source>P&amp;revious Puzzle</source>
+        <translation>Grille &amp;précédente</translation>
+    </message>
+    <message>
+        <source>Save Puzzle &amp;As…</source>
+        <translation>E&amp;nregistrer la grille sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Print Puzzle</source>
+        <translation>&amp;Imprimer la grille</translation>
+    </message>
+    <message>
+        <source>Print &amp;Solution</source>
+        <translation>Imprimer la so&amp;lution</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Puzzle</source>
+        <translation>&amp;Copier la grille</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Solution</source>
+        <translation>Copier la &amp;solution</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Puzzle</source>
+        <translation>C&amp;oller une grille</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Touches</translation>
+    </message>
+    <message>
+        <source>&amp;About Quadrelle</source>
+        <translation>&amp;À propos de Quadrelle</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 — puzzle %2 of %3 — %4</source>
+        <translation>%1 — grille %2 sur %3 — %4</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.sdk *.sdm *.ss *.txt *.csv *.opensudoku *.xml)</source>
+        <translation>Fichiers de grilles (*.sdk *.sdm *.ss *.txt *.csv *.opensudoku *.xml)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open Puzzle</source>
+        <translation>Ouvrir une grille</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Puzzle line (*.txt *.sdm)</source>
+        <translation>Grille sur une ligne (*.txt *.sdm)</translation>
+    </message>
+    <message>
+        <source>SadMan Sudoku (*.sdk)</source>
+        <translation>SadMan Sudoku (*.sdk)</translation>
+    </message>
+    <message>
+        <source>Save Puzzle As</source>
+        <translation>Enregistrer la grille sous</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>There is no solution to copy yet: Start Solving finds it.</source>
+        <translation>Il n’y a pas encore de solution à copier&#xa0;: «&#xa0;Résoudre&#xa0;» la trouve.</translation>
+    </message>
+    <message>
+        <source>%1, version %2<byte value="xd"/><byte value="xd"/>Solves, counts and rates Sudoku puzzles.<byte value="xd"/><byte value="xd"/>%3</source>
+        <translation>%1, version %2<byte value="xd"/><byte value="xd"/>Résout, compte et évalue les grilles de sudoku.<byte value="xd"/><byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Aucune solution</translation>
+    </message>
+    <message>
+        <source>Several solutions</source>
+        <translation>Plusieurs solutions</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Une solution</translation>
+    </message>
+    <message>
+        <source>One solution · at least %1 %2</source>
+        <translation>Une solution · au moins %1 %2</translation>
+    </message>
+    <message>
+        <source>One solution · %1 %2</source>
+        <translation>Une solution · %1 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzle</source>
+        <translation>&amp;Grille</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>No hint: the puzzle has no solution.</source>
+        <translation>Pas d’indice&#xa0;: la grille n’a aucune solution.</translation>
+    </message>
+    <message>
+        <source>No hint: the puzzle has several solutions.</source>
+        <translation>Pas d’indice&#xa0;: la grille a plusieurs solutions.</translation>
+    </message>
+    <message>
+        <source>The puzzle is solved.</source>
+        <translation>La grille est résolue.</translation>
+    </message>
+    <message>
+        <source>Hint · %1: %2</source>
+        <translation>Indice · %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&amp;New Puzzle</source>
+        <translation>&amp;Nouvelle grille</translation>
+    </message>
+    <message>
+        <source>New Puzzle &amp;At</source>
+        <translation>Nouvelle grille de ni&amp;veau</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2 (%3 to %4)</source>
+        <translation>&amp;%1 %2 (%3 à %4)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Making the Puzzle</source>
+        <translation>&amp;Arrêter la création de la grille</translation>
+    </message>
+    <message>
+        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint in the status line; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
+        <translation>1 à 9&#xa0;: saisir un chiffre&#xa0;; Suppr&#xa0;: vider la case<byte value="xd"/>Flèches&#xa0;: passer d’une case à l’autre&#xa0;; Tab, Maj+Tab&#xa0;: parcourir la fenêtre<byte value="xd"/>%1&#xa0;: ouvrir un fichier de grilles&#xa0;; Page suivante, Page précédente&#xa0;: sa grille suivante et précédente<byte value="xd"/>%2&#xa0;: enregistrer la grille&#xa0;; %3&#xa0;: imprimer la grille<byte value="xd"/>%4&#xa0;: copier la grille&#xa0;; %5&#xa0;: copier la solution&#xa0;; %6&#xa0;: coller une grille<byte value="xd"/>Ctrl+H&#xa0;: un indice dans la ligne d’état&#xa0;; Ctrl+N&#xa0;: une nouvelle grille, Échap l’arrête<byte value="xd"/>Alt et une lettre soulignée&#xa0;: un menu<byte value="xd"/>%7&#xa0;: quitter</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Fiendish</source>
+        <translation>Redoutable</translation>
+    </message>
+    <message>
+        <source>Diabolical</source>
+        <translation>Diabolique</translation>
+    </message>
+    <message>
+        <source>Extreme</source>
+        <translation>Extrême</translation>
+    </message>
+    <message>
+        <source>Making a new %1 puzzle…  %2 stops.</source>
+        <translation>Création d’une nouvelle grille (%1)…  %2 l’arrête.</translation>
+    </message>
+    <message>
+        <source>No new puzzle: stopped.</source>
+        <translation>Pas de nouvelle grille&#xa0;: création arrêtée.</translation>
+    </message>
 </context>
 </TS>
