@@ -1,5 +1,7 @@
 #include "shell/puzzle_argument.h"
 
+#include "board/commands/puzzle_transfer.h"
+
 #include "model/puzzle_line.h"
 #include "shell/first_puzzle.h"
 
@@ -89,36 +91,6 @@ QString ShownCharacter(const QByteArray &text, int p)
     if (first != Replacement && QChar::isPrint(first))
         return QString::fromUcs4(&first, 1);
     return QStringLiteral("\\x%1").arg(static_cast<unsigned char>(text[p]), 2, 16, QLatin1Char('0'));
-}
-
-// What is wrong with a malformed grid or XML file, in the window's language.
-QString DescribeFault(const ReadFault &fault)
-{
-    switch (fault.kind) {
-    case ReadFault::Kind::None:
-        break;
-    case ReadFault::Kind::BadCharacter:
-        if (fault.byte >= 0x20 && fault.byte < 0x7F)
-            return QCoreApplication::translate("Quadrelle", "grid row %1: \"%2\" is neither a digit nor a blank")
-                .arg(fault.row)
-                .arg(QLatin1Char(static_cast<char>(fault.byte)));
-        return QCoreApplication::translate("Quadrelle", "grid row %1: byte 0x%2 is neither a digit nor a blank")
-            .arg(fault.row)
-            .arg(QString::number(fault.byte, 16).toUpper().rightJustified(2, QLatin1Char('0')));
-    case ReadFault::Kind::CellCount:
-        return QCoreApplication::translate("Quadrelle", "grid row %1 has %2 cells, not 9").arg(fault.row).arg(fault.cells);
-    case ReadFault::Kind::GapInBand:
-        return fault.blank
-            ? QCoreApplication::translate("Quadrelle", "a blank line after grid row %1 of 9").arg(fault.row)
-            : QCoreApplication::translate("Quadrelle", "a box border after grid row %1 of 9").arg(fault.row);
-    case ReadFault::Kind::EndsEarly:
-        return fault.row == 1
-            ? QCoreApplication::translate("Quadrelle", "the grid ends after 1 row; a grid has 9")
-            : QCoreApplication::translate("Quadrelle", "the grid ends after %1 rows; a grid has 9").arg(fault.row);
-    case ReadFault::Kind::BadXml:
-        return QCoreApplication::translate("Quadrelle", "the file is not well-formed XML");
-    }
-    return {};
 }
 
 PuzzleArgument FromLine(const QByteArray &line, const QString &what)

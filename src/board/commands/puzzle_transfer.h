@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/read_puzzle.h"
 #include "model/board.h"
 
 #include <QString>
@@ -24,6 +25,9 @@ std::string PuzzleLineOf(const Grid &givens);
 std::string SdkGridOf(const Grid &givens);
 // The solution grid as 81 digits, or empty while it is not full.
 std::string SolutionLineOf(const Grids &grids);
+
+// What is wrong with a malformed grid or XML file, in the window's language.
+QString DescribeFault(const ReadFault &fault);
 
 // Every puzzle the puzzle reader finds in `text`, or, when it finds none, why not in words.
 struct PuzzlesInText {
