@@ -279,13 +279,20 @@ void MainWindow::PastePuzzle()
         Tell(pasted.problem);
         return;
     }
+    EnterPuzzleOfNoFile(*pasted.givens);
+}
+
+// A puzzle from elsewhere than a file: the file's puzzles are put aside, the board cleared and
+// the givens typed in.
+void MainWindow::EnterPuzzleOfNoFile(const Grid &givens)
+{
     fileName_.clear();
     puzzles_.clear();
     current_ = 0;
     UpdateTitle();
     UpdateFileActions();
     form_->PushButton1_Click();
-    EnterGivens(form_->grids(), *pasted.givens);
+    EnterGivens(form_->grids(), givens);
 }
 
 void MainWindow::ClearPuzzle()
@@ -360,13 +367,7 @@ void MainWindow::TypeNewPuzzle(const PuzzleMaker::Cells &puzzle)
     Grid givens {};
     for (std::size_t i = 0; i < givens.size(); ++i)
         givens[i] = static_cast<std::int8_t>(puzzle[i]);
-    fileName_.clear();
-    puzzles_.clear();
-    current_ = 0;
-    UpdateTitle();
-    UpdateFileActions();
-    form_->PushButton1_Click();
-    EnterGivens(form_->grids(), givens);
+    EnterPuzzleOfNoFile(givens);
     form_->txPuz(1).setFocus();
 }
 

@@ -80,6 +80,7 @@ private:
     void PrintPuzzle();
     void PrintSolution();
     void ClearPuzzle();
+    void EnterPuzzleOfNoFile(const Grid &givens);
 
     std::unique_ptr<QtFileDialogs> ownDialogs_;
     FileDialogs *dialogs_;
