@@ -121,14 +121,19 @@ struct XmlGames::State {
 
     void Fail(std::vector<ReadPuzzle> &into)
     {
+        FailAt(ErrorPosition(), XML_ErrorString(XML_GetErrorCode(parser)), into);
+    }
+
+    void FailAt(FilePosition at, const char *what, std::vector<ReadPuzzle> &into)
+    {
         failed = true;
         ReadPuzzle fault;
         fault.puzzle.kind = PuzzleLine::Kind::Invalid;
         fault.puzzle.reason = "bad-xml";
-        fault.position = ErrorPosition();
+        fault.position = at;
         fault.form = PuzzleForm::Xml;
         fault.fault.kind = ReadFault::Kind::BadXml;
-        fault.fault.what = XML_ErrorString(XML_GetErrorCode(parser));
+        fault.fault.what = what;
         into.push_back(std::move(fault));
     }
 };
@@ -175,6 +180,15 @@ void XmlGames::Parse(std::string_view bytes, bool last, std::vector<ReadPuzzle> 
     if (state_->failed || parser_ == nullptr)
         return;
     state_->found = &found;
+    // The parser takes a NUL among the first two bytes for UTF-16, even when told UTF-8, and would
+    // count lines and columns the reader never sees. UTF-16 reaches here converted, from its mark.
+    const std::string_view head = bytes.substr(0, 2 - std::min<std::size_t>(head_, 2));
+    if (const std::size_t nul = head.find('\0'); nul != std::string_view::npos) {
+        const FilePosition at{state_->firstLine, static_cast<std::uint32_t>(head_ + nul + 1)};
+        state_->FailAt(at, "a NUL byte at the start (UTF-16 without its byte-order mark?)", found);
+        return;
+    }
+    head_ += head.size();
     // The parser takes an int's worth at a time.
     constexpr std::size_t Most = 1 << 30;
     do {

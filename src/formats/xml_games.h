@@ -38,6 +38,8 @@ private:
     std::unique_ptr<XML_ParserStruct, void (*)(XML_ParserStruct *)> parser_;
     std::unique_ptr<State> state_;
     std::string pending_;
+    // How many of the document's first two bytes the parser has had.
+    std::size_t head_ = 0;
 };
 
 } // namespace quadrelle
