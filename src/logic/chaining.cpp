@@ -394,7 +394,8 @@ private:
             pendingOff_.clear();
             for (const int p : pendingOn_)
                 links_.FromOn(tree_.nodes[p].lit, pass_.y, [&](Literal off) {
-                    if ((offSeen_.Has(off) && !closers_.Has(off)) || tree_.HasAncestor(p, off))
+                    // Every "off" in the tree is marked seen, so only one seen before can be an ancestor.
+                    if (offSeen_.Has(off) && (!closers_.Has(off) || tree_.HasAncestor(p, off)))
                         return;
                     offSeen_.Set(off);
                     pendingOff_.push_back(tree_.Add(off, p));
