@@ -60,6 +60,12 @@ double Difficulty(double base, int complexity)
     return base + added;
 }
 
+// A score some tenths above the rung's own, as the reference writes it.
+double Above(const Step &rung, int tenths)
+{
+    return (rung.tenths + tenths) / 10.0;
+}
+
 int Tenths(double difficulty)
 {
     return static_cast<int>(difficulty * 10 + 0.5);
@@ -266,7 +272,7 @@ public:
         kind_ = links.x && links.y ? XYKind : links.y ? YKind : XKind;
         // The shortest step a pass can find holds three candidates: when even that is not easier
         // than the step in hand, the pass has nothing to offer.
-        if (!Worthwhile(kind_ == XYKind ? 7.0 : 6.5, 3))
+        if (!Worthwhile(Above(base_, kind_ == XYKind ? 5 : 0), 3))
             return;
         Components();
         grid_.Open().ForEach([&](int cell) {
@@ -372,7 +378,7 @@ private:
     // conclusions through every parent that is not already one of their own ancestors.
     void Cycles(Literal source)
     {
-        const double base = kind_ == XYKind ? 7.0 : 6.5;
+        const double base = Above(base_, kind_ == XYKind ? 5 : 0);
         tree_.nodes.clear();
         onSeen_.Clear();
         onSeen_.Set(source);
@@ -463,7 +469,7 @@ private:
     // Until the assumption's opposite follows: then the assumption is false.
     void ForcingChains(Literal source)
     {
-        const double base = kind_ == XYKind ? 7.0 : 6.6;
+        const double base = Above(base_, kind_ == XYKind ? 5 : 1);
         tree_.nodes.clear();
         seen_.Clear();
         bool targetFound = false;
@@ -602,7 +608,6 @@ struct Mode {
     bool dynamic = false;
     bool nishio = false;
     bool multiple = false;
-    double base = 8.0;
     std::string_view contradiction, both, cell, region;
 };
 
@@ -688,7 +693,7 @@ private:
 
     void Offer(int kind, int complexity, std::string_view name, Literal target)
     {
-        const Rank rank {Difficulty(mode_.base, complexity), complexity, kind};
+        const Rank rank {Difficulty(Above(base_, 0), complexity), complexity, kind};
         if (best_.Beats(rank))
             best_.Take(rank, name, target, base_);
     }
@@ -843,13 +848,13 @@ bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
 
 bool FindNishio(const CandidateGrid &grid, Step &step)
 {
-    return Multiple(grid, {true, true, false, 7.5, "Nishio Forcing Chains", "", "", ""}, step);
+    return Multiple(grid, {true, true, false, "Nishio Forcing Chains", "", "", ""}, step);
 }
 
 bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
 {
     return Multiple(grid,
-        {false, false, true, 8.0, "Contradiction Forcing Chains", "Double Forcing Chains", "Cell Forcing Chains",
+        {false, false, true, "Contradiction Forcing Chains", "Double Forcing Chains", "Cell Forcing Chains",
             "Region Forcing Chains"},
         step);
 }
@@ -857,7 +862,7 @@ bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
 bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
 {
     return Multiple(grid,
-        {true, false, true, 8.5, "Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
+        {true, false, true, "Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
             "Dynamic Cell Forcing Chains", "Dynamic Region Forcing Chains"},
         step);
 }

@@ -144,7 +144,7 @@ bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
 {
     Best best {step};
     const Names names {"Dynamic Contradiction Forcing Chains (+)", "Dynamic Double Forcing Chains (+)",
-        "Dynamic Cell Forcing Chains (+)", "Dynamic Region Forcing Chains (+)", 90};
+        "Dynamic Cell Forcing Chains (+)", "Dynamic Region Forcing Chains (+)", step.tenths};
     AssumeBothWays(grid, ChainKind::DynamicPlus, names, best);
     if (!best.Done())
         Multiple(grid, ChainKind::DynamicPlus, names, best);

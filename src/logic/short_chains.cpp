@@ -77,9 +77,11 @@ public:
 
     // The easiest chain of `links` strong links that eliminates something, if easier than
     // `best` holds; stops at `enough`.
-    void Find(int links, int enough, int &bestTenths, std::vector<Candidate> &best)
+    // base: the rung's score, of the plainest chain.
+    void Find(int links, int base, int enough, int &bestTenths, std::vector<Candidate> &best)
     {
         links_ = links;
+        base_ = base;
         enough_ = enough;
         bestTenths_ = &bestTenths;
         best_ = &best;
@@ -187,10 +189,9 @@ private:
     int Tenths(bool grouped, unsigned kinds) const
     {
         const bool box = kinds & BoxLink, crossed = (kinds & RowLink) && (kinds & ColLink);
-        const int base = links_ == 2 ? 40 : 54;
         if (grouped)
-            return base + 3;
-        return base + (box && crossed ? 2 : box || crossed ? 1 : 0);
+            return base_ + 3;
+        return base_ + (box && crossed ? 2 : box || crossed ? 1 : 0);
     }
 
     void Offer(Cells81 used, int tenths)
@@ -205,7 +206,7 @@ private:
         seeing.ForEach([&](int cell) {
             best_->push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit_)});
         });
-        done_ = tenths <= std::max(enough_, links_ == 2 ? 40 : 54);
+        done_ = tenths <= std::max(enough_, base_);
     }
 
     static constexpr unsigned BoxLink = 1, RowLink = 2, ColLink = 4;
@@ -231,6 +232,7 @@ private:
     std::array<std::array<std::int16_t, 18>, 9> group_ {};
     std::vector<int> path_;
     int links_ = 0;
+    int base_ = 0;
     int enough_ = 0;
     int *bestTenths_ = nullptr;
     std::vector<Candidate> *best_ = nullptr;
@@ -247,12 +249,11 @@ bool FindShortChain(const CandidateGrid &grid, int links, Step &step)
     BarrenDigits &known = barren[links - 2];
     int tenths = INT_MAX;
     std::vector<Candidate> best;
-    const int easiest = links == 2 ? 40 : 54;
-    for (int digit = 0; digit < 9 && tenths > std::max(step.enough, easiest); ++digit) {
+    for (int digit = 0; digit < 9 && tenths > std::max(step.enough, step.tenths); ++digit) {
         if (known.Known(digit, grid.CellsOf(digit)))
             continue;
         const bool unbounded = tenths == INT_MAX;
-        ShortChains(grid, digit).Find(links, step.enough, tenths, best);
+        ShortChains(grid, digit).Find(links, step.tenths, step.enough, tenths, best);
         if (unbounded && tenths == INT_MAX)
             known.Remember(digit, grid.CellsOf(digit));
     }
