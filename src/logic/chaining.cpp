@@ -112,7 +112,7 @@ struct Board {
 // A unit's kind order as the reference visits them: box, row, column.
 constexpr std::array<int, 3> UnitsInOrder(int cell)
 {
-    return {18 + BoxOf(cell), RowOf(cell), 9 + ColOf(cell)};
+    return {BoxUnit(BoxOf(cell)), RowUnit(RowOf(cell)), ColumnUnit(ColumnOf(cell))};
 }
 
 // What a true candidate makes false, in the reference's order.
@@ -122,10 +122,10 @@ template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
     if (y)
         for (DigitMask m = b.now[cell] & ~BitOf(digit); m; m &= m - 1)
             f(Off(cell, std::countr_zero(m)));
-    const int box = 18 + BoxOf(cell);
+    const int box = BoxUnit(BoxOf(cell));
     for (const int unit : UnitsInOrder(cell))
-        for (const int other : Geo().unitCells[unit])
-            if (other != cell && b.Has(other, digit) && (unit == box || !Geo().unit[box].Has(other)))
+        for (const int other : UnitCells(unit))
+            if (other != cell && b.Has(other, digit) && (unit == box || !UnitSets[box].Has(other)))
                 f(Off(other, digit));
 }
 
@@ -145,7 +145,7 @@ template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
         return;
     for (const int unit : UnitsInOrder(cell)) {
         int places = 0, other = -1;
-        for (const int c : Geo().unitCells[unit])
+        for (const int c : UnitCells(unit))
             if (b.Has(c, digit)) {
                 ++places;
                 if (c != cell)
@@ -154,7 +154,7 @@ template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
         if (places != 2 || other < 0)
             continue;
         f(On(other, digit), [&](auto parent) {
-            for (const int c : Geo().unitCells[unit])
+            for (const int c : UnitCells(unit))
                 if ((b.start[c] & BitOf(digit)) && !b.Has(c, digit))
                     parent(Off(c, digit));
         });
@@ -389,10 +389,10 @@ private:
         const int cell = CellOf(source), digit = DigitOf(source);
         if (pass_.y && CountOf(grid_.Candidates(cell)) == 2)
             closers_.Set(Off(cell, std::countr_zero(static_cast<DigitMask>(grid_.Candidates(cell) & ~BitOf(digit)))));
-        for (const int unit : Geo().unitsOf[cell]) {
-            const Cells81 places = grid_.CellsOf(digit) & Geo().unit[unit];
+        for (const int unit : UnitsOf(cell)) {
+            const CellSet places = grid_.CellsOf(digit) & UnitSets[unit];
             if (pass_.x && places.Count() == 2)
-                (places & ~Cells81::Of(cell)).ForEach([&](int partner) { closers_.Set(Off(partner, digit)); });
+                (places & ~CellSet::Of(cell)).ForEach([&](int partner) { closers_.Set(Off(partner, digit)); });
         }
         pendingOn_.assign(1, tree_.Add(source, -1));
         found_.clear();
@@ -443,12 +443,12 @@ private:
         const Rank rank {Difficulty(base, complexity), complexity, kind_};
         if (!best_.Beats(rank))
             return true;
-        Cells81 cells;
-        std::array<Cells81, 9> forward {}, backward {};
+        CellSet cells;
+        std::array<CellSet, 9> forward {}, backward {};
         for (int p = end; tree_.nodes[p].parent >= 0; p = tree_.nodes[p].parent) {
             const Literal l = tree_.nodes[p].lit;
             cells.Set(CellOf(l));
-            (IsOn(l) ? forward : backward)[DigitOf(l)] |= Geo().peers[CellOf(l)];
+            (IsOn(l) ? forward : backward)[DigitOf(l)] |= Peers[CellOf(l)];
         }
         Step step {kind_ == XYKind ? "Bidirectional Cycle"
                 : kind_ == YKind   ? "Y-Cycle"
@@ -782,18 +782,18 @@ private:
     void Regions(int cell, int digit, const Consequences &onRun)
     {
         for (const int unit : UnitsInOrder(cell)) {
-            const Cells81 places = grid_.CellsOf(digit) & Geo().unit[unit];
+            const CellSet places = grid_.CellsOf(digit) & UnitSets[unit];
             const int n = places.Count();
             if (!(n == 2 || (mode_.multiple && n > 2)))
                 continue;
             int firstPlace = -1;
-            for (const int c : Geo().unitCells[unit])
+            for (const int c : UnitCells(unit))
                 if (places.Has(c) && firstPlace < 0)
                     firstPlace = c;
             if (firstPlace != cell)
                 continue;
             std::vector<const Consequences *> runs;
-            for (const int c : Geo().unitCells[unit])
+            for (const int c : UnitCells(unit))
                 if (places.Has(c) && c != cell)
                     runs.push_back(&RunFrom(c, digit).run);
             for (const bool on : {true, false})
