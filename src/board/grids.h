@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/puzzle_box.h"
-#include "shell/kit/controls.h"
+#include "kit/controls.h"
 #include "solver/propagation.h"
 
 #include <QRect>

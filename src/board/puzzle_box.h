@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/kit/controls.h"
+#include "kit/controls.h"
 
 #include <QLineEdit>
 #include <QString>
