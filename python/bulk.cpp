@@ -1,5 +1,6 @@
 #include "python/bulk.h"
 
+#include "batch/workers.h"
 #include "python/puzzle_arg.h"
 
 #include <pybind11/numpy.h>
@@ -8,8 +9,8 @@
 #include <array>
 #include <cassert>
 #include <cstring>
+#include <memory>
 #include <thread>
-#include <vector>
 
 #include <poll.h>
 
@@ -144,17 +145,19 @@ private:
 class OrderedRun {
 public:
     OrderedRun(unsigned jobs, const AnswerRing::AnswerOf &answerOf, const Convert &convert)
-        : ring_(jobs <= 1 ? PublishEvery : RingSize), jobs_(std::max(jobs, 1u)), answerOf_(answerOf), convert_(convert)
+        : ring_(std::make_shared<AnswerRing>(jobs <= 1 ? PublishEvery : RingSize)), jobs_(std::max(jobs, 1u)),
+          answerOf_(answerOf), convert_(convert)
     {
+        if (jobs_ > 1)
+            workers_.emplace(ring_, jobs_, answerOf_);
     }
     OrderedRun(const OrderedRun &) = delete;
     OrderedRun &operator=(const OrderedRun &) = delete;
-    // On an error too: the workers end after the puzzle in hand.
+    // On an error too: the workers end after the puzzle in hand, without the interpreter's lock.
     ~OrderedRun()
     {
-        ring_.Abandon();
         py::gil_scoped_release release;
-        workers_.clear();
+        workers_.reset();
     }
 
     py::list Run(PuzzleFeed &feed)
@@ -164,11 +167,11 @@ public:
             ReadAhead(feed);
             AnswerOnOwnThread();
             TakeFinished(results);
-            if (ended_ && ring_.InFlight() == 0)
+            if (ended_ && ring_->InFlight() == 0)
                 return results;
             if (PyErr_CheckSignals() != 0)
                 throw py::error_already_set();
-            if (jobs_ > 1 && (ended_ || !ring_.HasRoom()))
+            if (workers_ && (ended_ || !ring_->HasRoom()))
                 Wait();
         }
     }
@@ -177,15 +180,15 @@ private:
     void ReadAhead(PuzzleFeed &feed)
     {
         PuzzleLine line;
-        while (!ended_ && ring_.HasRoom()) {
+        while (!ended_ && ring_->HasRoom()) {
             if (!feed.Next(line)) {
                 ended_ = true;
                 break;
             }
             SourcedPuzzle puzzle;
             puzzle.read.puzzle = line;
-            ring_.Put(std::move(puzzle), 0);
-            if (ring_.Unpublished() >= PublishEvery)
+            ring_->Put(std::move(puzzle), 0);
+            if (ring_->Unpublished() >= PublishEvery)
                 Publish();
         }
         Publish();
@@ -193,58 +196,57 @@ private:
 
     void Publish()
     {
-        ring_.Publish();
-        if (jobs_ <= 1)
-            return;
-        while (workers_.size() < std::min<std::size_t>(jobs_, ring_.InFlight()))
-            workers_.emplace_back([this] { ring_.Work(answerOf_); });
+        ring_->Publish();
+        if (workers_)
+            workers_->StartFor(ring_->InFlight());
     }
 
+    // One job needs no second thread, whose hand-offs cost as much as counting an easy puzzle.
     void AnswerOnOwnThread()
     {
-        if (jobs_ > 1)
+        if (workers_)
             return;
         py::gil_scoped_release release;
-        while (ring_.AnswerNext(answerOf_)) { }
+        while (ring_->AnswerNext(answerOf_)) { }
     }
 
     void TakeFinished(py::list &results)
     {
-        while (const AnswerRing::Slot *slot = ring_.Front()) {
+        while (const AnswerRing::Slot *slot = ring_->Front()) {
             if (slot->answer.verdict == Verdict::Invalid) {
                 try {
                     RaiseInvalid(slot->answer, slot->puzzle.read.puzzle);
                 } catch (const py::value_error &error) {
-                    throw py::value_error("puzzle " + std::to_string(ring_.Taken()) + ": " + error.what());
+                    throw py::value_error("puzzle " + std::to_string(ring_->Taken()) + ": " + error.what());
                 }
             }
             results.append(convert_(slot->answer));
-            ring_.Pop();
+            ring_->Pop();
         }
     }
 
     // Until a share of the answers in flight is done, or long enough to look for a stop.
     void Wait()
     {
-        if (ring_.InFlight() == 0)
+        if (ring_->InFlight() == 0)
             return;
-        const std::size_t ahead = std::min(ring_.InFlight(), PublishEvery) - 1;
-        if (!ring_.Watch(ahead))
+        const std::size_t ahead = std::min(ring_->InFlight(), PublishEvery) - 1;
+        if (!ring_->Watch(ahead))
             return;
         {
             py::gil_scoped_release release;
-            pollfd event {ring_.WakeFd(), POLLIN, 0};
+            pollfd event {ring_->WakeFd(), POLLIN, 0};
             ::poll(&event, event.fd < 0 ? 0 : 1, event.fd < 0 ? 2 : 100);
         }
-        ring_.Unwatch();
+        ring_->Unwatch();
     }
 
-    AnswerRing ring_;
+    std::shared_ptr<AnswerRing> ring_;
     unsigned jobs_;
     const AnswerRing::AnswerOf &answerOf_;
     const Convert &convert_;
-    // Last: joined before the ring they work on goes.
-    std::vector<std::jthread> workers_;
+    // None with one job: the calling thread answers.
+    std::optional<RingWorkers> workers_;
     bool ended_ = false;
 };
 

@@ -2,8 +2,8 @@
 
 // The bulk calls: the batch tool's ordered ring of answers, fed from any Python iterable.
 
-#include "cli/answer.h"
-#include "cli/answer_ring.h"
+#include "batch/answer.h"
+#include "batch/answer_ring.h"
 
 #include <pybind11/pybind11.h>
 

@@ -1,7 +1,7 @@
 // `import quadrelle`: the engine's libraries as Python functions. A thin layer: every answer is
 // the batch tool's, made by its functions, and the bulk calls run on its ordered ring.
 
-#include "cli/answer.h"
+#include "batch/answer.h"
 #include "cli/command_line.h"
 #include "cli/generate_options.h"
 #include "cli/generate_run.h"

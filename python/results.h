@@ -2,7 +2,7 @@
 
 // The batch tool's answers as the values the module hands to Python.
 
-#include "cli/answer.h"
+#include "batch/answer.h"
 #include "formats/read_puzzle.h"
 #include "logic/step.h"
 
