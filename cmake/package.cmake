@@ -9,7 +9,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "every digit is checked at once against its row, column and box, forced digits\n"
     "fill in by themselves, and Start Solving completes the board. quadrelle-solve\n"
     "solves, counts, rates and explains the puzzles of whole files (lines, grids,\n"
-    "OpenSudoku, CSV) on every core, and makes new puzzles of a chosen rating.")
+    "OpenSudoku, CSV) on every core, and makes new puzzles of a chosen rating. The\n"
+    "Python module quadrelle gives Python programs the same engine.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
