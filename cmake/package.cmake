@@ -22,9 +22,13 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 # /usr/bin beside other tools.
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # The libraries come from the binaries (dpkg-shlibdeps); the window's layout is measured in
-# Liberation Sans, which no binary links.
+# Liberation Sans, which no binary links, and the Python module is loaded by the interpreter it
+# was built for, which it does not link either.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+if(QUADRELLE_PYTHON_DEPENDS)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${QUADRELLE_PYTHON_DEPENDS}")
+endif()
 
 include(GNUInstallDirs)
 # What Debian asks of every package besides the programs: the licence in machine-readable
