@@ -87,7 +87,12 @@ std::string RatingRangeText(py::handle rating)
 {
     if (py::isinstance<py::str>(rating))
         return rating.cast<std::string>();
-    const auto pair = rating.cast<std::pair<double, double>>();
+    std::pair<double, double> pair;
+    try {
+        pair = rating.cast<std::pair<double, double>>();
+    } catch (const py::cast_error &) {
+        throw py::type_error("rating is a range such as '3.0-4.5' or (3.0, 4.5)");
+    }
     char text[64];
     std::snprintf(text, sizeof text, "%.1f-%.1f", pair.first, pair.second);
     return text;
@@ -149,7 +154,7 @@ std::vector<FoundPuzzle> Read(py::handle source)
     ReaderOptions options;
     py::object text;
     const bool isPath = py::isinstance(source, os.attr("PathLike"))
-        || (py::isinstance<py::str>(source) && source.cast<std::string>().find_first_of("\r\n") == std::string::npos
+        || (py::isinstance<py::str>(source) && !source.contains("\n") && !source.contains("\r")
             && os.attr("path").attr("isfile")(source).cast<bool>());
     if (isPath) {
         const py::object path = os.attr("fspath")(source);
@@ -297,6 +302,9 @@ PYBIND11_MODULE(quadrelle, m)
               "    >>> import quadrelle\n"
               "    >>> quadrelle.count('53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79').verdict\n"
               "    'unique'";
+    // Each docstring starts with the signature in Python's words; pybind11's own names C++ types.
+    py::options options;
+    options.disable_function_signatures();
     m.attr("__version__") = quadrelle::Version;
     quadrelle::python::BindResults(m);
     quadrelle::python::BindSingle(m);

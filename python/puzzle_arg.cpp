@@ -124,8 +124,10 @@ PuzzleLine PuzzleOfSequence(py::handle object)
         if (!item)
             throw py::error_already_set();
         const py::object index = py::reinterpret_steal<py::object>(PyNumber_Index(item.ptr()));
-        if (!index)
+        if (!index) {
+            PyErr_Clear();
             throw py::type_error("a cell is an integer 0-9, not " + std::string(py::str(py::type::handle_of(item).attr("__name__"))));
+        }
         int overflow = 0;
         const long long value = PyLong_AsLongLongAndOverflow(index.ptr(), &overflow);
         cells[p] = overflow != 0 ? -1 : value;

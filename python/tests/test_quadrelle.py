@@ -117,6 +117,8 @@ def test_wrong_kinds_of_argument_raise_type_or_value_error():
         quadrelle.generate(1, rating="9.9-1.0")
     with pytest.raises(ValueError):
         quadrelle.generate(1, symmetry="round")
+    with pytest.raises(TypeError):
+        quadrelle.generate(1, rating=5)
 
     def failing():
         yield EASY
@@ -130,7 +132,7 @@ def random_argument(rng):
     if kind == 0:
         return bytes(rng.randrange(256) for _ in range(rng.choice([0, 80, 81, 82, rng.randrange(300)])))
     if kind == 1:
-        return "".join(rng.choice("0123456789.x #\té\x00") for _ in range(rng.choice([81, 82, rng.randrange(200)])))
+        return "".join(rng.choice("0123456789.x #\té\x00\ud800") for _ in range(rng.choice([81, 82, rng.randrange(200)])))
     if kind == 2:
         return [rng.randrange(-3, 13) for _ in range(rng.choice([81, rng.randrange(100)]))]
     if kind == 3 and numpy is not None:
