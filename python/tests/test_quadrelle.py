@@ -1,5 +1,6 @@
 import random
 import re
+import threading
 
 import pytest
 
@@ -154,6 +155,25 @@ def test_random_arguments_never_crash_the_interpreter():
             rng.choice(calls)(argument)
         except (ValueError, TypeError, OSError):
             pass
+
+
+def test_bulk_calls_let_other_python_threads_run(dataset):
+    lines = dataset("top50000.txt", 8)
+    for jobs in (1, 2):
+        read_all = threading.Event()
+
+        def puzzles():
+            yield from lines
+            read_all.set()
+        bulk = threading.Thread(target=quadrelle.rate_many, args=(puzzles(),), kwargs={"jobs": jobs})
+        bulk.start()
+        read_all.wait()
+        turns = 0
+        while bulk.is_alive():
+            turns += 1
+        bulk.join()
+        # Held throughout, the lock would leave this thread one switch interval (5 ms): about 20,000 turns.
+        assert turns > 100_000, f"jobs={jobs}: {turns} turns; the rating kept the interpreter's lock"
 
 
 @needs_numpy
