@@ -74,14 +74,27 @@ struct XmlGames::State {
         const std::size_t value = FindData(tag);
         if (value == std::string_view::npos)
             return at;
-        const std::string_view before = tag.substr(0, value);
-        const std::size_t lastBreak = before.rfind('\n');
-        if (lastBreak == std::string_view::npos) {
-            at.column += static_cast<std::uint32_t>(value);
-            return at;
+        at = Past(at, tag.substr(0, value));
+        // A value that starts with a line break starts, for a person, on the next line.
+        const std::size_t breaks = std::min<std::size_t>(tag.compare(value, 2, "\r\n") == 0 ? 2 : 1, tag.size() - value);
+        if (value < tag.size() && (tag[value] == '\r' || tag[value] == '\n'))
+            at = Past(at, tag.substr(value, breaks));
+        return at;
+    }
+
+    // Where a position moves to past `text`: a line break is LF, CR LF or CR.
+    static FilePosition Past(FilePosition at, std::string_view text)
+    {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r' || text[i] == '\n') {
+                if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                    ++i;
+                ++at.line;
+                at.column = 1;
+            } else {
+                ++at.column;
+            }
         }
-        at.line += static_cast<std::uint64_t>(std::count(before.begin(), before.end(), '\n'));
-        at.column = static_cast<std::uint32_t>(value - lastBreak);
         return at;
     }
 
