@@ -141,10 +141,11 @@ TEST_F(BatchSolver, HintsKeepEveryMoveInEachForm)
     EXPECT_GT(removals, 0) << "no hint removes two candidates or more";
 }
 
-// A name in another encoding than UTF-8 is still a JSON string: its stray bytes become U+FFFD.
+// Any file name is still a JSON string: stray bytes become U+FFFD, and a backslash, a quote and a
+// control character are escaped.
 TEST_F(BatchSolver, AFileNameThatIsNotUtf8StaysJson)
 {
-    const fs::path file = File("lat\xe9-\xc3\xa9.sdk", Unique + "\n");
+    const fs::path file = File("lat\xe9-\xc3\xa9 \\ \"q\"\t.sdk", Unique + "\n");
     const json answer = json::parse(Run({"--count", "--format", "jsonl", file.string()}).out);
-    EXPECT_EQ(answer.at("input"), (dir / "lat\xef\xbf\xbd-\xc3\xa9.sdk").string());
+    EXPECT_EQ(answer.at("input"), (dir / "lat\xef\xbf\xbd-\xc3\xa9 \\ \"q\"\t.sdk").string());
 }
