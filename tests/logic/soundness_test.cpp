@@ -176,4 +176,8 @@ TEST(LogicSoundness, EffortLimitGivesALowerBound)
     EXPECT_EQ(stopped.status, Rating::Status::LowerBound);
     EXPECT_EQ(stopped.hardest, "Nested Forcing Chains");
     EXPECT_EQ(stopped.solution, RatePuzzle(hard, {Scale::SudokuExplainer, DefaultEffort / 20}).solution);
+    // Every search gives up soon after the effort is spent, however deep it is.
+    for (const std::uint64_t effort : {DefaultEffort / 1000, DefaultEffort / 20, DefaultEffort / 4})
+        for (const Scale scale : {Scale::SudokuExplainer, Scale::SukakuExplainer})
+            EXPECT_LT(RatePuzzle(hard, {scale, effort}).work, effort + effort / 10 + 1000) << ScaleName(scale);
 }
