@@ -5,7 +5,6 @@
 #include "logic/work.h"
 
 #include <algorithm>
-#include <deque>
 #include <memory>
 #include <span>
 #include <vector>
@@ -633,16 +632,21 @@ private:
     bool Chain(Consequences &run, int &absurdOn, int &absurdOff)
     {
         board_.Reset();
-        std::deque<Literal> pendingOn, pendingOff;
-        for (const Literal l : run.Order())
-            (IsOn(l) ? pendingOn : pendingOff).push_back(l);
+        // The candidates still to follow are those of the run not yet followed, true ones first:
+        // a cursor for each kind walks the run's own order.
+        const std::vector<Literal> &order = run.Order();
+        std::size_t nextOn = 0, nextOff = 0;
+        const auto pending = [&](std::size_t &next, bool on) {
+            while (next < order.size() && IsOn(order[next]) != on)
+                ++next;
+            return next < order.size();
+        };
         const Links links {true, !mode_.nishio};
-        std::vector<int> parents;
+        std::vector<int> &parents = parents_;
         bool absurd = false;
-        while (!absurd && (!pendingOn.empty() || !pendingOff.empty())) {
-            if (!pendingOn.empty()) {
-                const Literal p = pendingOn.front();
-                pendingOn.pop_front();
+        while (!absurd) {
+            if (pending(nextOn, true)) {
+                const Literal p = order[nextOn++];
                 OnToOff(board_, p, links.y, [&](Literal off) {
                     if (absurd)
                         return;
@@ -654,13 +658,13 @@ private:
                     } else if (!run.Has(off)) {
                         const int parent = run.At(p);
                         run.Add(off, {&parent, 1});
-                        pendingOff.push_back(off);
                     }
                 });
                 continue;
             }
-            const Literal p = pendingOff.front();
-            pendingOff.pop_front();
+            if (!pending(nextOff, false))
+                break;
+            const Literal p = order[nextOff++];
             // Every conclusion of a false candidate is drawn before it leaves the board.
             made_.clear();
             parents.clear();
@@ -683,7 +687,6 @@ private:
                     absurd = true;
                 } else if (!run.Has(on)) {
                     run.Add(on, from);
-                    pendingOn.push_back(on);
                 }
             }
         }
@@ -824,6 +827,7 @@ private:
         std::size_t first, count;
     };
     std::vector<Made> made_;
+    std::vector<int> parents_;
     std::array<std::unique_ptr<OnRun>, 81 * 9> onRuns_;
     Consequences offRun_;
 };
