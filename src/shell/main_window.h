@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/commands/candidate_view.h"
+#include "board/commands/hint_command.h"
 #include "model/board.h"
 #include "shell/form1.h"
 #include "shell/kit/file_dialogs.h"
@@ -17,6 +19,8 @@ class QAction;
 class QLabel;
 
 namespace quadrelle {
+
+class ExplainPanel;
 
 // The frame around the window's form: the form as its central widget, unchanged, a menu bar
 // above it and a status line below. The frame only wires: each menu item runs the command of
@@ -46,6 +50,11 @@ public:
     QAction &HintAction() { return *hint_; }
     QAction &NewPuzzleAction() { return *newPuzzle_; }
     QAction &CancelNewPuzzleAction() { return *cancelNew_; }
+    QAction &ShowCandidatesAction() { return *showCandidates_; }
+    QAction &ExplainAction() { return *explain_; }
+    QAction &CheckAction() { return *check_; }
+    // Null until Explain is first chosen.
+    ExplainPanel *Explanation() { return explainPanel_; }
     // The band's item of the New Puzzle submenu.
     QAction &BandAction(int band) { return *bandActions_.at(static_cast<std::size_t>(band)); }
     PuzzleMaker &Maker() { return maker_; }
@@ -56,7 +65,11 @@ public:
     void CopyPuzzle();
     void CopySolution();
     void PastePuzzle();
+    // The next step on the board, or, when one is shown, that step applied.
     void ShowHint();
+    void ExplainPuzzle();
+    // Where two solutions differ.
+    void CheckPuzzle();
     // band: an index into DifficultyBands().
     void NewPuzzle(int band);
     void NewPuzzleIn(const DifficultyBand &band);
@@ -72,6 +85,11 @@ private:
     void UpdateFileActions();
     void GivensMayHaveChanged();
     void ShowVerdict(const PuzzleVerdict &verdict);
+    void ShowBoardHint(const BoardHint &hint);
+    void ApplyHint();
+    void ShowPath(const BoardPath &path);
+    void ShowPathStep(int index);
+    void BoardChanged();
     void TypeNewPuzzle(const PuzzleMaker::Cells &puzzle);
     void CancelNewPuzzle();
     void Tell(const QString &text, MessageIcon icon = MessageIcon::Exclamation);
@@ -92,6 +110,18 @@ private:
     // The verdict is not back yet after this long: say it is being worked on.
     QTimer slowVerdict_;
     std::optional<Grid> analysed_;
+    // A verdict was asked for and not delivered yet: an explanation asked since superseded it.
+    bool verdictPending_ = false;
+    // Where the two solutions of the last verdict differ; empty unless it found several.
+    std::vector<int> differing_;
+    CandidateView candidateView_;
+    HintCommand hintCommand_;
+    // Redraws the candidates once for all the boxes one entry changes.
+    QTimer candidatesChanged_;
+    ExplainPanel *explainPanel_ = nullptr;
+    BoardPath path_;
+    // The board's digits the path was asked for.
+    Grid explainedFor_ {};
 
     // The puzzles of the file opened last, and which is shown; empty after a paste.
     QString fileName_;
@@ -110,6 +140,9 @@ private:
     QAction *hint_ = nullptr;
     QAction *newPuzzle_ = nullptr;
     QAction *cancelNew_ = nullptr;
+    QAction *showCandidates_ = nullptr;
+    QAction *explain_ = nullptr;
+    QAction *check_ = nullptr;
     std::vector<QAction *> bandActions_;
     PuzzleMaker maker_;
     // Ctrl+N makes another of these.

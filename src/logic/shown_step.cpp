@@ -1,0 +1,90 @@
+#include "logic/shown_step.h"
+
+#include "logic/candidate_grid.h"
+#include "logic/geometry.h"
+#include "logic/ladder.h"
+#include "logic/solve_path.h"
+#include "logic/work.h"
+
+#include <string_view>
+
+namespace quadrelle::logic {
+
+namespace {
+
+// A box is named before a line, as the ladder looks in boxes first.
+int HiddenUnit(const CandidateGrid &grid, const Step &step)
+{
+    if (!step.technique.starts_with("Hidden Single") || step.placements.size() != 1)
+        return -1;
+    const Candidate placed = step.placements.front();
+    const auto &units = Geo().unitsOf[placed.cell];
+    for (const int unit : {units[2], units[0], units[1]}) {
+        if ((Geo().unit[unit] & grid.CellsOf(placed.digit)).Count() == 1)
+            return unit;
+    }
+    return -1;
+}
+
+std::array<std::uint8_t, 81> DigitsOf(const CandidateGrid &grid)
+{
+    std::array<std::uint8_t, 81> digits {};
+    for (int cell = 0; cell < 81; ++cell)
+        digits[cell] = static_cast<std::uint8_t>(grid.Value(cell) + 1);
+    return digits;
+}
+
+ShownStep Shown(const CandidateGrid &grid, Step step)
+{
+    const int unit = HiddenUnit(grid, step);
+    return ShownStep {std::move(step), unit, DigitsOf(grid)};
+}
+
+void Apply(const Step &step, CandidateGrid &grid)
+{
+    for (const Candidate &c : step.placements)
+        if (grid.Value(c.cell) < 0)
+            grid.Place(c.cell, c.digit);
+    for (const Candidate &c : step.eliminations)
+        grid.Eliminate(c.cell, c.digit);
+}
+
+} // namespace
+
+std::optional<ShownStep> NextStep(
+    const std::array<std::uint8_t, 81> &cells, std::span<const Candidate> removed, RatingLimits limits)
+{
+    std::optional<CandidateGrid> grid = CandidateGrid::FromGivens(cells);
+    if (!grid || grid->Solved())
+        return std::nullopt;
+    for (const Candidate &c : removed)
+        if (grid->Value(c.cell) < 0)
+            grid->Eliminate(c.cell, c.digit);
+    workDone = 0;
+    const Budget budget {limits.effort, limits.stop};
+    for (const Rung &rung : Ladder(limits.scale)) {
+        if (budget.Spent())
+            return std::nullopt;
+        Step step {rung.name, rung.tenths, {}, {}, 0, budget};
+        if (rung.find(*grid, step))
+            return Shown(*grid, std::move(step));
+    }
+    return std::nullopt;
+}
+
+std::vector<ShownStep> StepsToSolve(const std::array<std::uint8_t, 81> &cells, RatingLimits limits)
+{
+    SolvePath path = SolveLogically(cells, limits, Keep::All);
+    std::optional<CandidateGrid> grid = CandidateGrid::FromGivens(cells);
+    std::vector<ShownStep> shown;
+    if (!grid || path.rating.status == Rating::Status::NotUnique)
+        return shown;
+    for (Step &step : path.steps) {
+        ShownStep next = Shown(*grid, std::move(step));
+        Apply(next.step, *grid);
+        shown.push_back(std::move(next));
+    }
+    return shown;
+}
+
+} // namespace quadrelle::logic

@@ -1,0 +1,125 @@
+#include "solver/commands/step_sentence.h"
+
+#include "logic/geometry.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+#include <map>
+
+namespace quadrelle {
+
+namespace {
+
+// The ladder's names, for the translations; the ladder itself stays free of Qt.
+[[maybe_unused]] constexpr const char *TechniqueNames[] = {
+    QT_TRANSLATE_NOOP("Quadrelle", "Hidden Single (box)"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Hidden Single (line)"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Direct Pointing"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Direct Claiming"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Direct Hidden Pair"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Naked Single"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Direct Hidden Triple"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Pointing"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Claiming"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Naked Pair"),
+    QT_TRANSLATE_NOOP("Quadrelle", "X-Wing"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Hidden Pair"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Naked Triple"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Swordfish"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Hidden Triple"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Turbot Fish"),
+    QT_TRANSLATE_NOOP("Quadrelle", "XY-Wing"),
+    QT_TRANSLATE_NOOP("Quadrelle", "XYZ-Wing"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Unique Rectangle"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Naked Quad"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Jellyfish"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Hidden Quad"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Three Strong Links"),
+    QT_TRANSLATE_NOOP("Quadrelle", "WXYZ-Wing"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Bivalue Universal Grave"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Aligned Pair Exclusion"),
+    QT_TRANSLATE_NOOP("Quadrelle", "VWXYZ-Wing"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Forcing Chains and Cycles"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Aligned Triple Exclusion"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Nishio Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Multiple Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Forcing Chains (+)"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Nested Forcing Chains"),
+};
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Quadrelle", text);
+}
+
+QString CellName(int cell)
+{
+    return QString::fromStdString(logic::CellName(cell));
+}
+
+QString UnitName(int unit)
+{
+    if (unit < 9)
+        return Tr("row %1").arg(unit + 1);
+    if (unit < 18)
+        return Tr("column %1").arg(unit - 8);
+    return Tr("box %1").arg(unit - 17);
+}
+
+// "3 from r1c2, r1c5; 7 from r2c2", digits in order.
+QString Removals(const std::vector<logic::Candidate> &eliminations)
+{
+    std::map<int, QStringList> cellsOf;
+    for (const logic::Candidate &c : eliminations)
+        cellsOf[c.digit + 1] << CellName(c.cell);
+    QStringList parts;
+    for (const auto &[digit, cells] : cellsOf)
+        parts << Tr("%1 from %2").arg(digit).arg(cells.join(QStringLiteral(", ")));
+    return parts.join(QStringLiteral("; "));
+}
+
+QString Placements(const std::vector<logic::Candidate> &placements)
+{
+    QStringList parts;
+    for (const logic::Candidate &c : placements)
+        parts << QStringLiteral("%1=%2").arg(CellName(c.cell)).arg(c.digit + 1);
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString TechniqueName(std::string_view technique)
+{
+    return Tr(std::string(technique).c_str());
+}
+
+QString ScoreOf(int tenths)
+{
+    return QLocale().toString(tenths / 10.0, 'f', 1);
+}
+
+QString StepSentence(const logic::ShownStep &shown)
+{
+    const logic::Step &step = shown.step;
+    if (shown.unit >= 0) {
+        const logic::Candidate placed = step.placements.front();
+        return Tr("Hidden single in %1: %2 can only be %3")
+            .arg(UnitName(shown.unit), CellName(placed.cell))
+            .arg(placed.digit + 1);
+    }
+    if (step.technique == "Naked Single" && step.placements.size() == 1) {
+        const logic::Candidate placed = step.placements.front();
+        return Tr("Naked single: %1 can only be %2").arg(CellName(placed.cell)).arg(placed.digit + 1);
+    }
+    const QString name = TechniqueName(step.technique);
+    if (step.eliminations.empty())
+        return Tr("%1: %2").arg(name, Placements(step.placements));
+    if (step.placements.empty())
+        return Tr("%1: removes %2").arg(name, Removals(step.eliminations));
+    return Tr("%1: %2, and removes %3").arg(name, Placements(step.placements), Removals(step.eliminations));
+}
+
+} // namespace quadrelle
