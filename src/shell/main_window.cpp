@@ -334,7 +334,8 @@ void MainWindow::ShowKeys()
              "%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle\r"
              "%2: save the puzzle; %3: print the puzzle\r"
              "%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle\r"
-             "Ctrl+H: a hint in the status line; Ctrl+N: a new puzzle, Esc stops it\r"
+             "Ctrl+H: a hint on the board, Ctrl+H again applies it; Ctrl+M: show the candidates\r"
+             "Ctrl+E: explain the solving path; Ctrl+K: where two solutions differ; Ctrl+N: a new puzzle, Esc stops it\r"
              "Alt and an underlined letter: a menu\r"
              "%7: quit")
              .arg(KeysOf(*open_), KeysOf(*saveAs_), KeysOf(*print_), KeysOf(*copyPuzzle_), KeysOf(*copySolution_),

@@ -50,11 +50,6 @@ namespace {
     QT_TRANSLATE_NOOP("Quadrelle", "Nested Forcing Chains"),
 };
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("Quadrelle", text);
-}
-
 QString CellName(int cell)
 {
     return QString::fromStdString(logic::CellName(cell));
@@ -63,10 +58,10 @@ QString CellName(int cell)
 QString UnitName(int unit)
 {
     if (unit < 9)
-        return Tr("row %1").arg(unit + 1);
+        return QCoreApplication::translate("Quadrelle", "row %1").arg(unit + 1);
     if (unit < 18)
-        return Tr("column %1").arg(unit - 8);
-    return Tr("box %1").arg(unit - 17);
+        return QCoreApplication::translate("Quadrelle", "column %1").arg(unit - 8);
+    return QCoreApplication::translate("Quadrelle", "box %1").arg(unit - 17);
 }
 
 // "3 from r1c2, r1c5; 7 from r2c2", digits in order.
@@ -77,7 +72,7 @@ QString Removals(const std::vector<logic::Candidate> &eliminations)
         cellsOf[c.digit + 1] << CellName(c.cell);
     QStringList parts;
     for (const auto &[digit, cells] : cellsOf)
-        parts << Tr("%1 from %2").arg(digit).arg(cells.join(QStringLiteral(", ")));
+        parts << QCoreApplication::translate("Quadrelle", "%1 from %2").arg(digit).arg(cells.join(QStringLiteral(", ")));
     return parts.join(QStringLiteral("; "));
 }
 
@@ -93,7 +88,7 @@ QString Placements(const std::vector<logic::Candidate> &placements)
 
 QString TechniqueName(std::string_view technique)
 {
-    return Tr(std::string(technique).c_str());
+    return QCoreApplication::translate("Quadrelle", std::string(technique).c_str());
 }
 
 QString ScoreOf(int tenths)
@@ -106,20 +101,20 @@ QString StepSentence(const logic::ShownStep &shown)
     const logic::Step &step = shown.step;
     if (shown.unit >= 0) {
         const logic::Candidate placed = step.placements.front();
-        return Tr("Hidden single in %1: %2 can only be %3")
+        return QCoreApplication::translate("Quadrelle", "Hidden single in %1: %2 can only be %3")
             .arg(UnitName(shown.unit), CellName(placed.cell))
             .arg(placed.digit + 1);
     }
     if (step.technique == "Naked Single" && step.placements.size() == 1) {
         const logic::Candidate placed = step.placements.front();
-        return Tr("Naked single: %1 can only be %2").arg(CellName(placed.cell)).arg(placed.digit + 1);
+        return QCoreApplication::translate("Quadrelle", "Naked single: %1 can only be %2").arg(CellName(placed.cell)).arg(placed.digit + 1);
     }
     const QString name = TechniqueName(step.technique);
     if (step.eliminations.empty())
-        return Tr("%1: %2").arg(name, Placements(step.placements));
+        return QCoreApplication::translate("Quadrelle", "%1: %2").arg(name, Placements(step.placements));
     if (step.placements.empty())
-        return Tr("%1: removes %2").arg(name, Removals(step.eliminations));
-    return Tr("%1: %2, and removes %3").arg(name, Placements(step.placements), Removals(step.eliminations));
+        return QCoreApplication::translate("Quadrelle", "%1: removes %2").arg(name, Removals(step.eliminations));
+    return QCoreApplication::translate("Quadrelle", "%1: %2, and removes %3").arg(name, Placements(step.placements), Removals(step.eliminations));
 }
 
 } // namespace quadrelle
