@@ -40,6 +40,19 @@ ShownStep Shown(const CandidateGrid &grid, Step step)
     return ShownStep {std::move(step), unit, DigitsOf(grid)};
 }
 
+// A step of singles is a move a placement, as the notation writes it.
+std::vector<Step> Moves(Step step)
+{
+    if (!step.eliminations.empty() || step.placements.size() < 2)
+        return {std::move(step)};
+    std::vector<Step> moves;
+    for (const Candidate &c : step.placements) {
+        Step move {step.technique, step.tenths, {c}, {}, step.enough, step.budget};
+        moves.push_back(std::move(move));
+    }
+    return moves;
+}
+
 void Apply(const Step &step, CandidateGrid &grid)
 {
     for (const Candidate &c : step.placements)
@@ -67,7 +80,7 @@ std::optional<ShownStep> NextStep(
             return std::nullopt;
         Step step {rung.name, rung.tenths, {}, {}, 0, budget};
         if (rung.find(*grid, step))
-            return Shown(*grid, std::move(step));
+            return Shown(*grid, std::move(Moves(std::move(step)).front()));
     }
     return std::nullopt;
 }
@@ -80,9 +93,11 @@ std::vector<ShownStep> StepsToSolve(const std::array<std::uint8_t, 81> &cells, R
     if (!grid || path.rating.status == Rating::Status::NotUnique)
         return shown;
     for (Step &step : path.steps) {
-        ShownStep next = Shown(*grid, std::move(step));
-        Apply(next.step, *grid);
-        shown.push_back(std::move(next));
+        for (Step &move : Moves(std::move(step))) {
+            ShownStep next = Shown(*grid, std::move(move));
+            Apply(next.step, *grid);
+            shown.push_back(std::move(next));
+        }
     }
     return shown;
 }

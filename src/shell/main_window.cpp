@@ -464,6 +464,8 @@ void MainWindow::ExplainPuzzle()
     explainPanel_->move(frameGeometry().topRight() + QPoint(8, 0));
     explainPanel_->show();
     explainPanel_->raise();
+    // The keys walk the list.
+    explainPanel_->activateWindow();
     // As for a hint: the explanation is asked for the board as it stands.
     changes_.stop();
     analysed_ = EnteredGivens(form_->grids());
@@ -484,7 +486,6 @@ void MainWindow::ShowPath(const BoardPath &path)
     }
     path_ = path;
     explainPanel_->ShowPath(path_);
-    explainPanel_->activateWindow();
 }
 
 void MainWindow::ShowPathStep(int index)
