@@ -461,7 +461,7 @@ void MainWindow::ExplainPuzzle()
         connect(explainPanel_, &ExplainPanel::Closed, this, [this] { form_->grids().HideStep(); });
     }
     explainPanel_->ShowWorking();
-    explainPanel_->move(frameGeometry().topRight() + QPoint(8, 0));
+    PlaceBeside(*explainPanel_);
     explainPanel_->show();
     explainPanel_->raise();
     // The keys walk the list.
@@ -471,6 +471,21 @@ void MainWindow::ExplainPuzzle()
     analysed_ = EnteredGivens(form_->grids());
     explainedFor_ = form_->board().Digits();
     analyst_.Explain(CellsOf(explainedFor_));
+}
+
+// Right of the window where the screen has room, else left of it, else at the screen's edge.
+void MainWindow::PlaceBeside(QWidget &panel) const
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int width = panel.frameGeometry().width();
+    int x = frame.right() + 8;
+    if (x + width > room.right())
+        x = frame.left() - 8 - width >= room.left() ? frame.left() - 8 - width : room.right() - width;
+    panel.move(x, frame.top());
 }
 
 void MainWindow::ShowPath(const BoardPath &path)

@@ -89,6 +89,7 @@ private:
     void ApplyHint();
     void ShowPath(const BoardPath &path);
     void ShowPathStep(int index);
+    void PlaceBeside(QWidget &panel) const;
     void BoardChanged();
     void TypeNewPuzzle(const PuzzleMaker::Cells &puzzle);
     void CancelNewPuzzle();

@@ -315,17 +315,23 @@ void StepsOnBoardTest::checkShowsWhereTwoSolutionsDiffer()
     QVERIFY(!window().CheckAction().isEnabled());
 }
 
+// The rungs' names, and the names their steps take instead, as a path of chains shows them.
 void StepsOnBoardTest::techniqueNamesAreTranslated()
 {
+    std::set<std::string> names;
+    for (const Scale scale : {Scale::SudokuExplainer, Scale::SukakuExplainer})
+        for (const logic::Rung &rung : logic::Ladder(scale))
+            names.insert(std::string(rung.name));
+    const QString chains
+        = QStringLiteral("200050006010000090600801003007090600000703000900080002100000005060902010003060200");
+    for (const logic::ShownStep &step : logic::StepsToSolve(CellsOf(chains)))
+        names.insert(std::string(step.step.technique));
+    QVERIFY(names.count("X-Chain") + names.count("Forcing Chain") > 0);
     for (const QString language : {QStringLiteral("de"), QStringLiteral("fr")}) {
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/i18n/quadrelle_%1.qm").arg(language)));
-        for (const Scale scale : {Scale::SudokuExplainer, Scale::SukakuExplainer}) {
-            for (const logic::Rung &rung : logic::Ladder(scale)) {
-                const std::string name(rung.name);
-                QVERIFY2(!translator.translate("Quadrelle", name.c_str()).isEmpty(), name.c_str());
-            }
-        }
+        for (const std::string &name : names)
+            QVERIFY2(!translator.translate("Quadrelle", name.c_str()).isEmpty(), name.c_str());
     }
 }
 

@@ -709,5 +709,121 @@ time -- and I&apos;m pretty sure there is none.</source>
         <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint on the board, Ctrl+H again applies it; Ctrl+M: show the candidates<byte value="xd"/>Ctrl+E: explain the solving path; Ctrl+K: where two solutions differ; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
         <translation>1 bis 9: Ziffer eingeben; Entf: Feld leeren<byte value="xd"/>Pfeiltasten: zwischen den Feldern wechseln; Tab, Umschalt+Tab: durch das Fenster gehen<byte value="xd"/>%1: Rätseldatei öffnen; Bild ab, Bild auf: nächstes und voriges Rätsel darin<byte value="xd"/>%2: Rätsel speichern; %3: Rätsel drucken<byte value="xd"/>%4: Rätsel kopieren; %5: Lösung kopieren; %6: Rätsel einfügen<byte value="xd"/>Strg+H: ein Tipp im Gitter, Strg+H erneut wendet ihn an; Strg+M: Kandidaten zeigen<byte value="xd"/>Strg+E: den Lösungsweg erklären; Strg+K: wo zwei Lösungen abweichen; Strg+N: ein neues Rätsel, Esc bricht ab<byte value="xd"/>Alt und ein unterstrichener Buchstabe: ein Menü<byte value="xd"/>%7: beenden</translation>
     </message>
+    <message>
+        <source>Bidirectional Cycle</source>
+        <translation>Bidirektionaler Zyklus</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 1</source>
+        <translation>Bivalue Universal Grave (BUG) Typ 1</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 2</source>
+        <translation>Bivalue Universal Grave (BUG) Typ 2</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 3</source>
+        <translation>Bivalue Universal Grave (BUG) Typ 3</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 4</source>
+        <translation>Bivalue Universal Grave (BUG) Typ 4</translation>
+    </message>
+    <message>
+        <source>Cell Forcing Chains</source>
+        <translation>Erzwingende Ketten aus einer Zelle</translation>
+    </message>
+    <message>
+        <source>Contradiction Forcing Chains</source>
+        <translation>Erzwingende Ketten zum Widerspruch</translation>
+    </message>
+    <message>
+        <source>Double Forcing Chains</source>
+        <translation>Doppelte erzwingende Ketten</translation>
+    </message>
+    <message>
+        <source>Region Forcing Chains</source>
+        <translation>Erzwingende Ketten aus einer Einheit</translation>
+    </message>
+    <message>
+        <source>Dynamic Cell Forcing Chains</source>
+        <translation>Dynamische erzwingende Ketten aus einer Zelle</translation>
+    </message>
+    <message>
+        <source>Dynamic Contradiction Forcing Chains</source>
+        <translation>Dynamische erzwingende Ketten zum Widerspruch</translation>
+    </message>
+    <message>
+        <source>Dynamic Double Forcing Chains</source>
+        <translation>Dynamische doppelte erzwingende Ketten</translation>
+    </message>
+    <message>
+        <source>Dynamic Region Forcing Chains</source>
+        <translation>Dynamische erzwingende Ketten aus einer Einheit</translation>
+    </message>
+    <message>
+        <source>Dynamic Cell Forcing Chains (+)</source>
+        <translation>Dynamische erzwingende Ketten aus einer Zelle (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Contradiction Forcing Chains (+)</source>
+        <translation>Dynamische erzwingende Ketten zum Widerspruch (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Double Forcing Chains (+)</source>
+        <translation>Dynamische doppelte erzwingende Ketten (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Region Forcing Chains (+)</source>
+        <translation>Dynamische erzwingende Ketten aus einer Einheit (+)</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Erzwingende Kette</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 1</source>
+        <translation>Eindeutige Schleife Typ 1</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 2</source>
+        <translation>Eindeutige Schleife Typ 2</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 3</source>
+        <translation>Eindeutige Schleife Typ 3</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 4</source>
+        <translation>Eindeutige Schleife Typ 4</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 1</source>
+        <translation>Eindeutiges Rechteck Typ 1</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 2</source>
+        <translation>Eindeutiges Rechteck Typ 2</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 3</source>
+        <translation>Eindeutiges Rechteck Typ 3</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 4</source>
+        <translation>Eindeutiges Rechteck Typ 4</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Kette</translation>
+    </message>
+    <message>
+        <source>X-Cycle</source>
+        <translation>X-Zyklus</translation>
+    </message>
+    <message>
+        <source>Y-Cycle</source>
+        <translation>Y-Zyklus</translation>
+    </message>
 </context>
 </TS>

@@ -709,5 +709,121 @@ time -- and I&apos;m pretty sure there is none.</source>
         <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint on the board, Ctrl+H again applies it; Ctrl+M: show the candidates<byte value="xd"/>Ctrl+E: explain the solving path; Ctrl+K: where two solutions differ; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
         <translation>1 à 9&#xa0;: saisir un chiffre&#xa0;; Suppr&#xa0;: vider la case<byte value="xd"/>Flèches&#xa0;: passer d’une case à l’autre&#xa0;; Tab, Maj+Tab&#xa0;: parcourir la fenêtre<byte value="xd"/>%1&#xa0;: ouvrir un fichier de grilles&#xa0;; Page suivante, Page précédente&#xa0;: sa grille suivante et précédente<byte value="xd"/>%2&#xa0;: enregistrer la grille&#xa0;; %3&#xa0;: imprimer la grille<byte value="xd"/>%4&#xa0;: copier la grille&#xa0;; %5&#xa0;: copier la solution&#xa0;; %6&#xa0;: coller une grille<byte value="xd"/>Ctrl+H&#xa0;: un indice sur la grille, Ctrl+H à nouveau l’applique&#xa0;; Ctrl+M&#xa0;: afficher les candidats<byte value="xd"/>Ctrl+E&#xa0;: expliquer le chemin de résolution&#xa0;; Ctrl+K&#xa0;: où deux solutions diffèrent&#xa0;; Ctrl+N&#xa0;: une nouvelle grille, Échap l’arrête<byte value="xd"/>Alt et une lettre soulignée&#xa0;: un menu<byte value="xd"/>%7&#xa0;: quitter</translation>
     </message>
+    <message>
+        <source>Bidirectional Cycle</source>
+        <translation>Cycle bidirectionnel</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 1</source>
+        <translation>Tombeau universel bivalué (BUG) type 1</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 2</source>
+        <translation>Tombeau universel bivalué (BUG) type 2</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 3</source>
+        <translation>Tombeau universel bivalué (BUG) type 3</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 4</source>
+        <translation>Tombeau universel bivalué (BUG) type 4</translation>
+    </message>
+    <message>
+        <source>Cell Forcing Chains</source>
+        <translation>Chaînes forcées de cellule</translation>
+    </message>
+    <message>
+        <source>Contradiction Forcing Chains</source>
+        <translation>Chaînes forcées par contradiction</translation>
+    </message>
+    <message>
+        <source>Double Forcing Chains</source>
+        <translation>Chaînes forcées doubles</translation>
+    </message>
+    <message>
+        <source>Region Forcing Chains</source>
+        <translation>Chaînes forcées de région</translation>
+    </message>
+    <message>
+        <source>Dynamic Cell Forcing Chains</source>
+        <translation>Chaînes forcées dynamiques de cellule</translation>
+    </message>
+    <message>
+        <source>Dynamic Contradiction Forcing Chains</source>
+        <translation>Chaînes forcées dynamiques par contradiction</translation>
+    </message>
+    <message>
+        <source>Dynamic Double Forcing Chains</source>
+        <translation>Chaînes forcées dynamiques doubles</translation>
+    </message>
+    <message>
+        <source>Dynamic Region Forcing Chains</source>
+        <translation>Chaînes forcées dynamiques de région</translation>
+    </message>
+    <message>
+        <source>Dynamic Cell Forcing Chains (+)</source>
+        <translation>Chaînes forcées dynamiques de cellule (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Contradiction Forcing Chains (+)</source>
+        <translation>Chaînes forcées dynamiques par contradiction (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Double Forcing Chains (+)</source>
+        <translation>Chaînes forcées dynamiques doubles (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Region Forcing Chains (+)</source>
+        <translation>Chaînes forcées dynamiques de région (+)</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Chaîne forcée</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 1</source>
+        <translation>Boucle unique type 1</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 2</source>
+        <translation>Boucle unique type 2</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 3</source>
+        <translation>Boucle unique type 3</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 4</source>
+        <translation>Boucle unique type 4</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 1</source>
+        <translation>Rectangle unique type 1</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 2</source>
+        <translation>Rectangle unique type 2</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 3</source>
+        <translation>Rectangle unique type 3</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 4</source>
+        <translation>Rectangle unique type 4</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Chaîne</translation>
+    </message>
+    <message>
+        <source>X-Cycle</source>
+        <translation>X-Cycle</translation>
+    </message>
+    <message>
+        <source>Y-Cycle</source>
+        <translation>Y-Cycle</translation>
+    </message>
 </context>
 </TS>

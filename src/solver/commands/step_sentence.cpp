@@ -12,7 +12,7 @@ namespace quadrelle {
 
 namespace {
 
-// The ladder's names, for the translations; the ladder itself stays free of Qt.
+// The ladder's names and its steps', for the translations; the ladder itself stays free of Qt.
 [[maybe_unused]] constexpr const char *TechniqueNames[] = {
     QT_TRANSLATE_NOOP("Quadrelle", "Hidden Single (box)"),
     QT_TRANSLATE_NOOP("Quadrelle", "Hidden Single (line)"),
@@ -48,6 +48,36 @@ namespace {
     QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Forcing Chains"),
     QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Forcing Chains (+)"),
     QT_TRANSLATE_NOOP("Quadrelle", "Nested Forcing Chains"),
+    // The names the steps of some rungs take instead of the rung's.
+    QT_TRANSLATE_NOOP("Quadrelle", "Bidirectional Cycle"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Bivalue Universal Grave type 1"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Bivalue Universal Grave type 2"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Bivalue Universal Grave type 3"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Bivalue Universal Grave type 4"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Cell Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Contradiction Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Double Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Region Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Cell Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Contradiction Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Double Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Region Forcing Chains"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Cell Forcing Chains (+)"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Contradiction Forcing Chains (+)"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Double Forcing Chains (+)"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Dynamic Region Forcing Chains (+)"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Forcing Chain"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Unique Loop type 1"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Unique Loop type 2"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Unique Loop type 3"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Unique Loop type 4"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Unique Rectangle type 1"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Unique Rectangle type 2"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Unique Rectangle type 3"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Unique Rectangle type 4"),
+    QT_TRANSLATE_NOOP("Quadrelle", "X-Chain"),
+    QT_TRANSLATE_NOOP("Quadrelle", "X-Cycle"),
+    QT_TRANSLATE_NOOP("Quadrelle", "Y-Cycle"),
 };
 
 QString CellName(int cell)
