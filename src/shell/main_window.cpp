@@ -1,8 +1,6 @@
 #include "shell/main_window.h"
 
 #include "board/commands/puzzle_transfer.h"
-#include "logic/geometry.h"
-#include "shell/explain_panel.h"
 #include "shell/title.h"
 #include "version.h"
 
@@ -13,7 +11,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -62,8 +59,7 @@ MainWindow::MainWindow(Form1Environment environment)
             | Qt::WindowCloseButtonHint),
       ownDialogs_(environment.fileDialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
       dialogs_(environment.fileDialogs ? environment.fileDialogs : ownDialogs_.get()),
-      form_(new Form1(std::move(environment))), candidateView_(form_->board(), form_->grids()),
-      hintCommand_(form_->grids(), candidateView_)
+      form_(new Form1(std::move(environment))), guide_(*form_, analyst_, *this)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setCentralWidget(form_);
@@ -87,12 +83,18 @@ MainWindow::MainWindow(Form1Environment environment)
         [this] { status_->setText(QCoreApplication::translate("Quadrelle", "Rating the puzzle…")); });
     connect(&analyst_, &PuzzleAnalyst::Analysed, this, &MainWindow::ShowVerdict);
     connect(&maker_, &PuzzleMaker::Made, this, &MainWindow::TypeNewPuzzle);
-    connect(&analyst_, &PuzzleAnalyst::Hinted, this, &MainWindow::ShowBoardHint);
-    connect(&analyst_, &PuzzleAnalyst::Explained, this, &MainWindow::ShowPath);
-    connect(form_, &Form1::PuzzleChanged, this, &MainWindow::BoardChanged);
-    candidatesChanged_.setSingleShot(true);
-    candidatesChanged_.setInterval(0);
-    connect(&candidatesChanged_, &QTimer::timeout, this, [this] { candidateView_.Refresh(); });
+    connect(form_, &Form1::PuzzleChanged, &guide_, &BoardGuide::BoardChanged);
+    connect(&guide_, &BoardGuide::Say, this, [this](const QString &text) {
+        slowVerdict_.stop();
+        status_->setText(text);
+    });
+    connect(&guide_, &BoardGuide::Asking, this, &MainWindow::TakeGivensAsAnalysed);
+    connect(&guide_, &BoardGuide::CheckAvailable, check_, &QAction::setEnabled);
+    connect(&guide_, &BoardGuide::PathArrived, this, [this] {
+        // The explanation superseded a verdict still on its way: ask for it again.
+        if (verdictPending_ && analysed_)
+            analyst_.Analyse(CellsOf(*analysed_));
+    });
     UpdateTitle();
     UpdateFileActions();
 }
@@ -159,12 +161,12 @@ void MainWindow::CreateMenus()
     hint_ = AddAction(
         puzzle, QT_TRANSLATE_NOOP("Quadrelle", "&Hint"), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &MainWindow::ShowHint);
     showCandidates_ = AddAction(puzzle, QT_TRANSLATE_NOOP("Quadrelle", "Show &Candidates"),
-        {QKeySequence(Qt::CTRL | Qt::Key_M)}, [this] { candidateView_.SetShown(showCandidates_->isChecked()); });
+        {QKeySequence(Qt::CTRL | Qt::Key_M)}, [this] { guide_.ShowCandidates(showCandidates_->isChecked()); });
     showCandidates_->setCheckable(true);
     explain_ = AddAction(puzzle, QT_TRANSLATE_NOOP("Quadrelle", "&Explain…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-        &MainWindow::ExplainPuzzle);
+        [this] { guide_.Explain(); });
     check_ = AddAction(puzzle, QT_TRANSLATE_NOOP("Quadrelle", "Chec&k Where Solutions Differ"),
-        {QKeySequence(Qt::CTRL | Qt::Key_K)}, &MainWindow::CheckPuzzle);
+        {QKeySequence(Qt::CTRL | Qt::Key_K)}, [this] { guide_.Check(); });
     check_->setEnabled(false);
 
     QMenu *help = menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("Quadrelle", "&Help")));
@@ -388,16 +390,15 @@ void MainWindow::TypeNewPuzzle(const PuzzleMaker::Cells &puzzle)
 
 void MainWindow::ShowHint()
 {
-    if (hintCommand_.Showing()) {
-        ApplyHint();
-        return;
-    }
-    // From the grid as it stands, deductions included. A change just made is taken as analysed,
-    // so its verdict does not supersede the hint; the next change asks for a verdict again.
+    guide_.Hint();
+}
+
+// A change just made is taken as analysed, so that its verdict does not supersede what is asked
+// for now; the next change asks for a verdict again.
+void MainWindow::TakeGivensAsAnalysed()
+{
     changes_.stop();
     analysed_ = EnteredGivens(form_->grids());
-    analyst_.Hint(CellsOf(form_->board().Digits()), candidateView_.Struck());
-    slowVerdict_.start();
 }
 
 void MainWindow::GivensMayHaveChanged()
@@ -422,124 +423,10 @@ void MainWindow::ShowVerdict(const PuzzleVerdict &verdict)
 {
     slowVerdict_.stop();
     verdictPending_ = false;
-    differing_ = verdict.differing;
-    check_->setEnabled(!differing_.empty());
+    guide_.SetDiffering(verdict.differing);
     if (analysed_ == Grid {})
         return;
     status_->setText(DescribeVerdict(verdict));
-}
-
-void MainWindow::ShowBoardHint(const BoardHint &hint)
-{
-    slowVerdict_.stop();
-    status_->setText(hint.sentence);
-    // A hint for a board that changed since it was asked for would show the wrong boxes.
-    if (hint.shown && CellsOf(form_->board().Digits()) == hint.shown->before) {
-        if (explainPanel_)
-            explainPanel_->List().setCurrentRow(-1);
-        hintCommand_.Show(*hint.shown);
-    }
-}
-
-void MainWindow::ApplyHint()
-{
-    const bool placesNothing = hintCommand_.Apply().placements.empty();
-    if (!placesNothing)
-        return;
-    // The step only struck out candidates: the board shows that through the candidates alone.
-    status_->setText(candidateView_.Shown()
-            ? QCoreApplication::translate("Quadrelle", "Struck out the candidates; Hint again for the next step.")
-            : QCoreApplication::translate("Quadrelle", "Struck out the candidates; %1 shows those left.")
-                  .arg(KeysOf(*showCandidates_)));
-}
-
-void MainWindow::ExplainPuzzle()
-{
-    if (!explainPanel_) {
-        explainPanel_ = new ExplainPanel(this);
-        connect(explainPanel_, &ExplainPanel::StepChosen, this, &MainWindow::ShowPathStep);
-        connect(explainPanel_, &ExplainPanel::Closed, this, [this] { form_->grids().HideStep(); });
-    }
-    explainPanel_->ShowWorking();
-    PlaceBeside(*explainPanel_);
-    explainPanel_->show();
-    explainPanel_->raise();
-    // The keys walk the list.
-    explainPanel_->activateWindow();
-    // As for a hint: the explanation is asked for the board as it stands.
-    changes_.stop();
-    analysed_ = EnteredGivens(form_->grids());
-    explainedFor_ = form_->board().Digits();
-    analyst_.Explain(CellsOf(explainedFor_));
-}
-
-// Right of the window where the screen has room, else left of it, else at the screen's edge.
-void MainWindow::PlaceBeside(QWidget &panel) const
-{
-    const QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    const QRect room = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    const int width = panel.frameGeometry().width();
-    int x = frame.right() + 8;
-    if (x + width > room.right())
-        x = frame.left() - 8 - width >= room.left() ? frame.left() - 8 - width : room.right() - width;
-    panel.move(x, frame.top());
-}
-
-void MainWindow::ShowPath(const BoardPath &path)
-{
-    // The explanation superseded a verdict still on its way: ask for it again.
-    if (verdictPending_ && analysed_)
-        analyst_.Analyse(CellsOf(*analysed_));
-    if (!explainPanel_)
-        return;
-    if (form_->board().Digits() != explainedFor_) {
-        explainPanel_->ShowStale();
-        return;
-    }
-    path_ = path;
-    explainPanel_->ShowPath(path_);
-}
-
-void MainWindow::ShowPathStep(int index)
-{
-    if (index < 0 || index >= static_cast<int>(path_.steps.size()))
-        return;
-    const BoardHint &step = path_.steps[static_cast<std::size_t>(index)];
-    if (!step.shown)
-        return;
-    hintCommand_.Hide();
-    form_->grids().ShowStep(*step.shown, true);
-    status_->setText(step.sentence);
-}
-
-void MainWindow::CheckPuzzle()
-{
-    if (differing_.empty())
-        return;
-    hintCommand_.Hide();
-    form_->grids().ShowCells(differing_);
-    QStringList cells;
-    for (const int cell : differing_)
-        cells << QString::fromStdString(logic::CellName(cell));
-    status_->setText(QCoreApplication::translate("Quadrelle", "Two solutions differ in %1 boxes: %2")
-                         .arg(static_cast<qsizetype>(differing_.size()))
-                         .arg(cells.join(QStringLiteral(", "))));
-}
-
-void MainWindow::BoardChanged()
-{
-    hintCommand_.Hide();
-    form_->grids().HideStep();
-    check_->setEnabled(false);
-    differing_.clear();
-    if (explainPanel_ && form_->board().Digits() != explainedFor_) {
-        path_ = {};
-        explainPanel_->ShowStale();
-    }
-    candidatesChanged_.start();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "board/commands/candidate_view.h"
-#include "board/commands/hint_command.h"
 #include "model/board.h"
+#include "shell/board_guide.h"
 #include "shell/form1.h"
 #include "shell/kit/file_dialogs.h"
 #include "solver/commands/puzzle_analyst.h"
@@ -19,8 +18,6 @@ class QAction;
 class QLabel;
 
 namespace quadrelle {
-
-class ExplainPanel;
 
 // The frame around the window's form: the form as its central widget, unchanged, a menu bar
 // above it and a status line below. The frame only wires: each menu item runs the command of
@@ -54,7 +51,7 @@ public:
     QAction &ExplainAction() { return *explain_; }
     QAction &CheckAction() { return *check_; }
     // Null until Explain is first chosen.
-    ExplainPanel *Explanation() { return explainPanel_; }
+    ExplainPanel *Explanation() { return guide_.Panel(); }
     // The band's item of the New Puzzle submenu.
     QAction &BandAction(int band) { return *bandActions_.at(static_cast<std::size_t>(band)); }
     PuzzleMaker &Maker() { return maker_; }
@@ -67,9 +64,6 @@ public:
     void PastePuzzle();
     // The next step on the board, or, when one is shown, that step applied.
     void ShowHint();
-    void ExplainPuzzle();
-    // Where two solutions differ.
-    void CheckPuzzle();
     // band: an index into DifficultyBands().
     void NewPuzzle(int band);
     void NewPuzzleIn(const DifficultyBand &band);
@@ -85,12 +79,7 @@ private:
     void UpdateFileActions();
     void GivensMayHaveChanged();
     void ShowVerdict(const PuzzleVerdict &verdict);
-    void ShowBoardHint(const BoardHint &hint);
-    void ApplyHint();
-    void ShowPath(const BoardPath &path);
-    void ShowPathStep(int index);
-    void PlaceBeside(QWidget &panel) const;
-    void BoardChanged();
+    void TakeGivensAsAnalysed();
     void TypeNewPuzzle(const PuzzleMaker::Cells &puzzle);
     void CancelNewPuzzle();
     void Tell(const QString &text, MessageIcon icon = MessageIcon::Exclamation);
@@ -113,16 +102,7 @@ private:
     std::optional<Grid> analysed_;
     // A verdict was asked for and not delivered yet: an explanation asked since superseded it.
     bool verdictPending_ = false;
-    // Where the two solutions of the last verdict differ; empty unless it found several.
-    std::vector<int> differing_;
-    CandidateView candidateView_;
-    HintCommand hintCommand_;
-    // Redraws the candidates once for all the boxes one entry changes.
-    QTimer candidatesChanged_;
-    ExplainPanel *explainPanel_ = nullptr;
-    BoardPath path_;
-    // The board's digits the path was asked for.
-    Grid explainedFor_ {};
+    BoardGuide guide_;
 
     // The puzzles of the file opened last, and which is shown; empty after a paste.
     QString fileName_;

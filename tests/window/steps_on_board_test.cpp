@@ -66,7 +66,7 @@ void Paste(const QString &text)
     QTest::keySequence(Focus(), QKeySequence::Paste);
 }
 
-void Keys(int key)
+void Keys(QKeyCombination key)
 {
     QTest::keySequence(Focus(), QKeySequence(key));
 }
@@ -327,7 +327,7 @@ void StepsOnBoardTest::techniqueNamesAreTranslated()
     for (const logic::ShownStep &step : logic::StepsToSolve(CellsOf(chains)))
         names.insert(std::string(step.step.technique));
     QVERIFY(names.count("X-Chain") + names.count("Forcing Chain") > 0);
-    for (const QString language : {QStringLiteral("de"), QStringLiteral("fr")}) {
+    for (const char *language : {"de", "fr"}) {
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/i18n/quadrelle_%1.qm").arg(language)));
         for (const std::string &name : names)
