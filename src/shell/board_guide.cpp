@@ -93,7 +93,11 @@ void BoardGuide::CreatePanel()
         return;
     panel_ = new ExplainPanel(&window_);
     connect(panel_, &ExplainPanel::StepChosen, this, &BoardGuide::ShowPathStep);
-    connect(panel_, &ExplainPanel::Closed, this, [this] { form_.grids().HideStep(); });
+    // A row chosen is the step on the board; a hint shown since has taken the choice away.
+    connect(panel_, &ExplainPanel::Closed, this, [this] {
+        if (panel_->List().currentRow() >= 0)
+            form_.grids().HideStep();
+    });
 }
 
 // Right of the window where the screen has room, else left of it, else at the screen's edge.
