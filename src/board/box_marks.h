@@ -11,6 +11,8 @@ struct BoxMarks {
         None,
         // A unit the step looks at.
         Unit,
+        // A cell of the step's pattern.
+        Cause,
         // A box the step places a digit in or removes candidates from, or where solutions differ.
         Target,
     };

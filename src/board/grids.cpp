@@ -162,10 +162,12 @@ void Grids::ShowCandidates(const std::optional<CandidateMasks> &masks)
 void Grids::ShowStep(const logic::ShownStep &shown, bool withEarlier)
 {
     stepMarks_ = {};
-    if (shown.unit >= 0) {
-        for (const int cell : logic::Geo().unitCells[static_cast<std::size_t>(shown.unit)])
+    if (shown.focus.unit >= 0) {
+        for (const int cell : logic::Geo().unitCells[static_cast<std::size_t>(shown.focus.unit)])
             stepMarks_[static_cast<std::size_t>(cell)].highlight = BoxMarks::Highlight::Unit;
     }
+    shown.focus.causes.ForEach(
+        [this](int cell) { stepMarks_[static_cast<std::size_t>(cell)].highlight = BoxMarks::Highlight::Cause; });
     for (const logic::Candidate &c : shown.step.placements) {
         BoxMarks &marks = stepMarks_[c.cell];
         marks.highlight = BoxMarks::Highlight::Target;

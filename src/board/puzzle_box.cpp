@@ -166,7 +166,14 @@ QRectF CandidateSpot(const QRect &inner, int digit)
 
 QColor HighlightColor(BoxMarks::Highlight highlight)
 {
-    return highlight == BoxMarks::Highlight::Unit ? QColor(255, 220, 80, 90) : QColor(60, 160, 255, 110);
+    switch (highlight) {
+    case BoxMarks::Highlight::Unit:
+        return QColor(255, 220, 80, 90);
+    case BoxMarks::Highlight::Cause:
+        return QColor(90, 200, 90, 100);
+    default:
+        return QColor(60, 160, 255, 110);
+    }
 }
 
 } // namespace

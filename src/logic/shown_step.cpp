@@ -1,7 +1,6 @@
 #include "logic/shown_step.h"
 
 #include "logic/candidate_grid.h"
-#include "logic/geometry.h"
 #include "logic/ladder.h"
 #include "logic/solve_path.h"
 #include "logic/work.h"
@@ -11,20 +10,6 @@
 namespace quadrelle::logic {
 
 namespace {
-
-// A box is named before a line, as the ladder looks in boxes first.
-int HiddenUnit(const CandidateGrid &grid, const Step &step)
-{
-    if (!step.technique.starts_with("Hidden Single") || step.placements.size() != 1)
-        return -1;
-    const Candidate placed = step.placements.front();
-    const auto &units = Geo().unitsOf[placed.cell];
-    for (const int unit : {units[2], units[0], units[1]}) {
-        if ((Geo().unit[unit] & grid.CellsOf(placed.digit)).Count() == 1)
-            return unit;
-    }
-    return -1;
-}
 
 std::array<std::uint8_t, 81> DigitsOf(const CandidateGrid &grid)
 {
@@ -36,8 +21,8 @@ std::array<std::uint8_t, 81> DigitsOf(const CandidateGrid &grid)
 
 ShownStep Shown(const CandidateGrid &grid, Step step)
 {
-    const int unit = HiddenUnit(grid, step);
-    return ShownStep {std::move(step), unit, DigitsOf(grid)};
+    const StepFocus focus = FocusOf(grid, step);
+    return ShownStep {std::move(step), focus, DigitsOf(grid)};
 }
 
 // A step of singles is a move a placement, as the notation writes it.

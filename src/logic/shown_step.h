@@ -5,6 +5,7 @@
 
 #include "logic/rating.h"
 #include "logic/step.h"
+#include "logic/step_focus.h"
 
 #include <array>
 #include <cstdint>
@@ -16,9 +17,8 @@ namespace quadrelle::logic {
 
 struct ShownStep {
     Step step;
-    // The unit (0..8 rows, 9..17 columns, 18..26 boxes) in which a hidden single's digit has
-    // one place left; -1 for any other step.
-    int unit = -1;
+    // Units: 0..8 rows, 9..17 columns, 18..26 boxes.
+    StepFocus focus;
     // The grid the step was found in: 0 = empty, 1..9.
     std::array<std::uint8_t, 81> before {};
 };

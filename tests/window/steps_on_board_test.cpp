@@ -101,8 +101,10 @@ bool NoStepMarks(Form1 &form)
 void CheckStepOnBoard(Form1 &form, const logic::ShownStep &step)
 {
     std::set<int> expected;
-    if (step.unit >= 0)
-        expected.insert(logic::Geo().unitCells[step.unit].begin(), logic::Geo().unitCells[step.unit].end());
+    if (step.focus.unit >= 0)
+        expected.insert(
+            logic::Geo().unitCells[step.focus.unit].begin(), logic::Geo().unitCells[step.focus.unit].end());
+    step.focus.causes.ForEach([&](int cell) { expected.insert(cell); });
     for (const logic::Candidate &c : step.step.placements) {
         QCOMPARE(MarksOf(form, c.cell).placed, c.digit + 1);
         QCOMPARE(MarksOf(form, c.cell).highlight, BoxMarks::Highlight::Target);

@@ -825,5 +825,9 @@ time -- and I&apos;m pretty sure there is none.</source>
         <source>Y-Cycle</source>
         <translation>Y-Zyklus</translation>
     </message>
+    <message>
+        <source>%1 in %2: removes %3</source>
+        <translation>%1 in %2: entfernt %3</translation>
+    </message>
 </context>
 </TS>

@@ -129,22 +129,29 @@ QString ScoreOf(int tenths)
 QString StepSentence(const logic::ShownStep &shown)
 {
     const logic::Step &step = shown.step;
-    if (shown.unit >= 0) {
+    const int unit = shown.focus.unit;
+    if (step.technique.starts_with("Hidden Single") && unit >= 0) {
         const logic::Candidate placed = step.placements.front();
         return QCoreApplication::translate("Quadrelle", "Hidden single in %1: %2 can only be %3")
-            .arg(UnitName(shown.unit), CellName(placed.cell))
+            .arg(UnitName(unit), CellName(placed.cell))
             .arg(placed.digit + 1);
     }
     if (step.technique == "Naked Single" && step.placements.size() == 1) {
         const logic::Candidate placed = step.placements.front();
-        return QCoreApplication::translate("Quadrelle", "Naked single: %1 can only be %2").arg(CellName(placed.cell)).arg(placed.digit + 1);
+        return QCoreApplication::translate("Quadrelle", "Naked single: %1 can only be %2")
+            .arg(CellName(placed.cell))
+            .arg(placed.digit + 1);
     }
     const QString name = TechniqueName(step.technique);
     if (step.eliminations.empty())
         return QCoreApplication::translate("Quadrelle", "%1: %2").arg(name, Placements(step.placements));
+    if (step.placements.empty() && unit >= 0)
+        return QCoreApplication::translate("Quadrelle", "%1 in %2: removes %3")
+            .arg(name, UnitName(unit), Removals(step.eliminations));
     if (step.placements.empty())
         return QCoreApplication::translate("Quadrelle", "%1: removes %2").arg(name, Removals(step.eliminations));
-    return QCoreApplication::translate("Quadrelle", "%1: %2, and removes %3").arg(name, Placements(step.placements), Removals(step.eliminations));
+    return QCoreApplication::translate("Quadrelle", "%1: %2, and removes %3")
+        .arg(name, Placements(step.placements), Removals(step.eliminations));
 }
 
 } // namespace quadrelle
