@@ -4,7 +4,7 @@
 
 #include "model/puzzle_line.h"
 #include "shell/form1.h"
-#include "shell/kit/message_boxes.h"
+#include "kit/message_boxes.h"
 #include "solver/pipeline.h"
 
 #include <QApplication>

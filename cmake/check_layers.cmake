@@ -5,7 +5,8 @@
 # libraries it links) and "library_<folder>" for the folder of every checked library. Quoted
 # includes are looked up under SOURCE_ROOT, so that the path names the header's folder; one
 # found only beside the including file fails, and one found nowhere (Qt, generated files) is
-# not the project's and passes.
+# not the project's and passes. A header in a nested folder is for its parent's library and the
+# layers above it only.
 
 cmake_minimum_required(VERSION 3.25)
 include(${LAYER_LIST})
@@ -28,6 +29,15 @@ foreach(source IN LISTS OWN_SOURCES)
         cmake_path(RELATIVE_PATH header BASE_DIRECTORY "${SOURCE_ROOT}" OUTPUT_VARIABLE to)
         cmake_path(GET to PARENT_PATH folder)
         if(folder IN_LIST VISIBLE)
+            # A nested folder serves its parent: only the parent's library and the layers
+            # above it use it.
+            cmake_path(GET folder PARENT_PATH parent)
+            cmake_path(GET from PARENT_PATH from_folder)
+            if(NOT parent STREQUAL "" AND DEFINED "library_${parent}" AND NOT parent IN_LIST VISIBLE
+               AND NOT from_folder STREQUAL folder)
+                string(APPEND failures "\n  ${from} includes ${to}, which lies inside ${parent}/: only "
+                    "${library_${parent}} and the layers above it may use it")
+            endif()
             continue()
         endif()
         if(DEFINED "library_${folder}")

@@ -9,7 +9,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "every digit is checked at once against its row, column and box, forced digits\n"
     "fill in by themselves, and Start Solving completes the board. quadrelle-solve\n"
     "solves, counts, rates and explains the puzzles of whole files (lines, grids,\n"
-    "OpenSudoku, CSV) on every core, and makes new puzzles of a chosen rating.")
+    "OpenSudoku, CSV) on every core, and makes new puzzles of a chosen rating. The\n"
+    "Python module quadrelle gives Python programs the same engine.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -21,9 +22,13 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 # /usr/bin beside other tools.
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # The libraries come from the binaries (dpkg-shlibdeps); the window's layout is measured in
-# Liberation Sans, which no binary links.
+# Liberation Sans, which no binary links, and the Python module is loaded by the interpreter it
+# was built for, which it does not link either.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+if(QUADRELLE_PYTHON_DEPENDS)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${QUADRELLE_PYTHON_DEPENDS}")
+endif()
 
 include(GNUInstallDirs)
 # What Debian asks of every package besides the programs: the licence in machine-readable

@@ -34,6 +34,10 @@ for file in ./usr/share/quadrelle/HAND-M.CUR ./usr/share/applications/$app_id.de
   grep -qxF "$file" <<<"$contents" || fail "missing from the package: $file"
 done
 
+python_module=$(grep -E '^\./usr/lib/python3/dist-packages/quadrelle\.cpython-[^/]+\.so$' <<<"$contents") ||
+  fail "the Python module is missing from the package"
+grep -qxF ./usr/lib/python3/dist-packages/quadrelle.pyi <<<"$contents" || fail "missing from the package: quadrelle.pyi"
+
 # What a distribution and a software centre check. Lintian's info tags are advice; its
 # warnings are fixed or overridden with a reason.
 lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian found errors or warnings"
@@ -81,6 +85,11 @@ for program in quadrelle-solve quadrelle; do
   man -w "$program" >/dev/null 2>&1 || fail "no manual page for $program"
 done
 
+# Debian's interpreter finds the module where the package put it, and it answers as the batch tool does.
+out=$(/usr/bin/python3 -I -c 'import quadrelle; print(quadrelle.__file__, quadrelle.__version__, quadrelle.count("0" * 81).verdict)') ||
+  fail "import quadrelle failed"
+[ "$out" = "/${python_module#./} $version multiple" ] || fail "import quadrelle says: $out"
+
 # shared-mime-info's trigger has taken the puzzle file types into the system's database.
 if [ -f /usr/share/mime/globs2 ]; then
   grep -q ':text/x-sudoku-sdk:\*\.sdk$' /usr/share/mime/globs2 || fail "the system's MIME database lacks *.sdk"
@@ -127,5 +136,5 @@ fi
 
 trap - EXIT
 apt_get purge quadrelle
-[ ! -e /usr/bin/quadrelle ] && [ ! -e /usr/share/quadrelle ] || fail "files left after removal"
+[ ! -e /usr/bin/quadrelle ] && [ ! -e /usr/share/quadrelle ] && [ ! -e "/${python_module#./}" ] || fail "files left after removal"
 echo "package-test: installed, ran and removed $(basename "$deb")"

@@ -12,6 +12,7 @@ packages=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick xclip
+  pybind11-dev python3-dev python3-pytest python3-numpy
   dpkg-dev file man-db lintian appstream desktop-file-utils librsvg2-bin shared-mime-info
   parallel
   clang libclang-rt-14-dev

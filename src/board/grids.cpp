@@ -1,6 +1,6 @@
 #include "board/grids.h"
 
-#include "logic/geometry.h"
+#include "model/geometry.h"
 #include "model/runtime_error.h"
 
 #include <QCoreApplication>
@@ -17,13 +17,14 @@ QFont CellFont()
     return font;
 }
 
-int RowOf(int n)
+// A box's row and column as the window counts them, from 1.
+int RowOfBox(int n)
 {
-    return (n - 1) / 9 + 1;
+    return RowOf(BoxNumber(n).Cell().value) + 1;
 }
-int ColumnOf(int n)
+int ColumnOfBox(int n)
 {
-    return (n - 1) % 9 + 1;
+    return ColumnOf(BoxNumber(n).Cell().value) + 1;
 }
 
 template <class Control> Control &Element(const std::array<Control *, BoxSlots> &array, int n)
@@ -83,12 +84,12 @@ const Label &Grids::txSol(int n) const
 
 QRect Grids::PuzzleBoxGeometry(int n)
 {
-    return QRect(41 * ColumnOf(n) - 32, 41 * RowOf(n) + 6, 40, 40);
+    return QRect(41 * ColumnOfBox(n) - 32, 41 * RowOfBox(n) + 6, 40, 40);
 }
 
 QRect Grids::SolutionLabelGeometry(int n)
 {
-    return QRect(41 * ColumnOf(n) + 348, 41 * RowOf(n) + 5, 40, 40);
+    return QRect(41 * ColumnOfBox(n) + 348, 41 * RowOfBox(n) + 5, 40, 40);
 }
 
 void Grids::CreatePuzzleBox(int n)
@@ -100,7 +101,7 @@ void Grids::CreatePuzzleBox(int n)
     box->setFocusPolicy(Qt::StrongFocus);
     box->setGeometry(PuzzleBoxGeometry(n));
     box->setAccessibleName(
-        QCoreApplication::translate("Quadrelle", "Puzzle row %1 column %2").arg(RowOf(n)).arg(ColumnOf(n)));
+        QCoreApplication::translate("Quadrelle", "Puzzle row %1 column %2").arg(RowOfBox(n)).arg(ColumnOfBox(n)));
     QObject::connect(
         box, &PuzzleBox::MoveFocus, box, [this](int target) { txPuz(target).setFocus(Qt::OtherFocusReason); });
     QObject::connect(box, &PuzzleBox::Change, box, [this](int index) {
@@ -119,7 +120,7 @@ void Grids::CreateSolutionLabel(int n)
     label->CopyLookFrom(model);
     label->setGeometry(SolutionLabelGeometry(n));
     label->setAccessibleName(
-        QCoreApplication::translate("Quadrelle", "Solution row %1 column %2").arg(RowOf(n)).arg(ColumnOf(n)));
+        QCoreApplication::translate("Quadrelle", "Solution row %1 column %2").arg(RowOfBox(n)).arg(ColumnOfBox(n)));
     sol_[static_cast<std::size_t>(n)] = label;
     label->show();
 }
@@ -163,7 +164,7 @@ void Grids::ShowStep(const logic::ShownStep &shown, bool withEarlier)
 {
     stepMarks_ = {};
     if (shown.focus.unit >= 0) {
-        for (const int cell : logic::Geo().unitCells[static_cast<std::size_t>(shown.focus.unit)])
+        for (const int cell : UnitCells(shown.focus.unit))
             stepMarks_[static_cast<std::size_t>(cell)].highlight = BoxMarks::Highlight::Unit;
     }
     shown.focus.causes.ForEach(

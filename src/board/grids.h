@@ -2,8 +2,8 @@
 
 #include "board/box_marks.h"
 #include "board/puzzle_box.h"
+#include "kit/controls.h"
 #include "logic/shown_step.h"
-#include "shell/kit/controls.h"
 #include "solver/propagation.h"
 
 #include <QRect>

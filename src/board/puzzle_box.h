@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/box_marks.h"
-#include "shell/kit/controls.h"
+#include "kit/controls.h"
 
 #include <QLineEdit>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/answer.h"
+#include "batch/answer.h"
 #include "formats/answer_format.h"
 
 namespace quadrelle {

@@ -1,22 +1,20 @@
 #include "cli/batch.h"
 
-#include "cli/answer.h"
+#include "batch/answer.h"
 #include "cli/answer_fields.h"
-#include "cli/answer_ring.h"
+#include "batch/answer_ring.h"
+#include "batch/workers.h"
 #include "cli/progress.h"
 #include "cli/puzzle_source.h"
 
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <csignal>
 #include <deque>
 #include <ostream>
 #include <string>
-#include <thread>
 
 #include <poll.h>
-#include <pthread.h>
 #include <time.h>
 
 namespace quadrelle {
@@ -74,55 +72,6 @@ milliseconds CoarseNow()
         std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
 }
 
-// The worker threads, started as the lines in hand need them. Stop signals go to the owner's
-// thread, whose waits they cut short.
-class Workers {
-public:
-    Workers(std::shared_ptr<AnswerRing> ring, const BatchOptions &options) : ring_(std::move(ring)), options_(options)
-    {
-    }
-    Workers(const Workers &) = delete;
-    Workers &operator=(const Workers &) = delete;
-    // Every line is answered by now, unless the run ended early: then only those in hand are.
-    ~Workers()
-    {
-        ring_->Abandon();
-        for (std::thread &thread : threads_)
-            thread.join();
-    }
-
-    void StartFor(std::size_t linesInHand)
-    {
-        while (threads_.size() < std::max(options_.jobs, 1u) && threads_.size() < linesInHand)
-            Start();
-    }
-    // Ends the run without waiting for the puzzles in hand; the ring outlives it for the workers
-    // that hold one.
-    void LetGo()
-    {
-        ring_->Abandon();
-        for (std::thread &thread : threads_)
-            thread.detach();
-        threads_.clear();
-    }
-
-private:
-    void Start()
-    {
-        sigset_t stopSignals, previous;
-        sigemptyset(&stopSignals);
-        sigaddset(&stopSignals, SIGINT);
-        sigaddset(&stopSignals, SIGTERM);
-        pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
-        threads_.emplace_back([ring = ring_, answerOf = AnswerFunction(options_)] { ring->Work(answerOf); });
-        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    }
-
-    std::shared_ptr<AnswerRing> ring_;
-    const BatchOptions &options_;
-    std::vector<std::thread> threads_;
-};
-
 // One job needs no second thread, whose hand-offs cost as much as counting an easy puzzle.
 bool AnswersOnOwnThread(const BatchOptions &options)
 {
@@ -146,7 +95,7 @@ public:
         : out_(out), messages_(messages), options_(options), progress_(messages, options.progress, options.totalBytes),
           inputs_(inputs),
           source_(inputs, options.strict, [this](const std::string &description) { ReportReadError(description); }),
-          ring_(std::make_shared<AnswerRing>(RingSize(options))), workers_(ring_, options),
+          ring_(std::make_shared<AnswerRing>(RingSize(options))), workers_(ring_, options.jobs, AnswerFunction(options)),
           answerOf_(AnswersOnOwnThread(options) ? AnswerFunction(options) : nullptr)
     {
     }
@@ -337,7 +286,7 @@ private:
     const std::vector<std::unique_ptr<BatchInput>> &inputs_;
     PuzzleSource source_;
     std::shared_ptr<AnswerRing> ring_;
-    Workers workers_;
+    RingWorkers workers_;
     // Set when the owner answers the lines itself.
     const AnswerRing::AnswerOf answerOf_;
     struct PendingError {

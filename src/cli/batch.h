@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/answer.h"
+#include "batch/answer.h"
 #include "cli/batch_input.h"
 #include "formats/answer_format.h"
 #include "solver/search.h"

@@ -200,7 +200,7 @@ int ValueOf(std::size_t row)
     return Options[row].shortName != 0 ? Options[row].shortName : 256 + static_cast<int>(row);
 }
 
-const OptionRow *RowOf(int value)
+const OptionRow *OptionRowOf(int value)
 {
     for (std::size_t row = 0; row < std::size(Options); ++row)
         if (ValueOf(row) == value)
@@ -296,7 +296,7 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
         const char *written = args[static_cast<std::size_t>(optind - 1)];
         if (value == ':')
             throw UsageError("option '" + Written(written, optopt) + "' needs an argument");
-        const OptionRow *row = value == '?' ? nullptr : RowOf(value);
+        const OptionRow *row = value == '?' ? nullptr : OptionRowOf(value);
         if (row == nullptr) {
             if (optopt != 0 && std::string_view(written).starts_with("--"))
                 throw UsageError("option '" + Written(written, optopt) + "' takes no argument");

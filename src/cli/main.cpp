@@ -1,6 +1,6 @@
 // quadrelle-solve: the Quadrelle engine over files of puzzles, one puzzle a line.
 
-#include "cli/answer.h"
+#include "batch/answer.h"
 #include "cli/batch.h"
 #include "cli/batch_input.h"
 #include "cli/command_line.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/sourced_puzzle.h"
 #include "cli/batch_input.h"
 #include "cli/line_reader.h"
 #include "formats/puzzle_reader.h"
@@ -11,12 +12,6 @@
 #include <vector>
 
 namespace quadrelle {
-
-// A puzzle of the batch inputs, with the input it came from.
-struct SourcedPuzzle {
-    ReadPuzzle read;
-    std::size_t input = 0;
-};
 
 // The puzzles of the batch inputs in turn, each input read in whatever form it holds them, or
 // only as lines when strict. What a line completes is handed on at once, so that input typed

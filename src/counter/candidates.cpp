@@ -2,6 +2,7 @@
 
 #include "counter/band_layout.h"
 #include "counter/lanes.h"
+#include "model/geometry.h"
 
 #include <algorithm>
 #include <bit>
@@ -15,14 +16,9 @@ namespace {
 constexpr std::array<Words, 81> MakePeers()
 {
     std::array<Words, 81> table {};
-    for (int p = 0; p < 81; ++p) {
-        const int row = p / 9, col = p % 9;
-        for (int q = 0; q < 81; ++q) {
-            const int r = q / 9, c = q % 9;
-            if (q != p && (r == row || c == col || (r / 3 == row / 3 && c / 3 == col / 3)))
-                table[p][q / 27] |= 1u << (q % 27);
-        }
-    }
+    for (int p = 0; p < 81; ++p)
+        for (const int q : PeersOf(p))
+            table[p][q / 27] |= 1u << (q % 27);
     return table;
 }
 constexpr std::array<Words, 81> Peers = MakePeers();

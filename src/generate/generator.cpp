@@ -8,15 +8,6 @@ namespace quadrelle::generate {
 
 namespace {
 
-constexpr int RowOf(int cell)
-{
-    return cell / 9;
-}
-constexpr int ColumnOf(int cell)
-{
-    return cell % 9;
-}
-
 // Takes givens away from a solution grid. Most verdicts need no counter: a cell that the other
 // givens force by a single keeps the solution unique, and an empty rectangle of two digits over
 // two boxes lets them swap, so that the solution is no longer the only one.
@@ -52,7 +43,7 @@ private:
             const int cell = orbit.cells[i];
             const std::uint8_t digit = SolutionAt(cell);
             puzzle_[static_cast<std::size_t>(cell)] = given ? digit : 0;
-            for (const std::uint8_t unit : Units.of[static_cast<std::size_t>(cell)]) {
+            for (const std::uint8_t unit : UnitsOf(cell)) {
                 std::uint16_t &used = used_[static_cast<std::size_t>(unit)];
                 used = static_cast<std::uint16_t>(given ? used | 1u << digit : used & ~(1u << digit));
             }
@@ -62,7 +53,7 @@ private:
     // The digits the givens of an open cell's row, column and box hold.
     unsigned Seen(int cell) const
     {
-        const auto &[row, column, box] = Units.of[static_cast<std::size_t>(cell)];
+        const auto &[row, column, box] = UnitsOf(cell);
         return used_[row] | used_[column] | used_[box];
     }
 
@@ -81,9 +72,9 @@ private:
     bool HiddenSingle(int cell) const
     {
         const unsigned digit = 1u << SolutionAt(cell);
-        for (const std::uint8_t unit : Units.of[static_cast<std::size_t>(cell)]) {
+        for (const std::uint8_t unit : UnitsOf(cell)) {
             bool alone = true;
-            for (const std::uint8_t other : Units.cells[unit]) {
+            for (const std::uint8_t other : UnitCells(unit)) {
                 alone = other == cell || At(other) != 0 || (Seen(other) & digit) != 0;
                 if (!alone)
                     break;

@@ -36,14 +36,14 @@ private:
 
     unsigned Free(int cell) const
     {
-        const auto &[row, column, box] = Units.of[static_cast<std::size_t>(cell)];
+        const auto &[row, column, box] = UnitsOf(cell);
         return ~(used_[row] | used_[column] | used_[box]) & static_cast<unsigned>(AllDigits);
     }
 
     void Set(int cell, std::uint8_t digit)
     {
         const unsigned bit = 1u << (digit != 0 ? digit : grid_[static_cast<std::size_t>(cell)]);
-        for (const std::uint8_t unit : Units.of[static_cast<std::size_t>(cell)])
+        for (const std::uint8_t unit : UnitsOf(cell))
             used_[unit] ^= static_cast<std::uint16_t>(bit);
         grid_[static_cast<std::size_t>(cell)] = digit;
     }

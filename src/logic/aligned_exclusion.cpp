@@ -28,7 +28,7 @@ template <int size> struct Aligned {
                 const int digit = std::countr_zero(m);
                 bool clash = false;
                 for (int j = 0; j < at; ++j)
-                    clash = clash || (digits[j] == digit && Geo().peers[cells[at]].Has(cells[j]));
+                    clash = clash || (digits[j] == digit && Peers[cells[at]].Has(cells[j]));
                 if (clash)
                     continue;
                 digits[at] = digit;
@@ -39,7 +39,7 @@ template <int size> struct Aligned {
         const int last = cells[size - 1];
         DigitMask open = grid.Candidates(last);
         for (int j = 0; j < size - 1; ++j)
-            if (Geo().peers[last].Has(cells[j]))
+            if (Peers[last].Has(cells[j]))
                 open &= ~BitOf(digits[j]);
         for (const DigitMask m : excluders) {
             const DigitMask rest = m & ~chosen;
@@ -55,12 +55,12 @@ template <int size> struct Aligned {
         kept[size - 1] |= open;
     }
 
-    bool Eliminate(Cells81 small, Step &step)
+    bool Eliminate(CellSet small, Step &step)
     {
-        Cells81 common = small;
+        CellSet common = small;
         DigitMask offered = 0;
         for (int i = 0; i < size; ++i) {
-            common &= Geo().peers[cells[i]];
+            common &= Peers[cells[i]];
             offered |= grid.Candidates(cells[i]);
         }
         // An excluder with a digit no chosen cell has never applies.
@@ -85,7 +85,7 @@ template <int size> bool AlignedExclusion(const CandidateGrid &grid, Step &step)
 {
     std::vector<int> open;
     // Only a cell with no more candidates than the choice has digits can rule a choice out.
-    Cells81 small;
+    CellSet small;
     grid.Open().ForEach([&](int cell) {
         open.push_back(cell);
         if (CountOf(grid.Candidates(cell)) <= size)
@@ -95,16 +95,16 @@ template <int size> bool AlignedExclusion(const CandidateGrid &grid, Step &step)
     const int n = static_cast<int>(open.size());
     for (int a = 0; a < n; ++a)
         for (int b = a + 1; b < n; ++b) {
-            const Cells81 seeTwo = Geo().peers[open[a]] & Geo().peers[open[b]] & small;
+            const CellSet seeTwo = Peers[open[a]] & Peers[open[b]] & small;
             if (seeTwo.Empty())
                 continue;
             if constexpr (size == 2) {
                 aligned.cells = {open[a], open[b]};
-                if (Geo().peers[open[a]].Has(open[b]) && aligned.Eliminate(small, step))
+                if (Peers[open[a]].Has(open[b]) && aligned.Eliminate(small, step))
                     return true;
             } else {
                 for (int c = b + 1; c < n; ++c) {
-                    if ((seeTwo & Geo().peers[open[c]]).Empty())
+                    if ((seeTwo & Peers[open[c]]).Empty())
                         continue;
                     aligned.cells = {open[a], open[b], open[c]};
                     if (aligned.Eliminate(small, step))

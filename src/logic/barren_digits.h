@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/cells81.h"
+#include "model/cell_set.h"
 
 #include <array>
 
@@ -12,15 +12,15 @@ namespace quadrelle::logic {
 // the places, so it never changes a result.
 class BarrenDigits {
 public:
-    bool Known(int digit, const Cells81 &places) const { return known_[digit] && places_[digit] == places; }
-    void Remember(int digit, const Cells81 &places)
+    bool Known(int digit, const CellSet &places) const { return known_[digit] && places_[digit] == places; }
+    void Remember(int digit, const CellSet &places)
     {
         places_[digit] = places;
         known_[digit] = true;
     }
 
 private:
-    std::array<Cells81, 9> places_ {};
+    std::array<CellSet, 9> places_ {};
     std::array<bool, 9> known_ {};
 };
 

@@ -35,7 +35,7 @@ public:
     {
         for (int unit = 0; unit < UnitCount && !done_; ++unit) {
             int count = 0;
-            for (const int cell : Geo().unitCells[unit])
+            for (const int cell : UnitCells(unit))
                 if (grid_.Value(cell) < 0 && CountOf(grid_.Candidates(cell)) <= size_)
                     open_[count++] = cell;
             Choose(count, 0, 0, 0);
@@ -65,18 +65,18 @@ private:
     }
 
     // The places of a digit in the set, and whether a cell sees them all.
-    Cells81 Places(int digit) const
+    CellSet Places(int digit) const
     {
-        Cells81 places;
+        CellSet places;
         for (int i = 0; i < size_ - 1; ++i)
             if (grid_.Has(wing_.set[i], digit))
                 places.Set(wing_.set[i]);
         return places;
     }
-    static Cells81 Seeing(Cells81 places)
+    static CellSet Seeing(CellSet places)
     {
-        Cells81 seeing = ~Cells81 {};
-        places.ForEach([&](int cell) { seeing &= Geo().peers[cell]; });
+        CellSet seeing = CellSet::All();
+        places.ForEach([&](int cell) { seeing &= Peers[cell]; });
         return seeing & ~places;
     }
 
@@ -86,10 +86,10 @@ private:
         const int tenths = Tenths();
         if (tenths >= bestTenths_)
             return;
-        Cells81 inSet;
+        CellSet inSet;
         for (int i = 0; i < size_ - 1; ++i)
             inSet.Set(wing_.set[i]);
-        std::array<Cells81, 9> places {}, seeing {};
+        std::array<CellSet, 9> places {}, seeing {};
         for (DigitMask m = digits; m; m &= m - 1) {
             const int digit = std::countr_zero(m);
             places[digit] = Places(digit);
@@ -107,13 +107,13 @@ private:
             const DigitMask loose = locked ? pair : static_cast<DigitMask>(pair & ~BitOf(aLinked ? a : b));
             // loose digits leave the cells seeing all their places, the bivalue cell's among them;
             // when locked, every other digit of the set too.
-            std::array<Cells81, 9> removed {};
+            std::array<CellSet, 9> removed {};
             bool any = false;
             for (DigitMask m = digits; m; m &= m - 1) {
                 const int digit = std::countr_zero(m);
                 const bool inPair = pair & BitOf(digit);
                 if (inPair && (loose & BitOf(digit)))
-                    removed[digit] = seeing[digit] & Geo().peers[cell];
+                    removed[digit] = seeing[digit] & Peers[cell];
                 else if (!inPair && locked)
                     removed[digit] = seeing[digit];
                 removed[digit] &= grid_.CellsOf(digit) & ~inSet;
@@ -146,7 +146,7 @@ private:
     const CandidateGrid &grid_;
     int size_;
     Step &step_;
-    Cells81 bivalue_;
+    CellSet bivalue_;
     std::array<int, 9> open_ {};
     Wing wing_;
     int bestTenths_ = INT_MAX;

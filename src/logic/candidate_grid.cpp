@@ -7,7 +7,7 @@ namespace quadrelle::logic {
 std::optional<CandidateGrid> CandidateGrid::FromGivens(const std::array<std::uint8_t, 81> &cells)
 {
     CandidateGrid grid;
-    const Cells81 all = ~Cells81 {};
+    const CellSet all = CellSet::All();
     grid.open_ = all;
     grid.boards_.fill(all);
     grid.candidates_.fill(0x1ff);
@@ -30,7 +30,7 @@ void CandidateGrid::Place(int cell, int digit)
         boards_[std::countr_zero(m)].Clear(cell);
     candidates_[cell] = 0;
     open_.Clear(cell);
-    (Geo().peers[cell] & boards_[digit]).ForEach([&](int peer) { Eliminate(peer, digit); });
+    (Peers[cell] & boards_[digit]).ForEach([&](int peer) { Eliminate(peer, digit); });
 }
 
 void CandidateGrid::Eliminate(int cell, int digit)

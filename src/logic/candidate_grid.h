@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/cells81.h"
+#include "model/cell_set.h"
 
 #include <array>
 #include <bit>
@@ -32,8 +32,8 @@ public:
     int Value(int cell) const { return value_[cell]; }
     DigitMask Candidates(int cell) const { return candidates_[cell]; }
     bool Has(int cell, int digit) const { return candidates_[cell] & BitOf(digit); }
-    const Cells81 &CellsOf(int digit) const { return boards_[digit]; }
-    const Cells81 &Open() const { return open_; }
+    const CellSet &CellsOf(int digit) const { return boards_[digit]; }
+    const CellSet &Open() const { return open_; }
     bool Solved() const { return open_.Empty(); }
 
     void Place(int cell, int digit);
@@ -42,8 +42,8 @@ public:
 private:
     std::array<std::int8_t, 81> value_ {};
     std::array<DigitMask, 81> candidates_ {};
-    std::array<Cells81, 9> boards_ {};
-    Cells81 open_ {};
+    std::array<CellSet, 9> boards_ {};
+    CellSet open_ {};
 };
 
 } // namespace quadrelle::logic

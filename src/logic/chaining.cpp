@@ -60,6 +60,12 @@ double Difficulty(double base, int complexity)
     return base + added;
 }
 
+// A score some tenths above the rung's own, as the reference writes it.
+double Above(const Step &rung, int tenths)
+{
+    return (rung.tenths + tenths) / 10.0;
+}
+
 int Tenths(double difficulty)
 {
     return static_cast<int>(difficulty * 10 + 0.5);
@@ -106,7 +112,7 @@ struct Board {
 // A unit's kind order as the reference visits them: box, row, column.
 constexpr std::array<int, 3> UnitsInOrder(int cell)
 {
-    return {18 + BoxOf(cell), RowOf(cell), 9 + ColOf(cell)};
+    return {BoxUnit(BoxOf(cell)), RowUnit(RowOf(cell)), ColumnUnit(ColumnOf(cell))};
 }
 
 // What a true candidate makes false, in the reference's order.
@@ -116,10 +122,10 @@ template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
     if (y)
         for (DigitMask m = b.now[cell] & ~BitOf(digit); m; m &= m - 1)
             f(Off(cell, std::countr_zero(m)));
-    const int box = 18 + BoxOf(cell);
+    const int box = BoxUnit(BoxOf(cell));
     for (const int unit : UnitsInOrder(cell))
-        for (const int other : Geo().unitCells[unit])
-            if (other != cell && b.Has(other, digit) && (unit == box || !Geo().unit[box].Has(other)))
+        for (const int other : UnitCells(unit))
+            if (other != cell && b.Has(other, digit) && (unit == box || !UnitSets[box].Has(other)))
                 f(Off(other, digit));
 }
 
@@ -139,7 +145,7 @@ template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
         return;
     for (const int unit : UnitsInOrder(cell)) {
         int places = 0, other = -1;
-        for (const int c : Geo().unitCells[unit])
+        for (const int c : UnitCells(unit))
             if (b.Has(c, digit)) {
                 ++places;
                 if (c != cell)
@@ -148,7 +154,7 @@ template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
         if (places != 2 || other < 0)
             continue;
         f(On(other, digit), [&](auto parent) {
-            for (const int c : Geo().unitCells[unit])
+            for (const int c : UnitCells(unit))
                 if ((b.start[c] & BitOf(digit)) && !b.Has(c, digit))
                     parent(Off(c, digit));
         });
@@ -266,7 +272,7 @@ public:
         kind_ = links.x && links.y ? XYKind : links.y ? YKind : XKind;
         // The shortest step a pass can find holds three candidates: when even that is not easier
         // than the step in hand, the pass has nothing to offer.
-        if (!Worthwhile(kind_ == XYKind ? 7.0 : 6.5, 3))
+        if (!Worthwhile(Above(base_, kind_ == XYKind ? 5 : 0), 3))
             return;
         Components();
         grid_.Open().ForEach([&](int cell) {
@@ -372,7 +378,7 @@ private:
     // conclusions through every parent that is not already one of their own ancestors.
     void Cycles(Literal source)
     {
-        const double base = kind_ == XYKind ? 7.0 : 6.5;
+        const double base = Above(base_, kind_ == XYKind ? 5 : 0);
         tree_.nodes.clear();
         onSeen_.Clear();
         onSeen_.Set(source);
@@ -383,10 +389,10 @@ private:
         const int cell = CellOf(source), digit = DigitOf(source);
         if (pass_.y && CountOf(grid_.Candidates(cell)) == 2)
             closers_.Set(Off(cell, std::countr_zero(static_cast<DigitMask>(grid_.Candidates(cell) & ~BitOf(digit)))));
-        for (const int unit : Geo().unitsOf[cell]) {
-            const Cells81 places = grid_.CellsOf(digit) & Geo().unit[unit];
+        for (const int unit : UnitsOf(cell)) {
+            const CellSet places = grid_.CellsOf(digit) & UnitSets[unit];
             if (pass_.x && places.Count() == 2)
-                (places & ~Cells81::Of(cell)).ForEach([&](int partner) { closers_.Set(Off(partner, digit)); });
+                (places & ~CellSet::Of(cell)).ForEach([&](int partner) { closers_.Set(Off(partner, digit)); });
         }
         pendingOn_.assign(1, tree_.Add(source, -1));
         found_.clear();
@@ -394,7 +400,8 @@ private:
             pendingOff_.clear();
             for (const int p : pendingOn_)
                 links_.FromOn(tree_.nodes[p].lit, pass_.y, [&](Literal off) {
-                    if ((offSeen_.Has(off) && !closers_.Has(off)) || tree_.HasAncestor(p, off))
+                    // Every "off" in the tree is marked seen, so only one seen before can be an ancestor.
+                    if (offSeen_.Has(off) && (!closers_.Has(off) || tree_.HasAncestor(p, off)))
                         return;
                     offSeen_.Set(off);
                     pendingOff_.push_back(tree_.Add(off, p));
@@ -436,12 +443,12 @@ private:
         const Rank rank {Difficulty(base, complexity), complexity, kind_};
         if (!best_.Beats(rank))
             return true;
-        Cells81 cells;
-        std::array<Cells81, 9> forward {}, backward {};
+        CellSet cells;
+        std::array<CellSet, 9> forward {}, backward {};
         for (int p = end; tree_.nodes[p].parent >= 0; p = tree_.nodes[p].parent) {
             const Literal l = tree_.nodes[p].lit;
             cells.Set(CellOf(l));
-            (IsOn(l) ? forward : backward)[DigitOf(l)] |= Geo().peers[CellOf(l)];
+            (IsOn(l) ? forward : backward)[DigitOf(l)] |= Peers[CellOf(l)];
         }
         Step step {kind_ == XYKind ? "Bidirectional Cycle"
                 : kind_ == YKind   ? "Y-Cycle"
@@ -462,7 +469,7 @@ private:
     // Until the assumption's opposite follows: then the assumption is false.
     void ForcingChains(Literal source)
     {
-        const double base = kind_ == XYKind ? 7.0 : 6.6;
+        const double base = Above(base_, kind_ == XYKind ? 5 : 1);
         tree_.nodes.clear();
         seen_.Clear();
         bool targetFound = false;
@@ -601,7 +608,6 @@ struct Mode {
     bool dynamic = false;
     bool nishio = false;
     bool multiple = false;
-    double base = 8.0;
     std::string_view contradiction, both, cell, region;
 };
 
@@ -687,7 +693,7 @@ private:
 
     void Offer(int kind, int complexity, std::string_view name, Literal target)
     {
-        const Rank rank {Difficulty(mode_.base, complexity), complexity, kind};
+        const Rank rank {Difficulty(Above(base_, 0), complexity), complexity, kind};
         if (best_.Beats(rank))
             best_.Take(rank, name, target, base_);
     }
@@ -776,18 +782,18 @@ private:
     void Regions(int cell, int digit, const Consequences &onRun)
     {
         for (const int unit : UnitsInOrder(cell)) {
-            const Cells81 places = grid_.CellsOf(digit) & Geo().unit[unit];
+            const CellSet places = grid_.CellsOf(digit) & UnitSets[unit];
             const int n = places.Count();
             if (!(n == 2 || (mode_.multiple && n > 2)))
                 continue;
             int firstPlace = -1;
-            for (const int c : Geo().unitCells[unit])
+            for (const int c : UnitCells(unit))
                 if (places.Has(c) && firstPlace < 0)
                     firstPlace = c;
             if (firstPlace != cell)
                 continue;
             std::vector<const Consequences *> runs;
-            for (const int c : Geo().unitCells[unit])
+            for (const int c : UnitCells(unit))
                 if (places.Has(c) && c != cell)
                     runs.push_back(&RunFrom(c, digit).run);
             for (const bool on : {true, false})
@@ -842,13 +848,13 @@ bool FindChainOrCycle(const CandidateGrid &grid, Step &step)
 
 bool FindNishio(const CandidateGrid &grid, Step &step)
 {
-    return Multiple(grid, {true, true, false, 7.5, "Nishio Forcing Chains", "", "", ""}, step);
+    return Multiple(grid, {true, true, false, "Nishio Forcing Chains", "", "", ""}, step);
 }
 
 bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
 {
     return Multiple(grid,
-        {false, false, true, 8.0, "Contradiction Forcing Chains", "Double Forcing Chains", "Cell Forcing Chains",
+        {false, false, true, "Contradiction Forcing Chains", "Double Forcing Chains", "Cell Forcing Chains",
             "Region Forcing Chains"},
         step);
 }
@@ -856,7 +862,7 @@ bool FindMultipleForcingChain(const CandidateGrid &grid, Step &step)
 bool FindDynamicForcingChain(const CandidateGrid &grid, Step &step)
 {
     return Multiple(grid,
-        {true, false, true, 8.5, "Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
+        {true, false, true, "Dynamic Contradiction Forcing Chains", "Dynamic Double Forcing Chains",
             "Dynamic Cell Forcing Chains", "Dynamic Region Forcing Chains"},
         step);
 }

@@ -19,8 +19,8 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
             int count = 0;
             for (int unit = base; unit < base + 9; ++unit) {
                 std::uint16_t across = 0;
-                (grid.CellsOf(digit) & Geo().unit[unit]).ForEach([&](int cell) {
-                    across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColOf(cell) : RowOf(cell)));
+                (grid.CellsOf(digit) & UnitSets[unit]).ForEach([&](int cell) {
+                    across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColumnOf(cell) : RowOf(cell)));
                 });
                 if (CountOf(across) >= 2 && CountOf(across) <= size) {
                     lines[count] = across;
@@ -29,11 +29,11 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
             }
             const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return CountOf(m); },
                 [&](const std::array<int, 4> &picked, std::uint16_t across) {
-                    Cells81 baseCells, coverCells;
+                    CellSet baseCells, coverCells;
                     for (int i = 0; i < size; ++i)
-                        baseCells |= Geo().unit[units[picked[i]]];
+                        baseCells |= UnitSets[units[picked[i]]];
                     for (std::uint16_t m = across; m; m &= m - 1)
-                        coverCells |= Geo().unit[cover + std::countr_zero(m)];
+                        coverCells |= UnitSets[cover + std::countr_zero(m)];
                     (coverCells & grid.CellsOf(digit) & ~baseCells).ForEach([&](int cell) {
                         step.Eliminate(cell, digit);
                     });

@@ -124,7 +124,7 @@ void Multiple(const CandidateGrid &grid, ChainKind kind, const Names &names, Bes
     for (int unit = 0; unit < UnitCount && !best.Done(); ++unit)
         for (int digit = 0; digit < 9 && !best.Done(); ++digit) {
             branches.clear();
-            (grid.CellsOf(digit) & Geo().unit[unit]).ForEach([&](int cell) { branches.push_back(On(cell, digit)); });
+            (grid.CellsOf(digit) & UnitSets[unit]).ForEach([&](int cell) { branches.push_back(On(cell, digit)); });
             if (branches.size() > 2)
                 AllBranches(branches, runs, names.region, names.base, best);
         }
@@ -144,7 +144,7 @@ bool FindDynamicPlusForcingChain(const CandidateGrid &grid, Step &step)
 {
     Best best {step};
     const Names names {"Dynamic Contradiction Forcing Chains (+)", "Dynamic Double Forcing Chains (+)",
-        "Dynamic Cell Forcing Chains (+)", "Dynamic Region Forcing Chains (+)", 90};
+        "Dynamic Cell Forcing Chains (+)", "Dynamic Region Forcing Chains (+)", step.tenths};
     AssumeBothWays(grid, ChainKind::DynamicPlus, names, best);
     if (!best.Done())
         Multiple(grid, ChainKind::DynamicPlus, names, best);

@@ -4,7 +4,7 @@ namespace quadrelle::logic {
 
 std::string CellName(int cell)
 {
-    return {'r', static_cast<char>('1' + RowOf(cell)), 'c', static_cast<char>('1' + ColOf(cell))};
+    return {'r', static_cast<char>('1' + RowOf(cell)), 'c', static_cast<char>('1' + ColumnOf(cell))};
 }
 
 } // namespace quadrelle::logic

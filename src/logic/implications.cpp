@@ -104,7 +104,7 @@ void Implications::FromOn(Literal l)
     const int self[1] = {index_[l]};
     for (DigitMask m = candidates_[cell] & ~BitOf(digit); m; m &= m - 1)
         Derive(Off(cell, std::countr_zero(m)), self, 1);
-    (Geo().peers[cell] & grid_.CellsOf(digit)).ForEach([&](int peer) {
+    (Peers[cell] & grid_.CellsOf(digit)).ForEach([&](int peer) {
         if (candidates_[peer] & BitOf(digit))
             Derive(Off(peer, digit), self, 1);
     });
@@ -127,10 +127,10 @@ void Implications::FromOff(Literal l)
         }
         Derive(On(cell, std::countr_zero(left)), causes, count);
     }
-    for (const int unit : Geo().unitsOf[cell]) {
+    for (const int unit : UnitsOf(cell)) {
         int place = -1;
         count = 0;
-        for (const int other : Geo().unitCells[unit]) {
+        for (const int other : UnitCells(unit)) {
             if (!(grid_.Candidates(other) & BitOf(digit)))
                 continue;
             if (candidates_[other] & BitOf(digit))
@@ -154,28 +154,23 @@ void Implications::LockedCandidates()
     // A look at every box and line costs about as much as this many conclusions.
     AddWork(LockedCandidatesWork);
     for (int digit = 0; digit < 9; ++digit) {
-        Cells81 places;
+        CellSet places;
         for (int cell = 0; cell < 81; ++cell)
             if (candidates_[cell] & BitOf(digit))
                 places.Set(cell);
-        for (int box = 18; box < 27; ++box) {
-            for (int line = 0; line < 18; ++line) {
-                const Cells81 cross = Geo().unit[box] & Geo().unit[line];
-                if (cross.Empty())
+        for (const auto &[box, line, cross] : Crossings) {
+            for (const auto [within, along] : {std::array {box, line}, std::array {line, box}}) {
+                const CellSet inside = places & UnitSets[within];
+                const CellSet removed = places & UnitSets[along] & ~cross;
+                if (inside.Empty() || !(inside & ~cross).Empty() || removed.Empty())
                     continue;
-                for (const auto [within, along] : {std::array {box, line}, std::array {line, box}}) {
-                    const Cells81 inside = places & Geo().unit[within];
-                    const Cells81 removed = places & Geo().unit[along] & ~cross;
-                    if (inside.Empty() || !(inside & ~cross).Empty() || removed.Empty())
-                        continue;
-                    int causes[9];
-                    int count = 0;
-                    (grid_.CellsOf(digit) & Geo().unit[within] & ~cross).ForEach([&](int cell) {
-                        causes[count++] = index_[Off(cell, digit)];
-                    });
-                    removed.ForEach([&](int cell) { Derive(Off(cell, digit), causes, count); });
-                    return;
-                }
+                int causes[9];
+                int count = 0;
+                (grid_.CellsOf(digit) & UnitSets[within] & ~cross).ForEach([&](int cell) {
+                    causes[count++] = index_[Off(cell, digit)];
+                });
+                removed.ForEach([&](int cell) { Derive(Off(cell, digit), causes, count); });
+                return;
             }
         }
     }

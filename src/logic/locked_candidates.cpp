@@ -6,7 +6,7 @@ namespace quadrelle::logic {
 
 namespace {
 
-void EliminateAll(Cells81 cells, int digit, Step &step)
+void EliminateAll(CellSet cells, int digit, Step &step)
 {
     cells.ForEach([&](int cell) {
         step.Eliminate(cell, digit);
@@ -19,26 +19,18 @@ void EliminateAll(Cells81 cells, int digit, Step &step)
 bool Locked(const CandidateGrid &grid, bool boxFirst, bool direct, Step &step)
 {
     for (int digit = 0; digit < 9; ++digit) {
-        for (int box = 18; box < 27; ++box) {
-            const Cells81 inBox = Geo().unit[box] & grid.CellsOf(digit);
-            if (inBox.Empty())
+        for (const auto &[box, line, cross] : Crossings) {
+            const CellSet within = UnitSets[boxFirst ? box : line] & grid.CellsOf(digit);
+            const CellSet along = UnitSets[boxFirst ? line : box] & grid.CellsOf(digit);
+            if (within.Empty() || !((within & ~cross).Empty()))
                 continue;
-            // The three rows, then the three columns, that cross the box.
-            const int band = (box - 18) / 3 * 3, stack = (box - 18) % 3 * 3;
-            for (const int line : {band, band + 1, band + 2, 9 + stack, 10 + stack, 11 + stack}) {
-                const Cells81 cross = Geo().unit[box] & Geo().unit[line];
-                const Cells81 within = Geo().unit[boxFirst ? box : line] & grid.CellsOf(digit);
-                const Cells81 along = Geo().unit[boxFirst ? line : box] & grid.CellsOf(digit);
-                if (within.Empty() || !((within & ~cross).Empty()))
-                    continue;
-                const Cells81 removed = along & ~cross;
-                if (removed.Empty())
-                    continue;
-                EliminateAll(removed, digit, step);
-                if (!direct || TakeRevealedSingle(grid, UnitsLike(boxFirst ? box : line), step))
-                    return true;
-                step.eliminations.clear();
-            }
+            const CellSet removed = along & ~cross;
+            if (removed.Empty())
+                continue;
+            EliminateAll(removed, digit, step);
+            if (!direct || TakeRevealedSingle(grid, UnitsLike(boxFirst ? box : line), step))
+                return true;
+            step.eliminations.clear();
         }
     }
     return false;

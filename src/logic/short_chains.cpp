@@ -18,18 +18,18 @@ namespace quadrelle::logic {
 namespace {
 
 struct Node {
-    Cells81 cells;
+    CellSet cells;
     bool group = false;
     // The row, column and box that hold all its cells, -1 where there is none.
     int row = -1, col = -1, box = -1;
 
-    static Node Of(Cells81 cells, bool group)
+    static Node Of(CellSet cells, bool group)
     {
         Node node {cells, group};
-        const int first = cells.First();
-        node.row = (cells & ~Geo().unit[RowOf(first)]).Empty() ? RowOf(first) : -1;
-        node.col = (cells & ~Geo().unit[9 + ColOf(first)]).Empty() ? ColOf(first) : -1;
-        node.box = (cells & ~Geo().unit[18 + BoxOf(first)]).Empty() ? BoxOf(first) : -1;
+        const int first = cells.Lowest();
+        node.row = (cells & ~UnitSets[RowOf(first)]).Empty() ? RowOf(first) : -1;
+        node.col = (cells & ~UnitSets[9 + ColumnOf(first)]).Empty() ? ColumnOf(first) : -1;
+        node.box = (cells & ~UnitSets[BoxUnit(BoxOf(first))]).Empty() ? BoxOf(first) : -1;
         return node;
     }
     bool SharesUnit(const Node &o) const
@@ -47,12 +47,12 @@ public:
             lines.fill(-1);
         places_.ForEach([&](int cell) {
             single_[cell] = static_cast<std::int16_t>(count_);
-            Add(Cells81::Of(cell), false);
+            Add(CellSet::Of(cell), false);
         });
         for (int box = 0; box < 9; ++box)
             for (int i = 0; i < 6; ++i) {
-                const int line = GroupAt(18 + box, i)[1];
-                const Cells81 cross = places_ & Geo().unit[18 + box] & Geo().unit[line];
+                const int line = GroupAt(BoxUnit(box), i)[1];
+                const CellSet cross = places_ & UnitSets[BoxUnit(box)] & UnitSets[line];
                 if (cross.Count() < 2)
                     continue;
                 group_[box][line] = static_cast<std::int16_t>(count_);
@@ -77,9 +77,11 @@ public:
 
     // The easiest chain of `links` strong links that eliminates something, if easier than
     // `best` holds; stops at `enough`.
-    void Find(int links, int enough, int &bestTenths, std::vector<Candidate> &best)
+    // base: the rung's score, of the plainest chain.
+    void Find(int links, int base, int enough, int &bestTenths, std::vector<Candidate> &best)
     {
         links_ = links;
+        base_ = base;
         enough_ = enough;
         bestTenths_ = &bestTenths;
         best_ = &best;
@@ -93,23 +95,23 @@ public:
     }
 
 private:
-    void Add(Cells81 cells, bool group)
+    void Add(CellSet cells, bool group)
     {
         nodes_[count_] = Node::Of(cells, group);
-        Cells81 seeing = places_;
-        cells.ForEach([&](int cell) { seeing &= Geo().peers[cell]; });
+        CellSet seeing = places_;
+        cells.ForEach([&](int cell) { seeing &= Peers[cell]; });
         sees_[count_] = seeing & ~cells;
         strongCount_[count_++] = 0;
     }
 
     // The node of exactly these cells, or -1.
-    int IndexOf(Cells81 cells) const
+    int IndexOf(CellSet cells) const
     {
-        const int first = cells.First();
+        const int first = cells.Lowest();
         if (cells.Count() == 1)
             return single_[first];
         const int box = BoxOf(first);
-        for (const int line : {RowOf(first), 9 + ColOf(first)}) {
+        for (const int line : {RowOf(first), 9 + ColumnOf(first)}) {
             const int at = group_[box][line];
             if (at >= 0 && nodes_[at].cells == cells)
                 return at;
@@ -121,13 +123,13 @@ private:
     // at most three cells, so only units with few places can have one.
     void LinkWithin(int unit)
     {
-        const Cells81 unitPlaces = places_ & Geo().unit[unit];
+        const CellSet unitPlaces = places_ & UnitSets[unit];
         const int n = unitPlaces.Count();
         if (n < 2 || n > 6)
             return;
-        const std::uint8_t kind = unit < 9 ? RowLink : unit < 18 ? ColLink : BoxLink;
+        const std::uint8_t kind = unit < ColumnUnit(0) ? RowLink : unit < BoxUnit(0) ? ColLink : BoxLink;
         const auto link = [&](int a) {
-            const Cells81 rest = unitPlaces & ~nodes_[a].cells;
+            const CellSet rest = unitPlaces & ~nodes_[a].cells;
             const int b = rest.Empty() ? -1 : IndexOf(rest);
             if (b >= 0)
                 strong_[a][strongCount_[a]++] = {static_cast<std::uint8_t>(b), kind};
@@ -143,8 +145,8 @@ private:
     // The i-th box-line crossing within a unit: a line crosses three boxes, a box six lines.
     static std::array<int, 2> GroupAt(int unit, int i)
     {
-        if (unit >= 18) {
-            const int box = unit - 18;
+        if (unit >= BoxUnit(0)) {
+            const int box = unit - BoxUnit(0);
             return {box, i < 3 ? box / 3 * 3 + i : 9 + box % 3 * 3 + i - 3};
         }
         if (i >= 3)
@@ -152,7 +154,7 @@ private:
         return {unit < 9 ? unit / 3 * 3 + i : (unit - 9) / 3 + 3 * i, unit};
     }
 
-    void Strong(Cells81 used, bool grouped, unsigned kinds)
+    void Strong(CellSet used, bool grouped, unsigned kinds)
     {
         const int from = path_.back();
         for (int i = 0; i < strongCount_[from] && !done_; ++i) {
@@ -166,7 +168,7 @@ private:
         }
     }
 
-    void Continue(Cells81 used, bool grouped, unsigned kinds)
+    void Continue(CellSet used, bool grouped, unsigned kinds)
     {
         if (static_cast<int>(path_.size()) == 2 * links_) {
             Offer(used, Tenths(grouped, kinds));
@@ -187,17 +189,16 @@ private:
     int Tenths(bool grouped, unsigned kinds) const
     {
         const bool box = kinds & BoxLink, crossed = (kinds & RowLink) && (kinds & ColLink);
-        const int base = links_ == 2 ? 40 : 54;
         if (grouped)
-            return base + 3;
-        return base + (box && crossed ? 2 : box || crossed ? 1 : 0);
+            return base_ + 3;
+        return base_ + (box && crossed ? 2 : box || crossed ? 1 : 0);
     }
 
-    void Offer(Cells81 used, int tenths)
+    void Offer(CellSet used, int tenths)
     {
         if (tenths >= *bestTenths_)
             return;
-        const Cells81 seeing = sees_[path_.front()] & sees_[path_.back()] & ~used;
+        const CellSet seeing = sees_[path_.front()] & sees_[path_.back()] & ~used;
         if (seeing.Empty())
             return;
         *bestTenths_ = tenths;
@@ -205,13 +206,13 @@ private:
         seeing.ForEach([&](int cell) {
             best_->push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit_)});
         });
-        done_ = tenths <= std::max(enough_, links_ == 2 ? 40 : 54);
+        done_ = tenths <= std::max(enough_, base_);
     }
 
     static constexpr unsigned BoxLink = 1, RowLink = 2, ColLink = 4;
 
     int digit_;
-    Cells81 places_;
+    CellSet places_;
     // Every place of the digit, then every group: at most 81 + 54.
     std::array<Node, 135> nodes_ {};
     int count_ = 0;
@@ -219,7 +220,7 @@ private:
     std::array<std::array<std::array<std::uint8_t, 2>, 3>, 135> strong_ {};
     std::array<std::uint8_t, 135> strongCount_ {};
     // Per node, the other places of the digit that see all its cells.
-    std::array<Cells81, 135> sees_ {};
+    std::array<CellSet, 135> sees_ {};
     // The nodes with a strong link, the only ones a chain can use.
     std::array<std::uint8_t, 135> linked_ {};
     int linkedCount_ = 0;
@@ -231,6 +232,7 @@ private:
     std::array<std::array<std::int16_t, 18>, 9> group_ {};
     std::vector<int> path_;
     int links_ = 0;
+    int base_ = 0;
     int enough_ = 0;
     int *bestTenths_ = nullptr;
     std::vector<Candidate> *best_ = nullptr;
@@ -247,12 +249,11 @@ bool FindShortChain(const CandidateGrid &grid, int links, Step &step)
     BarrenDigits &known = barren[links - 2];
     int tenths = INT_MAX;
     std::vector<Candidate> best;
-    const int easiest = links == 2 ? 40 : 54;
-    for (int digit = 0; digit < 9 && tenths > std::max(step.enough, easiest); ++digit) {
+    for (int digit = 0; digit < 9 && tenths > std::max(step.enough, step.tenths); ++digit) {
         if (known.Known(digit, grid.CellsOf(digit)))
             continue;
         const bool unbounded = tenths == INT_MAX;
-        ShortChains(grid, digit).Find(links, step.enough, tenths, best);
+        ShortChains(grid, digit).Find(links, step.tenths, step.enough, tenths, best);
         if (unbounded && tenths == INT_MAX)
             known.Remember(digit, grid.CellsOf(digit));
     }

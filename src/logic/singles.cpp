@@ -11,14 +11,14 @@ namespace {
 
 bool HiddenSinglesIn(const CandidateGrid &grid, int firstUnit, int lastUnit, Step &step)
 {
-    Cells81 placed;
+    CellSet placed;
     for (int unit = firstUnit; unit <= lastUnit; ++unit) {
         for (int digit = 0; digit < 9; ++digit) {
-            const Cells81 spots = grid.CellsOf(digit) & Geo().unit[unit];
-            if (spots.Count() != 1 || placed.Has(spots.First()))
+            const CellSet spots = grid.CellsOf(digit) & UnitSets[unit];
+            if (spots.Count() != 1 || placed.Has(spots.Lowest()))
                 continue;
-            placed.Set(spots.First());
-            step.placements.push_back({static_cast<std::uint8_t>(spots.First()), static_cast<std::uint8_t>(digit)});
+            placed.Set(spots.Lowest());
+            step.placements.push_back({static_cast<std::uint8_t>(spots.Lowest()), static_cast<std::uint8_t>(digit)});
         }
     }
     return !step.placements.empty();
@@ -26,9 +26,9 @@ bool HiddenSinglesIn(const CandidateGrid &grid, int firstUnit, int lastUnit, Ste
 
 } // namespace
 
-bool FindHiddenSingleBox(const CandidateGrid &grid, Step &step) { return HiddenSinglesIn(grid, 18, 26, step); }
+bool FindHiddenSingleBox(const CandidateGrid &grid, Step &step) { return HiddenSinglesIn(grid, BoxUnit(0), BoxUnit(8), step); }
 
-bool FindHiddenSingleLine(const CandidateGrid &grid, Step &step) { return HiddenSinglesIn(grid, 0, 17, step); }
+bool FindHiddenSingleLine(const CandidateGrid &grid, Step &step) { return HiddenSinglesIn(grid, RowUnit(0), ColumnUnit(8), step); }
 
 bool FindNakedSingle(const CandidateGrid &grid, Step &step)
 {
@@ -42,16 +42,16 @@ bool FindNakedSingle(const CandidateGrid &grid, Step &step)
 
 bool TakeRevealedSingle(const CandidateGrid &grid, std::uint32_t units, Step &step)
 {
-    std::array<Cells81, 9> gone {};
+    std::array<CellSet, 9> gone {};
     for (const Candidate &c : step.eliminations)
         gone[c.digit].Set(c.cell);
     for (const Candidate &c : step.eliminations)
-        for (const int unit : Geo().unitsOf[c.cell]) {
+        for (const int unit : UnitsOf(c.cell)) {
             if (!(units >> unit & 1))
                 continue;
-            const Cells81 left = grid.CellsOf(c.digit) & ~gone[c.digit] & Geo().unit[unit];
+            const CellSet left = grid.CellsOf(c.digit) & ~gone[c.digit] & UnitSets[unit];
             if (left.Count() == 1) {
-                step.placements.assign(1, {static_cast<std::uint8_t>(left.First()), c.digit});
+                step.placements.assign(1, {static_cast<std::uint8_t>(left.Lowest()), c.digit});
                 step.eliminations.clear();
                 return true;
             }

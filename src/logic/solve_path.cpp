@@ -41,7 +41,7 @@ void Apply(const Step &step, CandidateGrid &grid)
 // rating still ends, as a lower bound.
 Step Settle(const CandidateGrid &grid, std::span<const Rung> ladder, const Rating &rating)
 {
-    const int cell = grid.Open().First();
+    const int cell = grid.Open().Lowest();
     return Step {TopRung, ladder.back().tenths,
         {{static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(rating.solution[cell] - 1)}}, {}, 0, {}};
 }

@@ -1,7 +1,7 @@
 #include "logic/step_focus.h"
 
 #include "logic/candidate_grid.h"
-#include "logic/geometry.h"
+#include "model/cell_set.h"
 
 #include <bit>
 #include <string_view>
@@ -16,9 +16,9 @@ bool Named(const Step &step, std::string_view part)
     return step.technique.find(part) != std::string_view::npos;
 }
 
-Cells81 RemovedCells(const Step &step)
+CellSet RemovedCells(const Step &step)
 {
-    Cells81 cells;
+    CellSet cells;
     for (const Candidate &c : step.eliminations)
         cells.Set(c.cell);
     return cells;
@@ -33,10 +33,10 @@ DigitMask RemovedDigits(const Step &step)
 }
 
 // Every cell of `cells` sees every cell of `seen`.
-bool SeesAll(const Cells81 &cells, const Cells81 &seen)
+bool SeesAll(const CellSet &cells, const CellSet &seen)
 {
     bool all = true;
-    cells.ForEach([&](int cell) { all = all && (Geo().peers[cell] & seen) == seen; });
+    cells.ForEach([&](int cell) { all = all && (Peers[cell] & seen) == seen; });
     return all;
 }
 
@@ -52,8 +52,8 @@ StepFocus HiddenSingle(const CandidateGrid &grid, const Step &step)
 {
     const Candidate placed = step.placements.front();
     for (const int unit : UnitOrder)
-        if (Geo().unit[unit].Has(placed.cell) && (Geo().unit[unit] & grid.CellsOf(placed.digit)).Count() == 1)
-            return {unit, Cells81::Of(placed.cell)};
+        if (UnitSets[unit].Has(placed.cell) && (UnitSets[unit] & grid.CellsOf(placed.digit)).Count() == 1)
+            return {unit, CellSet::Of(placed.cell)};
     return {};
 }
 
@@ -64,9 +64,9 @@ StepFocus Locked(const CandidateGrid &grid, const Step &step)
     if (CountOf(digits) != 1)
         return {};
     const int digit = std::countr_zero(digits);
-    const Cells81 removed = RemovedCells(step);
+    const CellSet removed = RemovedCells(step);
     for (const int unit : UnitOrder) {
-        const Cells81 places = Geo().unit[unit] & grid.CellsOf(digit);
+        const CellSet places = UnitSets[unit] & grid.CellsOf(digit);
         if (places.Count() >= 2 && (places & removed).Empty() && SeesAll(removed, places))
             return {unit, places};
     }
@@ -75,7 +75,7 @@ StepFocus Locked(const CandidateGrid &grid, const Step &step)
 
 // `size` cells of `pool` whose candidates together are `size` digits, the removed ones among them.
 bool FindSubset(const CandidateGrid &grid, const std::vector<int> &pool, std::size_t from, int size,
-    DigitMask removed, Cells81 chosen, DigitMask digits, Cells81 &found)
+    DigitMask removed, CellSet chosen, DigitMask digits, CellSet &found)
 {
     if (chosen.Count() == size) {
         if (CountOf(digits) != size || (digits & removed) != removed)
@@ -86,7 +86,7 @@ bool FindSubset(const CandidateGrid &grid, const std::vector<int> &pool, std::si
     for (std::size_t i = from; i < pool.size(); ++i) {
         const DigitMask more = static_cast<DigitMask>(digits | grid.Candidates(pool[i]));
         if (CountOf(more) <= size
-            && FindSubset(grid, pool, i + 1, size, removed, chosen | Cells81::Of(pool[i]), more, found))
+            && FindSubset(grid, pool, i + 1, size, removed, chosen | CellSet::Of(pool[i]), more, found))
             return true;
     }
     return false;
@@ -96,14 +96,14 @@ bool FindSubset(const CandidateGrid &grid, const std::vector<int> &pool, std::si
 StepFocus NakedSubset(const CandidateGrid &grid, const Step &step, int size)
 {
     const DigitMask digits = RemovedDigits(step);
-    const Cells81 removed = RemovedCells(step);
+    const CellSet removed = RemovedCells(step);
     for (const int unit : UnitOrder) {
         std::vector<int> pool;
-        (Geo().unit[unit] & grid.Open() & ~removed).ForEach([&](int cell) {
-            if (CountOf(grid.Candidates(cell)) <= size && SeesAll(removed, Cells81::Of(cell)))
+        (UnitSets[unit] & grid.Open() & ~removed).ForEach([&](int cell) {
+            if (CountOf(grid.Candidates(cell)) <= size && SeesAll(removed, CellSet::Of(cell)))
                 pool.push_back(cell);
         });
-        Cells81 subset;
+        CellSet subset;
         if (FindSubset(grid, pool, 0, size, digits, {}, 0, subset))
             return {unit, subset};
     }
@@ -114,17 +114,17 @@ StepFocus NakedSubset(const CandidateGrid &grid, const Step &step, int size)
 StepFocus HiddenSubset(const CandidateGrid &grid, const Step &step, int size)
 {
     const DigitMask removedDigits = RemovedDigits(step);
-    const Cells81 removed = RemovedCells(step);
+    const CellSet removed = RemovedCells(step);
     for (const int unit : UnitOrder) {
-        if ((Geo().unit[unit] & removed) != removed)
+        if ((UnitSets[unit] & removed) != removed)
             continue;
         for (unsigned kept = 0; kept < 512; ++kept) {
             if (std::popcount(kept) != size || (kept & removedDigits) != 0)
                 continue;
-            Cells81 places;
+            CellSet places;
             bool everyDigitHolds = true;
             for (unsigned m = kept; m; m &= m - 1) {
-                const Cells81 own = Geo().unit[unit] & grid.CellsOf(std::countr_zero(m));
+                const CellSet own = UnitSets[unit] & grid.CellsOf(std::countr_zero(m));
                 everyDigitHolds = everyDigitHolds && !own.Empty();
                 places |= own;
             }
@@ -136,10 +136,10 @@ StepFocus HiddenSubset(const CandidateGrid &grid, const Step &step, int size)
 }
 
 // The lines of the other kind (columns for rows) that `cells` lie in, as a mask of nine.
-unsigned CrossLines(const Cells81 &cells, int base)
+unsigned CrossLines(const CellSet &cells, int base)
 {
     unsigned lines = 0;
-    cells.ForEach([&](int cell) { lines |= 1u << (base == 0 ? ColOf(cell) : RowOf(cell)); });
+    cells.ForEach([&](int cell) { lines |= 1u << (base == 0 ? ColumnOf(cell) : RowOf(cell)); });
     return lines;
 }
 
@@ -151,16 +151,16 @@ StepFocus Fish(const CandidateGrid &grid, const Step &step, int size)
     if (CountOf(digits) != 1)
         return {};
     const int digit = std::countr_zero(digits);
-    const Cells81 removed = RemovedCells(step);
+    const CellSet removed = RemovedCells(step);
     for (const int base : {0, 9}) {
         const unsigned covers = CrossLines(removed, base);
         for (unsigned bases = 0; bases < 512; ++bases) {
             if (std::popcount(bases) != size)
                 continue;
-            Cells81 corners;
+            CellSet corners;
             bool everyLineHolds = true;
             for (unsigned m = bases; m; m &= m - 1) {
-                const Cells81 places = Geo().unit[base + std::countr_zero(m)] & grid.CellsOf(digit);
+                const CellSet places = UnitSets[base + std::countr_zero(m)] & grid.CellsOf(digit);
                 everyLineHolds = everyLineHolds && !places.Empty();
                 corners |= places;
             }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/cells81.h"
+#include "model/cell_set.h"
 #include "logic/step.h"
 
 namespace quadrelle::logic {
@@ -14,7 +14,7 @@ struct StepFocus {
     // it meets the removals; a subset's cells lie in it. -1: none.
     int unit = -1;
     // The pattern's cells: the locked digit's places, a subset's cells, a fish's corners.
-    Cells81 causes;
+    CellSet causes;
 };
 
 // Nothing found for chains, wings and the rest.

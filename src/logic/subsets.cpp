@@ -14,7 +14,7 @@ bool NakedSubset(const CandidateGrid &grid, int size, Step &step)
         std::array<DigitMask, 9> masks {};
         std::array<int, 9> cells {};
         int count = 0;
-        for (const int cell : Geo().unitCells[unit]) {
+        for (const int cell : UnitCells(unit)) {
             const int n = CountOf(grid.Candidates(cell));
             if (n >= 2 && n <= size) {
                 masks[count] = grid.Candidates(cell);
@@ -23,10 +23,10 @@ bool NakedSubset(const CandidateGrid &grid, int size, Step &step)
         }
         const bool found = ForEachTightSet(masks, count, size, [](DigitMask m) { return CountOf(m); },
             [&](const std::array<int, 4> &picked, DigitMask digits) {
-                Cells81 inside;
+                CellSet inside;
                 for (int i = 0; i < size; ++i)
                     inside.Set(cells[picked[i]]);
-                for (const int cell : Geo().unitCells[unit]) {
+                for (const int cell : UnitCells(unit)) {
                     if (inside.Has(cell))
                         continue;
                     step.EliminateEach(cell, grid.Candidates(cell) & digits);
@@ -44,18 +44,18 @@ bool NakedSubset(const CandidateGrid &grid, int size, Step &step)
 bool HiddenSubset(const CandidateGrid &grid, int size, bool direct, Step &step)
 {
     for (int unit = 0; unit < UnitCount; ++unit) {
-        std::array<Cells81, 9> spots {};
+        std::array<CellSet, 9> spots {};
         std::array<int, 9> digits {};
         int count = 0;
         for (int digit = 0; digit < 9; ++digit) {
-            const Cells81 places = grid.CellsOf(digit) & Geo().unit[unit];
+            const CellSet places = grid.CellsOf(digit) & UnitSets[unit];
             if (places.Count() >= 2 && places.Count() <= size) {
                 spots[count] = places;
                 digits[count++] = digit;
             }
         }
-        const bool found = ForEachTightSet(spots, count, size, [](Cells81 c) { return c.Count(); },
-            [&](const std::array<int, 4> &picked, Cells81 cells) {
+        const bool found = ForEachTightSet(spots, count, size, [](CellSet c) { return c.Count(); },
+            [&](const std::array<int, 4> &picked, CellSet cells) {
                 DigitMask kept = 0;
                 for (int i = 0; i < size; ++i)
                     kept |= BitOf(digits[picked[i]]);

@@ -37,39 +37,39 @@ struct Easiest {
     }
 };
 
-Cells81 SeenByAll(Cells81 cells)
+CellSet SeenByAll(CellSet cells)
 {
-    Cells81 seen = ~Cells81 {};
-    cells.ForEach([&](int cell) { seen &= Geo().peers[cell]; });
+    CellSet seen = CellSet::All();
+    cells.ForEach([&](int cell) { seen &= Peers[cell]; });
     return seen;
 }
 
 // Cells `outside` of a unit whose digits with `digits` number one more than the cells: a naked set
 // with the pattern's extra cells standing in as one. Its digits leave the unit's other cells.
-bool NakedSetWith(const CandidateGrid &grid, int unit, Cells81 pattern, DigitMask digits, int others, Step &step)
+bool NakedSetWith(const CandidateGrid &grid, int unit, CellSet pattern, DigitMask digits, int others, Step &step)
 {
     std::array<int, 9> cells {};
     int count = 0;
-    for (const int cell : Geo().unitCells[unit])
+    for (const int cell : UnitCells(unit))
         if (grid.Value(cell) < 0 && !pattern.Has(cell) && CountOf(grid.Candidates(cell)) <= others + 1)
             cells[count++] = cell;
-    const auto walk = [&](auto &self, int from, int depth, DigitMask joined, Cells81 used) -> bool {
+    const auto walk = [&](auto &self, int from, int depth, DigitMask joined, CellSet used) -> bool {
         if (CountOf(joined) > others + 1)
             return false;
         if (depth == others) {
             if (CountOf(joined) != others + 1)
                 return false;
-            for (const int cell : Geo().unitCells[unit])
+            for (const int cell : UnitCells(unit))
                 if (!used.Has(cell) && !pattern.Has(cell))
                     step.EliminateEach(cell, grid.Candidates(cell) & joined);
             return !step.eliminations.empty();
         }
         for (int i = from; i < count; ++i)
-            if (self(self, i + 1, depth + 1, joined | grid.Candidates(cells[i]), used | Cells81::Of(cells[i])))
+            if (self(self, i + 1, depth + 1, joined | grid.Candidates(cells[i]), used | CellSet::Of(cells[i])))
                 return true;
         return false;
     };
-    return walk(walk, 0, 0, digits, Cells81 {});
+    return walk(walk, 0, 0, digits, CellSet {});
 }
 
 // The units that hold both cells.
@@ -77,8 +77,8 @@ std::array<int, 3> SharedUnits(int a, int b)
 {
     std::array<int, 3> shared {-1, -1, -1};
     int n = 0;
-    for (const int unit : Geo().unitsOf[a])
-        if (Geo().unit[unit].Has(b))
+    for (const int unit : UnitsOf(a))
+        if (UnitSets[unit].Has(b))
             shared[n++] = unit;
     return shared;
 }
@@ -101,8 +101,8 @@ public:
         for (bool dropped = true; dropped;) {
             dropped = false;
             holders_.ForEach([&](int cell) {
-                for (const int unit : Geo().unitsOf[cell])
-                    if ((holders_ & Geo().unit[unit]).Count() < 2) {
+                for (const int unit : UnitsOf(cell))
+                    if ((holders_ & UnitSets[unit]).Count() < 2) {
                         holders_.Clear(cell);
                         dropped = true;
                         return;
@@ -111,9 +111,9 @@ public:
         }
         holders_.ForEach([&](int start) {
             path_.assign(1, start);
-            inLoop_ = Cells81::Of(start);
+            inLoop_ = CellSet::Of(start);
             unitCount_.fill(0);
-            for (const int unit : Geo().unitsOf[start])
+            for (const int unit : UnitsOf(start))
                 ++unitCount_[unit];
             Extend(start);
         });
@@ -127,19 +127,19 @@ private:
         if (base_.Expired())
             return;
         const int start = path_.front();
-        if (path_.size() >= 4 && path_.size() % 2 == 0 && Geo().peers[at].Has(start) && Closes())
+        if (path_.size() >= 4 && path_.size() % 2 == 0 && Peers[at].Has(start) && Closes())
             Score();
         if (path_.size() == Longest)
             return;
-        (Geo().peers[at] & holders_ & ~inLoop_).ForEach([&](int next) {
+        (Peers[at] & holders_ & ~inLoop_).ForEach([&](int next) {
             if (next < start || !Fits(next))
                 return;
             path_.push_back(next);
             inLoop_.Set(next);
-            for (const int unit : Geo().unitsOf[next])
+            for (const int unit : UnitsOf(next))
                 ++unitCount_[unit];
             Extend(next);
-            for (const int unit : Geo().unitsOf[next])
+            for (const int unit : UnitsOf(next))
                 --unitCount_[unit];
             inLoop_.Clear(next);
             path_.pop_back();
@@ -149,7 +149,7 @@ private:
     // No unit may hold a third loop cell, and the extra digits must still allow some type.
     bool Fits(int next) const
     {
-        for (const int unit : Geo().unitsOf[next])
+        for (const int unit : UnitsOf(next))
             if (unitCount_[unit] >= 2)
                 return false;
         int extraCells = 0;
@@ -173,7 +173,7 @@ private:
     bool Closes() const
     {
         for (const int cell : path_)
-            for (const int unit : Geo().unitsOf[cell])
+            for (const int unit : UnitsOf(cell))
                 if (unitCount_[unit] != 2)
                     return false;
         return path_[1] < path_.back();
@@ -184,7 +184,7 @@ private:
         const int length = static_cast<int>(path_.size());
         const bool rectangle = length == 4;
         const int base = base_.tenths + (length >= 10 ? 5 : length >= 8 ? 2 : length >= 6 ? 1 : 0);
-        Cells81 roof;
+        CellSet roof;
         DigitMask extras = 0;
         for (const int cell : path_)
             if (const DigitMask extra = grid_.Candidates(cell) & ~pair_) {
@@ -197,7 +197,7 @@ private:
         const auto name = [&](std::string_view rect, std::string_view loop) { return rectangle ? rect : loop; };
         if (roofs == 1) {
             easiest_.Offer(base_, base, name("Unique Rectangle type 1", "Unique Loop type 1"), [&](Step &s) {
-                s.EliminateEach(roof.First(), grid_.Candidates(roof.First()) & pair_);
+                s.EliminateEach(roof.Lowest(), grid_.Candidates(roof.Lowest()) & pair_);
                 return true;
             });
             return;
@@ -211,10 +211,10 @@ private:
         }
         if (roofs != 2)
             return;
-        const int r0 = roof.First();
-        Cells81 rest = roof;
+        const int r0 = roof.Lowest();
+        CellSet rest = roof;
         rest.Clear(r0);
-        const int r1 = rest.First();
+        const int r1 = rest.Lowest();
         for (const int unit : SharedUnits(r0, r1)) {
             if (unit < 0)
                 break;
@@ -223,7 +223,7 @@ private:
                     [&](Step &s) { return NakedSetWith(grid_, unit, roof, extras, others, s); });
             for (DigitMask m = pair_; m; m &= m - 1) {
                 const int digit = std::countr_zero(m);
-                if ((grid_.CellsOf(digit) & Geo().unit[unit] & ~roof).Empty())
+                if ((grid_.CellsOf(digit) & UnitSets[unit] & ~roof).Empty())
                     easiest_.Offer(base_, base, name("Unique Rectangle type 4", "Unique Loop type 4"), [&](Step &s) {
                         const DigitMask other = static_cast<DigitMask>(pair_ & ~BitOf(digit));
                         s.EliminateEach(r0, grid_.Candidates(r0) & other);
@@ -238,9 +238,9 @@ private:
     const Step &base_;
     Easiest &easiest_;
     DigitMask pair_ = 0;
-    Cells81 holders_;
+    CellSet holders_;
     std::vector<int> path_;
-    Cells81 inLoop_;
+    CellSet inLoop_;
     std::array<std::uint8_t, UnitCount> unitCount_ {};
 };
 
@@ -265,11 +265,11 @@ bool FindBug(const CandidateGrid &grid, Step &step)
     std::vector<int> bugCells;
     std::array<DigitMask, 81> extras {};
     DigitMask allExtras = 0;
-    Cells81 common = ~Cells81 {};
-    for (const int kind : {18, 0, 9})
+    CellSet common = CellSet::All();
+    for (const int kind : {BoxUnit(0), RowUnit(0), ColumnUnit(0)})
         for (int unit = kind; unit < kind + 9; ++unit)
             for (int digit = 0; digit < 9; ++digit) {
-                const Cells81 places = grid.CellsOf(digit) & Geo().unit[unit];
+                const CellSet places = grid.CellsOf(digit) & UnitSets[unit];
                 const int n = places.Count();
                 if (n == 0 || n == 2)
                     continue;
@@ -288,7 +288,7 @@ bool FindBug(const CandidateGrid &grid, Step &step)
                     bugCells.push_back(poly);
                 extras[poly] |= BitOf(digit);
                 allExtras |= BitOf(digit);
-                common &= Geo().peers[poly];
+                common &= Peers[poly];
                 for (const int cell : bugCells)
                     common.Clear(cell);
                 if (bugCells.size() > 1 && CountOf(allExtras) > 1 && (common & grid.Open()).Empty())
@@ -297,7 +297,7 @@ bool FindBug(const CandidateGrid &grid, Step &step)
     if (bugCells.empty())
         return false;
     // Without the extra digits, a bivalue universal grave: every cell two digits, every digit twice.
-    std::array<Cells81, 9> left {};
+    std::array<CellSet, 9> left {};
     for (int digit = 0; digit < 9; ++digit)
         left[digit] = grid.CellsOf(digit);
     for (const int cell : bugCells)
@@ -309,12 +309,12 @@ bool FindBug(const CandidateGrid &grid, Step &step)
     });
     for (int unit = 0; unit < UnitCount && grave; ++unit)
         for (int digit = 0; digit < 9 && grave; ++digit) {
-            const int n = (left[digit] & Geo().unit[unit]).Count();
+            const int n = (left[digit] & UnitSets[unit]).Count();
             grave = n == 0 || n == 2;
         }
     if (!grave)
         return false;
-    Cells81 bug;
+    CellSet bug;
     for (const int cell : bugCells)
         bug.Set(cell);
     common &= grid.Open() & ~bug;
@@ -354,8 +354,8 @@ bool FindBug(const CandidateGrid &grid, Step &step)
         return false;
     if (type4())
         return true;
-    for (const int unit : {18 + BoxOf(bugCells[0]), RowOf(bugCells[0]), 9 + ColOf(bugCells[0])}) {
-        if (!(bug & ~Geo().unit[unit]).Empty())
+    for (const int unit : {BoxUnit(BoxOf(bugCells[0])), RowUnit(RowOf(bugCells[0])), ColumnUnit(ColumnOf(bugCells[0]))}) {
+        if (!(bug & ~UnitSets[unit]).Empty())
             continue;
         for (int others = 1; others <= 5; ++others)
             if (offer("Bivalue Universal Grave type 3", base + 1 + others,

@@ -6,7 +6,7 @@ namespace quadrelle::logic {
 
 namespace {
 
-bool EliminateSeen(const CandidateGrid &grid, Cells81 seen, int digit, Step &step)
+bool EliminateSeen(const CandidateGrid &grid, CellSet seen, int digit, Step &step)
 {
     (seen & grid.CellsOf(digit)).ForEach([&](int cell) {
         step.Eliminate(cell, digit);
@@ -18,7 +18,6 @@ bool EliminateSeen(const CandidateGrid &grid, Cells81 seen, int digit, Step &ste
 // pincer is z, so a cell seeing both pincers (and the pivot, for XYZ) is not z.
 bool Wing(const CandidateGrid &grid, int pivotSize, Step &step)
 {
-    const Geometry &geo = Geo();
     bool found = false;
     grid.Open().ForEach([&](int pivot) {
         const DigitMask pivotMask = grid.Candidates(pivot);
@@ -26,7 +25,7 @@ bool Wing(const CandidateGrid &grid, int pivotSize, Step &step)
             return;
         std::array<int, 20> pincers {};
         int count = 0;
-        (geo.peers[pivot] & grid.Open()).ForEach([&](int cell) {
+        (Peers[pivot] & grid.Open()).ForEach([&](int cell) {
             const DigitMask m = grid.Candidates(cell);
             const bool fits = pivotSize == 2 ? CountOf(m & pivotMask) == 1 : (m & ~pivotMask) == 0;
             if (CountOf(m) == 2 && fits)
@@ -42,9 +41,9 @@ bool Wing(const CandidateGrid &grid, int pivotSize, Step &step)
                     continue;
                 if (pivotSize == 3 && (a | b) != pivotMask)
                     continue;
-                Cells81 seen = geo.peers[pincers[i]] & geo.peers[pincers[j]];
+                CellSet seen = Peers[pincers[i]] & Peers[pincers[j]];
                 if (pivotSize == 3)
-                    seen &= geo.peers[pivot];
+                    seen &= Peers[pivot];
                 found = EliminateSeen(grid, seen, std::countr_zero(common), step);
             }
         }

@@ -35,9 +35,9 @@ bool cGroup::IsAvailable(int d) const
 void cCell::SetPosition(int p)
 {
     CheckSubscript(p, 0, CellCount - 1);
-    rowGroup_ = RowGroupOf(p);
-    colGroup_ = ColGroupOf(p);
-    boxGroup_ = BoxGroupOf(p);
+    rowGroup_ = RowUnit(RowOf(p));
+    colGroup_ = ColumnUnit(ColumnOf(p));
+    boxGroup_ = BoxUnit(BoxOf(p));
 }
 
 void cCell::SetValue(std::int32_t d)
@@ -57,7 +57,7 @@ template <std::size_t... I> std::array<cCell, CellCount> MakeCells(GroupArray &g
 
 Board::Board() : cells_(MakeCells(groups_, std::make_index_sequence<CellCount>()))
 {
-    for (int g = 0; g < GroupCount; ++g)
+    for (int g = 0; g < UnitCount; ++g)
         CreateGroup(g);
     for (int p = 0; p < CellCount; ++p)
         CreateCell(p);
@@ -90,13 +90,13 @@ const cCell &Board::Cells(int p) const
 
 cGroup &Board::Groups(int g)
 {
-    CheckSubscript(g, 0, GroupCount - 1);
+    CheckSubscript(g, 0, UnitCount - 1);
     return groups_[static_cast<std::size_t>(g)];
 }
 
 const cGroup &Board::Groups(int g) const
 {
-    CheckSubscript(g, 0, GroupCount - 1);
+    CheckSubscript(g, 0, UnitCount - 1);
     return groups_[static_cast<std::size_t>(g)];
 }
 

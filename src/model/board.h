@@ -43,7 +43,7 @@ private:
     std::array<bool, 10> Available {};
 };
 
-using GroupArray = std::array<cGroup, GroupCount>;
+using GroupArray = std::array<cGroup, UnitCount>;
 
 // One board position. Changing its digit keeps its three groups in step.
 class cCell {

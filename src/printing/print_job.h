@@ -4,7 +4,7 @@
 #include "model/stored_color.h"
 #include "printing/page_layout.h"
 #include "printing/printer_canvas.h"
-#include "shell/kit/step_runner.h"
+#include "kit/step_runner.h"
 
 #include <QString>
 

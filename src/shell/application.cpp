@@ -1,6 +1,6 @@
 #include "shell/application.h"
 
-#include "shell/kit/guard.h"
+#include "kit/guard.h"
 
 namespace quadrelle {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/kit/message_boxes.h"
+#include "kit/message_boxes.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 
 #include "model/positions.h"
 #include "shell/install_layout.h"
-#include "shell/kit/colors.h"
+#include "kit/colors.h"
 #include "shell/program_files.h"
 #include "shell/title.h"
 

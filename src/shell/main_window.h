@@ -3,7 +3,7 @@
 #include "model/board.h"
 #include "shell/board_guide.h"
 #include "shell/form1.h"
-#include "shell/kit/file_dialogs.h"
+#include "kit/file_dialogs.h"
 #include "solver/commands/puzzle_analyst.h"
 #include "solver/commands/puzzle_maker.h"
 

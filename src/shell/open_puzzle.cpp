@@ -2,7 +2,7 @@
 
 #include "board/commands/puzzle_transfer.h"
 #include "shell/form1.h"
-#include "shell/kit/message_boxes.h"
+#include "kit/message_boxes.h"
 #include "shell/puzzle_argument.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "solver/bitboard_search.h"
 
-#include "solver/cell_set.h"
+#include "model/cell_set.h"
 
 #include <algorithm>
 #include <array>
@@ -11,19 +11,8 @@ namespace quadrelle {
 
 namespace {
 
-struct GroupsOfCell {
-    std::uint8_t row, col, box;
-};
-
-constexpr std::array<GroupsOfCell, CellCount> MakeGroupsOfCells()
-{
-    std::array<GroupsOfCell, CellCount> groups {};
-    for (int p = 0; p < CellCount; ++p)
-        groups[static_cast<std::size_t>(p)] = {static_cast<std::uint8_t>(RowGroupOf(p)),
-            static_cast<std::uint8_t>(ColGroupOf(p)), static_cast<std::uint8_t>(BoxGroupOf(p))};
-    return groups;
-}
-constexpr std::array<GroupsOfCell, CellCount> GroupsOfCells = MakeGroupsOfCells();
+// A cell's row, column and box units.
+using UnitsOfCell = std::array<std::uint8_t, 3>;
 
 constexpr std::array<CellSet, CellCount> MakeCells()
 {
@@ -58,7 +47,7 @@ struct Counts {
     {
         for (std::size_t i = plane.size(); i-- > 0;) {
             const CellSet zero = Minus(among, plane[i]);
-            if (zero.Any())
+            if (!zero.Empty())
                 among = zero;
         }
         return among;
@@ -74,7 +63,7 @@ struct Level {
     std::int32_t untried = 0;
     int digit = 0; // on trial, or last tried
     int cell = 0;
-    GroupsOfCell groups {};
+    UnitsOfCell groups {};
 };
 
 enum class End { Solved, NoSolution, GaveUp };
@@ -86,14 +75,14 @@ public:
           current_(state.CurrentCell), chosenMask_(state.ChosenMask)
     {
         Level &first = levels_[0];
-        for (int g = 0; g < GroupCount; ++g)
+        for (int g = 0; g < UnitCount; ++g)
             groups_[static_cast<std::size_t>(g)] = board.AllGroups()[static_cast<std::size_t>(g)].Mask();
         for (int q = 0; q < CellCount; ++q) {
             if (board.CellAt(q).Value() != 0)
                 continue;
             const CellSet cell = CellSet::Of(q);
             first.rest |= cell;
-            const std::int32_t m = CandidatesOf(GroupsOfCells[static_cast<std::size_t>(q)]);
+            const std::int32_t m = CandidatesOf(UnitsOf(q));
             for (int d = 1; d <= 9; ++d)
                 if ((m & BitOf(d)) != 0)
                     allowed_[static_cast<std::size_t>(d)] |= cell;
@@ -109,7 +98,7 @@ public:
         Level &first = levels_[0];
         first.rest = Minus(first.rest, Cells[static_cast<std::size_t>(p)]);
         first.cell = p;
-        first.groups = GroupsOfCells[static_cast<std::size_t>(p)];
+        first.groups = UnitsOf(p);
         first.candidates = first.untried = chosenMask_;
         depth_ = 1;
         Finish(Search());
@@ -159,7 +148,7 @@ private:
         std::optional<End> end;
         for (;;) {
             const CellSet empty = level->rest;
-            if (!empty.Any()) {
+            if (empty.Empty()) {
                 end = End::Solved;
                 break;
             }
@@ -169,7 +158,7 @@ private:
             const CellSet low = Minus(empty, before.plane[2] | before.plane[3]);
             const CellSet one = Minus(before.plane[0] & low, before.plane[1]);
             const CellSet dead = one & lost;
-            if (dead.Any()) {
+            if (!dead.Empty()) {
                 // Chosen, and given up at once: no candidate to try.
                 current = Choose(dead, current);
                 Withdraw(*level);
@@ -178,10 +167,10 @@ private:
                 const CellSet single = Minus(one, lost) | (two & lost);
                 Level &next = level[1];
                 next.counts = before.Decremented(lost);
-                current = Choose(single.Any() ? single : next.counts.Fewest(empty), current);
+                current = Choose(!single.Empty() ? single : next.counts.Fewest(empty), current);
                 next.rest = Minus(empty, Cells[static_cast<std::size_t>(current)]);
                 next.cell = current;
-                next.groups = GroupsOfCells[static_cast<std::size_t>(current)];
+                next.groups = UnitsOf(current);
                 next.candidates = CandidatesOf(next.groups);
                 level->untried = untried;
                 untried = next.candidates;
@@ -237,10 +226,10 @@ private:
     // The previous choice wins a tie while it is still empty, else the lowest position.
     static int Choose(CellSet fewest, int previous)
     {
-        return (fewest & Cells[static_cast<std::size_t>(previous)]).Any() ? previous : fewest.Lowest();
+        return !(fewest & Cells[static_cast<std::size_t>(previous)]).Empty() ? previous : fewest.Lowest();
     }
 
-    std::int32_t CandidatesOf(GroupsOfCell g) const { return groups_[g.row] & groups_[g.col] & groups_[g.box]; }
+    std::int32_t CandidatesOf(const UnitsOfCell &u) const { return groups_[u[0]] & groups_[u[1]] & groups_[u[2]]; }
 
     CellSet Place(Level &level, int d)
     {
@@ -249,9 +238,8 @@ private:
         allowed = Minus(allowed, lost);
         level.lost = lost;
         const std::int32_t keep = ~BitOf(d);
-        groups_[level.groups.row] &= keep;
-        groups_[level.groups.col] &= keep;
-        groups_[level.groups.box] &= keep;
+        for (const std::uint8_t unit : level.groups)
+            groups_[unit] &= keep;
         level.digit = d;
         return lost;
     }
@@ -260,9 +248,8 @@ private:
     {
         allowed_[static_cast<std::size_t>(level.digit)] |= level.lost;
         const std::int32_t bit = BitOf(level.digit);
-        groups_[level.groups.row] |= bit;
-        groups_[level.groups.col] |= bit;
-        groups_[level.groups.box] |= bit;
+        for (const std::uint8_t unit : level.groups)
+            groups_[unit] |= bit;
     }
 
     void CallHook()
@@ -317,7 +304,7 @@ private:
 
     void SetRange(CellSet empty)
     {
-        const bool any = empty.Any();
+        const bool any = !empty.Empty();
         state_.LowCell = any ? empty.Lowest() : CellCount;
         state_.HighCell = any ? empty.Highest() : -1;
     }
@@ -331,7 +318,7 @@ private:
     std::int32_t chosenMask_;
     int depth_ = 0;
     std::array<CellSet, 10> allowed_ {}; // by digit: the cells where it is free (stale for filled cells)
-    std::array<std::int32_t, GroupCount> groups_ {};
+    std::array<std::int32_t, UnitCount> groups_ {};
     std::array<Level, CellCount + 1> levels_ {};
 };
 

@@ -1,6 +1,6 @@
 // The owner of the answer ring sleeps on its wake descriptor: the answer it watches, found by a
 // worker while it sleeps, wakes it with the answers before it done too.
-#include "cli/answer_ring.h"
+#include "batch/answer_ring.h"
 
 #include <gtest/gtest.h>
 

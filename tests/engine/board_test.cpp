@@ -27,7 +27,7 @@ TEST(Board, StartsEmptyWithEveryDigitFree)
     Board board;
     for (int p = 0; p < CellCount; ++p)
         EXPECT_EQ(board.Cells(p).Value(), 0);
-    for (int g = 0; g < GroupCount; ++g) {
+    for (int g = 0; g < UnitCount; ++g) {
         EXPECT_EQ(board.Groups(g).Mask(), 1022);
         for (int d = 0; d <= 9; ++d)
             EXPECT_TRUE(board.Groups(g).IsAvailable(d));
@@ -46,7 +46,7 @@ TEST(Board, GroupNumbersOfPositions)
         EXPECT_EQ(board.Cells(p).BoxGroup(), box);
     }
     // Every group has exactly nine cells.
-    std::array<int, GroupCount> members {};
+    std::array<int, UnitCount> members {};
     for (int p = 0; p < CellCount; ++p)
         for (int g : {board.Cells(p).RowGroup(), board.Cells(p).ColGroup(), board.Cells(p).BoxGroup()})
             ++members[static_cast<std::size_t>(g)];

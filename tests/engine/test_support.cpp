@@ -67,7 +67,7 @@ bool IsValidCompletion(const Grid &puzzle, const Grid &solution)
 
 bool GroupsInStep(const Board &board)
 {
-    std::array<int, GroupCount> taken {};
+    std::array<int, UnitCount> taken {};
     for (int p = 0; p < CellCount; ++p) {
         const int d = board.Cells(p).Value();
         if (d == 0)
@@ -75,7 +75,7 @@ bool GroupsInStep(const Board &board)
         for (int g : {p / 9, 9 + p % 9, 18 + p / 27 * 3 + p % 9 / 3})
             taken[static_cast<std::size_t>(g)] |= 1 << d;
     }
-    for (int g = 0; g < GroupCount; ++g) {
+    for (int g = 0; g < UnitCount; ++g) {
         const int free = 0x3FE & ~taken[static_cast<std::size_t>(g)];
         if (board.Groups(g).Mask() != free)
             return false;

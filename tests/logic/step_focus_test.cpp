@@ -2,7 +2,7 @@
 // found must be there and must justify every removal, step by step along whole solving paths.
 
 #include "logic/candidate_grid.h"
-#include "logic/geometry.h"
+#include "model/cell_set.h"
 #include "logic/solve_path.h"
 #include "logic/step_focus.h"
 #include "test_support.h"
@@ -40,9 +40,9 @@ DigitMask RemovedDigits(const Step &step)
     return digits;
 }
 
-bool SeesAll(int cell, const Cells81 &cells)
+bool SeesAll(int cell, const CellSet &cells)
 {
-    return (Geo().peers[cell] & cells) == cells;
+    return (Peers[cell] & cells) == cells;
 }
 
 // The focus of one step against the grid it was taken in.
@@ -62,14 +62,14 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
     if (single) {
         const Candidate placed = step.placements.front();
         ASSERT_GE(focus.unit, 0);
-        EXPECT_EQ((Geo().unit[focus.unit] & grid.CellsOf(placed.digit)), Cells81::Of(placed.cell)) << name;
+        EXPECT_EQ((UnitSets[focus.unit] & grid.CellsOf(placed.digit)), CellSet::Of(placed.cell)) << name;
         return;
     }
     const DigitMask digits = RemovedDigits(step);
     if (locked) {
         ASSERT_GE(focus.unit, 0) << name;
         const int digit = std::countr_zero(digits);
-        EXPECT_EQ(Geo().unit[focus.unit] & grid.CellsOf(digit), focus.causes) << name;
+        EXPECT_EQ(UnitSets[focus.unit] & grid.CellsOf(digit), focus.causes) << name;
     }
     if (naked) {
         ASSERT_GE(focus.unit, 0) << name;
@@ -83,7 +83,7 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
         // As many digits, none of them removed, have no place in the unit but the subset's cells.
         int confined = 0;
         for (int digit = 0; digit < 9; ++digit) {
-            const Cells81 places = Geo().unit[focus.unit] & grid.CellsOf(digit);
+            const CellSet places = UnitSets[focus.unit] & grid.CellsOf(digit);
             confined += !(digits & logic::BitOf(digit)) && !places.Empty() && (places & ~focus.causes).Empty();
         }
         EXPECT_EQ(confined, focus.causes.Count()) << name;
@@ -92,7 +92,7 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
         return;
     }
     for (const Candidate &c : step.eliminations) {
-        const Cells81 holding = focus.causes & grid.CellsOf(c.digit);
+        const CellSet holding = focus.causes & grid.CellsOf(c.digit);
         EXPECT_FALSE(holding.Empty()) << name;
         if (!fish) {
             EXPECT_TRUE(SeesAll(c.cell, holding)) << name << " removes from a cell that does not see the pattern";

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+using namespace quadrelle;
 using namespace quadrelle::logic;
 
 namespace {
@@ -47,10 +48,10 @@ Setup Confines(std::vector<Confinement> list)
 {
     return [list](CandidateGrid &grid) {
         for (const Confinement &c : list) {
-            Cells81 keep;
+            CellSet keep;
             for (const std::string_view name : c.cells)
                 keep.Set(At(name));
-            (Geo().unit[c.unit] & ~keep).ForEach([&](int cell) { grid.Eliminate(cell, c.digit - 1); });
+            (UnitSets[c.unit] & ~keep).ForEach([&](int cell) { grid.Eliminate(cell, c.digit - 1); });
         }
     };
 }

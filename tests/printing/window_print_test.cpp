@@ -6,7 +6,7 @@
 #include "window_fixture.h"
 
 #include "shell/application.h"
-#include "shell/kit/guard.h"
+#include "kit/guard.h"
 
 #include <QPageLayout>
 #include <QPrinter>

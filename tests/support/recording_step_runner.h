@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/kit/step_runner.h"
+#include "kit/step_runner.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
-#include "shell/kit/colors.h"
-#include "shell/kit/guard.h"
+#include "kit/colors.h"
+#include "kit/guard.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 // shown, so that nothing modal ever waits for a person.
 
 #include "shell/form1.h"
-#include "shell/kit/message_boxes.h"
+#include "kit/message_boxes.h"
 #include "shell/main_window.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "model/runtime_error.h"
 #include "shell/application.h"
 #include "shell/home_page.h"
-#include "shell/kit/guard.h"
+#include "kit/guard.h"
 #include "shell/program_files.h"
 #include "shell/skin_framework.h"
 #include "shell/title.h"

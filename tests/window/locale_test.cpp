@@ -2,7 +2,7 @@
 #include "window_fixture.h"
 
 #include "model/runtime_error.h"
-#include "shell/kit/guard.h"
+#include "kit/guard.h"
 #include "shell/open_puzzle.h"
 #include "shell/translations.h"
 

@@ -3,7 +3,7 @@
 #include "keys.h"
 #include "window_fixture.h"
 
-#include "shell/kit/colors.h"
+#include "kit/colors.h"
 #include "shell/skin_framework.h"
 
 #include <QElapsedTimer>

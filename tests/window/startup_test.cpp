@@ -3,8 +3,8 @@
 
 #include "model/runtime_error.h"
 #include "shell/install_layout.h"
-#include "shell/kit/colors.h"
-#include "shell/kit/guard.h"
+#include "kit/colors.h"
+#include "kit/guard.h"
 
 #include <QLabel>
 #include <QMessageBox>

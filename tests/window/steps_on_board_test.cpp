@@ -4,6 +4,7 @@
 
 #include "counter/solution_count.h"
 #include "logic/geometry.h"
+#include "model/geometry.h"
 #include "logic/ladder.h"
 #include "logic/shown_step.h"
 #include "shell/explain_panel.h"
@@ -103,7 +104,7 @@ void CheckStepOnBoard(Form1 &form, const logic::ShownStep &step)
     std::set<int> expected;
     if (step.focus.unit >= 0)
         expected.insert(
-            logic::Geo().unitCells[step.focus.unit].begin(), logic::Geo().unitCells[step.focus.unit].end());
+            UnitCells(step.focus.unit).begin(), UnitCells(step.focus.unit).end());
     step.focus.causes.ForEach([&](int cell) { expected.insert(cell); });
     for (const logic::Candidate &c : step.step.placements) {
         QCOMPARE(MarksOf(form, c.cell).placed, c.digit + 1);

@@ -2,7 +2,7 @@
 
 #include "board/grids.h"
 #include "model/board.h"
-#include "shell/kit/step_runner.h"
+#include "kit/step_runner.h"
 
 #include <QPushButton>
 

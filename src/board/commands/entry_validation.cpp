@@ -3,7 +3,7 @@
 #include "board/grids.h"
 #include "board/numeric_value.h"
 #include "model/board.h"
-#include "shell/kit/message_boxes.h"
+#include "kit/message_boxes.h"
 #include "solver/propagation.h"
 
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 
 #include "board/grids.h"
 #include "board/numeric_value.h"
-#include "shell/kit/message_boxes.h"
-#include "shell/kit/step_runner.h"
+#include "kit/message_boxes.h"
+#include "kit/step_runner.h"
 #include "solver/propagation.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/kit/mouse_pointer.h"
+#include "kit/mouse_pointer.h"
 #include "solver/search.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "shell/kit/file_dialogs.h"
+#include "kit/file_dialogs.h"
 
 #include <QFileDialog>
 

@@ -1,4 +1,4 @@
-#include "shell/kit/message_boxes.h"
+#include "kit/message_boxes.h"
 
 #include <QMessageBox>
 #include <QWindow>

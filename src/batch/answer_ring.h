@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/answer.h"
-#include "cli/doorbell.h"
-#include "cli/puzzle_source.h"
+#include "batch/answer.h"
+#include "batch/doorbell.h"
+#include "batch/sourced_puzzle.h"
 
 #include <atomic>
 #include <cstddef>

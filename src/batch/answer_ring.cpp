@@ -1,4 +1,4 @@
-#include "cli/answer_ring.h"
+#include "batch/answer_ring.h"
 
 #include <algorithm>
 

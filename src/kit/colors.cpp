@@ -1,4 +1,4 @@
-#include "shell/kit/colors.h"
+#include "kit/colors.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "cli/doorbell.h"
+#include "batch/doorbell.h"
 
 #include <cstdint>
 

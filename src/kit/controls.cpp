@@ -1,6 +1,6 @@
-#include "shell/kit/controls.h"
+#include "kit/controls.h"
 
-#include "shell/kit/colors.h"
+#include "kit/colors.h"
 
 #include <QPainter>
 

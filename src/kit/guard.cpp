@@ -1,4 +1,4 @@
-#include "shell/kit/guard.h"
+#include "kit/guard.h"
 
 #include "model/runtime_error.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/kit/message_boxes.h"
-#include "shell/kit/step_runner.h"
+#include "kit/message_boxes.h"
+#include "kit/step_runner.h"
 
 #include <QString>
 

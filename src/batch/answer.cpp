@@ -1,4 +1,4 @@
-#include "cli/answer.h"
+#include "batch/answer.h"
 
 #include "counter/solution_count.h"
 #include "logic/explain.h"
