@@ -97,6 +97,8 @@ void BoardGuide::CreatePanel()
     connect(panel_, &ExplainPanel::Closed, this, [this] {
         if (panel_->List().currentRow() >= 0)
             form_.grids().HideStep();
+        // Without a window manager nothing gives the keys back to the board.
+        window_.activateWindow();
     });
 }
 
