@@ -92,12 +92,19 @@ bool FindSubset(const CandidateGrid &grid, const std::vector<int> &pool, std::si
     return false;
 }
 
-// `size` cells of a unit holding `size` digits between them, the removed ones, seen by every removal.
+// `size` cells of a unit holding `size` digits between them, the removed ones, seen by every
+// removal.
 StepFocus NakedSubset(const CandidateGrid &grid, const Step &step, int size)
 {
     const DigitMask digits = RemovedDigits(step);
     const CellSet removed = RemovedCells(step);
-    for (const int unit : UnitOrder) {
+    // The unit of the removals first: a pair in a row and a box may clear either.
+    std::vector<int> units;
+    for (const int unit : UnitOrder)
+        if ((UnitSets[unit] & removed) == removed)
+            units.push_back(unit);
+    units.insert(units.end(), UnitOrder.begin(), UnitOrder.end());
+    for (const int unit : units) {
         std::vector<int> pool;
         (UnitSets[unit] & grid.Open() & ~removed).ForEach([&](int cell) {
             if (CountOf(grid.Candidates(cell)) <= size && SeesAll(removed, CellSet::Of(cell)))

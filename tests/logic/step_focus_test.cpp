@@ -77,6 +77,18 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
         focus.causes.ForEach([&](int cell) { held = static_cast<DigitMask>(held | grid.Candidates(cell)); });
         EXPECT_EQ(CountOf(held), focus.causes.Count()) << name;
         EXPECT_EQ(held & digits, digits) << name;
+        // Named by the unit the removals lie in, where there is one.
+        const CellSet removed = [&] {
+            CellSet cells;
+            for (const Candidate &c : step.eliminations)
+                cells.Set(c.cell);
+            return cells;
+        }();
+        for (int unit = 0; unit < UnitCount; ++unit) {
+            if ((UnitSets[unit] & (removed | focus.causes)) == (removed | focus.causes)) {
+                EXPECT_EQ(UnitSets[focus.unit] & removed, removed) << name;
+            }
+        }
     }
     if (hidden) {
         ASSERT_GE(focus.unit, 0) << name;
