@@ -1,5 +1,6 @@
 #include "board/grids.h"
 
+#include "model/geometry.h"
 #include "model/runtime_error.h"
 
 #include <QCoreApplication>
@@ -138,6 +139,84 @@ void Grids::ShowDeducedDigit(CellIndex cell, int d)
 void Grids::TagBox(CellIndex cell, int tag)
 {
     txPuz(BoxNumber::Of(cell)).SetTag(QString::number(tag));
+}
+
+} // namespace quadrelle
+
+namespace quadrelle {
+
+namespace {
+
+std::uint16_t BitOfDigit(int digit)
+{
+    return static_cast<std::uint16_t>(1u << (digit - 1));
+}
+
+} // namespace
+
+void Grids::ShowCandidates(const std::optional<CandidateMasks> &masks)
+{
+    candidates_ = masks;
+    Redraw();
+}
+
+void Grids::ShowStep(const logic::ShownStep &shown, bool withEarlier)
+{
+    stepMarks_ = {};
+    if (shown.focus.unit >= 0) {
+        for (const int cell : UnitCells(shown.focus.unit))
+            stepMarks_[static_cast<std::size_t>(cell)].highlight = BoxMarks::Highlight::Unit;
+    }
+    shown.focus.causes.ForEach(
+        [this](int cell) { stepMarks_[static_cast<std::size_t>(cell)].highlight = BoxMarks::Highlight::Cause; });
+    for (const logic::Candidate &c : shown.step.placements) {
+        BoxMarks &marks = stepMarks_[c.cell];
+        marks.highlight = BoxMarks::Highlight::Target;
+        marks.placed = c.digit + 1;
+    }
+    for (const logic::Candidate &c : shown.step.eliminations) {
+        BoxMarks &marks = stepMarks_[c.cell];
+        marks.highlight = BoxMarks::Highlight::Target;
+        marks.removed = static_cast<std::uint16_t>(marks.removed | BitOfDigit(c.digit + 1));
+    }
+    if (withEarlier) {
+        for (std::size_t cell = 0; cell < CellCount; ++cell)
+            stepMarks_[cell].earlier = shown.before[cell];
+    }
+    showingStep_ = true;
+    Redraw();
+}
+
+void Grids::ShowCells(const std::vector<int> &cells)
+{
+    stepMarks_ = {};
+    for (const int cell : cells)
+        stepMarks_.at(static_cast<std::size_t>(cell)).highlight = BoxMarks::Highlight::Target;
+    showingStep_ = true;
+    Redraw();
+}
+
+void Grids::HideStep()
+{
+    if (!showingStep_)
+        return;
+    stepMarks_ = {};
+    showingStep_ = false;
+    Redraw();
+}
+
+void Grids::Redraw()
+{
+    for (int n = FirstBox; n <= LastBox; ++n) {
+        PuzzleBox *box = puz_[static_cast<std::size_t>(n)];
+        if (!box)
+            continue;
+        const auto cell = static_cast<std::size_t>(n - 1);
+        BoxMarks marks = stepMarks_[cell];
+        if (candidates_)
+            marks.candidates = (*candidates_)[cell];
+        box->SetMarks(marks);
+    }
 }
 
 } // namespace quadrelle

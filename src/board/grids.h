@@ -1,13 +1,18 @@
 #pragma once
 
+#include "board/box_marks.h"
 #include "board/puzzle_box.h"
 #include "kit/controls.h"
+#include "logic/shown_step.h"
 #include "solver/propagation.h"
 
 #include <QRect>
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace quadrelle {
 
@@ -40,12 +45,30 @@ public:
     void ShowDeducedDigit(CellIndex cell, int d) override;
     void TagBox(CellIndex cell, int tag) override;
 
+    // By cell, digit d in bit d - 1: the digits still possible, in small print in the empty
+    // boxes; nullopt shows none.
+    using CandidateMasks = std::array<std::uint16_t, CellCount>;
+    void ShowCandidates(const std::optional<CandidateMasks> &masks);
+    // The step over the boxes: its unit and the boxes it acts on highlighted, the digit it places,
+    // the candidates it removes; withEarlier also the digits the path placed before it.
+    void ShowStep(const logic::ShownStep &shown, bool withEarlier);
+    // Cells 0..80 highlighted, as where two solutions differ.
+    void ShowCells(const std::vector<int> &cells);
+    void HideStep();
+    bool ShowingStep() const { return showingStep_; }
+
 private:
+    void Redraw();
+
     QWidget &window_;
     bool &updating_;
     std::function<void(int)> onChange_;
     std::array<PuzzleBox *, BoxSlots> puz_ {};
     std::array<Label *, BoxSlots> sol_ {};
+    std::optional<CandidateMasks> candidates_;
+    // By cell: the marks of the step shown, candidates aside.
+    std::array<BoxMarks, CellCount> stepMarks_ {};
+    bool showingStep_ = false;
 };
 
 } // namespace quadrelle

@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace quadrelle {
 
@@ -147,6 +148,78 @@ void PuzzleBox::inputMethodEvent(QInputMethodEvent *event)
     if (!commit.isEmpty())
         EmptyBeforeTyping();
     QLineEdit::inputMethodEvent(event);
+}
+
+} // namespace quadrelle
+
+namespace quadrelle {
+
+namespace {
+
+// Each digit's place in a 3 x 3 pattern inside the box, as pencil marks are written.
+QRectF CandidateSpot(const QRect &inner, int digit)
+{
+    const qreal w = inner.width() / 3.0;
+    const qreal h = inner.height() / 3.0;
+    return QRectF(inner.left() + (digit - 1) % 3 * w, inner.top() + (digit - 1) / 3 * h, w, h);
+}
+
+QColor HighlightColor(BoxMarks::Highlight highlight)
+{
+    switch (highlight) {
+    case BoxMarks::Highlight::Unit:
+        return QColor(255, 220, 80, 90);
+    case BoxMarks::Highlight::Cause:
+        return QColor(90, 200, 90, 100);
+    default:
+        return QColor(60, 160, 255, 110);
+    }
+}
+
+} // namespace
+
+void PuzzleBox::SetMarks(const BoxMarks &marks)
+{
+    if (marks == marks_)
+        return;
+    marks_ = marks;
+    update();
+}
+
+void PuzzleBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (marks_ == BoxMarks {})
+        return;
+    QPainter painter(this);
+    const QRect inner = rect().adjusted(1, 1, -1, -1);
+    if (marks_.highlight != BoxMarks::Highlight::None)
+        painter.fillRect(inner, HighlightColor(marks_.highlight));
+    if (!text().isEmpty())
+        return;
+    if (marks_.placed != 0 || marks_.earlier != 0) {
+        QFont big = font();
+        painter.setFont(big);
+        painter.setPen(marks_.placed != 0 ? QColor(0, 128, 0) : QColor(150, 150, 150));
+        painter.drawText(inner, Qt::AlignCenter, QString::number(marks_.placed != 0 ? marks_.placed : marks_.earlier));
+        return;
+    }
+    QFont small = font();
+    small.setBold(false);
+    small.setPixelSize(10);
+    painter.setFont(small);
+    for (int digit = 1; digit <= 9; ++digit) {
+        const std::uint16_t bit = static_cast<std::uint16_t>(1u << (digit - 1));
+        const QRectF spot = CandidateSpot(inner, digit);
+        if (marks_.removed & bit) {
+            painter.setPen(QPen(QColor(200, 0, 0), 1.5));
+            painter.drawText(spot, Qt::AlignCenter, QString::number(digit));
+            painter.drawLine(spot.bottomLeft() + QPointF(2, -2), spot.topRight() + QPointF(-2, 2));
+        } else if (marks_.candidates & bit) {
+            painter.setPen(QColor(90, 90, 90));
+            painter.drawText(spot, Qt::AlignCenter, QString::number(digit));
+        }
+    }
 }
 
 } // namespace quadrelle

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/box_marks.h"
 #include "kit/controls.h"
 
 #include <QLineEdit>
@@ -37,6 +38,10 @@ public:
     // not text, tag, place or visibility.
     void CopyLookFrom(const PuzzleBox &model);
 
+    const BoxMarks &Marks() const { return marks_; }
+    // Repaints only when they differ.
+    void SetMarks(const BoxMarks &marks);
+
 signals:
     // The text changed, whoever changed it.
     void Change(int index);
@@ -49,12 +54,14 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void EmptyBeforeTyping();
 
     int index_;
     QString tag_;
+    BoxMarks marks_;
 };
 
 } // namespace quadrelle

@@ -59,7 +59,7 @@ MainWindow::MainWindow(Form1Environment environment)
             | Qt::WindowCloseButtonHint),
       ownDialogs_(environment.fileDialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
       dialogs_(environment.fileDialogs ? environment.fileDialogs : ownDialogs_.get()),
-      form_(new Form1(std::move(environment)))
+      form_(new Form1(std::move(environment))), guide_(*form_, analyst_, *this)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setCentralWidget(form_);
@@ -83,9 +83,17 @@ MainWindow::MainWindow(Form1Environment environment)
         [this] { status_->setText(QCoreApplication::translate("Quadrelle", "Rating the puzzle…")); });
     connect(&analyst_, &PuzzleAnalyst::Analysed, this, &MainWindow::ShowVerdict);
     connect(&maker_, &PuzzleMaker::Made, this, &MainWindow::TypeNewPuzzle);
-    connect(&analyst_, &PuzzleAnalyst::Hinted, this, [this](const QString &sentence) {
+    connect(form_, &Form1::PuzzleChanged, &guide_, &BoardGuide::BoardChanged);
+    connect(&guide_, &BoardGuide::Say, this, [this](const QString &text) {
         slowVerdict_.stop();
-        status_->setText(sentence);
+        status_->setText(text);
+    });
+    connect(&guide_, &BoardGuide::Asking, this, &MainWindow::TakeGivensAsAnalysed);
+    connect(&guide_, &BoardGuide::CheckAvailable, check_, &QAction::setEnabled);
+    connect(&guide_, &BoardGuide::PathArrived, this, [this] {
+        // The explanation superseded a verdict still on its way: ask for it again.
+        if (verdictPending_ && analysed_)
+            analyst_.Analyse(CellsOf(*analysed_));
     });
     UpdateTitle();
     UpdateFileActions();
@@ -152,6 +160,14 @@ void MainWindow::CreateMenus()
     puzzle->addSeparator();
     hint_ = AddAction(
         puzzle, QT_TRANSLATE_NOOP("Quadrelle", "&Hint"), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &MainWindow::ShowHint);
+    showCandidates_ = AddAction(puzzle, QT_TRANSLATE_NOOP("Quadrelle", "Show &Candidates"),
+        {QKeySequence(Qt::CTRL | Qt::Key_M)}, [this] { guide_.ShowCandidates(showCandidates_->isChecked()); });
+    showCandidates_->setCheckable(true);
+    explain_ = AddAction(puzzle, QT_TRANSLATE_NOOP("Quadrelle", "&Explain…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
+        [this] { guide_.Explain(); });
+    check_ = AddAction(puzzle, QT_TRANSLATE_NOOP("Quadrelle", "Chec&k Where Solutions Differ"),
+        {QKeySequence(Qt::CTRL | Qt::Key_K)}, [this] { guide_.Check(); });
+    check_->setEnabled(false);
 
     QMenu *help = menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("Quadrelle", "&Help")));
     AddAction(help, QT_TRANSLATE_NOOP("Quadrelle", "&Keys"), Keys(QKeySequence::HelpContents, Qt::Key_F1),
@@ -320,7 +336,8 @@ void MainWindow::ShowKeys()
              "%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle\r"
              "%2: save the puzzle; %3: print the puzzle\r"
              "%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle\r"
-             "Ctrl+H: a hint in the status line; Ctrl+N: a new puzzle, Esc stops it\r"
+             "Ctrl+H: a hint on the board, Ctrl+H again applies it; Ctrl+M: show the candidates\r"
+             "Ctrl+E: explain the solving path; Ctrl+K: where two solutions differ; Ctrl+N: a new puzzle, Esc stops it\r"
              "Alt and an underlined letter: a menu\r"
              "%7: quit")
              .arg(KeysOf(*open_), KeysOf(*saveAs_), KeysOf(*print_), KeysOf(*copyPuzzle_), KeysOf(*copySolution_),
@@ -373,12 +390,15 @@ void MainWindow::TypeNewPuzzle(const PuzzleMaker::Cells &puzzle)
 
 void MainWindow::ShowHint()
 {
-    // From the grid as it stands, deductions included. A change just made is taken as analysed,
-    // so its verdict does not supersede the hint; the next change asks for a verdict again.
+    guide_.Hint();
+}
+
+// A change just made is taken as analysed, so that its verdict does not supersede what is asked
+// for now; the next change asks for a verdict again.
+void MainWindow::TakeGivensAsAnalysed()
+{
     changes_.stop();
     analysed_ = EnteredGivens(form_->grids());
-    analyst_.Hint(CellsOf(form_->board().Digits()));
-    slowVerdict_.start();
 }
 
 void MainWindow::GivensMayHaveChanged()
@@ -395,12 +415,15 @@ void MainWindow::GivensMayHaveChanged()
         return;
     }
     analyst_.Analyse(CellsOf(givens));
+    verdictPending_ = true;
     slowVerdict_.start();
 }
 
 void MainWindow::ShowVerdict(const PuzzleVerdict &verdict)
 {
     slowVerdict_.stop();
+    verdictPending_ = false;
+    guide_.SetDiffering(verdict.differing);
     if (analysed_ == Grid {})
         return;
     status_->setText(DescribeVerdict(verdict));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/board.h"
+#include "shell/board_guide.h"
 #include "shell/form1.h"
 #include "kit/file_dialogs.h"
 #include "solver/commands/puzzle_analyst.h"
@@ -46,6 +47,11 @@ public:
     QAction &HintAction() { return *hint_; }
     QAction &NewPuzzleAction() { return *newPuzzle_; }
     QAction &CancelNewPuzzleAction() { return *cancelNew_; }
+    QAction &ShowCandidatesAction() { return *showCandidates_; }
+    QAction &ExplainAction() { return *explain_; }
+    QAction &CheckAction() { return *check_; }
+    // Null until Explain is first chosen.
+    ExplainPanel *Explanation() { return guide_.Panel(); }
     // The band's item of the New Puzzle submenu.
     QAction &BandAction(int band) { return *bandActions_.at(static_cast<std::size_t>(band)); }
     PuzzleMaker &Maker() { return maker_; }
@@ -56,6 +62,7 @@ public:
     void CopyPuzzle();
     void CopySolution();
     void PastePuzzle();
+    // The next step on the board, or, when one is shown, that step applied.
     void ShowHint();
     // band: an index into DifficultyBands().
     void NewPuzzle(int band);
@@ -72,6 +79,7 @@ private:
     void UpdateFileActions();
     void GivensMayHaveChanged();
     void ShowVerdict(const PuzzleVerdict &verdict);
+    void TakeGivensAsAnalysed();
     void TypeNewPuzzle(const PuzzleMaker::Cells &puzzle);
     void CancelNewPuzzle();
     void Tell(const QString &text, MessageIcon icon = MessageIcon::Exclamation);
@@ -92,6 +100,9 @@ private:
     // The verdict is not back yet after this long: say it is being worked on.
     QTimer slowVerdict_;
     std::optional<Grid> analysed_;
+    // A verdict was asked for and not delivered yet: an explanation asked since superseded it.
+    bool verdictPending_ = false;
+    BoardGuide guide_;
 
     // The puzzles of the file opened last, and which is shown; empty after a paste.
     QString fileName_;
@@ -110,6 +121,9 @@ private:
     QAction *hint_ = nullptr;
     QAction *newPuzzle_ = nullptr;
     QAction *cancelNew_ = nullptr;
+    QAction *showCandidates_ = nullptr;
+    QAction *explain_ = nullptr;
+    QAction *check_ = nullptr;
     std::vector<QAction *> bandActions_;
     PuzzleMaker maker_;
     // Ctrl+N makes another of these.

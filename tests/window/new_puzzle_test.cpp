@@ -117,9 +117,10 @@ void NewPuzzleTest::windowRepaintsWhileMakingAndEscapeStops()
     tick.start(10);
     QTest::qWait(400);
     tick.stop();
-    // Painting waits for no puzzle; the margin is for a build machine whose cores are all busy,
-    // where the scheduler alone can hold the thread back some tens of milliseconds.
-    QVERIFY2(longestGap < 250, qPrintable(QString::number(longestGap)));
+    // Painting waits for no puzzle. A band no puzzle reaches keeps the worker busier than any
+    // real one (a Diabolical puzzle takes milliseconds), and with both cores busy elsewhere too the
+    // longest gap seen here was about 30 ms: 100 ms is what a person must not notice.
+    QVERIFY2(longestGap < 100, qPrintable(QString::number(longestGap)));
     QVERIFY(window().Maker().Busy());
     QTest::keyClick(Focus(), Qt::Key_Escape);
     QVERIFY(!window().Maker().Busy());

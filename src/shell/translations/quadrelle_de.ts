@@ -438,10 +438,6 @@ time -- and I&apos;m pretty sure there is none.</source>
         <translation>Das Rätsel ist gelöst.</translation>
     </message>
     <message>
-        <source>Hint · %1: %2</source>
-        <translation>Tipp · %1: %2</translation>
-    </message>
-    <message>
         <source>&amp;New Puzzle</source>
         <translation>&amp;Neues Rätsel</translation>
     </message>
@@ -456,10 +452,6 @@ time -- and I&apos;m pretty sure there is none.</source>
     <message>
         <source>&amp;Stop Making the Puzzle</source>
         <translation>Rätselerstellung &amp;abbrechen</translation>
-    </message>
-    <message>
-        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint in the status line; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
-        <translation>1 bis 9: Ziffer eingeben; Entf: Feld leeren<byte value="xd"/>Pfeiltasten: zwischen den Feldern wechseln; Tab, Umschalt+Tab: durch das Fenster gehen<byte value="xd"/>%1: Rätseldatei öffnen; Bild ab, Bild auf: nächstes und voriges Rätsel darin<byte value="xd"/>%2: Rätsel speichern; %3: Rätsel drucken<byte value="xd"/>%4: Rätsel kopieren; %5: Lösung kopieren; %6: Rätsel einfügen<byte value="xd"/>Strg+H: ein Tipp in der Statuszeile; Strg+N: ein neues Rätsel, Esc bricht ab<byte value="xd"/>Alt und ein unterstrichener Buchstabe: ein Menü<byte value="xd"/>%7: beenden</translation>
     </message>
     <message>
         <source>Easy</source>
@@ -492,6 +484,350 @@ time -- and I&apos;m pretty sure there is none.</source>
     <message>
         <source>No new puzzle: stopped.</source>
         <translation>Kein neues Rätsel: abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Solving Path</source>
+        <translation>Lösungsweg</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Working out the steps…</source>
+        <translation>Die Schritte werden ermittelt …</translation>
+    </message>
+    <message>
+        <source>Steps: %1. Choose one to see it on the board.</source>
+        <translation>Schritte: %1. Einen wählen, um ihn im Gitter zu sehen.</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>The puzzle changed: choose Explain again.</source>
+        <translation>Das Rätsel hat sich geändert: Erklären erneut wählen.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Candidates</source>
+        <translation>&amp;Kandidaten zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Explain…</source>
+        <translation>&amp;Erklären …</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Where Solutions Differ</source>
+        <translation>&amp;Prüfen, wo Lösungen abweichen</translation>
+    </message>
+    <message>
+        <source>Struck out the candidates; Hint again for the next step.</source>
+        <translation>Kandidaten gestrichen; Tipp erneut für den nächsten Schritt.</translation>
+    </message>
+    <message>
+        <source>Struck out the candidates; %1 shows those left.</source>
+        <translation>Kandidaten gestrichen; %1 zeigt die übrigen.</translation>
+    </message>
+    <message>
+        <source>Two solutions differ in %1 boxes: %2</source>
+        <translation>Zwei Lösungen unterscheiden sich in %1 Feldern: %2</translation>
+    </message>
+    <message>
+        <source>No hint: no step found within the effort.</source>
+        <translation>Kein Tipp: Im Rahmen des Aufwands fand sich kein Schritt.</translation>
+    </message>
+    <message>
+        <source>Hidden Single (box)</source>
+        <translation>Versteckter Einer (Block)</translation>
+    </message>
+    <message>
+        <source>Hidden Single (line)</source>
+        <translation>Versteckter Einer (Linie)</translation>
+    </message>
+    <message>
+        <source>Direct Pointing</source>
+        <translation>Direktes Pointing</translation>
+    </message>
+    <message>
+        <source>Direct Claiming</source>
+        <translation>Direktes Claiming</translation>
+    </message>
+    <message>
+        <source>Direct Hidden Pair</source>
+        <translation>Direktes verstecktes Paar</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Nackter Einer</translation>
+    </message>
+    <message>
+        <source>Direct Hidden Triple</source>
+        <translation>Direkter versteckter Drilling</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Nacktes Paar</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Verstecktes Paar</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Nackter Drilling</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Schwertfisch</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Versteckter Drilling</translation>
+    </message>
+    <message>
+        <source>Turbot Fish</source>
+        <translation>Turbot-Fisch</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Eindeutiges Rechteck</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Nacktes Quartett</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Qualle</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Verstecktes Quartett</translation>
+    </message>
+    <message>
+        <source>Three Strong Links</source>
+        <translation>Drei starke Verbindungen</translation>
+    </message>
+    <message>
+        <source>WXYZ-Wing</source>
+        <translation>WXYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave</source>
+        <translation>Bivalue Universal Grave (BUG)</translation>
+    </message>
+    <message>
+        <source>Aligned Pair Exclusion</source>
+        <translation>Ausschluss ausgerichteter Paare</translation>
+    </message>
+    <message>
+        <source>VWXYZ-Wing</source>
+        <translation>VWXYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Forcing Chains and Cycles</source>
+        <translation>Erzwingende Ketten und Zyklen</translation>
+    </message>
+    <message>
+        <source>Aligned Triple Exclusion</source>
+        <translation>Ausschluss ausgerichteter Drillinge</translation>
+    </message>
+    <message>
+        <source>Nishio Forcing Chains</source>
+        <translation>Nishio-Ketten</translation>
+    </message>
+    <message>
+        <source>Multiple Forcing Chains</source>
+        <translation>Mehrfache erzwingende Ketten</translation>
+    </message>
+    <message>
+        <source>Dynamic Forcing Chains</source>
+        <translation>Dynamische erzwingende Ketten</translation>
+    </message>
+    <message>
+        <source>Dynamic Forcing Chains (+)</source>
+        <translation>Dynamische erzwingende Ketten (+)</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chains</source>
+        <translation>Verschachtelte erzwingende Ketten</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>Block %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 aus %2</translation>
+    </message>
+    <message>
+        <source>Hidden single in %1: %2 can only be %3</source>
+        <translation>Versteckter Einer in %1: %2 kann nur %3 sein</translation>
+    </message>
+    <message>
+        <source>Naked single: %1 can only be %2</source>
+        <translation>Nackter Einer: %1 kann nur %2 sein</translation>
+    </message>
+    <message>
+        <source>%1: removes %2</source>
+        <translation>%1: entfernt %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, and removes %3</source>
+        <translation>%1: %2, und entfernt %3</translation>
+    </message>
+    <message>
+        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint on the board, Ctrl+H again applies it; Ctrl+M: show the candidates<byte value="xd"/>Ctrl+E: explain the solving path; Ctrl+K: where two solutions differ; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
+        <translation>1 bis 9: Ziffer eingeben; Entf: Feld leeren<byte value="xd"/>Pfeiltasten: zwischen den Feldern wechseln; Tab, Umschalt+Tab: durch das Fenster gehen<byte value="xd"/>%1: Rätseldatei öffnen; Bild ab, Bild auf: nächstes und voriges Rätsel darin<byte value="xd"/>%2: Rätsel speichern; %3: Rätsel drucken<byte value="xd"/>%4: Rätsel kopieren; %5: Lösung kopieren; %6: Rätsel einfügen<byte value="xd"/>Strg+H: ein Tipp im Gitter, Strg+H erneut wendet ihn an; Strg+M: Kandidaten zeigen<byte value="xd"/>Strg+E: den Lösungsweg erklären; Strg+K: wo zwei Lösungen abweichen; Strg+N: ein neues Rätsel, Esc bricht ab<byte value="xd"/>Alt und ein unterstrichener Buchstabe: ein Menü<byte value="xd"/>%7: beenden</translation>
+    </message>
+    <message>
+        <source>Bidirectional Cycle</source>
+        <translation>Bidirektionaler Zyklus</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 1</source>
+        <translation>Bivalue Universal Grave (BUG) Typ 1</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 2</source>
+        <translation>Bivalue Universal Grave (BUG) Typ 2</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 3</source>
+        <translation>Bivalue Universal Grave (BUG) Typ 3</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 4</source>
+        <translation>Bivalue Universal Grave (BUG) Typ 4</translation>
+    </message>
+    <message>
+        <source>Cell Forcing Chains</source>
+        <translation>Erzwingende Ketten aus einer Zelle</translation>
+    </message>
+    <message>
+        <source>Contradiction Forcing Chains</source>
+        <translation>Erzwingende Ketten zum Widerspruch</translation>
+    </message>
+    <message>
+        <source>Double Forcing Chains</source>
+        <translation>Doppelte erzwingende Ketten</translation>
+    </message>
+    <message>
+        <source>Region Forcing Chains</source>
+        <translation>Erzwingende Ketten aus einer Einheit</translation>
+    </message>
+    <message>
+        <source>Dynamic Cell Forcing Chains</source>
+        <translation>Dynamische erzwingende Ketten aus einer Zelle</translation>
+    </message>
+    <message>
+        <source>Dynamic Contradiction Forcing Chains</source>
+        <translation>Dynamische erzwingende Ketten zum Widerspruch</translation>
+    </message>
+    <message>
+        <source>Dynamic Double Forcing Chains</source>
+        <translation>Dynamische doppelte erzwingende Ketten</translation>
+    </message>
+    <message>
+        <source>Dynamic Region Forcing Chains</source>
+        <translation>Dynamische erzwingende Ketten aus einer Einheit</translation>
+    </message>
+    <message>
+        <source>Dynamic Cell Forcing Chains (+)</source>
+        <translation>Dynamische erzwingende Ketten aus einer Zelle (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Contradiction Forcing Chains (+)</source>
+        <translation>Dynamische erzwingende Ketten zum Widerspruch (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Double Forcing Chains (+)</source>
+        <translation>Dynamische doppelte erzwingende Ketten (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Region Forcing Chains (+)</source>
+        <translation>Dynamische erzwingende Ketten aus einer Einheit (+)</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Erzwingende Kette</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 1</source>
+        <translation>Eindeutige Schleife Typ 1</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 2</source>
+        <translation>Eindeutige Schleife Typ 2</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 3</source>
+        <translation>Eindeutige Schleife Typ 3</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 4</source>
+        <translation>Eindeutige Schleife Typ 4</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 1</source>
+        <translation>Eindeutiges Rechteck Typ 1</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 2</source>
+        <translation>Eindeutiges Rechteck Typ 2</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 3</source>
+        <translation>Eindeutiges Rechteck Typ 3</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 4</source>
+        <translation>Eindeutiges Rechteck Typ 4</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Kette</translation>
+    </message>
+    <message>
+        <source>X-Cycle</source>
+        <translation>X-Zyklus</translation>
+    </message>
+    <message>
+        <source>Y-Cycle</source>
+        <translation>Y-Zyklus</translation>
+    </message>
+    <message>
+        <source>%1 in %2: removes %3</source>
+        <translation>%1 in %2: entfernt %3</translation>
     </message>
 </context>
 </TS>

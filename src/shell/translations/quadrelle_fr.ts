@@ -438,10 +438,6 @@ time -- and I&apos;m pretty sure there is none.</source>
         <translation>La grille est résolue.</translation>
     </message>
     <message>
-        <source>Hint · %1: %2</source>
-        <translation>Indice · %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>&amp;New Puzzle</source>
         <translation>&amp;Nouvelle grille</translation>
     </message>
@@ -456,10 +452,6 @@ time -- and I&apos;m pretty sure there is none.</source>
     <message>
         <source>&amp;Stop Making the Puzzle</source>
         <translation>&amp;Arrêter la création de la grille</translation>
-    </message>
-    <message>
-        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint in the status line; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
-        <translation>1 à 9&#xa0;: saisir un chiffre&#xa0;; Suppr&#xa0;: vider la case<byte value="xd"/>Flèches&#xa0;: passer d’une case à l’autre&#xa0;; Tab, Maj+Tab&#xa0;: parcourir la fenêtre<byte value="xd"/>%1&#xa0;: ouvrir un fichier de grilles&#xa0;; Page suivante, Page précédente&#xa0;: sa grille suivante et précédente<byte value="xd"/>%2&#xa0;: enregistrer la grille&#xa0;; %3&#xa0;: imprimer la grille<byte value="xd"/>%4&#xa0;: copier la grille&#xa0;; %5&#xa0;: copier la solution&#xa0;; %6&#xa0;: coller une grille<byte value="xd"/>Ctrl+H&#xa0;: un indice dans la ligne d’état&#xa0;; Ctrl+N&#xa0;: une nouvelle grille, Échap l’arrête<byte value="xd"/>Alt et une lettre soulignée&#xa0;: un menu<byte value="xd"/>%7&#xa0;: quitter</translation>
     </message>
     <message>
         <source>Easy</source>
@@ -492,6 +484,350 @@ time -- and I&apos;m pretty sure there is none.</source>
     <message>
         <source>No new puzzle: stopped.</source>
         <translation>Pas de nouvelle grille&#xa0;: création arrêtée.</translation>
+    </message>
+    <message>
+        <source>Solving Path</source>
+        <translation>Chemin de résolution</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
+    <message>
+        <source>Working out the steps…</source>
+        <translation>Calcul des étapes…</translation>
+    </message>
+    <message>
+        <source>Steps: %1. Choose one to see it on the board.</source>
+        <translation>Étapes&#xa0;: %1. Choisissez-en une pour la voir sur la grille.</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>The puzzle changed: choose Explain again.</source>
+        <translation>La grille a changé&#xa0;: choisissez à nouveau Expliquer.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Candidates</source>
+        <translation>Afficher les &amp;candidats</translation>
+    </message>
+    <message>
+        <source>&amp;Explain…</source>
+        <translation>E&amp;xpliquer…</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Where Solutions Differ</source>
+        <translation>Vérifier où les solutions &amp;diffèrent</translation>
+    </message>
+    <message>
+        <source>Struck out the candidates; Hint again for the next step.</source>
+        <translation>Candidats éliminés&#xa0;; Indice à nouveau pour l’étape suivante.</translation>
+    </message>
+    <message>
+        <source>Struck out the candidates; %1 shows those left.</source>
+        <translation>Candidats éliminés&#xa0;; %1 affiche ceux qui restent.</translation>
+    </message>
+    <message>
+        <source>Two solutions differ in %1 boxes: %2</source>
+        <translation>Deux solutions diffèrent dans %1 cases&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No hint: no step found within the effort.</source>
+        <translation>Pas d’indice&#xa0;: aucune étape trouvée dans la limite de l’effort.</translation>
+    </message>
+    <message>
+        <source>Hidden Single (box)</source>
+        <translation>Singleton caché (bloc)</translation>
+    </message>
+    <message>
+        <source>Hidden Single (line)</source>
+        <translation>Singleton caché (ligne)</translation>
+    </message>
+    <message>
+        <source>Direct Pointing</source>
+        <translation>Pointage direct</translation>
+    </message>
+    <message>
+        <source>Direct Claiming</source>
+        <translation>Revendication directe</translation>
+    </message>
+    <message>
+        <source>Direct Hidden Pair</source>
+        <translation>Paire cachée directe</translation>
+    </message>
+    <message>
+        <source>Naked Single</source>
+        <translation>Singleton nu</translation>
+    </message>
+    <message>
+        <source>Direct Hidden Triple</source>
+        <translation>Triplet caché direct</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointage</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Revendication</translation>
+    </message>
+    <message>
+        <source>Naked Pair</source>
+        <translation>Paire nue</translation>
+    </message>
+    <message>
+        <source>X-Wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Hidden Pair</source>
+        <translation>Paire cachée</translation>
+    </message>
+    <message>
+        <source>Naked Triple</source>
+        <translation>Triplet nu</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Espadon</translation>
+    </message>
+    <message>
+        <source>Hidden Triple</source>
+        <translation>Triplet caché</translation>
+    </message>
+    <message>
+        <source>Turbot Fish</source>
+        <translation>Poisson turbot</translation>
+    </message>
+    <message>
+        <source>XY-Wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>XYZ-Wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle</source>
+        <translation>Rectangle unique</translation>
+    </message>
+    <message>
+        <source>Naked Quad</source>
+        <translation>Quadruplet nu</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Méduse</translation>
+    </message>
+    <message>
+        <source>Hidden Quad</source>
+        <translation>Quadruplet caché</translation>
+    </message>
+    <message>
+        <source>Three Strong Links</source>
+        <translation>Trois liens forts</translation>
+    </message>
+    <message>
+        <source>WXYZ-Wing</source>
+        <translation>WXYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave</source>
+        <translation>Tombeau universel bivalué (BUG)</translation>
+    </message>
+    <message>
+        <source>Aligned Pair Exclusion</source>
+        <translation>Exclusion de paires alignées</translation>
+    </message>
+    <message>
+        <source>VWXYZ-Wing</source>
+        <translation>VWXYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Forcing Chains and Cycles</source>
+        <translation>Chaînes et cycles forcés</translation>
+    </message>
+    <message>
+        <source>Aligned Triple Exclusion</source>
+        <translation>Exclusion de triplets alignés</translation>
+    </message>
+    <message>
+        <source>Nishio Forcing Chains</source>
+        <translation>Chaînes forcées de Nishio</translation>
+    </message>
+    <message>
+        <source>Multiple Forcing Chains</source>
+        <translation>Chaînes forcées multiples</translation>
+    </message>
+    <message>
+        <source>Dynamic Forcing Chains</source>
+        <translation>Chaînes forcées dynamiques</translation>
+    </message>
+    <message>
+        <source>Dynamic Forcing Chains (+)</source>
+        <translation>Chaînes forcées dynamiques (+)</translation>
+    </message>
+    <message>
+        <source>Nested Forcing Chains</source>
+        <translation>Chaînes forcées imbriquées</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>bloc %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Hidden single in %1: %2 can only be %3</source>
+        <translation>Singleton caché dans %1&#xa0;: %2 ne peut être que %3</translation>
+    </message>
+    <message>
+        <source>Naked single: %1 can only be %2</source>
+        <translation>Singleton nu&#xa0;: %1 ne peut être que %2</translation>
+    </message>
+    <message>
+        <source>%1: removes %2</source>
+        <translation>%1&#xa0;: élimine %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, and removes %3</source>
+        <translation>%1&#xa0;: %2, et élimine %3</translation>
+    </message>
+    <message>
+        <source>1 to 9: enter a digit; Delete: empty the box<byte value="xd"/>Arrow keys: move between the boxes; Tab, Shift+Tab: move through the window<byte value="xd"/>%1: open a puzzle file; Page Down, Page Up: its next and previous puzzle<byte value="xd"/>%2: save the puzzle; %3: print the puzzle<byte value="xd"/>%4: copy the puzzle; %5: copy the solution; %6: paste a puzzle<byte value="xd"/>Ctrl+H: a hint on the board, Ctrl+H again applies it; Ctrl+M: show the candidates<byte value="xd"/>Ctrl+E: explain the solving path; Ctrl+K: where two solutions differ; Ctrl+N: a new puzzle, Esc stops it<byte value="xd"/>Alt and an underlined letter: a menu<byte value="xd"/>%7: quit</source>
+        <translation>1 à 9&#xa0;: saisir un chiffre&#xa0;; Suppr&#xa0;: vider la case<byte value="xd"/>Flèches&#xa0;: passer d’une case à l’autre&#xa0;; Tab, Maj+Tab&#xa0;: parcourir la fenêtre<byte value="xd"/>%1&#xa0;: ouvrir un fichier de grilles&#xa0;; Page suivante, Page précédente&#xa0;: sa grille suivante et précédente<byte value="xd"/>%2&#xa0;: enregistrer la grille&#xa0;; %3&#xa0;: imprimer la grille<byte value="xd"/>%4&#xa0;: copier la grille&#xa0;; %5&#xa0;: copier la solution&#xa0;; %6&#xa0;: coller une grille<byte value="xd"/>Ctrl+H&#xa0;: un indice sur la grille, Ctrl+H à nouveau l’applique&#xa0;; Ctrl+M&#xa0;: afficher les candidats<byte value="xd"/>Ctrl+E&#xa0;: expliquer le chemin de résolution&#xa0;; Ctrl+K&#xa0;: où deux solutions diffèrent&#xa0;; Ctrl+N&#xa0;: une nouvelle grille, Échap l’arrête<byte value="xd"/>Alt et une lettre soulignée&#xa0;: un menu<byte value="xd"/>%7&#xa0;: quitter</translation>
+    </message>
+    <message>
+        <source>Bidirectional Cycle</source>
+        <translation>Cycle bidirectionnel</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 1</source>
+        <translation>Tombeau universel bivalué (BUG) type 1</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 2</source>
+        <translation>Tombeau universel bivalué (BUG) type 2</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 3</source>
+        <translation>Tombeau universel bivalué (BUG) type 3</translation>
+    </message>
+    <message>
+        <source>Bivalue Universal Grave type 4</source>
+        <translation>Tombeau universel bivalué (BUG) type 4</translation>
+    </message>
+    <message>
+        <source>Cell Forcing Chains</source>
+        <translation>Chaînes forcées de cellule</translation>
+    </message>
+    <message>
+        <source>Contradiction Forcing Chains</source>
+        <translation>Chaînes forcées par contradiction</translation>
+    </message>
+    <message>
+        <source>Double Forcing Chains</source>
+        <translation>Chaînes forcées doubles</translation>
+    </message>
+    <message>
+        <source>Region Forcing Chains</source>
+        <translation>Chaînes forcées de région</translation>
+    </message>
+    <message>
+        <source>Dynamic Cell Forcing Chains</source>
+        <translation>Chaînes forcées dynamiques de cellule</translation>
+    </message>
+    <message>
+        <source>Dynamic Contradiction Forcing Chains</source>
+        <translation>Chaînes forcées dynamiques par contradiction</translation>
+    </message>
+    <message>
+        <source>Dynamic Double Forcing Chains</source>
+        <translation>Chaînes forcées dynamiques doubles</translation>
+    </message>
+    <message>
+        <source>Dynamic Region Forcing Chains</source>
+        <translation>Chaînes forcées dynamiques de région</translation>
+    </message>
+    <message>
+        <source>Dynamic Cell Forcing Chains (+)</source>
+        <translation>Chaînes forcées dynamiques de cellule (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Contradiction Forcing Chains (+)</source>
+        <translation>Chaînes forcées dynamiques par contradiction (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Double Forcing Chains (+)</source>
+        <translation>Chaînes forcées dynamiques doubles (+)</translation>
+    </message>
+    <message>
+        <source>Dynamic Region Forcing Chains (+)</source>
+        <translation>Chaînes forcées dynamiques de région (+)</translation>
+    </message>
+    <message>
+        <source>Forcing Chain</source>
+        <translation>Chaîne forcée</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 1</source>
+        <translation>Boucle unique type 1</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 2</source>
+        <translation>Boucle unique type 2</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 3</source>
+        <translation>Boucle unique type 3</translation>
+    </message>
+    <message>
+        <source>Unique Loop type 4</source>
+        <translation>Boucle unique type 4</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 1</source>
+        <translation>Rectangle unique type 1</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 2</source>
+        <translation>Rectangle unique type 2</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 3</source>
+        <translation>Rectangle unique type 3</translation>
+    </message>
+    <message>
+        <source>Unique Rectangle type 4</source>
+        <translation>Rectangle unique type 4</translation>
+    </message>
+    <message>
+        <source>X-Chain</source>
+        <translation>X-Chaîne</translation>
+    </message>
+    <message>
+        <source>X-Cycle</source>
+        <translation>X-Cycle</translation>
+    </message>
+    <message>
+        <source>Y-Cycle</source>
+        <translation>Y-Cycle</translation>
+    </message>
+    <message>
+        <source>%1 in %2: removes %3</source>
+        <translation>%1 dans %2&#xa0;: élimine %3</translation>
     </message>
 </context>
 </TS>

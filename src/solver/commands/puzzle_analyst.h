@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/shown_step.h"
+
 #include <QObject>
 #include <QString>
 
@@ -10,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace quadrelle {
 
@@ -21,6 +24,21 @@ struct PuzzleVerdict {
     int tenths = 0;
     bool lowerBound = false;
     QString hardest;
+    // With several solutions: the cells (0..80) where two of them differ.
+    std::vector<int> differing;
+};
+
+// A step to show on the board and its sentence; no step when there is none, and the sentence
+// says why.
+struct BoardHint {
+    QString sentence;
+    std::optional<logic::ShownStep> shown;
+};
+
+// The whole path, a hint a step; empty with the reason when there is none.
+struct BoardPath {
+    std::vector<BoardHint> steps;
+    QString problem;
 };
 
 // The status line's sentence: "One solution · 4.2 XY-Wing".
@@ -39,24 +57,36 @@ public:
 
     // Each returns at once.
     void Analyse(const Cells &cells);
-    // The next step a person would take in `cells` (givens and what is filled in), as a sentence.
-    void Hint(const Cells &cells);
+    // The next step a person would take in `cells` (givens and what is filled in), with the
+    // candidates `removed` struck out.
+    void Hint(const Cells &cells, const std::vector<logic::Candidate> &removed = {});
+    // Every step from `cells` to the solution.
+    void Explain(const Cells &cells);
 
 signals:
     void Analysed(const quadrelle::PuzzleVerdict &verdict);
-    void Hinted(const QString &sentence);
+    void Hinted(const quadrelle::BoardHint &hint);
+    void Explained(const quadrelle::BoardPath &path);
 
 private:
-    enum class Job { Verdict, Hint };
-    void Request(const Cells &cells, Job job);
+    enum class Job { Verdict, Hint, Explain };
+    struct Order {
+        Cells cells;
+        Job job = Job::Verdict;
+        std::vector<logic::Candidate> removed;
+    };
+    void Request(Order order);
     void Work();
-    void Deliver(std::uint64_t generation, const PuzzleVerdict &verdict);
-    static QString HintFor(const Cells &cells, int solutions, const std::atomic<bool> &stop);
+    void Answer(const Order &order, std::uint64_t generation);
+    // Queued to this object's thread, and dropped there unless still the newest request.
+    template <typename Signal, typename Value> void Deliver(std::uint64_t generation, Signal signal, Value value);
+    BoardHint HintFor(const Order &order, int solutions) const;
+    BoardPath PathFor(const Cells &cells, int solutions) const;
+    PuzzleVerdict VerdictFor(const Cells &cells) const;
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::optional<Cells> pending_;
-    Job pendingJob_ = Job::Verdict;
+    std::optional<Order> pending_;
     bool quit_ = false;
     // The newest request's number; a verdict for an older one is dropped.
     std::atomic<std::uint64_t> generation_ {0};
@@ -68,3 +98,5 @@ private:
 } // namespace quadrelle
 
 Q_DECLARE_METATYPE(quadrelle::PuzzleVerdict)
+Q_DECLARE_METATYPE(quadrelle::BoardHint)
+Q_DECLARE_METATYPE(quadrelle::BoardPath)

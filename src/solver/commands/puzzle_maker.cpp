@@ -9,8 +9,9 @@ namespace quadrelle {
 
 const std::array<DifficultyBand, 6> &DifficultyBands()
 {
-    // Singles; then pointing, claiming and naked singles; subsets and fish; wings, colouring and
-    // uniqueness; chains; nested chains.
+    // Cut where the ladder changes kind: hidden singles and the direct steps; naked singles,
+    // pointing and claiming; subsets, fish and the XY- and XYZ-wings; unique rectangles, quads and
+    // the grave; aligned exclusion and chains; multiple, dynamic and nested forcing chains.
     static const std::array<DifficultyBand, 6> bands {{
         {QT_TRANSLATE_NOOP("Quadrelle", "Easy"), 10, 20},
         {QT_TRANSLATE_NOOP("Quadrelle", "Medium"), 21, 29},
