@@ -19,7 +19,10 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <future>
 #include <sstream>
 #include <thread>
 
@@ -135,11 +138,28 @@ std::vector<std::string> Generate(std::int64_t count, std::optional<std::uint64_
     if (request.rating)
         run.keep = generate::RatingFilter(*request.rating);
     run.jobs = jobs.value_or(std::max(std::thread::hardware_concurrency(), 1u));
+    std::atomic<bool> stop {false};
+    run.stop = &stop;
+    run.stopRequested = [&stop] { return stop.load(std::memory_order_relaxed); };
     std::ostringstream out, messages;
+    bool interrupted = false;
     {
         py::gil_scoped_release release;
-        RunGenerate(run, out, messages);
+        std::future<GenerateCounts> made
+            = std::async(std::launch::async, [&] { return RunGenerate(run, out, messages); });
+        // A rare rating can keep the generator busy for long: Ctrl+C, which Python sees only on
+        // its own thread, is looked for meanwhile.
+        while (made.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+            py::gil_scoped_acquire acquire;
+            if (!interrupted && PyErr_CheckSignals() != 0) {
+                interrupted = true;
+                stop = true;
+            }
+        }
+        made.get();
     }
+    if (interrupted)
+        throw py::error_already_set();
     std::vector<std::string> puzzles;
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);)

@@ -1,6 +1,9 @@
+import os
 import random
 import re
+import signal
 import threading
+import time
 
 import pytest
 
@@ -213,3 +216,14 @@ def test_module_reads_well_in_help(solve_command):
     for name in public:
         assert getattr(quadrelle, name).__doc__, name
     assert re.search(r"count_many\(puzzles, jobs=None\)", quadrelle.count_many.__doc__)
+
+
+def test_ctrl_c_stops_a_generator_that_would_run_long():
+    # Puzzles rated 12 and over are so rare that the search would go on for hours.
+    timer = threading.Timer(0.5, lambda: os.kill(os.getpid(), signal.SIGINT))
+    started = time.monotonic()
+    timer.start()
+    with pytest.raises(KeyboardInterrupt):
+        quadrelle.generate(1, seed=1, rating="12.0-13.0", jobs=2)
+    timer.join()
+    assert time.monotonic() - started < 10
