@@ -42,6 +42,8 @@ void BoardGuide::Hint()
         return;
     }
     emit Asking();
+    // A hard step can take the rater a second: say that one is on its way.
+    emit Say(QCoreApplication::translate("Quadrelle", "Looking for the next step…"));
     // From the grid as it stands, deductions and struck candidates included.
     analyst_.Hint(CellsOf(form_.board().Digits()), candidates_.Struck());
 }

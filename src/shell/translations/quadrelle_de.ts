@@ -522,6 +522,10 @@ time -- and I&apos;m pretty sure there is none.</source>
         <translation>&amp;Prüfen, wo Lösungen abweichen</translation>
     </message>
     <message>
+        <source>Looking for the next step…</source>
+        <translation>Suche den nächsten Schritt…</translation>
+    </message>
+    <message>
         <source>Struck out the candidates; Hint again for the next step.</source>
         <translation>Kandidaten gestrichen; Tipp erneut für den nächsten Schritt.</translation>
     </message>

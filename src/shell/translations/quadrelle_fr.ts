@@ -522,6 +522,10 @@ time -- and I&apos;m pretty sure there is none.</source>
         <translation>Vérifier où les solutions &amp;diffèrent</translation>
     </message>
     <message>
+        <source>Looking for the next step…</source>
+        <translation>Recherche de l’étape suivante…</translation>
+    </message>
+    <message>
         <source>Struck out the candidates; Hint again for the next step.</source>
         <translation>Candidats éliminés&#xa0;; Indice à nouveau pour l’étape suivante.</translation>
     </message>
