@@ -37,6 +37,18 @@ Setup Keeps(std::vector<std::string_view> list)
     };
 }
 
+// The digits of a position written row by row, '.' for an open cell, then the open cells' candidates.
+Setup Position(std::string_view placed, std::vector<std::string> open)
+{
+    return [placed, open](CandidateGrid &grid) {
+        for (int cell = 0; cell < 81; ++cell)
+            if (placed[cell] != '.')
+                grid.Place(cell, placed[cell] - '1');
+        for (const std::string &cellDigits : open)
+            Keep(grid, cellDigits);
+    };
+}
+
 // Digit confined in units 0..26 to cells: {{digit, unit, {cells}}...}.
 struct Confinement {
     int digit;
@@ -90,6 +102,14 @@ bool Finds(const Case &c, const Setup &setup, std::string *moves, int *tenths = 
     for (const Candidate &e : step.eliminations)
         *moves += Text(e, "<>") + ' ';
     return true;
+}
+
+// The open cells of a grave, all of two candidates but r5c5.
+std::vector<std::string> BugCells(std::string_view middle)
+{
+    return {"r1c4:17", "r1c8:17", "r2c6:37", "r2c7:37", "r3c5:13", "r3c7:13", "r4c1:27", "r4c5:47", "r4c7:46",
+        "r4c8:26", "r5c3:27", "r5c5:" + std::string(middle), "r5c6:37", "r5c7:14", "r5c8:12", "r6c4:19", "r6c5:19",
+        "r7c1:27", "r7c3:27", "r8c4:79", "r8c5:79", "r9c7:67", "r9c8:67"};
 }
 
 constexpr int Row(int n) { return n - 1; }
@@ -209,6 +229,14 @@ const Case Cases[] = {
         Confines({{1, Row(1), {"r1c1", "r1c5"}}, {1, Row(5), {"r5c2", "r5c6"}}}), 65},
     {"Y-cycle of four bivalue cells", FindChainOrCycle, Keeps({"r1c1:12", "r1c5:23", "r5c5:34", "r5c1:41"}), "r1c3<>2",
         Keeps({"r1c1:12", "r1c5:23", "r5c5:34", "r5c1:45"}), 66},
+    {"bivalue universal grave: the one cell of three candidates keeps the digit seen three times", FindBug,
+        Position("435.298.612986..546784.5.92.915.8..358.6....9364..2587.5.386941846..1235913254..8", BugCells("347")),
+        "r5c5<>3", Position("435.298.612986..546784.5.92.915.8..358.6....9364..2587.5.386941846..1235913254..8",
+                       BugCells("37")),
+        56},
+    {"cell forcing chains: every candidate of a cell removes the same one", FindMultipleForcingChain,
+        Keeps({"r1c1:123", "r1c5:14", "r2c1:24", "r2c2:34"}), "r2c4<>4",
+        Keeps({"r1c1:123", "r1c5:14", "r2c1:24", "r2c2:35"})},
     {"grouped turbot fish", FindTurbotFish,
         Confines({{1, Row(1), {"r1c1", "r1c7"}}, {1, Box(6), {"r5c7", "r6c7", "r4c9"}}}), "r4c1<>1",
         Confines({{1, Row(1), {"r1c1", "r1c7"}}, {1, Box(6), {"r5c7", "r6c7", "r4c9", "r5c8"}}}), 43},
