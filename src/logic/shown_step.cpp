@@ -38,15 +38,6 @@ std::vector<Step> Moves(Step step)
     return moves;
 }
 
-void Apply(const Step &step, CandidateGrid &grid)
-{
-    for (const Candidate &c : step.placements)
-        if (grid.Value(c.cell) < 0)
-            grid.Place(c.cell, c.digit);
-    for (const Candidate &c : step.eliminations)
-        grid.Eliminate(c.cell, c.digit);
-}
-
 } // namespace
 
 std::optional<ShownStep> NextStep(

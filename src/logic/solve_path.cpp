@@ -28,15 +28,6 @@ bool FirstStep(
     return false;
 }
 
-void Apply(const Step &step, CandidateGrid &grid)
-{
-    for (const Candidate &c : step.placements)
-        if (grid.Value(c.cell) < 0)
-            grid.Place(c.cell, c.digit);
-    for (const Candidate &c : step.eliminations)
-        grid.Eliminate(c.cell, c.digit);
-}
-
 // The top rung found nothing either: one cell is settled from the solution, so that the
 // rating still ends, as a lower bound.
 Step Settle(const CandidateGrid &grid, std::span<const Rung> ladder, const Rating &rating)
@@ -47,6 +38,15 @@ Step Settle(const CandidateGrid &grid, std::span<const Rung> ladder, const Ratin
 }
 
 } // namespace
+
+void Apply(const Step &step, CandidateGrid &grid)
+{
+    for (const Candidate &c : step.placements)
+        if (grid.Value(c.cell) < 0)
+            grid.Place(c.cell, c.digit);
+    for (const Candidate &c : step.eliminations)
+        grid.Eliminate(c.cell, c.digit);
+}
 
 SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits limits, Keep keep)
 {

@@ -17,6 +17,11 @@ struct SolvePath {
 
 enum class Keep : std::uint8_t { None, First, All };
 
+class CandidateGrid;
+
+// Takes a step: its placements, then its eliminations.
+void Apply(const Step &step, CandidateGrid &grid);
+
 // Applies the easiest step until the puzzle is solved or the effort is spent.
 SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits limits, Keep keep);
 

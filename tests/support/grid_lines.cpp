@@ -11,6 +11,14 @@ int DigitAt(const QString &line, int p)
     return c >= QLatin1Char('1') && c <= QLatin1Char('9') ? c.digitValue() : 0;
 }
 
+std::array<std::uint8_t, 81> CellsOf(const QString &line)
+{
+    std::array<std::uint8_t, 81> cells {};
+    for (int p = 0; p < 81; ++p)
+        cells[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(DigitAt(line, p));
+    return cells;
+}
+
 QString PuzzleGridLine(Form1 &form)
 {
     QString line;

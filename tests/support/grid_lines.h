@@ -5,6 +5,9 @@
 
 #include "shell/form1.h"
 
+#include <array>
+#include <cstdint>
+
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +15,8 @@ namespace quadrelle::test {
 
 // The digit at position p of a line; 0 for anything but '1' to '9'.
 int DigitAt(const QString &line, int p);
+// A line's 81 digits as the engine's commands take them.
+std::array<std::uint8_t, 81> CellsOf(const QString &line);
 
 // What the puzzle boxes stand for, as the model reads them.
 QString PuzzleGridLine(Form1 &form);

@@ -35,14 +35,6 @@ private:
 
 namespace {
 
-PuzzleMaker::Cells CellsOf(const QString &line)
-{
-    PuzzleMaker::Cells cells {};
-    for (int p = 0; p < 81; ++p)
-        cells[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(DigitAt(line, p));
-    return cells;
-}
-
 // Unique, centrally symmetric, no pair of givens to spare, and rated within the band.
 void CheckMade(const PuzzleMaker::Cells &puzzle, const DifficultyBand &band)
 {

@@ -48,14 +48,6 @@ const QString Euler1Solution
 const QString Hard
     = QStringLiteral("200050006010000090600801003007090600000703000900080002100000005060902010003060200");
 
-PuzzleAnalyst::Cells CellsOf(const QString &line)
-{
-    PuzzleAnalyst::Cells cells {};
-    for (int p = 0; p < 81; ++p)
-        cells[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(DigitAt(line, p));
-    return cells;
-}
-
 // What the status line should say, from the engine itself.
 QString Expected(const QString &line)
 {

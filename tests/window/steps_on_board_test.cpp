@@ -53,14 +53,6 @@ const QString Pointing
 const QString XWing
     = QStringLiteral("043080250600000000000001094900004070000608000010200003820500000000000005034090710");
 
-PuzzleAnalyst::Cells CellsOf(const QString &line)
-{
-    PuzzleAnalyst::Cells cells {};
-    for (int p = 0; p < 81; ++p)
-        cells[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(DigitAt(line, p));
-    return cells;
-}
-
 void Paste(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
