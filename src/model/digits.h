@@ -18,8 +18,8 @@ namespace quadrelle {
 
 class Digit {
 public:
-    // 1, for arrays filled later.
-    constexpr Digit() = default;
+    // No digit until assigned, and trivial, so that the counter's levels cost nothing to make.
+    Digit() = default;
     explicit constexpr Digit(int value) : value_(static_cast<std::uint8_t>(value)) { assert(value >= 1 && value <= 9); }
     // index 0..8.
     static constexpr Digit FromIndex(int index)
@@ -34,7 +34,7 @@ public:
     constexpr bool operator==(const Digit &) const = default;
 
 private:
-    std::uint8_t value_ = 1;
+    std::uint8_t value_;
 };
 
 // The nine digits in rising order.
