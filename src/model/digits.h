@@ -20,7 +20,7 @@ class Digit {
 public:
     // No digit until assigned, and trivial, so that the counter's levels cost nothing to make.
     Digit() = default;
-    explicit constexpr Digit(int value) : value_(static_cast<std::uint8_t>(value)) { assert(value >= 1 && value <= 9); }
+    explicit constexpr Digit(int value) : value_(value) { assert(value >= 1 && value <= 9); }
     // index 0..8.
     static constexpr Digit FromIndex(int index)
     {
@@ -34,7 +34,8 @@ public:
     constexpr bool operator==(const Digit &) const = default;
 
 private:
-    std::uint8_t value_;
+    // A full int: a byte costs a truncation and a widening at each use in the chain searches.
+    int value_;
 };
 
 // The nine digits in rising order.
