@@ -5,7 +5,7 @@
 namespace quadrelle {
 
 // What a puzzle box draws over itself when the user asks for it: the candidates left, and the
-// marks of a step. Masks hold digit d (1..9) in bit d - 1.
+// marks of a step. Masks hold digit d (1..9) in bit d, as everywhere.
 struct BoxMarks {
     enum class Highlight : std::uint8_t {
         None,

@@ -145,15 +145,6 @@ void Grids::TagBox(CellIndex cell, int tag)
 
 namespace quadrelle {
 
-namespace {
-
-std::uint16_t BitOfDigit(int digit)
-{
-    return static_cast<std::uint16_t>(1u << (digit - 1));
-}
-
-} // namespace
-
 void Grids::ShowCandidates(const std::optional<CandidateMasks> &masks)
 {
     candidates_ = masks;
@@ -172,12 +163,12 @@ void Grids::ShowStep(const logic::ShownStep &shown, bool withEarlier)
     for (const logic::Candidate &c : shown.step.placements) {
         BoxMarks &marks = stepMarks_[c.cell];
         marks.highlight = BoxMarks::Highlight::Target;
-        marks.placed = c.digit + 1;
+        marks.placed = c.digit.Value();
     }
     for (const logic::Candidate &c : shown.step.eliminations) {
         BoxMarks &marks = stepMarks_[c.cell];
         marks.highlight = BoxMarks::Highlight::Target;
-        marks.removed = static_cast<std::uint16_t>(marks.removed | BitOfDigit(c.digit + 1));
+        marks.removed = static_cast<std::uint16_t>(marks.removed | BitOf(c.digit));
     }
     if (withEarlier) {
         for (std::size_t cell = 0; cell < CellCount; ++cell)

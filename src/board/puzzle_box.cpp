@@ -1,5 +1,6 @@
 #include "board/puzzle_box.h"
 
+#include "model/digits.h"
 #include "model/positions.h"
 
 #include <QInputMethodEvent>
@@ -209,7 +210,7 @@ void PuzzleBox::paintEvent(QPaintEvent *event)
     small.setPixelSize(10);
     painter.setFont(small);
     for (int digit = 1; digit <= 9; ++digit) {
-        const std::uint16_t bit = static_cast<std::uint16_t>(1u << (digit - 1));
+        const std::int32_t bit = BitOf(Digit(digit));
         const QRectF spot = CandidateSpot(inner, digit);
         if (marks_.removed & bit) {
             painter.setPen(QPen(QColor(200, 0, 0), 1.5));

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstring>
 
 namespace quadrelle::counting {
@@ -144,13 +145,14 @@ bool Candidates::Start(const std::array<std::uint8_t, 81> &givens)
         (AndNot(open, seen) | cells).Store(digits_[d]);
     }
     given.Store(solved_);
-    dirty_ = 0x1FF;
+    dirty_ = AllDigits;
     return true;
 }
 
-bool Candidates::Place(int cell, int digit)
+bool Candidates::Place(int cell, Digit digit)
 {
-    return Take(cell, digit);
+    assert(IsCell(cell));
+    return Take(cell, digit.Index());
 }
 
 // Forced inline here and on the propagation's other steps: their calls, once for each single
@@ -166,20 +168,22 @@ bool Candidates::Place(int cell, int digit)
     const Lanes bit = Lanes::Load(CellBits[cell]);
     std::uint32_t narrowed = 0;
     for (std::size_t d = 0; d < 9; ++d) {
-        narrowed |= (digits_[d][band] >> shift & 1) << d;
+        narrowed |= (digits_[d][band] >> shift & 1) << (d + 1);
         AndNot(Lanes::Load(digits_[d]), bit).Store(digits_[d]);
     }
     // The cell keeps its digit, which its row, column and box lose.
     (AndNot(Lanes::Load(board), Lanes::Load(Peers[cell])) | bit).Store(board);
     (Lanes::Load(solved_) | bit).Store(solved_);
-    dirty_ |= narrowed | 1u << digit;
+    dirty_ |= narrowed | 2u << digit;
     return true;
 }
 
-void Candidates::Remove(int cell, int digit)
+void Candidates::Remove(int cell, Digit digit)
 {
-    AndNot(Lanes::Load(digits_[digit]), Lanes::Load(CellBits[cell])).Store(digits_[digit]);
-    dirty_ |= 1u << digit;
+    assert(IsCell(cell));
+    Words &board = digits_[static_cast<std::size_t>(digit.Index())];
+    AndNot(Lanes::Load(board), Lanes::Load(CellBits[cell])).Store(board);
+    dirty_ |= static_cast<std::uint32_t>(BitOf(digit));
 }
 
 bool Candidates::Solved() const
@@ -216,7 +220,7 @@ bool Candidates::Propagate()
         }
         // One digit at a time: what it fixes is cheaper to follow through naked singles first.
         while (dirty_ != 0) {
-            const int d = std::countr_zero(dirty_);
+            const int d = LowestDigit(static_cast<std::int32_t>(dirty_)).Index();
             dirty_ &= dirty_ - 1;
             bool fixed = false;
             if (!ReduceDigit(d, fixed))
@@ -247,7 +251,7 @@ bool Candidates::Propagate()
             Words &digit = digits_[d];
             const auto cell = static_cast<std::size_t>(27 * b + shift);
             AndNot(Lanes::Load(digit), Lanes::Load(Peers[cell])).Store(digit);
-            narrowed |= 1u << d;
+            narrowed |= 2u << d;
         }
     }
     // Kept in locals until the end: a store to a member word could alias the boards.
@@ -359,11 +363,11 @@ template <typename Count>
     const auto shift = static_cast<unsigned>(cell % 27);
     std::uint32_t held = 0;
     for (std::size_t d = 0; d < 9; ++d)
-        held |= (digits[d][band] >> shift & 1) << d;
-    Guess guess {cell, 0};
+        held |= (digits[d][band] >> shift & 1) << (d + 1);
+    Guess guess {cell, Digit {}};
     for (int most = -1; held != 0; held &= held - 1) {
-        const int d = std::countr_zero(held);
-        const int removed = count(Lanes::Load(digits[static_cast<std::size_t>(d)]) & peers);
+        const Digit d = LowestDigit(static_cast<std::int32_t>(held));
+        const int removed = count(Lanes::Load(digits[static_cast<std::size_t>(d.Index())]) & peers);
         if (removed > most) {
             most = removed;
             guess.digit = d;

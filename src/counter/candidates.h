@@ -34,6 +34,7 @@
 // the other one. It stops at the second solution.
 
 #include "counter/lanes.h"
+#include "model/digits.h"
 
 #include <array>
 #include <cstdint>
@@ -44,7 +45,7 @@ namespace quadrelle::counting {
 // more on an easy puzzle than its search.
 struct Guess {
     int cell;
-    int digit; // 0..8
+    Digit digit;
 };
 
 // Where each digit may still go, one 81-bit board a digit in three band words, and the cells
@@ -55,9 +56,9 @@ public:
     // False when a digit repeats in a row, column or box.
     bool Start(const std::array<std::uint8_t, 81> &givens);
 
-    // Fixes `digit` (0..8) in `cell`; false when it may not go there.
-    bool Place(int cell, int digit);
-    void Remove(int cell, int digit);
+    // Fixes `digit` in `cell`; false when it may not go there.
+    bool Place(int cell, Digit digit);
+    void Remove(int cell, Digit digit);
 
     // Singles and locked candidates to a fixed point; false when the grid cannot be completed.
     bool Propagate();
@@ -70,7 +71,7 @@ public:
     void Write(std::array<char, 81> &grid) const;
 
 private:
-    // Place, inlined where the propagation places its hidden singles.
+    // Place, inlined where the propagation places its hidden singles; `digit` as its index 0..8.
     bool Take(int cell, int digit);
     void PlaceNakedSingles(const Words &singles);
     // The locked candidates and hidden singles of one digit; `fixed` is set when it fixes a cell.
@@ -83,7 +84,7 @@ private:
     Words solved_;
     // The cells with two candidates when Propagate last reached its fixed point.
     Words pairs_;
-    // Digits whose board changed since their last reduction (bit d).
+    // Digits whose board changed since their last reduction, as a digit mask.
     std::uint32_t dirty_;
 };
 

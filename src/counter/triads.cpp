@@ -82,7 +82,7 @@ bool Candidates::ApplyTriads()
         const Lanes kept = AndNot(board, Outside(rows, columns));
         if (!(kept ^ board).IsZero()) {
             kept.Store(digits_[d]);
-            dirty_ |= 1u << d;
+            dirty_ |= 2u << d;
         }
     }
     return true;

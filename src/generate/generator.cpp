@@ -45,7 +45,7 @@ private:
             puzzle_[static_cast<std::size_t>(cell)] = given ? digit : 0;
             for (const std::uint8_t unit : UnitsOf(cell)) {
                 std::uint16_t &used = used_[static_cast<std::size_t>(unit)];
-                used = static_cast<std::uint16_t>(given ? used | 1u << digit : used & ~(1u << digit));
+                used = static_cast<std::uint16_t>(given ? used | BitOf(Digit(digit)) : used & ~BitOf(Digit(digit)));
             }
         }
     }
@@ -71,7 +71,7 @@ private:
     // Every other open cell of one of its units sees the cell's digit.
     bool HiddenSingle(int cell) const
     {
-        const unsigned digit = 1u << SolutionAt(cell);
+        const auto digit = static_cast<unsigned>(BitOf(Digit(SolutionAt(cell))));
         for (const std::uint8_t unit : UnitsOf(cell)) {
             bool alone = true;
             for (const std::uint8_t other : UnitCells(unit)) {

@@ -42,7 +42,7 @@ private:
 
     void Set(int cell, std::uint8_t digit)
     {
-        const unsigned bit = 1u << (digit != 0 ? digit : grid_[static_cast<std::size_t>(cell)]);
+        const auto bit = BitOf(Digit(digit != 0 ? digit : grid_[static_cast<std::size_t>(cell)]));
         for (const std::uint8_t unit : UnitsOf(cell))
             used_[unit] ^= static_cast<std::uint16_t>(bit);
         grid_[static_cast<std::size_t>(cell)] = digit;
@@ -70,7 +70,7 @@ private:
         std::array<std::uint8_t, 9> digits {};
         std::size_t count = 0;
         for (unsigned rest = bestFree; rest != 0; rest &= rest - 1)
-            digits[count++] = static_cast<std::uint8_t>(std::countr_zero(rest));
+            digits[count++] = static_cast<std::uint8_t>(LowestDigit(static_cast<std::int32_t>(rest)).Value());
         random_.Shuffle(std::span(digits.data(), count));
         const int best = open_[bestAt];
         std::swap(open_[bestAt], open_[--openCount_]);

@@ -21,11 +21,11 @@ template <int size> struct Aligned {
     std::array<DigitMask, size> kept {};
 
     // Digits chosen for all cells but the last: which digits the last may still take, all at once.
-    void Choose(int at, std::array<int, size> &digits, DigitMask chosen)
+    void Choose(int at, std::array<Digit, size> &digits, DigitMask chosen)
     {
         if (at < size - 1) {
             for (DigitMask m = grid.Candidates(cells[at]); m; m &= m - 1) {
-                const int digit = std::countr_zero(m);
+                const Digit digit = LowestDigit(m);
                 bool clash = false;
                 for (int j = 0; j < at; ++j)
                     clash = clash || (digits[j] == digit && Peers[cells[at]].Has(cells[j]));
@@ -72,7 +72,7 @@ template <int size> struct Aligned {
         if (excluders.empty())
             return false;
         kept = {};
-        std::array<int, size> digits {};
+        std::array<Digit, size> digits {};
         Choose(0, digits, 0);
         for (int i = 0; i < size; ++i)
             step.EliminateEach(cells[i], grid.Candidates(cells[i]) & ~kept[i]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/cell_set.h"
+#include "model/digits.h"
 
 #include <array>
 
@@ -12,11 +13,11 @@ namespace quadrelle::logic {
 // the places, so it never changes a result.
 class BarrenDigits {
 public:
-    bool Known(int digit, const CellSet &places) const { return known_[digit] && places_[digit] == places; }
-    void Remember(int digit, const CellSet &places)
+    bool Known(Digit digit, const CellSet &places) const { return known_[digit.Index()] && places_[digit.Index()] == places; }
+    void Remember(Digit digit, const CellSet &places)
     {
-        places_[digit] = places;
-        known_[digit] = true;
+        places_[digit.Index()] = places;
+        known_[digit.Index()] = true;
     }
 
 private:

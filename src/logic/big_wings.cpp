@@ -36,7 +36,7 @@ public:
         for (int unit = 0; unit < UnitCount && !done_; ++unit) {
             int count = 0;
             for (const int cell : UnitCells(unit))
-                if (grid_.Value(cell) < 0 && CountOf(grid_.Candidates(cell)) <= size_)
+                if (grid_.IsOpen(cell) && CountOf(grid_.Candidates(cell)) <= size_)
                     open_[count++] = cell;
             Choose(count, 0, 0, 0);
         }
@@ -65,7 +65,7 @@ private:
     }
 
     // The places of a digit in the set, and whether a cell sees them all.
-    CellSet Places(int digit) const
+    CellSet Places(Digit digit) const
     {
         CellSet places;
         for (int i = 0; i < size_ - 1; ++i)
@@ -91,16 +91,16 @@ private:
             inSet.Set(wing_.set[i]);
         std::array<CellSet, 9> places {}, seeing {};
         for (DigitMask m = digits; m; m &= m - 1) {
-            const int digit = std::countr_zero(m);
-            places[digit] = Places(digit);
-            seeing[digit] = Seeing(places[digit]);
+            const Digit digit = LowestDigit(m);
+            places[digit.Index()] = Places(digit);
+            seeing[digit.Index()] = Seeing(places[digit.Index()]);
         }
         (bivalue_ & ~inSet).ForEach([&](int cell) {
             const DigitMask pair = grid_.Candidates(cell);
             if (done_ || (pair & digits) != pair || tenths >= bestTenths_)
                 return;
-            const int a = std::countr_zero(pair), b = std::countr_zero(static_cast<DigitMask>(pair & ~BitOf(a)));
-            const bool aLinked = seeing[a].Has(cell), bLinked = seeing[b].Has(cell);
+            const Digit a = LowestDigit(pair), b = LowestDigit(static_cast<DigitMask>(pair & ~BitOf(a)));
+            const bool aLinked = seeing[a.Index()].Has(cell), bLinked = seeing[b.Index()].Has(cell);
             if (!aLinked && !bLinked)
                 return;
             const bool locked = aLinked && bLinked;
@@ -110,23 +110,23 @@ private:
             std::array<CellSet, 9> removed {};
             bool any = false;
             for (DigitMask m = digits; m; m &= m - 1) {
-                const int digit = std::countr_zero(m);
+                const Digit digit = LowestDigit(m);
                 const bool inPair = pair & BitOf(digit);
                 if (inPair && (loose & BitOf(digit)))
-                    removed[digit] = seeing[digit] & Peers[cell];
+                    removed[digit.Index()] = seeing[digit.Index()] & Peers[cell];
                 else if (!inPair && locked)
-                    removed[digit] = seeing[digit];
-                removed[digit] &= grid_.CellsOf(digit) & ~inSet;
-                removed[digit].Clear(cell);
-                any = any || !removed[digit].Empty();
+                    removed[digit.Index()] = seeing[digit.Index()];
+                removed[digit.Index()] &= grid_.CellsOf(digit) & ~inSet;
+                removed[digit.Index()].Clear(cell);
+                any = any || !removed[digit.Index()].Empty();
             }
             if (!any)
                 return;
             bestTenths_ = tenths;
             best_.clear();
-            for (int digit = 0; digit < 9; ++digit)
-                removed[digit].ForEach([&](int at) {
-                    best_.push_back({static_cast<std::uint8_t>(at), static_cast<std::uint8_t>(digit)});
+            for (const Digit digit : EveryDigit)
+                removed[digit.Index()].ForEach([&](int at) {
+                    best_.push_back({at, digit});
                 });
             done_ = tenths <= std::max(step_.enough, step_.tenths);
         });

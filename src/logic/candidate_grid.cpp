@@ -10,12 +10,11 @@ std::optional<CandidateGrid> CandidateGrid::FromGivens(const std::array<std::uin
     const CellSet all = CellSet::All();
     grid.open_ = all;
     grid.boards_.fill(all);
-    grid.candidates_.fill(0x1ff);
-    grid.value_.fill(-1);
+    grid.candidates_.fill(AllDigits);
     for (int cell = 0; cell < 81; ++cell) {
         if (cells[cell] == 0)
             continue;
-        const int digit = cells[cell] - 1;
+        const Digit digit(cells[cell]);
         if (!grid.Has(cell, digit))
             return std::nullopt;
         grid.Place(cell, digit);
@@ -23,20 +22,22 @@ std::optional<CandidateGrid> CandidateGrid::FromGivens(const std::array<std::uin
     return grid;
 }
 
-void CandidateGrid::Place(int cell, int digit)
+void CandidateGrid::Place(int cell, Digit digit)
 {
-    value_[cell] = static_cast<std::int8_t>(digit);
+    assert(IsCell(cell));
+    value_[cell] = static_cast<std::uint8_t>(digit.Value());
     for (DigitMask m = candidates_[cell]; m; m &= m - 1)
-        boards_[std::countr_zero(m)].Clear(cell);
+        boards_[LowestDigit(m).Index()].Clear(cell);
     candidates_[cell] = 0;
     open_.Clear(cell);
-    (Peers[cell] & boards_[digit]).ForEach([&](int peer) { Eliminate(peer, digit); });
+    (Peers[cell] & boards_[digit.Index()]).ForEach([&](int peer) { Eliminate(peer, digit); });
 }
 
-void CandidateGrid::Eliminate(int cell, int digit)
+void CandidateGrid::Eliminate(int cell, Digit digit)
 {
+    assert(IsCell(cell));
     candidates_[cell] = static_cast<DigitMask>(candidates_[cell] & ~BitOf(digit));
-    boards_[digit].Clear(cell);
+    boards_[digit.Index()].Clear(cell);
 }
 
 } // namespace quadrelle::logic

@@ -82,7 +82,7 @@ struct Best {
         rank = r;
         found = true;
         step = Step {name, Tenths(r.difficulty), {}, {}, base.enough, base.budget};
-        const Candidate c {static_cast<std::uint8_t>(CellOf(target)), static_cast<std::uint8_t>(DigitOf(target))};
+        const Candidate c {CellOf(target), DigitOf(target)};
         (IsOn(target) ? step.placements : step.eliminations).push_back(c);
     }
     bool Fill(Step &out)
@@ -102,9 +102,9 @@ struct Board {
     explicit Board(const CandidateGrid &grid)
     {
         for (int cell = 0; cell < 81; ++cell)
-            now[cell] = start[cell] = grid.Value(cell) < 0 ? grid.Candidates(cell) : 0;
+            now[cell] = start[cell] = grid.IsOpen(cell) ? grid.Candidates(cell) : 0;
     }
-    bool Has(int cell, int digit) const { return now[cell] & BitOf(digit); }
+    bool Has(int cell, Digit digit) const { return now[cell] & BitOf(digit); }
     void Reset() { now = start; }
 };
 
@@ -117,10 +117,11 @@ constexpr std::array<int, 3> UnitsInOrder(int cell)
 // What a true candidate makes false, in the reference's order.
 template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
 {
-    const int cell = CellOf(on), digit = DigitOf(on);
+    const int cell = CellOf(on);
+    const Digit digit = DigitOf(on);
     if (y)
         for (DigitMask m = b.now[cell] & ~BitOf(digit); m; m &= m - 1)
-            f(Off(cell, std::countr_zero(m)));
+            f(Off(cell, LowestDigit(m)));
     const int box = BoxUnit(BoxOf(cell));
     for (const int unit : UnitsInOrder(cell))
         for (const int other : UnitCells(unit))
@@ -132,12 +133,13 @@ template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
 // candidates already removed that the conclusion also rests on.
 template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
 {
-    const int cell = CellOf(off), digit = DigitOf(off);
+    const int cell = CellOf(off);
+    const Digit digit = DigitOf(off);
     if (links.y && CountOf(b.now[cell]) == 2) {
-        const int other = std::countr_zero(static_cast<DigitMask>(b.now[cell] & ~BitOf(digit)));
+        const Digit other = LowestDigit(static_cast<DigitMask>(b.now[cell] & ~BitOf(digit)));
         f(On(cell, other), [&](auto parent) {
             for (DigitMask m = b.start[cell] & ~b.now[cell]; m; m &= m - 1)
-                parent(Off(cell, std::countr_zero(m)));
+                parent(Off(cell, LowestDigit(m)));
         });
     }
     if (!links.x)
@@ -170,10 +172,10 @@ public:
     {
         for (int cell = 0; cell < 81; ++cell)
             for (DigitMask m = b.now[cell]; m; m &= m - 1) {
-                const Literal on = On(cell, std::countr_zero(m));
+                const Literal on = On(cell, LowestDigit(m));
                 Fill(onY_, on, [&](auto add) {
                     for (DigitMask o = b.now[cell] & ~BitOf(DigitOf(on)); o; o &= o - 1)
-                        add(Off(cell, std::countr_zero(o)));
+                        add(Off(cell, LowestDigit(o)));
                 });
                 Fill(onX_, on, [&](auto add) { OnToOff(b, on, false, add); });
                 Fill(offY_, Not(on), [&](auto add) {
@@ -279,7 +281,7 @@ public:
             if (CountOf(digits) < 2 || (CountOf(digits) > 2 && !links.x) || base_.Expired())
                 return;
             for (DigitMask m = digits; m; m &= m - 1) {
-                const Literal on = On(cell, std::countr_zero(m));
+                const Literal on = On(cell, LowestDigit(m));
                 if (OnALoop(on))
                     Cycles(on);
                 if (links.x) {
@@ -308,7 +310,7 @@ private:
         counter_ = 0;
         grid_.Open().ForEach([&](int cell) {
             for (DigitMask m = grid_.Candidates(cell); m; m &= m - 1)
-                for (const Literal l : {On(cell, std::countr_zero(m)), Off(cell, std::countr_zero(m))})
+                for (const Literal l : {On(cell, LowestDigit(m)), Off(cell, LowestDigit(m))})
                     if (index_[l] < 0)
                         Connect(l);
         });
@@ -385,9 +387,10 @@ private:
         // A false candidate met again leads to nothing new but the loop's close: only the few that
         // make the assumption true are followed more than once.
         closers_.Clear();
-        const int cell = CellOf(source), digit = DigitOf(source);
+        const int cell = CellOf(source);
+        const Digit digit = DigitOf(source);
         if (pass_.y && CountOf(grid_.Candidates(cell)) == 2)
-            closers_.Set(Off(cell, std::countr_zero(static_cast<DigitMask>(grid_.Candidates(cell) & ~BitOf(digit)))));
+            closers_.Set(Off(cell, LowestDigit(static_cast<DigitMask>(grid_.Candidates(cell) & ~BitOf(digit)))));
         for (const int unit : UnitsOf(cell)) {
             const CellSet places = grid_.CellsOf(digit) & UnitSets[unit];
             if (pass_.x && places.Count() == 2)
@@ -447,14 +450,14 @@ private:
         for (int p = end; tree_.nodes[p].parent >= 0; p = tree_.nodes[p].parent) {
             const Literal l = tree_.nodes[p].lit;
             cells.Set(CellOf(l));
-            (IsOn(l) ? forward : backward)[DigitOf(l)] |= Peers[CellOf(l)];
+            (IsOn(l) ? forward : backward)[DigitOf(l).Index()] |= Peers[CellOf(l)];
         }
         Step step {kind_ == XYKind ? "Bidirectional Cycle"
                 : kind_ == YKind   ? "Y-Cycle"
                                    : "X-Cycle",
             Tenths(rank.difficulty), {}, {}, base_.enough, base_.budget};
-        for (int digit = 0; digit < 9; ++digit)
-            (forward[digit] & backward[digit] & grid_.CellsOf(digit) & ~cells).ForEach([&](int cell) {
+        for (const Digit digit : EveryDigit)
+            (forward[digit.Index()] & backward[digit.Index()] & grid_.CellsOf(digit) & ~cells).ForEach([&](int cell) {
                 step.Eliminate(cell, digit);
             });
         if (step.eliminations.empty())
@@ -705,7 +708,7 @@ private:
     bool Worth(Literal target) const
     {
         const int cell = CellOf(target);
-        return grid_.Value(cell) < 0
+        return grid_.IsOpen(cell)
             && (IsOn(target) ? (grid_.Candidates(cell) & ~BitOf(DigitOf(target))) != 0
                              : grid_.Has(cell, DigitOf(target)));
     }
@@ -717,9 +720,9 @@ private:
         bool absurd = false;
         int absurdOn = -1, absurdOff = -1;
     };
-    const OnRun &RunFrom(int cell, int digit)
+    const OnRun &RunFrom(int cell, Digit digit)
     {
-        std::unique_ptr<OnRun> &slot = onRuns_[cell * 9 + digit];
+        std::unique_ptr<OnRun> &slot = onRuns_[cell * 9 + digit.Index()];
         if (!slot) {
             slot = std::make_unique<OnRun>();
             slot->run.Add(On(cell, digit), std::span<const int> {});
@@ -734,12 +737,12 @@ private:
         DigitMask digits = grid_.Candidates(cell);
         int first = -1;
         for (DigitMask m = digits; m; m &= m - 1) {
-            const int digit = std::countr_zero(m);
+            const Digit digit = LowestDigit(m);
             if (first < 0)
-                first = digit;
+                first = digit.Index();
             const OnRun &from = RunFrom(cell, digit);
             const Consequences &onRun = from.run;
-            onRuns[digit] = &onRun;
+            onRuns[digit.Index()] = &onRun;
             int absurdOn = -1, absurdOff = -1;
             const bool contradiction = mode_.dynamic || mode_.nishio;
             if (from.absurd && contradiction && Worth(Off(cell, digit)))
@@ -764,7 +767,7 @@ private:
                 int complexity = 0;
                 bool everywhere = true;
                 for (DigitMask m = digits; m && everywhere; m &= m - 1) {
-                    const Consequences &run = *onRuns[std::countr_zero(m)];
+                    const Consequences &run = *onRuns[LowestDigit(m).Index()];
                     everywhere = run.Has(l);
                     if (everywhere)
                         complexity += run.Ancestors(run.At(l));
@@ -782,7 +785,7 @@ private:
                     Offer(Double, onRun.Ancestors(onRun.At(l)) + offRun_.Ancestors(offRun_.At(l)), mode_.both, l);
     }
 
-    void Regions(int cell, int digit, const Consequences &onRun)
+    void Regions(int cell, Digit digit, const Consequences &onRun)
     {
         for (const int unit : UnitsInOrder(cell)) {
             const CellSet places = grid_.CellsOf(digit) & UnitSets[unit];

@@ -13,7 +13,7 @@ void AppendCandidate(std::string &text, const logic::Candidate &c, std::string_v
 {
     text += logic::CellName(c.cell);
     text += relation;
-    text += static_cast<char>('1' + c.digit);
+    text += c.digit.Character();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "logic/combinations.h"
 #include "logic/geometry.h"
 #include "logic/techniques.h"
+#include "model/bits.h"
 
 namespace quadrelle::logic {
 
@@ -11,7 +12,7 @@ namespace {
 // (and the same with rows and columns swapped).
 bool Fish(const CandidateGrid &grid, int size, Step &step)
 {
-    for (int digit = 0; digit < 9; ++digit) {
+    for (const Digit digit : EveryDigit) {
         for (const int base : {0, 9}) {
             const int cover = 9 - base;
             std::array<std::uint16_t, 9> lines {};
@@ -22,12 +23,12 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
                 (grid.CellsOf(digit) & UnitSets[unit]).ForEach([&](int cell) {
                     across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColumnOf(cell) : RowOf(cell)));
                 });
-                if (CountOf(across) >= 2 && CountOf(across) <= size) {
+                if (BitCount(across) >= 2 && BitCount(across) <= size) {
                     lines[count] = across;
                     units[count++] = unit;
                 }
             }
-            const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return CountOf(m); },
+            const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return BitCount(m); },
                 [&](const std::array<int, 4> &picked, std::uint16_t across) {
                     CellSet baseCells, coverCells;
                     for (int i = 0; i < size; ++i)

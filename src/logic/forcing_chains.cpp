@@ -45,8 +45,7 @@ struct Best {
             return false;
         step.technique = technique;
         step.tenths = tenths;
-        const Candidate c {
-            static_cast<std::uint8_t>(CellOf(conclusion)), static_cast<std::uint8_t>(DigitOf(conclusion))};
+        const Candidate c {CellOf(conclusion), DigitOf(conclusion)};
         (IsOn(conclusion) ? step.placements : step.eliminations).push_back(c);
         return true;
     }
@@ -70,7 +69,7 @@ void AssumeBothWays(const CandidateGrid &grid, ChainKind kind, const Names &name
     Implications on(grid, kind), off(grid, kind);
     grid.Open().ForEach([&](int cell) {
         for (DigitMask m = grid.Candidates(cell); m && !best.Done(); m &= m - 1) {
-            const int digit = std::countr_zero(m);
+            const Digit digit = LowestDigit(m);
             on.Run(On(cell, digit));
             off.Run(Off(cell, digit));
             if (on.Contradiction())
@@ -117,12 +116,14 @@ void Multiple(const CandidateGrid &grid, ChainKind kind, const Names &names, Bes
             return;
         branches.clear();
         for (DigitMask m = grid.Candidates(cell); m; m &= m - 1)
-            branches.push_back(On(cell, std::countr_zero(m)));
+            branches.push_back(On(cell, LowestDigit(m)));
         if (branches.size() > 2)
             AllBranches(branches, runs, names.cell, names.base, best);
     });
     for (int unit = 0; unit < UnitCount && !best.Done(); ++unit)
-        for (int digit = 0; digit < 9 && !best.Done(); ++digit) {
+        for (const Digit digit : EveryDigit) {
+            if (best.Done())
+                break;
             branches.clear();
             (grid.CellsOf(digit) & UnitSets[unit]).ForEach([&](int cell) { branches.push_back(On(cell, digit)); });
             if (branches.size() > 2)

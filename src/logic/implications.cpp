@@ -100,10 +100,11 @@ void Implications::Propagate()
 
 void Implications::FromOn(Literal l)
 {
-    const int cell = CellOf(l), digit = DigitOf(l);
+    const int cell = CellOf(l);
+    const Digit digit = DigitOf(l);
     const int self[1] = {index_[l]};
     for (DigitMask m = candidates_[cell] & ~BitOf(digit); m; m &= m - 1)
-        Derive(Off(cell, std::countr_zero(m)), self, 1);
+        Derive(Off(cell, LowestDigit(m)), self, 1);
     (Peers[cell] & grid_.CellsOf(digit)).ForEach([&](int peer) {
         if (candidates_[peer] & BitOf(digit))
             Derive(Off(peer, digit), self, 1);
@@ -112,20 +113,21 @@ void Implications::FromOn(Literal l)
 
 void Implications::FromOff(Literal l)
 {
-    const int cell = CellOf(l), digit = DigitOf(l);
+    const int cell = CellOf(l);
+    const Digit digit = DigitOf(l);
     candidates_[cell] = static_cast<DigitMask>(candidates_[cell] & ~BitOf(digit));
     int causes[9];
     int count = 0;
     const DigitMask left = candidates_[cell];
     if (CountOf(left) <= 1) {
         for (DigitMask m = grid_.Candidates(cell) & ~left; m; m &= m - 1)
-            causes[count++] = index_[Off(cell, std::countr_zero(m))];
+            causes[count++] = index_[Off(cell, LowestDigit(m))];
         if (left == 0) {
             contradiction_ = true;
             contradictionParents_.assign(causes, causes + count);
             return;
         }
-        Derive(On(cell, std::countr_zero(left)), causes, count);
+        Derive(On(cell, LowestDigit(left)), causes, count);
     }
     for (const int unit : UnitsOf(cell)) {
         int place = -1;
@@ -153,7 +155,7 @@ void Implications::LockedCandidates()
 {
     // A look at every box and line costs about as much as this many conclusions.
     AddWork(LockedCandidatesWork);
-    for (int digit = 0; digit < 9; ++digit) {
+    for (const Digit digit : EveryDigit) {
         CellSet places;
         for (int cell = 0; cell < 81; ++cell)
             if (candidates_[cell] & BitOf(digit))
@@ -180,7 +182,7 @@ CandidateGrid Implications::State() const
 {
     CandidateGrid state = grid_;
     for (const Literal l : derived_) {
-        if (IsOn(l) && state.Value(CellOf(l)) < 0)
+        if (IsOn(l) && state.IsOpen(CellOf(l)))
             state.Place(CellOf(l), DigitOf(l));
         else if (!IsOn(l))
             state.Eliminate(CellOf(l), DigitOf(l));

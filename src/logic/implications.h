@@ -10,12 +10,12 @@ namespace quadrelle::logic {
 
 // A statement about one candidate: "cell holds digit" (on) or "cell does not hold digit" (off).
 using Literal = int;
-constexpr Literal On(int cell, int digit) { return (cell * 9 + digit) * 2 + 1; }
-constexpr Literal Off(int cell, int digit) { return (cell * 9 + digit) * 2; }
+constexpr Literal On(int cell, Digit digit) { return (cell * 9 + digit.Index()) * 2 + 1; }
+constexpr Literal Off(int cell, Digit digit) { return (cell * 9 + digit.Index()) * 2; }
 constexpr Literal Not(Literal l) { return l ^ 1; }
 constexpr bool IsOn(Literal l) { return l & 1; }
 constexpr int CellOf(Literal l) { return l / 18; }
-constexpr int DigitOf(Literal l) { return l / 2 % 9; }
+constexpr Digit DigitOf(Literal l) { return Digit::FromIndex(l / 2 % 9); }
 inline constexpr int LiteralCount = 81 * 9 * 2;
 
 enum class ChainKind : std::uint8_t {

@@ -6,7 +6,7 @@ namespace quadrelle::logic {
 
 namespace {
 
-void EliminateAll(CellSet cells, int digit, Step &step)
+void EliminateAll(CellSet cells, Digit digit, Step &step)
 {
     cells.ForEach([&](int cell) {
         step.Eliminate(cell, digit);
@@ -18,7 +18,7 @@ void EliminateAll(CellSet cells, int digit, Step &step)
 // which it then takes.
 bool Locked(const CandidateGrid &grid, bool boxFirst, bool direct, Step &step)
 {
-    for (int digit = 0; digit < 9; ++digit) {
+    for (const Digit digit : EveryDigit) {
         for (const auto &[box, line, cross] : Crossings) {
             const CellSet within = UnitSets[boxFirst ? box : line] & grid.CellsOf(digit);
             const CellSet along = UnitSets[boxFirst ? line : box] & grid.CellsOf(digit);

@@ -10,7 +10,7 @@ namespace quadrelle::logic {
 namespace {
 
 // The proof's size when On(cell, digit) fails that way; 0 when it holds up.
-int Refute(const CandidateGrid &grid, int cell, int digit, const Step &step)
+int Refute(const CandidateGrid &grid, int cell, Digit digit, const Step &step)
 {
     Implications outer(grid, ChainKind::DynamicPlus);
     outer.Run(On(cell, digit));
@@ -21,11 +21,11 @@ int Refute(const CandidateGrid &grid, int cell, int digit, const Step &step)
     int innerSize = 0;
     for (int other = 0; other < 81 && !step.Expired(); ++other) {
         for (DigitMask m = state.Candidates(other); m; m &= m - 1) {
-            inner.Run(On(other, std::countr_zero(m)));
+            inner.Run(On(other, LowestDigit(m)));
             if (!inner.Contradiction())
                 continue;
             innerSize += inner.ContradictionSize();
-            outer.Assume(Off(other, std::countr_zero(m)));
+            outer.Assume(Off(other, LowestDigit(m)));
             if (outer.Contradiction())
                 return outer.ContradictionSize() + innerSize;
         }
@@ -38,13 +38,13 @@ int Refute(const CandidateGrid &grid, int cell, int digit, const Step &step)
 bool FindNestedForcingChain(const CandidateGrid &grid, Step &step)
 {
     int bestSize = 0;
-    Candidate best;
+    Candidate best {0, Digit {}};
     grid.Open().ForEach([&](int cell) {
         for (DigitMask m = grid.Candidates(cell); m && !step.Expired(); m &= m - 1) {
-            const int size = Refute(grid, cell, std::countr_zero(m), step);
+            const int size = Refute(grid, cell, LowestDigit(m), step);
             if (size > 0 && (bestSize == 0 || size < bestSize)) {
                 bestSize = size;
-                best = {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(std::countr_zero(m))};
+                best = {cell, LowestDigit(m)};
             }
         }
     });

@@ -40,7 +40,7 @@ struct Node {
 
 class ShortChains {
 public:
-    ShortChains(const CandidateGrid &grid, int digit) : digit_(digit), places_(grid.CellsOf(digit))
+    ShortChains(const CandidateGrid &grid, Digit digit) : digit_(digit), places_(grid.CellsOf(digit))
     {
         single_.fill(-1);
         for (auto &lines : group_)
@@ -204,14 +204,14 @@ private:
         *bestTenths_ = tenths;
         best_->clear();
         seeing.ForEach([&](int cell) {
-            best_->push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit_)});
+            best_->push_back({cell, digit_});
         });
         done_ = tenths <= std::max(enough_, base_);
     }
 
     static constexpr unsigned BoxLink = 1, RowLink = 2, ColLink = 4;
 
-    int digit_;
+    Digit digit_;
     CellSet places_;
     // Every place of the digit, then every group: at most 81 + 54.
     std::array<Node, 135> nodes_ {};
@@ -249,7 +249,9 @@ bool FindShortChain(const CandidateGrid &grid, int links, Step &step)
     BarrenDigits &known = barren[links - 2];
     int tenths = INT_MAX;
     std::vector<Candidate> best;
-    for (int digit = 0; digit < 9 && tenths > std::max(step.enough, step.tenths); ++digit) {
+    for (const Digit digit : EveryDigit) {
+        if (tenths <= std::max(step.enough, step.tenths))
+            break;
         if (known.Known(digit, grid.CellsOf(digit)))
             continue;
         const bool unbounded = tenths == INT_MAX;

@@ -15,7 +15,7 @@ std::array<std::uint8_t, 81> DigitsOf(const CandidateGrid &grid)
 {
     std::array<std::uint8_t, 81> digits {};
     for (int cell = 0; cell < 81; ++cell)
-        digits[cell] = static_cast<std::uint8_t>(grid.Value(cell) + 1);
+        digits[cell] = static_cast<std::uint8_t>(grid.IsOpen(cell) ? 0 : grid.Value(cell).Value());
     return digits;
 }
 
@@ -47,7 +47,7 @@ std::optional<ShownStep> NextStep(
     if (!grid || grid->Solved())
         return std::nullopt;
     for (const Candidate &c : removed)
-        if (grid->Value(c.cell) < 0)
+        if (grid->IsOpen(c.cell))
             grid->Eliminate(c.cell, c.digit);
     workDone = 0;
     const Budget budget {limits.effort, limits.stop};

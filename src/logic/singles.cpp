@@ -13,12 +13,12 @@ bool HiddenSinglesIn(const CandidateGrid &grid, int firstUnit, int lastUnit, Ste
 {
     CellSet placed;
     for (int unit = firstUnit; unit <= lastUnit; ++unit) {
-        for (int digit = 0; digit < 9; ++digit) {
+        for (const Digit digit : EveryDigit) {
             const CellSet spots = grid.CellsOf(digit) & UnitSets[unit];
             if (spots.Count() != 1 || placed.Has(spots.Lowest()))
                 continue;
             placed.Set(spots.Lowest());
-            step.placements.push_back({static_cast<std::uint8_t>(spots.Lowest()), static_cast<std::uint8_t>(digit)});
+            step.placements.push_back({spots.Lowest(), digit});
         }
     }
     return !step.placements.empty();
@@ -35,7 +35,7 @@ bool FindNakedSingle(const CandidateGrid &grid, Step &step)
     grid.Open().ForEach([&](int cell) {
         if (CountOf(grid.Candidates(cell)) == 1)
             step.placements.push_back(
-                {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(std::countr_zero(grid.Candidates(cell)))});
+                {cell, LowestDigit(grid.Candidates(cell))});
     });
     return !step.placements.empty();
 }
@@ -44,12 +44,12 @@ bool TakeRevealedSingle(const CandidateGrid &grid, std::uint32_t units, Step &st
 {
     std::array<CellSet, 9> gone {};
     for (const Candidate &c : step.eliminations)
-        gone[c.digit].Set(c.cell);
+        gone[c.digit.Index()].Set(c.cell);
     for (const Candidate &c : step.eliminations)
         for (const int unit : UnitsOf(c.cell)) {
             if (!(units >> unit & 1))
                 continue;
-            const CellSet left = grid.CellsOf(c.digit) & ~gone[c.digit] & UnitSets[unit];
+            const CellSet left = grid.CellsOf(c.digit) & ~gone[c.digit.Index()] & UnitSets[unit];
             if (left.Count() == 1) {
                 step.placements.assign(1, {static_cast<std::uint8_t>(left.Lowest()), c.digit});
                 step.eliminations.clear();

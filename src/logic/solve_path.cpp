@@ -34,7 +34,7 @@ Step Settle(const CandidateGrid &grid, std::span<const Rung> ladder, const Ratin
 {
     const int cell = grid.Open().Lowest();
     return Step {TopRung, ladder.back().tenths,
-        {{static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(rating.solution[cell] - 1)}}, {}, 0, {}};
+        {{cell, Digit(rating.solution[cell])}}, {}, 0, {}};
 }
 
 } // namespace
@@ -42,7 +42,7 @@ Step Settle(const CandidateGrid &grid, std::span<const Rung> ladder, const Ratin
 void Apply(const Step &step, CandidateGrid &grid)
 {
     for (const Candidate &c : step.placements)
-        if (grid.Value(c.cell) < 0)
+        if (grid.IsOpen(c.cell))
             grid.Place(c.cell, c.digit);
     for (const Candidate &c : step.eliminations)
         grid.Eliminate(c.cell, c.digit);

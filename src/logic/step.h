@@ -1,8 +1,10 @@
 #pragma once
 
 #include "logic/work.h"
+#include "model/digits.h"
+#include "model/geometry.h"
 
-#include <bit>
+#include <cassert>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -10,9 +12,9 @@
 namespace quadrelle::logic {
 
 struct Candidate {
-    std::uint8_t cell = 0;
-    // 0..8.
-    std::uint8_t digit = 0;
+    constexpr Candidate(int cell, Digit digit) : cell(static_cast<std::uint8_t>(cell)), digit(digit) { assert(IsCell(cell)); }
+    std::uint8_t cell;
+    Digit digit;
     bool operator==(const Candidate &) const = default;
 };
 
@@ -29,15 +31,12 @@ struct Step {
     Budget budget;
 
     bool Expired() const { return budget.Spent(); }
-    void Eliminate(int cell, int digit)
-    {
-        eliminations.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
-    }
-    // Every digit of the mask (bit d for digit d) from the cell.
-    void EliminateEach(int cell, unsigned digits)
+    void Eliminate(int cell, Digit digit) { eliminations.emplace_back(cell, digit); }
+    // Every digit of the mask from the cell.
+    void EliminateEach(int cell, DigitMask digits)
     {
         for (; digits != 0; digits &= digits - 1)
-            Eliminate(cell, std::countr_zero(digits));
+            Eliminate(cell, LowestDigit(digits));
     }
 };
 

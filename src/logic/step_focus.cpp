@@ -63,7 +63,7 @@ StepFocus Locked(const CandidateGrid &grid, const Step &step)
     const DigitMask digits = RemovedDigits(step);
     if (CountOf(digits) != 1)
         return {};
-    const int digit = std::countr_zero(digits);
+    const Digit digit = LowestDigit(digits);
     const CellSet removed = RemovedCells(step);
     for (const int unit : UnitOrder) {
         const CellSet places = UnitSets[unit] & grid.CellsOf(digit);
@@ -125,13 +125,13 @@ StepFocus HiddenSubset(const CandidateGrid &grid, const Step &step, int size)
     for (const int unit : UnitOrder) {
         if ((UnitSets[unit] & removed) != removed)
             continue;
-        for (unsigned kept = 0; kept < 512; ++kept) {
-            if (std::popcount(kept) != size || (kept & removedDigits) != 0)
+        for (std::int32_t kept = 0; kept <= AllDigits; kept += 2) {
+            if (CountOf(kept) != size || (kept & removedDigits) != 0)
                 continue;
             CellSet places;
             bool everyDigitHolds = true;
-            for (unsigned m = kept; m; m &= m - 1) {
-                const CellSet own = UnitSets[unit] & grid.CellsOf(std::countr_zero(m));
+            for (std::int32_t m = kept; m; m &= m - 1) {
+                const CellSet own = UnitSets[unit] & grid.CellsOf(LowestDigit(m));
                 everyDigitHolds = everyDigitHolds && !own.Empty();
                 places |= own;
             }
@@ -157,7 +157,7 @@ StepFocus Fish(const CandidateGrid &grid, const Step &step, int size)
     const DigitMask digits = RemovedDigits(step);
     if (CountOf(digits) != 1)
         return {};
-    const int digit = std::countr_zero(digits);
+    const Digit digit = LowestDigit(digits);
     const CellSet removed = RemovedCells(step);
     for (const int base : {0, 9}) {
         const unsigned covers = CrossLines(removed, base);

@@ -45,9 +45,9 @@ bool HiddenSubset(const CandidateGrid &grid, int size, bool direct, Step &step)
 {
     for (int unit = 0; unit < UnitCount; ++unit) {
         std::array<CellSet, 9> spots {};
-        std::array<int, 9> digits {};
+        std::array<Digit, 9> digits {};
         int count = 0;
-        for (int digit = 0; digit < 9; ++digit) {
+        for (const Digit digit : EveryDigit) {
             const CellSet places = grid.CellsOf(digit) & UnitSets[unit];
             if (places.Count() >= 2 && places.Count() <= size) {
                 spots[count] = places;

@@ -51,7 +51,7 @@ bool NakedSetWith(const CandidateGrid &grid, int unit, CellSet pattern, DigitMas
     std::array<int, 9> cells {};
     int count = 0;
     for (const int cell : UnitCells(unit))
-        if (grid.Value(cell) < 0 && !pattern.Has(cell) && CountOf(grid.Candidates(cell)) <= others + 1)
+        if (grid.IsOpen(cell) && !pattern.Has(cell) && CountOf(grid.Candidates(cell)) <= others + 1)
             cells[count++] = cell;
     const auto walk = [&](auto &self, int from, int depth, DigitMask joined, CellSet used) -> bool {
         if (CountOf(joined) > others + 1)
@@ -95,7 +95,7 @@ public:
     void Run(DigitMask pair)
     {
         pair_ = pair;
-        const int a = std::countr_zero(pair), b = std::countr_zero(static_cast<DigitMask>(pair & (pair - 1)));
+        const Digit a = LowestDigit(pair), b = LowestDigit(static_cast<DigitMask>(pair & (pair - 1)));
         holders_ = grid_.CellsOf(a) & grid_.CellsOf(b);
         // A loop cell has another in its row, its column and its box: drop the cells that cannot.
         for (bool dropped = true; dropped;) {
@@ -204,7 +204,7 @@ private:
         }
         if (CountOf(extras) == 1) {
             easiest_.Offer(base_, base, name("Unique Rectangle type 2", "Unique Loop type 2"), [&](Step &s) {
-                const int digit = std::countr_zero(extras);
+                const Digit digit = LowestDigit(extras);
                 (SeenByAll(roof) & grid_.CellsOf(digit) & ~roof).ForEach([&](int cell) { s.Eliminate(cell, digit); });
                 return true;
             });
@@ -222,7 +222,7 @@ private:
                 easiest_.Offer(base_, base + others, name("Unique Rectangle type 3", "Unique Loop type 3"),
                     [&](Step &s) { return NakedSetWith(grid_, unit, roof, extras, others, s); });
             for (DigitMask m = pair_; m; m &= m - 1) {
-                const int digit = std::countr_zero(m);
+                const Digit digit = LowestDigit(m);
                 if ((grid_.CellsOf(digit) & UnitSets[unit] & ~roof).Empty())
                     easiest_.Offer(base_, base, name("Unique Rectangle type 4", "Unique Loop type 4"), [&](Step &s) {
                         const DigitMask other = static_cast<DigitMask>(pair_ & ~BitOf(digit));
@@ -250,9 +250,9 @@ bool FindUniqueRectangle(const CandidateGrid &grid, Step &step)
 {
     Easiest easiest;
     LoopSearch search(grid, step, easiest);
-    for (int a = 0; a < 9; ++a)
-        for (int b = a + 1; b < 9; ++b)
-            search.Run(static_cast<DigitMask>(BitOf(a) | BitOf(b)));
+    for (int a = 1; a <= 9; ++a)
+        for (int b = a + 1; b <= 9; ++b)
+            search.Run(static_cast<DigitMask>(BitOf(Digit(a)) | BitOf(Digit(b))));
     return easiest.Take(step);
 }
 
@@ -268,7 +268,7 @@ bool FindBug(const CandidateGrid &grid, Step &step)
     CellSet common = CellSet::All();
     for (const int kind : {BoxUnit(0), RowUnit(0), ColumnUnit(0)})
         for (int unit = kind; unit < kind + 9; ++unit)
-            for (int digit = 0; digit < 9; ++digit) {
+            for (const Digit digit : EveryDigit) {
                 const CellSet places = grid.CellsOf(digit) & UnitSets[unit];
                 const int n = places.Count();
                 if (n == 0 || n == 2)
@@ -298,18 +298,20 @@ bool FindBug(const CandidateGrid &grid, Step &step)
         return false;
     // Without the extra digits, a bivalue universal grave: every cell two digits, every digit twice.
     std::array<CellSet, 9> left {};
-    for (int digit = 0; digit < 9; ++digit)
-        left[digit] = grid.CellsOf(digit);
+    for (const Digit digit : EveryDigit)
+        left[digit.Index()] = grid.CellsOf(digit);
     for (const int cell : bugCells)
         for (DigitMask m = extras[cell]; m; m &= m - 1)
-            left[std::countr_zero(m)].Clear(cell);
+            left[LowestDigit(m).Index()].Clear(cell);
     bool grave = true;
     grid.Open().ForEach([&](int cell) {
         grave = grave && CountOf(static_cast<DigitMask>(grid.Candidates(cell) & ~extras[cell])) == 2;
     });
     for (int unit = 0; unit < UnitCount && grave; ++unit)
-        for (int digit = 0; digit < 9 && grave; ++digit) {
-            const int n = (left[digit] & UnitSets[unit]).Count();
+        for (const Digit digit : EveryDigit) {
+            if (!grave)
+                break;
+            const int n = (left[digit.Index()] & UnitSets[unit]).Count();
             grave = n == 0 || n == 2;
         }
     if (!grave)
@@ -344,7 +346,7 @@ bool FindBug(const CandidateGrid &grid, Step &step)
         });
     };
     if (CountOf(allExtras) == 1) {
-        const int digit = std::countr_zero(allExtras);
+        const Digit digit = LowestDigit(allExtras);
         const bool two = offer("Bivalue Universal Grave type 2", base + 1, [&](Step &s) {
             (common & grid.CellsOf(digit)).ForEach([&](int cell) { s.Eliminate(cell, digit); });
         });

@@ -6,7 +6,7 @@ namespace quadrelle::logic {
 
 namespace {
 
-bool EliminateSeen(const CandidateGrid &grid, CellSet seen, int digit, Step &step)
+bool EliminateSeen(const CandidateGrid &grid, CellSet seen, Digit digit, Step &step)
 {
     (seen & grid.CellsOf(digit)).ForEach([&](int cell) {
         step.Eliminate(cell, digit);
@@ -44,7 +44,7 @@ bool Wing(const CandidateGrid &grid, int pivotSize, Step &step)
                 CellSet seen = Peers[pincers[i]] & Peers[pincers[j]];
                 if (pivotSize == 3)
                     seen &= Peers[pivot];
-                found = EliminateSeen(grid, seen, std::countr_zero(common), step);
+                found = EliminateSeen(grid, seen, LowestDigit(common), step);
             }
         }
     });

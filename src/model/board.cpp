@@ -8,7 +8,7 @@ cGroup::cGroup()
 {
     Available[0] = true;
     for (int d = 1; d <= 9; ++d) {
-        Bit[d - 1] = BitOf(d);
+        Bit[d - 1] = BitOf(Digit(d));
         NotBit[d - 1] = ~Bit[d - 1];
         Release(d);
     }

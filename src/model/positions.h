@@ -12,14 +12,15 @@ namespace quadrelle {
 
 // A board position, 0..80 row by row.
 struct CellIndex {
-    explicit constexpr CellIndex(int position) : value(position) { }
+    explicit constexpr CellIndex(int position) : value(position) { assert(IsCell(position)); }
     int value;
 };
 
-// A box of the window's grids, 1..81.
+// A box of the window's grids, 1..81, or the template 0.
 struct BoxNumber {
-    explicit constexpr BoxNumber(int number) : value(number) { }
+    explicit constexpr BoxNumber(int number) : value(number) { assert(number >= 0 && number <= CellCount); }
     static constexpr BoxNumber Of(CellIndex cell) { return BoxNumber(cell.value + 1); }
+    // Not the template.
     constexpr CellIndex Cell() const { return CellIndex(value - 1); }
     int value;
 };

@@ -84,7 +84,7 @@ public:
             first.rest |= cell;
             const std::int32_t m = CandidatesOf(UnitsOf(q));
             for (int d = 1; d <= 9; ++d)
-                if ((m & BitOf(d)) != 0)
+                if ((m & BitOf(Digit(d))) != 0)
                     allowed_[static_cast<std::size_t>(d)] |= cell;
             const int k = CountOf(m);
             for (std::size_t i = 0; i < 4; ++i)
@@ -237,7 +237,7 @@ private:
         const CellSet lost = allowed & Peers[static_cast<std::size_t>(level.cell)];
         allowed = Minus(allowed, lost);
         level.lost = lost;
-        const std::int32_t keep = ~BitOf(d);
+        const std::int32_t keep = ~BitOf(Digit(d));
         for (const std::uint8_t unit : level.groups)
             groups_[unit] &= keep;
         level.digit = d;
@@ -247,7 +247,7 @@ private:
     void Withdraw(Level &level)
     {
         allowed_[static_cast<std::size_t>(level.digit)] |= level.lost;
-        const std::int32_t bit = BitOf(level.digit);
+        const std::int32_t bit = BitOf(Digit(level.digit));
         for (const std::uint8_t unit : level.groups)
             groups_[unit] |= bit;
     }
@@ -298,7 +298,7 @@ private:
             board_.CellAt(level.cell).SetValueUnchecked(level.digit);
         }
         const Level &top = levels_[static_cast<std::size_t>(depth_ - 1)];
-        const bool firstTrial = (top.candidates & (BitOf(top.digit) - 1)) == 0;
+        const bool firstTrial = (top.candidates & (BitOf(Digit(top.digit)) - 1)) == 0;
         SetRange(firstTrial ? top.rest | Cells[static_cast<std::size_t>(top.cell)] : top.rest);
     }
 

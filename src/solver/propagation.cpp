@@ -13,7 +13,7 @@ bool PropagateSingles(Board &board, PuzzleGrid &grid, int tag)
             return false;
         if (!IsSingle(m))
             continue;
-        const int d = DigitOf(m);
+        const int d = LowestDigit(m).Value();
         cell.SetValue(d);
         grid.ShowDeducedDigit(CellIndex(i), d);
         if (tag != 0)

@@ -36,7 +36,7 @@ constexpr DigitBitTable MakeDigitBit()
 {
     DigitBitTable table {};
     for (int d = 1; d <= 9; ++d)
-        table[static_cast<std::size_t>(d - 1)] = BitOf(d);
+        table[static_cast<std::size_t>(d - 1)] = BitOf(Digit(d));
     return table;
 }
 

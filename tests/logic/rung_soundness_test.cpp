@@ -39,9 +39,9 @@ void ProbeEveryRung(const CandidateGrid &grid, const std::array<std::uint8_t, 81
             continue;
         EXPECT_FALSE(probe.placements.empty() && probe.eliminations.empty());
         for (const Candidate &c : probe.placements)
-            ASSERT_EQ(c.digit + 1, solution[c.cell]) << CellName(c.cell) << " placed wrong";
+            ASSERT_EQ(c.digit.Value(), solution[c.cell]) << CellName(c.cell) << " placed wrong";
         for (const Candidate &c : probe.eliminations)
-            ASSERT_NE(c.digit + 1, solution[c.cell]) << CellName(c.cell) << " lost its digit";
+            ASSERT_NE(c.digit.Value(), solution[c.cell]) << CellName(c.cell) << " lost its digit";
     }
 }
 
@@ -64,7 +64,7 @@ TEST(LogicSoundness, EveryRungKeepsTheSolutionAtEveryStateOfASample)
                 if (::testing::Test::HasFatalFailure())
                     return;
                 for (const Candidate &c : step.placements)
-                    if (grid.Value(c.cell) < 0)
+                    if (grid.IsOpen(c.cell))
                         grid.Place(c.cell, c.digit);
                 for (const Candidate &c : step.eliminations)
                     grid.Eliminate(c.cell, c.digit);

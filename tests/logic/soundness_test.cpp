@@ -34,11 +34,11 @@ void CheckPuzzle(const std::array<std::uint8_t, 81> &cells, RatingLimits limits,
     for (const Step &step : path.steps) {
         ASSERT_FALSE(step.placements.empty() && step.eliminations.empty()) << step.technique;
         for (const Candidate &c : step.placements) {
-            ASSERT_EQ(c.digit + 1, solution[c.cell]) << step.technique << " places a wrong digit";
+            ASSERT_EQ(c.digit.Value(), solution[c.cell]) << step.technique << " places a wrong digit";
             grid->Place(c.cell, c.digit);
         }
         for (const Candidate &c : step.eliminations) {
-            ASSERT_NE(c.digit + 1, solution[c.cell]) << step.technique << " removes the solution's digit";
+            ASSERT_NE(c.digit.Value(), solution[c.cell]) << step.technique << " removes the solution's digit";
             grid->Eliminate(c.cell, c.digit);
         }
     }
@@ -50,7 +50,7 @@ void CheckPuzzle(const std::array<std::uint8_t, 81> &cells, RatingLimits limits,
     tally.over3 += path.rating.tenths >= 30;
     ASSERT_TRUE(grid->Solved());
     for (int cell = 0; cell < 81; ++cell)
-        ASSERT_EQ(grid->Value(cell) + 1, solution[cell]);
+        ASSERT_EQ(grid->Value(cell).Value(), solution[cell]);
 }
 
 Tally CheckCollection(const std::filesystem::path &file, std::size_t count, RatingLimits limits)
@@ -98,7 +98,7 @@ bool SinglesSolve(const std::array<std::uint8_t, 81> &cells)
         if (!FindHiddenSingleBox(*grid, step) && !FindHiddenSingleLine(*grid, step) && !FindNakedSingle(*grid, step))
             return false;
         for (const Candidate &c : step.placements)
-            if (grid->Value(c.cell) < 0 && grid->Has(c.cell, c.digit))
+            if (grid->IsOpen(c.cell) && grid->Has(c.cell, c.digit))
                 grid->Place(c.cell, c.digit);
     }
     return grid.has_value();

@@ -36,7 +36,7 @@ DigitMask RemovedDigits(const Step &step)
 {
     DigitMask digits = 0;
     for (const Candidate &c : step.eliminations)
-        digits = static_cast<DigitMask>(digits | logic::BitOf(c.digit));
+        digits = static_cast<DigitMask>(digits | BitOf(c.digit));
     return digits;
 }
 
@@ -68,8 +68,7 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
     const DigitMask digits = RemovedDigits(step);
     if (locked) {
         ASSERT_GE(focus.unit, 0) << name;
-        const int digit = std::countr_zero(digits);
-        EXPECT_EQ(UnitSets[focus.unit] & grid.CellsOf(digit), focus.causes) << name;
+        EXPECT_EQ(UnitSets[focus.unit] & grid.CellsOf(LowestDigit(digits)), focus.causes) << name;
     }
     if (naked) {
         ASSERT_GE(focus.unit, 0) << name;
@@ -94,9 +93,9 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
         ASSERT_GE(focus.unit, 0) << name;
         // As many digits, none of them removed, have no place in the unit but the subset's cells.
         int confined = 0;
-        for (int digit = 0; digit < 9; ++digit) {
+        for (const Digit digit : EveryDigit) {
             const CellSet places = UnitSets[focus.unit] & grid.CellsOf(digit);
-            confined += !(digits & logic::BitOf(digit)) && !places.Empty() && (places & ~focus.causes).Empty();
+            confined += !(digits & BitOf(digit)) && !places.Empty() && (places & ~focus.causes).Empty();
         }
         EXPECT_EQ(confined, focus.causes.Count()) << name;
         for (const Candidate &c : step.eliminations)
@@ -130,7 +129,7 @@ void CheckPath(const std::array<std::uint8_t, 81> &cells, std::map<std::string, 
         if (step.placements.empty())
             CheckFocus(*grid, step, seen);
         for (const Candidate &c : step.placements)
-            if (grid->Value(c.cell) < 0)
+            if (grid->IsOpen(c.cell))
                 grid->Place(c.cell, c.digit);
         for (const Candidate &c : step.eliminations)
             grid->Eliminate(c.cell, c.digit);

@@ -22,8 +22,8 @@ int At(std::string_view name) { return (name[1] - '1') * 9 + (name[3] - '1'); }
 void Keep(CandidateGrid &grid, std::string_view cellDigits)
 {
     const int cell = At(cellDigits);
-    for (int digit = 0; digit < 9; ++digit)
-        if (cellDigits.substr(5).find(static_cast<char>('1' + digit)) == std::string_view::npos)
+    for (const Digit digit : EveryDigit)
+        if (cellDigits.substr(5).find(digit.Character()) == std::string_view::npos)
             grid.Eliminate(cell, digit);
 }
 
@@ -43,7 +43,7 @@ Setup Position(std::string_view placed, std::vector<std::string> open)
     return [placed, open](CandidateGrid &grid) {
         for (int cell = 0; cell < 81; ++cell)
             if (placed[cell] != '.')
-                grid.Place(cell, placed[cell] - '1');
+                grid.Place(cell, Digit(placed[cell] - '0'));
         for (const std::string &cellDigits : open)
             Keep(grid, cellDigits);
     };
@@ -63,7 +63,7 @@ Setup Confines(std::vector<Confinement> list)
             CellSet keep;
             for (const std::string_view name : c.cells)
                 keep.Set(At(name));
-            (UnitSets[c.unit] & ~keep).ForEach([&](int cell) { grid.Eliminate(cell, c.digit - 1); });
+            (UnitSets[c.unit] & ~keep).ForEach([&](int cell) { grid.Eliminate(cell, Digit(c.digit)); });
         }
     };
 }
@@ -81,7 +81,7 @@ struct Case {
 
 std::string Text(const Candidate &c, const char *relation)
 {
-    return CellName(c.cell) + relation + static_cast<char>('1' + c.digit);
+    return CellName(c.cell) + relation + c.digit.Character();
 }
 
 // The step as the ladder would start it: its rung's base score.

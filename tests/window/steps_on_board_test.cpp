@@ -99,12 +99,12 @@ void CheckStepOnBoard(Form1 &form, const logic::ShownStep &step)
             UnitCells(step.focus.unit).begin(), UnitCells(step.focus.unit).end());
     step.focus.causes.ForEach([&](int cell) { expected.insert(cell); });
     for (const logic::Candidate &c : step.step.placements) {
-        QCOMPARE(MarksOf(form, c.cell).placed, c.digit + 1);
+        QCOMPARE(MarksOf(form, c.cell).placed, c.digit.Value());
         QCOMPARE(MarksOf(form, c.cell).highlight, BoxMarks::Highlight::Target);
         expected.insert(c.cell);
     }
     for (const logic::Candidate &c : step.step.eliminations) {
-        QVERIFY(MarksOf(form, c.cell).removed & (1u << c.digit));
+        QVERIFY(MarksOf(form, c.cell).removed & BitOf(c.digit));
         QCOMPARE(MarksOf(form, c.cell).highlight, BoxMarks::Highlight::Target);
         expected.insert(c.cell);
     }
@@ -116,10 +116,10 @@ void CheckCandidates(Form1 &form, const std::vector<logic::Candidate> &struck = 
 {
     for (int cell = 0; cell < 81; ++cell) {
         const int value = form.board().Cells(cell).Value();
-        std::uint16_t expected = value ? 0 : static_cast<std::uint16_t>(form.board().Cells(cell).CandidateMask() >> 1);
+        std::uint16_t expected = value ? 0 : static_cast<std::uint16_t>(form.board().Cells(cell).CandidateMask());
         for (const logic::Candidate &c : struck)
             if (c.cell == cell)
-                expected = static_cast<std::uint16_t>(expected & ~(1u << c.digit));
+                expected = static_cast<std::uint16_t>(expected & ~BitOf(c.digit));
         QVERIFY2(MarksOf(form, cell).candidates == expected, qPrintable(QString::number(cell)));
     }
 }
@@ -155,7 +155,7 @@ void StepsOnBoardTest::hintIsShownThenAppliedBySecondAsking()
 
     Keys(Qt::CTRL | Qt::Key_H);
     const logic::Candidate placed = expected->step.placements.front();
-    QCOMPARE(PuzzleGridLine(form()).at(placed.cell), QChar('1' + placed.digit));
+    QCOMPARE(PuzzleGridLine(form()).at(placed.cell), QChar(placed.digit.Character()));
     // Typed as a key types it: an entry, not a deduction.
     QVERIFY(HasEntryColours(form(), placed.cell + 1));
     QVERIFY(NoStepMarks(form()));
@@ -177,9 +177,9 @@ void StepsOnBoardTest::hintsAskedAndAppliedOverAndOverSolveThePuzzle()
         bool placesNothing = true;
         for (int cell = 0; cell < 81; ++cell) {
             placesNothing = placesNothing && MarksOf(form(), cell).placed == 0;
-            for (int digit = 0; digit < 9; ++digit)
-                if (MarksOf(form(), cell).removed & (1u << digit))
-                    removed.push_back({static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)});
+            for (const Digit digit : EveryDigit)
+                if (MarksOf(form(), cell).removed & BitOf(digit))
+                    removed.push_back({cell, digit});
         }
         Keys(Qt::CTRL | Qt::Key_H);
         QVERIFY(!form().grids().ShowingStep());
@@ -187,7 +187,7 @@ void StepsOnBoardTest::hintsAskedAndAppliedOverAndOverSolveThePuzzle()
             continue;
         ++strikes;
         for (const logic::Candidate &c : removed)
-            QVERIFY(!(MarksOf(form(), c.cell).candidates & (1u << c.digit)));
+            QVERIFY(!(MarksOf(form(), c.cell).candidates & BitOf(c.digit)));
     }
     QCOMPARE(PuzzleGridLine(form()), QString::fromLatin1(count.first.data(), 81));
     QVERIFY(strikes > 0);
@@ -267,7 +267,7 @@ void StepsOnBoardTest::explainListsThePathAndShowsTheChosenStep()
     CheckStepOnBoard(form(), step);
     QCOMPARE(window().StatusText(), StepSentence(step));
     const logic::Candidate earlier = path.front().step.placements.front();
-    QCOMPARE(MarksOf(form(), earlier.cell).earlier, earlier.digit + 1);
+    QCOMPARE(MarksOf(form(), earlier.cell).earlier, earlier.digit.Value());
 
     panel->close();
     QVERIFY(NoStepMarks(form()));

@@ -43,10 +43,10 @@ void CandidateView::Refresh()
     Grids::CandidateMasks masks {};
     for (int cell = 0; cell < CellCount; ++cell) {
         if (digits[static_cast<std::size_t>(cell)] == 0)
-            masks[static_cast<std::size_t>(cell)] = static_cast<std::uint16_t>(board_.Cells(cell).CandidateMask() >> 1);
+            masks[static_cast<std::size_t>(cell)] = static_cast<std::uint16_t>(board_.Cells(cell).CandidateMask());
     }
     for (const logic::Candidate &c : struck_)
-        masks[c.cell] = static_cast<std::uint16_t>(masks[c.cell] & ~(1u << c.digit));
+        masks[c.cell] = static_cast<std::uint16_t>(masks[c.cell] & ~BitOf(c.digit));
     grids_.ShowCandidates(masks);
 }
 

@@ -24,7 +24,7 @@ logic::Step HintCommand::Apply()
         if (!box.Text().isEmpty())
             continue;
         box.setFocus(Qt::OtherFocusReason);
-        box.TypeDigit(QChar('1' + c.digit));
+        box.TypeDigit(QChar(c.digit.Character()));
     }
     return step;
 }

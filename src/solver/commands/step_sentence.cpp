@@ -99,7 +99,7 @@ QString Removals(const std::vector<logic::Candidate> &eliminations)
 {
     std::map<int, QStringList> cellsOf;
     for (const logic::Candidate &c : eliminations)
-        cellsOf[c.digit + 1] << CellName(c.cell);
+        cellsOf[c.digit.Value()] << CellName(c.cell);
     QStringList parts;
     for (const auto &[digit, cells] : cellsOf)
         parts << QCoreApplication::translate("Quadrelle", "%1 from %2").arg(digit).arg(cells.join(QStringLiteral(", ")));
@@ -110,7 +110,7 @@ QString Placements(const std::vector<logic::Candidate> &placements)
 {
     QStringList parts;
     for (const logic::Candidate &c : placements)
-        parts << QStringLiteral("%1=%2").arg(CellName(c.cell)).arg(c.digit + 1);
+        parts << QStringLiteral("%1=%2").arg(CellName(c.cell)).arg(c.digit.Value());
     return parts.join(QStringLiteral(", "));
 }
 
@@ -134,13 +134,13 @@ QString StepSentence(const logic::ShownStep &shown)
         const logic::Candidate placed = step.placements.front();
         return QCoreApplication::translate("Quadrelle", "Hidden single in %1: %2 can only be %3")
             .arg(UnitName(unit), CellName(placed.cell))
-            .arg(placed.digit + 1);
+            .arg(placed.digit.Value());
     }
     if (step.technique == "Naked Single" && step.placements.size() == 1) {
         const logic::Candidate placed = step.placements.front();
         return QCoreApplication::translate("Quadrelle", "Naked single: %1 can only be %2")
             .arg(CellName(placed.cell))
-            .arg(placed.digit + 1);
+            .arg(placed.digit.Value());
     }
     const QString name = TechniqueName(step.technique);
     if (step.eliminations.empty())
