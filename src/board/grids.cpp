@@ -17,14 +17,15 @@ QFont CellFont()
     return font;
 }
 
-// A box's row and column as the window counts them, from 1.
+// A box's row and column as the window counts them, from 1. The hidden template, box 0, has no
+// cell on the board: it sits in row 1, column 0.
 int RowOfBox(int n)
 {
-    return RowOf(BoxNumber(n).Cell().value) + 1;
+    return (n - 1) / 9 + 1;
 }
 int ColumnOfBox(int n)
 {
-    return ColumnOf(BoxNumber(n).Cell().value) + 1;
+    return (n - 1) % 9 + 1;
 }
 
 template <class Control> Control &Element(const std::array<Control *, BoxSlots> &array, int n)

@@ -10,15 +10,16 @@ namespace quadrelle {
 //     position (CellIndex)   0  1  2 .. 80
 //     box      (BoxNumber)   1  2  3 .. 81     box 0 is the hidden template of the others
 
-// A board position, 0..80 row by row.
+// A board position, 0..80 row by row. Not asserted: an index out of range is the run-time error
+// "Subscript out of range", raised where the index is used and reported by the step guard.
 struct CellIndex {
-    explicit constexpr CellIndex(int position) : value(position) { assert(IsCell(position)); }
+    explicit constexpr CellIndex(int position) : value(position) { }
     int value;
 };
 
-// A box of the window's grids, 1..81, or the template 0.
+// A box of the window's grids, 1..81, or the template 0; out of range as a CellIndex can be.
 struct BoxNumber {
-    explicit constexpr BoxNumber(int number) : value(number) { assert(number >= 0 && number <= CellCount); }
+    explicit constexpr BoxNumber(int number) : value(number) { }
     static constexpr BoxNumber Of(CellIndex cell) { return BoxNumber(cell.value + 1); }
     // Not the template.
     constexpr CellIndex Cell() const { return CellIndex(value - 1); }
