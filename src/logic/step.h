@@ -40,6 +40,15 @@ struct Step {
     }
 };
 
+// The digits a step removes, as a mask.
+inline DigitMask RemovedDigits(const Step &step)
+{
+    DigitMask digits = 0;
+    for (const Candidate &c : step.eliminations)
+        digits = static_cast<DigitMask>(digits | BitOf(c.digit));
+    return digits;
+}
+
 class CandidateGrid;
 
 // Each technique: the easiest step of its kind in the grid, if any.

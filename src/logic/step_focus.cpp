@@ -24,14 +24,6 @@ CellSet RemovedCells(const Step &step)
     return cells;
 }
 
-DigitMask RemovedDigits(const Step &step)
-{
-    DigitMask digits = 0;
-    for (const Candidate &c : step.eliminations)
-        digits = static_cast<DigitMask>(digits | BitOf(c.digit));
-    return digits;
-}
-
 // Every cell of `cells` sees every cell of `seen`.
 bool SeesAll(const CellSet &cells, const CellSet &seen)
 {

@@ -7,6 +7,7 @@
 #include "model/bits.h"
 #include "model/geometry.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -165,13 +166,7 @@ private:
 };
 
 namespace detail {
-constexpr CellSet SetOf(const auto &cells)
-{
-    std::uint64_t low = 0, high = 0;
-    for (const int cell : cells)
-        (cell < 64 ? low : high) |= std::uint64_t {1} << (cell % 64);
-    return CellSet(low, high);
-}
+// Built word by word: the set's operations are not constexpr where they are SSE2.
 template <class Predicate> constexpr CellSet SetWhere(Predicate holds)
 {
     std::uint64_t low = 0, high = 0;
@@ -184,7 +179,9 @@ template <int count, class List> constexpr std::array<CellSet, count> SetsOf(Lis
 {
     std::array<CellSet, count> sets {};
     for (int i = 0; i < count; ++i)
-        sets[static_cast<std::size_t>(i)] = SetOf(list(i));
+        sets[static_cast<std::size_t>(i)] = SetWhere([&](int cell) {
+            return std::ranges::find(list(i), cell) != std::ranges::end(list(i));
+        });
     return sets;
 }
 } // namespace detail

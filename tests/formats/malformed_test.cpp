@@ -136,6 +136,23 @@ TEST(Malformed, XmlPositionsCountBytes)
     }
 }
 
+// Where a line starts depends on no guess of the parser's: a NUL at the start is not UTF-16
+// without its mark, and a value that opens a line, after LF, CR LF or CR alone, is on that line.
+TEST(Malformed, XmlPositionsNameTheReadersLines)
+{
+    const std::vector<ReadPuzzle> nul = ReadPuzzles(std::string("<\0o\npensudoku>\n", 15));
+    ASSERT_EQ(nul.size(), 1u);
+    EXPECT_EQ(nul[0].fault.kind, ReadFault::Kind::BadXml);
+    EXPECT_EQ(nul[0].position, (FilePosition {1, 2}));
+    for (const std::string lineEnd : {"\n", "\r\n", "\r"}) {
+        const std::string text = "<opensudoku>" + lineEnd + "<game data=\"" + lineEnd + Line.substr(0, 81) + "\"/>"
+            + lineEnd + "</opensudoku>" + lineEnd;
+        const std::vector<ReadPuzzle> read = ReadPuzzles(text);
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0].position, (FilePosition {3, 1})) << Describe(read[0]);
+    }
+}
+
 TEST(Malformed, ByteOrderMarkAndControlBytesAreNamed)
 {
     const std::vector<ReadPuzzle> read = ReadPuzzles("\xEF\xBB\xBF" + std::string(Row) + "53..\x01....\n" + Rows8.substr(10));

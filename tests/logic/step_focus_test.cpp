@@ -32,14 +32,6 @@ std::array<std::uint8_t, 81> CellsOf(const std::string &line)
     return cells;
 }
 
-DigitMask RemovedDigits(const Step &step)
-{
-    DigitMask digits = 0;
-    for (const Candidate &c : step.eliminations)
-        digits = static_cast<DigitMask>(digits | BitOf(c.digit));
-    return digits;
-}
-
 bool SeesAll(int cell, const CellSet &cells)
 {
     return (Peers[cell] & cells) == cells;
