@@ -175,13 +175,16 @@ template <class Predicate> constexpr CellSet SetWhere(Predicate holds)
             (cell < 64 ? low : high) |= std::uint64_t {1} << (cell % 64);
     return CellSet(low, high);
 }
+// Set from each list's own cells: asking every cell of every list runs past clang's constexpr step limit.
 template <int count, class List> constexpr std::array<CellSet, count> SetsOf(List list)
 {
     std::array<CellSet, count> sets {};
-    for (int i = 0; i < count; ++i)
-        sets[static_cast<std::size_t>(i)] = SetWhere([&](int cell) {
-            return std::ranges::find(list(i), cell) != std::ranges::end(list(i));
-        });
+    for (int i = 0; i < count; ++i) {
+        std::uint64_t low = 0, high = 0;
+        for (const int cell : list(i))
+            (cell < 64 ? low : high) |= std::uint64_t {1} << (cell % 64);
+        sets[static_cast<std::size_t>(i)] = CellSet(low, high);
+    }
     return sets;
 }
 } // namespace detail
