@@ -21,7 +21,7 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
             for (int unit = base; unit < base + 9; ++unit) {
                 std::uint16_t across = 0;
                 (grid.CellsOf(digit) & UnitSets[unit]).ForEach([&](int cell) {
-                    across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColumnOf(cell) : RowOf(cell)));
+                    across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColumnOf(Cell(cell)) : RowOf(Cell(cell))));
                 });
                 if (BitCount(across) >= 2 && BitCount(across) <= size) {
                     lines[count] = across;
@@ -36,7 +36,7 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
                     for (std::uint16_t m = across; m; m &= m - 1)
                         coverCells |= UnitSets[cover + std::countr_zero(m)];
                     (coverCells & grid.CellsOf(digit) & ~baseCells).ForEach([&](int cell) {
-                        step.Eliminate(cell, digit);
+                        step.Eliminate(Cell(cell), digit);
                     });
                     return !step.eliminations.empty();
                 });

@@ -9,7 +9,7 @@ namespace {
 void EliminateAll(CellSet cells, Digit digit, Step &step)
 {
     cells.ForEach([&](int cell) {
-        step.Eliminate(cell, digit);
+        step.Eliminate(Cell(cell), digit);
     });
 }
 

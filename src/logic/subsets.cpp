@@ -29,7 +29,7 @@ bool NakedSubset(const CandidateGrid &grid, int size, Step &step)
                 for (const int cell : UnitCells(unit)) {
                     if (inside.Has(cell))
                         continue;
-                    step.EliminateEach(cell, grid.Candidates(cell) & digits);
+                    step.EliminateEach(Cell(cell), grid.Candidates(cell) & digits);
                 }
                 return !step.eliminations.empty();
             });
@@ -59,7 +59,7 @@ bool HiddenSubset(const CandidateGrid &grid, int size, bool direct, Step &step)
                 DigitMask kept = 0;
                 for (int i = 0; i < size; ++i)
                     kept |= BitOf(digits[picked[i]]);
-                cells.ForEach([&](int cell) { step.EliminateEach(cell, grid.Candidates(cell) & ~kept); });
+                cells.ForEach([&](int cell) { step.EliminateEach(Cell(cell), grid.Candidates(cell) & ~kept); });
                 if (!step.eliminations.empty() && (!direct || TakeRevealedSingle(grid, UnitBit(unit), step)))
                     return true;
                 step.eliminations.clear();

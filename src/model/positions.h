@@ -21,11 +21,15 @@ struct CellIndex {
 struct BoxNumber {
     explicit constexpr BoxNumber(int number) : value(number) { }
     static constexpr BoxNumber Of(CellIndex cell) { return BoxNumber(cell.value + 1); }
+    static constexpr BoxNumber Of(Cell cell) { return BoxNumber(cell.Index() + 1); }
     // Not the template.
     constexpr CellIndex Cell() const { return CellIndex(value - 1); }
+    constexpr bool operator==(const BoxNumber &) const = default;
     int value;
 };
 
+// The hidden template.
+inline constexpr BoxNumber TemplateBox(0);
 constexpr int FirstBox = 1;
 constexpr int LastBox = CellCount;
 // Arrays indexed by box number, the template at 0.

@@ -35,7 +35,7 @@ void EntryValidation::txPuz_Change(int n)
         return;
 
     grids.txPuz(n % LastBox + 1).setFocus();
-    if (!HasContradiction(board, grids, n))
+    if (!HasContradiction(board, grids, BoxNumber(n)))
         return;
     TakeBackDeductionsOf(n);
     RejectEntry(n, QCoreApplication::translate("Quadrelle", "Contradiction between cells"));

@@ -99,7 +99,7 @@ void SolveCommand(const SolveContext &context)
     // afresh also makes a reset of the placement count after the run unnecessary.
     guard.Run(126, [&] { search.Initialise(); });
     bool alive = false;
-    guard.Run(126, [&] { alive = PropagateSingles(context.board, grids, 0); });
+    guard.Run(126, [&] { alive = PropagateSingles(context.board, grids, TemplateBox); });
     if (alive) {
         for (int i = FirstBox; i <= LastBox; ++i)
             guard.Run(130, [&] { grids.txPuz(i).SetTag(QString()); });
