@@ -4,7 +4,6 @@
 #include "model/digits.h"
 #include "model/geometry.h"
 
-#include <cassert>
 #include <cstdint>
 #include <string_view>
 #include <vector>
