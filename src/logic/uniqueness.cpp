@@ -205,7 +205,9 @@ private:
         if (CountOf(extras) == 1) {
             easiest_.Offer(base_, base, name("Unique Rectangle type 2", "Unique Loop type 2"), [&](Step &s) {
                 const Digit digit = LowestDigit(extras);
-                (SeenByAll(roof) & grid_.CellsOf(digit) & ~roof).ForEach([&](int cell) { s.Eliminate(Cell(cell), digit); });
+                (SeenByAll(roof) & grid_.CellsOf(digit) & ~roof).ForEach([&](int cell) {
+                    s.Eliminate(Cell(cell), digit);
+                });
                 return true;
             });
         }
@@ -356,7 +358,8 @@ bool FindBug(const CandidateGrid &grid, Step &step)
         return false;
     if (type4())
         return true;
-    for (const int unit : {BoxUnit(BoxOf(Cell(bugCells[0]))), RowUnit(RowOf(Cell(bugCells[0]))), ColumnUnit(ColumnOf(Cell(bugCells[0])))}) {
+    const Cell first(bugCells[0]);
+    for (const int unit : {BoxUnit(BoxOf(first)), RowUnit(RowOf(first)), ColumnUnit(ColumnOf(first))}) {
         if (!(bug & ~UnitSets[unit]).Empty())
             continue;
         for (int others = 1; others <= 5; ++others)

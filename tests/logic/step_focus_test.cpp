@@ -32,9 +32,9 @@ std::array<std::uint8_t, 81> CellsOf(const std::string &line)
     return cells;
 }
 
-bool SeesAll(int cell, const CellSet &cells)
+bool SeesAll(Cell cell, const CellSet &cells)
 {
-    return (Peers[cell] & cells) == cells;
+    return (Peers[static_cast<std::size_t>(cell.Index())] & cells) == cells;
 }
 
 // The focus of one step against the grid it was taken in.
@@ -98,7 +98,7 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
         const CellSet holding = focus.causes & grid.CellsOf(c.digit);
         EXPECT_FALSE(holding.Empty()) << name;
         if (!fish) {
-            EXPECT_TRUE(SeesAll(c.cell.Index(), holding)) << name << " removes from a cell that does not see the pattern";
+            EXPECT_TRUE(SeesAll(c.cell, holding)) << name << " removes from a cell that does not see the pattern";
         }
     }
 }

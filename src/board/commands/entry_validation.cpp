@@ -17,7 +17,7 @@ void EntryValidation::txPuz_Change(int n)
     Grids &grids = context_.grids;
     PuzzleBox &box = grids.txPuz(n);
     const int v = NumericValue(box.Text());
-    const CellIndex p = BoxNumber(n).Cell();
+    const CellIndex p = BoxNumber(n).Position();
     Board &board = context_.board;
     if (board.Cells(p).Value() == v)
         return;
