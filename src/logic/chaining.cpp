@@ -5,6 +5,7 @@
 #include "logic/work.h"
 
 #include <algorithm>
+#include <bitset>
 #include <memory>
 #include <span>
 #include <vector>
@@ -305,9 +306,14 @@ private:
         low_.assign(LiteralCount, 0);
         onStack_.assign(LiteralCount, false);
         stack_.clear();
-        reach_.clear();
         loops_.clear();
         counter_ = 0;
+        // A component reaches only those closed before it, so its reach is kept as bits over
+        // the components' numbers, of which there are no more than literals on the board.
+        int literals = 0;
+        grid_.Open().ForEach([&](int cell) { literals += 2 * CountOf(grid_.Candidates(cell)); });
+        reachWords_ = (literals + 63) / 64;
+        reach_.assign(static_cast<std::size_t>(literals) * static_cast<std::size_t>(reachWords_), 0);
         grid_.Open().ForEach([&](int cell) {
             for (DigitMask m = grid_.Candidates(cell); m; m &= m - 1)
                 for (const Literal l : {On(cell, LowestDigit(m)), Off(cell, LowestDigit(m))})
@@ -321,6 +327,14 @@ private:
             links_.FromOn(l, pass_.y, f);
         else
             links_.FromOff(l, Links {pass_.x, pass_.y}, f);
+    }
+    std::uint64_t *ReachOf(int component)
+    {
+        return reach_.data() + static_cast<std::size_t>(component) * static_cast<std::size_t>(reachWords_);
+    }
+    const std::uint64_t *ReachOf(int component) const
+    {
+        return reach_.data() + static_cast<std::size_t>(component) * static_cast<std::size_t>(reachWords_);
     }
     // Tarjan's components; each is closed after those it leads to, so their reach is known.
     void Connect(Literal l)
@@ -341,8 +355,7 @@ private:
         });
         if (low_[l] != index_[l])
             return;
-        const int id = static_cast<int>(reach_.size());
-        reach_.emplace_back();
+        const int id = static_cast<int>(loops_.size());
         const std::size_t first
             = static_cast<std::size_t>(std::find(stack_.rbegin(), stack_.rend(), l).base() - stack_.begin()) - 1;
         loops_.push_back(stack_.size() - first > 1 || selfLoop);
@@ -350,23 +363,26 @@ private:
             onStack_[stack_[i]] = false;
             component_[stack_[i]] = id;
         }
-        auto &reach = reach_[id];
+        std::uint64_t *reach = ReachOf(id);
+        reach[id / 64] |= std::uint64_t {1} << (id % 64);
         joined_.Clear();
-        for (std::size_t i = first; i < stack_.size(); ++i) {
-            const Literal m = stack_[i];
-            reach[m / 64] |= std::uint64_t {1} << (m % 64);
-            Successors(m, [&](Literal next) {
+        for (std::size_t i = first; i < stack_.size(); ++i)
+            Successors(stack_[i], [&](Literal next) {
                 const int other = component_[next];
                 if (other == id || joined_.Has(other))
                     return;
                 joined_.Set(other);
-                for (std::size_t w = 0; w < reach.size(); ++w)
-                    reach[w] |= reach_[other][w];
+                const std::uint64_t *from = ReachOf(other);
+                for (int w = 0; w <= other / 64; ++w)
+                    reach[w] |= from[w];
             });
-        }
         stack_.resize(first);
     }
-    bool Reaches(Literal from, Literal to) const { return reach_[component_[from]][to / 64] >> (to % 64) & 1; }
+    bool Reaches(Literal from, Literal to) const
+    {
+        const int target = component_[to];
+        return ReachOf(component_[from])[target / 64] >> (target % 64) & 1;
+    }
     bool OnALoop(Literal l) const { return loops_[component_[l]]; }
 
     // Whether a step of this many distinct candidates could still be the easiest.
@@ -530,7 +546,8 @@ private:
     std::vector<int> component_, index_, low_;
     std::vector<bool> onStack_, loops_;
     std::vector<Literal> stack_;
-    std::vector<std::array<std::uint64_t, (LiteralCount + 63) / 64>> reach_;
+    std::vector<std::uint64_t> reach_;
+    int reachWords_ = 0;
     int counter_ = 0;
     std::vector<int> pendingOn_, pendingOff_, found_, swap_;
 };
@@ -618,7 +635,11 @@ public:
     MultipleChains(const CandidateGrid &grid, Mode mode, Best &best, const Step &base)
         : grid_(grid), board_(grid), mode_(mode), best_(best), base_(base)
     {
+        offRun_.Clear();
     }
+    ~MultipleChains() { spare_.push_back(std::move(scratch_)); }
+    MultipleChains(const MultipleChains &) = delete;
+    MultipleChains &operator=(const MultipleChains &) = delete;
 
     void Run()
     {
@@ -720,14 +741,34 @@ private:
         bool absurd = false;
         int absurdOn = -1, absurdOff = -1;
     };
+    // The runs' storage outlives the search: filling a fresh table of every literal for each
+    // assumption cost more than the chains themselves.
+    struct Scratch {
+        std::array<std::unique_ptr<OnRun>, 81 * 9> onRuns;
+        Consequences offRun;
+    };
+    static std::unique_ptr<Scratch> TakeScratch()
+    {
+        if (spare_.empty())
+            return std::make_unique<Scratch>();
+        std::unique_ptr<Scratch> taken = std::move(spare_.back());
+        spare_.pop_back();
+        return taken;
+    }
+
     const OnRun &RunFrom(int cell, Digit digit)
     {
-        std::unique_ptr<OnRun> &slot = onRuns_[cell * 9 + digit.Index()];
-        if (!slot) {
+        const int index = cell * 9 + digit.Index();
+        std::unique_ptr<OnRun> &slot = scratch_->onRuns[static_cast<std::size_t>(index)];
+        if (madeRuns_.test(static_cast<std::size_t>(index)))
+            return *slot;
+        madeRuns_.set(static_cast<std::size_t>(index));
+        if (slot)
+            slot->run.Clear();
+        else
             slot = std::make_unique<OnRun>();
-            slot->run.Add(On(cell, digit), std::span<const int> {});
-            slot->absurd = Chain(slot->run, slot->absurdOn, slot->absurdOff);
-        }
+        slot->run.Add(On(cell, digit), std::span<const int> {});
+        slot->absurd = Chain(slot->run, slot->absurdOn, slot->absurdOff);
         return *slot;
     }
 
@@ -831,9 +872,14 @@ private:
     };
     std::vector<Made> made_;
     std::vector<int> parents_;
-    std::array<std::unique_ptr<OnRun>, 81 * 9> onRuns_;
-    Consequences offRun_;
+    // A nested search takes scratch of its own.
+    static thread_local std::vector<std::unique_ptr<Scratch>> spare_;
+    std::unique_ptr<Scratch> scratch_ = TakeScratch();
+    std::bitset<81 * 9> madeRuns_;
+    Consequences &offRun_ = scratch_->offRun;
 };
+
+thread_local std::vector<std::unique_ptr<MultipleChains::Scratch>> MultipleChains::spare_;
 
 bool Multiple(const CandidateGrid &grid, const Mode &mode, Step &step)
 {
