@@ -5,6 +5,7 @@
 #include "logic/work.h"
 
 #include <algorithm>
+#include <climits>
 #include <bitset>
 #include <memory>
 #include <span>
@@ -261,6 +262,25 @@ private:
     std::uint32_t now_ = 1;
 };
 
+// Each literal's distance from a search's start, cleared in one step.
+class Depths {
+public:
+    Depths() : stamp_(LiteralCount, 0), depth_(LiteralCount, 0) { }
+    void Clear() { ++now_; }
+    bool Has(Literal l) const { return stamp_[l] == now_; }
+    int Of(Literal l) const { return depth_[l]; }
+    void Set(Literal l, int depth)
+    {
+        stamp_[l] = now_;
+        depth_[l] = depth;
+    }
+
+private:
+    std::vector<std::uint32_t> stamp_;
+    std::vector<int> depth_;
+    std::uint32_t now_ = 1;
+};
+
 class UnaryChains {
 public:
     UnaryChains(const CandidateGrid &grid, Best &best, const Step &base)
@@ -484,54 +504,58 @@ private:
         return true;
     }
 
-    // Until the assumption's opposite follows: then the assumption is false.
+    // Until the assumption's opposite follows: then the assumption is false. The links hold both
+    // ways round (a implies b exactly when not b implies not a), so a shortest chain from `source`
+    // to its opposite passes some m at its middle with not-m as far from `source` as m is from the
+    // end: a search of half the chain's length finds it, where one of the whole length costs far more.
     void ForcingChains(Literal source)
     {
         const double base = Above(base_, kind_ == XYKind ? 5 : 1);
-        tree_.nodes.clear();
-        seen_.Clear();
-        bool targetFound = false;
-        seen_.Set(source);
+        depth_.Clear();
+        depth_.Set(source, 0);
+        int shortest = INT_MAX;
         pendingOn_.clear();
         pendingOff_.clear();
-        (IsOn(source) ? pendingOn_ : pendingOff_).push_back(tree_.Add(source, -1));
+        (IsOn(source) ? pendingOn_ : pendingOff_).push_back(source);
+        int visited = 1;
         // Levels alternate: every pending "on", then every pending "off".
-        for (bool onLevel = true; !pendingOn_.empty() || !pendingOff_.empty(); onLevel = !onLevel) {
+        bool onLevel = IsOn(source);
+        for (int level = 0;; ++level, onLevel = !onLevel) {
+            // Every chain of up to 2 * level - 1 links has both halves in hand.
+            if (shortest <= 2 * level - 1)
+                break;
+            // Chains not yet seen hold at least 2 * level + 1 links and one candidate more.
+            if (!Worthwhile(base, std::min(shortest, 2 * level + 1) + 1))
+                return AddWork(visited);
             std::vector<int> &current = onLevel ? pendingOn_ : pendingOff_;
             std::vector<int> &made = onLevel ? pendingOff_ : pendingOn_;
             if (current.empty())
-                continue;
-            // A chain ending at the next level holds the depth of these plus two candidates.
-            if (!Worthwhile(base, tree_.nodes[current.front()].depth + 2))
                 break;
             swap_.swap(current);
             current.clear();
             for (const int p : swap_) {
                 const auto reach = [&](Literal l) {
-                    if (l == Not(source) && !targetFound) {
-                        targetFound = true;
-                        OfferChain(tree_.Add(l, p), base);
-                    }
-                    if (!seen_.Has(l)) {
-                        seen_.Set(l);
-                        made.push_back(tree_.Add(l, p));
-                    }
+                    if (depth_.Has(l))
+                        return;
+                    depth_.Set(l, level + 1);
+                    ++visited;
+                    made.push_back(l);
+                    if (depth_.Has(Not(l)))
+                        shortest = std::min(shortest, level + 1 + depth_.Of(Not(l)));
                 };
                 if (onLevel)
-                    links_.FromOn(tree_.nodes[p].lit, pass_.y, reach);
+                    links_.FromOn(p, pass_.y, reach);
                 else
-                    links_.FromOff(tree_.nodes[p].lit, Links {true, pass_.y}, reach);
+                    links_.FromOff(p, Links {true, pass_.y}, reach);
             }
         }
-        AddWork(tree_.nodes.size());
-    }
-
-    void OfferChain(int end, double base)
-    {
-        const int complexity = tree_.nodes[end].depth + 1;
+        AddWork(visited);
+        if (shortest == INT_MAX)
+            return;
+        const int complexity = shortest + 1;
         const Rank rank {Difficulty(base, complexity), complexity, kind_};
         if (best_.Beats(rank))
-            best_.Take(rank, kind_ == XYKind ? "Forcing Chain" : "X-Chain", tree_.nodes[end].lit, base_);
+            best_.Take(rank, kind_ == XYKind ? "Forcing Chain" : "X-Chain", Not(source), base_);
     }
 
     const CandidateGrid &grid_;
@@ -542,7 +566,8 @@ private:
     Links pass_;
     int kind_ = XKind;
     Tree tree_;
-    Marks onSeen_, offSeen_, closers_, seen_, joined_;
+    Marks onSeen_, offSeen_, closers_, joined_;
+    Depths depth_;
     std::vector<int> component_, index_, low_;
     std::vector<bool> onStack_, loops_;
     std::vector<Literal> stack_;
