@@ -590,6 +590,7 @@ public:
             at_[l] = -1;
         order_.clear();
         lits_.clear();
+        known_.clear();
         parentSpan_.clear();
         parents_.clear();
     }
@@ -613,8 +614,20 @@ public:
     }
     Literal Lit(int node) const { return lits_[node]; }
 
-    // Distinct candidates in the node's proof, itself included.
+    // Distinct candidates in the node's proof, itself included. A cell's and a region's steps
+    // ask again for the same conclusions of the same run, so each count is kept.
     int Ancestors(int node) const
+    {
+        if (known_.size() < lits_.size())
+            known_.resize(lits_.size(), 0);
+        int &known = known_[static_cast<std::size_t>(node)];
+        if (known == 0)
+            known = Count(node);
+        return known;
+    }
+
+private:
+    int Count(int node) const
     {
         ++stampNow_;
         if (stamp_.size() < LiteralCount)
@@ -637,7 +650,6 @@ public:
         return count;
     }
 
-private:
     std::vector<int> at_;
     std::vector<Literal> order_;
     std::vector<Literal> lits_;
@@ -646,6 +658,7 @@ private:
     mutable std::vector<std::uint32_t> stamp_;
     mutable std::uint32_t stampNow_ = 0;
     mutable std::vector<int> todo_;
+    mutable std::vector<int> known_;
 };
 
 struct Mode {
