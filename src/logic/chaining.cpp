@@ -100,14 +100,28 @@ struct Best {
 struct Board {
     std::array<DigitMask, 81> now {};
     std::array<DigitMask, 81> start {};
+    // The same candidates as each digit's cells.
+    std::array<CellSet, 9> places {};
+    std::array<CellSet, 9> startPlaces {};
 
     explicit Board(const CandidateGrid &grid)
     {
         for (int cell = 0; cell < 81; ++cell)
             now[cell] = start[cell] = grid.IsOpen(cell) ? grid.Candidates(cell) : 0;
+        for (const Digit digit : EveryDigit)
+            places[digit.Index()] = startPlaces[digit.Index()] = grid.CellsOf(digit);
     }
     bool Has(int cell, Digit digit) const { return now[cell] & BitOf(digit); }
-    void Reset() { now = start; }
+    void Remove(int cell, Digit digit)
+    {
+        now[cell] &= static_cast<DigitMask>(~BitOf(digit));
+        places[digit.Index()].Clear(cell);
+    }
+    void Reset()
+    {
+        now = start;
+        places = startPlaces;
+    }
 };
 
 // A unit's kind order as the reference visits them: box, row, column.
@@ -124,11 +138,11 @@ template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
     if (y)
         for (DigitMask m = b.now[cell] & ~BitOf(digit); m; m &= m - 1)
             f(Off(cell, LowestDigit(m)));
-    const int box = BoxUnit(BoxOf(cell));
-    for (const int unit : UnitsInOrder(cell))
-        for (const int other : UnitCells(unit))
-            if (other != cell && b.Has(other, digit) && (unit == box || !UnitSets[box].Has(other)))
-                f(Off(other, digit));
+    const CellSet box = UnitSets[BoxUnit(BoxOf(cell))];
+    const CellSet others = Minus(b.places[digit.Index()], CellSet::Of(cell));
+    (others & box).ForEach([&](int other) { f(Off(other, digit)); });
+    Minus(others & UnitSets[RowUnit(RowOf(cell))], box).ForEach([&](int other) { f(Off(other, digit)); });
+    Minus(others & UnitSets[ColumnUnit(ColumnOf(cell))], box).ForEach([&](int other) { f(Off(other, digit)); });
 }
 
 // What a false candidate makes true: the cell's last digit, a unit's last place. `hidden` gets the
@@ -147,19 +161,13 @@ template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
     if (!links.x)
         return;
     for (const int unit : UnitsInOrder(cell)) {
-        int places = 0, other = -1;
-        for (const int c : UnitCells(unit))
-            if (b.Has(c, digit)) {
-                ++places;
-                if (c != cell)
-                    other = c;
-            }
-        if (places != 2 || other < 0)
+        const CellSet places = b.places[digit.Index()] & UnitSets[unit];
+        const CellSet rest = Minus(places, CellSet::Of(cell));
+        if (places.Count() != 2 || rest.Empty())
             continue;
+        const int other = rest.Highest();
         f(On(other, digit), [&](auto parent) {
-            for (const int c : UnitCells(unit))
-                if ((b.start[c] & BitOf(digit)) && !b.Has(c, digit))
-                    parent(Off(c, digit));
+            Minus(b.startPlaces[digit.Index()] & UnitSets[unit], places).ForEach([&](int c) { parent(Off(c, digit)); });
         });
     }
 }
@@ -737,7 +745,7 @@ private:
                 made_.push_back({on, first, parents.size() - first});
             });
             if (mode_.dynamic)
-                board_.now[CellOf(p)] &= static_cast<DigitMask>(~BitOf(DigitOf(p)));
+                board_.Remove(CellOf(p), DigitOf(p));
             for (const Made &m : made_) {
                 if (absurd)
                     break;
