@@ -529,11 +529,12 @@ private:
         // Levels alternate: every pending "on", then every pending "off".
         bool onLevel = IsOn(source);
         for (int level = 0;; ++level, onLevel = !onLevel) {
-            // Every chain of up to 2 * level - 1 links has both halves in hand.
-            if (shortest <= 2 * level - 1)
+            // Every chain of up to 2 * level - 1 links has both halves within `level` links of the
+            // start, and a pair met by now is no longer than that: the first pair met is the shortest.
+            if (shortest != INT_MAX)
                 break;
-            // Chains not yet seen hold at least 2 * level + 1 links and one candidate more.
-            if (!Worthwhile(base, std::min(shortest, 2 * level + 1) + 1))
+            // Chains not yet met hold at least 2 * level + 1 links and one candidate more.
+            if (!Worthwhile(base, 2 * level + 2))
                 return AddWork(visited);
             std::vector<int> &current = onLevel ? pendingOn_ : pendingOff_;
             std::vector<int> &made = onLevel ? pendingOff_ : pendingOn_;
