@@ -20,11 +20,20 @@ template <int size> struct Aligned {
     // Digits of each chosen cell that some possible choice gives it.
     std::array<DigitMask, size> kept {};
 
+    // Once every candidate is in some possible choice, there is nothing to remove.
+    bool AllKept() const
+    {
+        for (int i = 0; i < size; ++i)
+            if (kept[i] != grid.Candidates(cells[i]))
+                return false;
+        return true;
+    }
+
     // Digits chosen for all cells but the last: which digits the last may still take, all at once.
     void Choose(int at, std::array<Digit, size> &digits, DigitMask chosen)
     {
         if (at < size - 1) {
-            for (DigitMask m = grid.Candidates(cells[at]); m; m &= m - 1) {
+            for (DigitMask m = grid.Candidates(cells[at]); m && !AllKept(); m &= m - 1) {
                 const Digit digit = LowestDigit(m);
                 bool clash = false;
                 for (int j = 0; j < at; ++j)
@@ -55,14 +64,12 @@ template <int size> struct Aligned {
         kept[size - 1] |= open;
     }
 
-    bool Eliminate(CellSet small, Step &step)
+    // common: the small cells that see every chosen one.
+    bool Eliminate(CellSet common, Step &step)
     {
-        CellSet common = small;
         DigitMask offered = 0;
-        for (int i = 0; i < size; ++i) {
-            common &= Peers[cells[i]];
+        for (int i = 0; i < size; ++i)
             offered |= grid.Candidates(cells[i]);
-        }
         // An excluder with a digit no chosen cell has never applies.
         excluders.clear();
         common.ForEach([&](int cell) {
@@ -100,14 +107,15 @@ template <int size> bool AlignedExclusion(const CandidateGrid &grid, Step &step)
                 continue;
             if constexpr (size == 2) {
                 aligned.cells = {open[a], open[b]};
-                if (Peers[open[a]].Has(open[b]) && aligned.Eliminate(small, step))
+                if (Peers[open[a]].Has(open[b]) && aligned.Eliminate(seeTwo, step))
                     return true;
             } else {
                 for (int c = b + 1; c < n; ++c) {
-                    if ((seeTwo & Peers[open[c]]).Empty())
+                    const CellSet seeThree = seeTwo & Peers[open[c]];
+                    if (seeThree.Empty())
                         continue;
                     aligned.cells = {open[a], open[b], open[c]};
-                    if (aligned.Eliminate(small, step))
+                    if (aligned.Eliminate(seeThree, step))
                         return true;
                 }
             }

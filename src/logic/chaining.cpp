@@ -5,6 +5,8 @@
 #include "logic/work.h"
 
 #include <algorithm>
+#include <climits>
+#include <bitset>
 #include <memory>
 #include <span>
 #include <vector>
@@ -98,14 +100,28 @@ struct Best {
 struct Board {
     std::array<DigitMask, 81> now {};
     std::array<DigitMask, 81> start {};
+    // The same candidates as each digit's cells.
+    std::array<CellSet, 9> places {};
+    std::array<CellSet, 9> startPlaces {};
 
     explicit Board(const CandidateGrid &grid)
     {
         for (int cell = 0; cell < 81; ++cell)
             now[cell] = start[cell] = grid.IsOpen(cell) ? grid.Candidates(cell) : 0;
+        for (const Digit digit : EveryDigit)
+            places[digit.Index()] = startPlaces[digit.Index()] = grid.CellsOf(digit);
     }
     bool Has(int cell, Digit digit) const { return now[cell] & BitOf(digit); }
-    void Reset() { now = start; }
+    void Remove(int cell, Digit digit)
+    {
+        now[cell] &= static_cast<DigitMask>(~BitOf(digit));
+        places[digit.Index()].Clear(cell);
+    }
+    void Reset()
+    {
+        now = start;
+        places = startPlaces;
+    }
 };
 
 // A unit's kind order as the reference visits them: box, row, column.
@@ -122,11 +138,11 @@ template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
     if (y)
         for (DigitMask m = b.now[cell] & ~BitOf(digit); m; m &= m - 1)
             f(Off(cell, LowestDigit(m)));
-    const int box = BoxUnit(BoxOf(Cell(cell)));
-    for (const int unit : UnitsInOrder(cell))
-        for (const int other : UnitCells(unit))
-            if (other != cell && b.Has(other, digit) && (unit == box || !UnitSets[box].Has(other)))
-                f(Off(other, digit));
+    const CellSet box = UnitSets[BoxUnit(BoxOf(Cell(cell)))];
+    const CellSet others = Minus(b.places[digit.Index()], CellSet::Of(cell));
+    (others & box).ForEach([&](int other) { f(Off(other, digit)); });
+    Minus(others & UnitSets[RowUnit(RowOf(Cell(cell)))], box).ForEach([&](int other) { f(Off(other, digit)); });
+    Minus(others & UnitSets[ColumnUnit(ColumnOf(Cell(cell)))], box).ForEach([&](int other) { f(Off(other, digit)); });
 }
 
 // What a false candidate makes true: the cell's last digit, a unit's last place. `hidden` gets the
@@ -145,19 +161,13 @@ template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
     if (!links.x)
         return;
     for (const int unit : UnitsInOrder(cell)) {
-        int places = 0, other = -1;
-        for (const int c : UnitCells(unit))
-            if (b.Has(c, digit)) {
-                ++places;
-                if (c != cell)
-                    other = c;
-            }
-        if (places != 2 || other < 0)
+        const CellSet places = b.places[digit.Index()] & UnitSets[unit];
+        const CellSet rest = Minus(places, CellSet::Of(cell));
+        if (places.Count() != 2 || rest.Empty())
             continue;
+        const int other = rest.Highest();
         f(On(other, digit), [&](auto parent) {
-            for (const int c : UnitCells(unit))
-                if ((b.start[c] & BitOf(digit)) && !b.Has(c, digit))
-                    parent(Off(c, digit));
+            Minus(b.startPlaces[digit.Index()] & UnitSets[unit], places).ForEach([&](int c) { parent(Off(c, digit)); });
         });
     }
 }
@@ -260,6 +270,25 @@ private:
     std::uint32_t now_ = 1;
 };
 
+// Each literal's distance from a search's start, cleared in one step.
+class Depths {
+public:
+    Depths() : stamp_(LiteralCount, 0), depth_(LiteralCount, 0) { }
+    void Clear() { ++now_; }
+    bool Has(Literal l) const { return stamp_[l] == now_; }
+    int Of(Literal l) const { return depth_[l]; }
+    void Set(Literal l, int depth)
+    {
+        stamp_[l] = now_;
+        depth_[l] = depth;
+    }
+
+private:
+    std::vector<std::uint32_t> stamp_;
+    std::vector<int> depth_;
+    std::uint32_t now_ = 1;
+};
+
 class UnaryChains {
 public:
     UnaryChains(const CandidateGrid &grid, Best &best, const Step &base)
@@ -305,9 +334,14 @@ private:
         low_.assign(LiteralCount, 0);
         onStack_.assign(LiteralCount, false);
         stack_.clear();
-        reach_.clear();
         loops_.clear();
         counter_ = 0;
+        // A component reaches only those closed before it, so its reach is kept as bits over
+        // the components' numbers, of which there are no more than literals on the board.
+        int literals = 0;
+        grid_.Open().ForEach([&](int cell) { literals += 2 * CountOf(grid_.Candidates(cell)); });
+        reachWords_ = (literals + 63) / 64;
+        reach_.assign(static_cast<std::size_t>(literals) * static_cast<std::size_t>(reachWords_), 0);
         grid_.Open().ForEach([&](int cell) {
             for (DigitMask m = grid_.Candidates(cell); m; m &= m - 1)
                 for (const Literal l : {On(cell, LowestDigit(m)), Off(cell, LowestDigit(m))})
@@ -321,6 +355,14 @@ private:
             links_.FromOn(l, pass_.y, f);
         else
             links_.FromOff(l, Links {pass_.x, pass_.y}, f);
+    }
+    std::uint64_t *ReachOf(int component)
+    {
+        return reach_.data() + static_cast<std::size_t>(component) * static_cast<std::size_t>(reachWords_);
+    }
+    const std::uint64_t *ReachOf(int component) const
+    {
+        return reach_.data() + static_cast<std::size_t>(component) * static_cast<std::size_t>(reachWords_);
     }
     // Tarjan's components; each is closed after those it leads to, so their reach is known.
     void Connect(Literal l)
@@ -341,8 +383,7 @@ private:
         });
         if (low_[l] != index_[l])
             return;
-        const int id = static_cast<int>(reach_.size());
-        reach_.emplace_back();
+        const int id = static_cast<int>(loops_.size());
         const std::size_t first
             = static_cast<std::size_t>(std::find(stack_.rbegin(), stack_.rend(), l).base() - stack_.begin()) - 1;
         loops_.push_back(stack_.size() - first > 1 || selfLoop);
@@ -350,23 +391,26 @@ private:
             onStack_[stack_[i]] = false;
             component_[stack_[i]] = id;
         }
-        auto &reach = reach_[id];
+        std::uint64_t *reach = ReachOf(id);
+        reach[id / 64] |= std::uint64_t {1} << (id % 64);
         joined_.Clear();
-        for (std::size_t i = first; i < stack_.size(); ++i) {
-            const Literal m = stack_[i];
-            reach[m / 64] |= std::uint64_t {1} << (m % 64);
-            Successors(m, [&](Literal next) {
+        for (std::size_t i = first; i < stack_.size(); ++i)
+            Successors(stack_[i], [&](Literal next) {
                 const int other = component_[next];
                 if (other == id || joined_.Has(other))
                     return;
                 joined_.Set(other);
-                for (std::size_t w = 0; w < reach.size(); ++w)
-                    reach[w] |= reach_[other][w];
+                const std::uint64_t *from = ReachOf(other);
+                for (int w = 0; w <= other / 64; ++w)
+                    reach[w] |= from[w];
             });
-        }
         stack_.resize(first);
     }
-    bool Reaches(Literal from, Literal to) const { return reach_[component_[from]][to / 64] >> (to % 64) & 1; }
+    bool Reaches(Literal from, Literal to) const
+    {
+        const int target = component_[to];
+        return ReachOf(component_[from])[target / 64] >> (target % 64) & 1;
+    }
     bool OnALoop(Literal l) const { return loops_[component_[l]]; }
 
     // Whether a step of this many distinct candidates could still be the easiest.
@@ -468,54 +512,59 @@ private:
         return true;
     }
 
-    // Until the assumption's opposite follows: then the assumption is false.
+    // Until the assumption's opposite follows: then the assumption is false. The links hold both
+    // ways round (a implies b exactly when not b implies not a), so a shortest chain from `source`
+    // to its opposite passes some m at its middle with not-m as far from `source` as m is from the
+    // end: a search of half the chain's length finds it, where one of the whole length costs far more.
     void ForcingChains(Literal source)
     {
         const double base = Above(base_, kind_ == XYKind ? 5 : 1);
-        tree_.nodes.clear();
-        seen_.Clear();
-        bool targetFound = false;
-        seen_.Set(source);
+        depth_.Clear();
+        depth_.Set(source, 0);
+        int shortest = INT_MAX;
         pendingOn_.clear();
         pendingOff_.clear();
-        (IsOn(source) ? pendingOn_ : pendingOff_).push_back(tree_.Add(source, -1));
+        (IsOn(source) ? pendingOn_ : pendingOff_).push_back(source);
+        int visited = 1;
         // Levels alternate: every pending "on", then every pending "off".
-        for (bool onLevel = true; !pendingOn_.empty() || !pendingOff_.empty(); onLevel = !onLevel) {
+        bool onLevel = IsOn(source);
+        for (int level = 0;; ++level, onLevel = !onLevel) {
+            // Every chain of up to 2 * level - 1 links has both halves within `level` links of the
+            // start, and a pair met by now is no longer than that: the first pair met is the shortest.
+            if (shortest != INT_MAX)
+                break;
+            // Chains not yet met hold at least 2 * level + 1 links and one candidate more.
+            if (!Worthwhile(base, 2 * level + 2))
+                return AddWork(visited);
             std::vector<int> &current = onLevel ? pendingOn_ : pendingOff_;
             std::vector<int> &made = onLevel ? pendingOff_ : pendingOn_;
             if (current.empty())
-                continue;
-            // A chain ending at the next level holds the depth of these plus two candidates.
-            if (!Worthwhile(base, tree_.nodes[current.front()].depth + 2))
                 break;
             swap_.swap(current);
             current.clear();
             for (const int p : swap_) {
                 const auto reach = [&](Literal l) {
-                    if (l == Not(source) && !targetFound) {
-                        targetFound = true;
-                        OfferChain(tree_.Add(l, p), base);
-                    }
-                    if (!seen_.Has(l)) {
-                        seen_.Set(l);
-                        made.push_back(tree_.Add(l, p));
-                    }
+                    if (depth_.Has(l))
+                        return;
+                    depth_.Set(l, level + 1);
+                    ++visited;
+                    made.push_back(l);
+                    if (depth_.Has(Not(l)))
+                        shortest = std::min(shortest, level + 1 + depth_.Of(Not(l)));
                 };
                 if (onLevel)
-                    links_.FromOn(tree_.nodes[p].lit, pass_.y, reach);
+                    links_.FromOn(p, pass_.y, reach);
                 else
-                    links_.FromOff(tree_.nodes[p].lit, Links {true, pass_.y}, reach);
+                    links_.FromOff(p, Links {true, pass_.y}, reach);
             }
         }
-        AddWork(tree_.nodes.size());
-    }
-
-    void OfferChain(int end, double base)
-    {
-        const int complexity = tree_.nodes[end].depth + 1;
+        AddWork(visited);
+        if (shortest == INT_MAX)
+            return;
+        const int complexity = shortest + 1;
         const Rank rank {Difficulty(base, complexity), complexity, kind_};
         if (best_.Beats(rank))
-            best_.Take(rank, kind_ == XYKind ? "Forcing Chain" : "X-Chain", tree_.nodes[end].lit, base_);
+            best_.Take(rank, kind_ == XYKind ? "Forcing Chain" : "X-Chain", Not(source), base_);
     }
 
     const CandidateGrid &grid_;
@@ -526,11 +575,13 @@ private:
     Links pass_;
     int kind_ = XKind;
     Tree tree_;
-    Marks onSeen_, offSeen_, closers_, seen_, joined_;
+    Marks onSeen_, offSeen_, closers_, joined_;
+    Depths depth_;
     std::vector<int> component_, index_, low_;
     std::vector<bool> onStack_, loops_;
     std::vector<Literal> stack_;
-    std::vector<std::array<std::uint64_t, (LiteralCount + 63) / 64>> reach_;
+    std::vector<std::uint64_t> reach_;
+    int reachWords_ = 0;
     int counter_ = 0;
     std::vector<int> pendingOn_, pendingOff_, found_, swap_;
 };
@@ -548,6 +599,7 @@ public:
             at_[l] = -1;
         order_.clear();
         lits_.clear();
+        known_.clear();
         parentSpan_.clear();
         parents_.clear();
     }
@@ -571,8 +623,20 @@ public:
     }
     Literal Lit(int node) const { return lits_[node]; }
 
-    // Distinct candidates in the node's proof, itself included.
+    // Distinct candidates in the node's proof, itself included. A cell's and a region's steps
+    // ask again for the same conclusions of the same run, so each count is kept.
     int Ancestors(int node) const
+    {
+        if (known_.size() < lits_.size())
+            known_.resize(lits_.size(), 0);
+        int &known = known_[static_cast<std::size_t>(node)];
+        if (known == 0)
+            known = Count(node);
+        return known;
+    }
+
+private:
+    int Count(int node) const
     {
         ++stampNow_;
         if (stamp_.size() < LiteralCount)
@@ -595,7 +659,6 @@ public:
         return count;
     }
 
-private:
     std::vector<int> at_;
     std::vector<Literal> order_;
     std::vector<Literal> lits_;
@@ -604,6 +667,7 @@ private:
     mutable std::vector<std::uint32_t> stamp_;
     mutable std::uint32_t stampNow_ = 0;
     mutable std::vector<int> todo_;
+    mutable std::vector<int> known_;
 };
 
 struct Mode {
@@ -618,7 +682,11 @@ public:
     MultipleChains(const CandidateGrid &grid, Mode mode, Best &best, const Step &base)
         : grid_(grid), board_(grid), mode_(mode), best_(best), base_(base)
     {
+        offRun_.Clear();
     }
+    ~MultipleChains() { spare_.push_back(std::move(scratch_)); }
+    MultipleChains(const MultipleChains &) = delete;
+    MultipleChains &operator=(const MultipleChains &) = delete;
 
     void Run()
     {
@@ -678,7 +746,7 @@ private:
                 made_.push_back({on, first, parents.size() - first});
             });
             if (mode_.dynamic)
-                board_.now[CellOf(p)] &= static_cast<DigitMask>(~BitOf(DigitOf(p)));
+                board_.Remove(CellOf(p), DigitOf(p));
             for (const Made &m : made_) {
                 if (absurd)
                     break;
@@ -720,14 +788,34 @@ private:
         bool absurd = false;
         int absurdOn = -1, absurdOff = -1;
     };
+    // The runs' storage outlives the search: filling a fresh table of every literal for each
+    // assumption cost more than the chains themselves.
+    struct Scratch {
+        std::array<std::unique_ptr<OnRun>, 81 * 9> onRuns;
+        Consequences offRun;
+    };
+    static std::unique_ptr<Scratch> TakeScratch()
+    {
+        if (spare_.empty())
+            return std::make_unique<Scratch>();
+        std::unique_ptr<Scratch> taken = std::move(spare_.back());
+        spare_.pop_back();
+        return taken;
+    }
+
     const OnRun &RunFrom(int cell, Digit digit)
     {
-        std::unique_ptr<OnRun> &slot = onRuns_[cell * 9 + digit.Index()];
-        if (!slot) {
+        const int index = cell * 9 + digit.Index();
+        std::unique_ptr<OnRun> &slot = scratch_->onRuns[static_cast<std::size_t>(index)];
+        if (madeRuns_.test(static_cast<std::size_t>(index)))
+            return *slot;
+        madeRuns_.set(static_cast<std::size_t>(index));
+        if (slot)
+            slot->run.Clear();
+        else
             slot = std::make_unique<OnRun>();
-            slot->run.Add(On(cell, digit), std::span<const int> {});
-            slot->absurd = Chain(slot->run, slot->absurdOn, slot->absurdOff);
-        }
+        slot->run.Add(On(cell, digit), std::span<const int> {});
+        slot->absurd = Chain(slot->run, slot->absurdOn, slot->absurdOff);
         return *slot;
     }
 
@@ -831,9 +919,14 @@ private:
     };
     std::vector<Made> made_;
     std::vector<int> parents_;
-    std::array<std::unique_ptr<OnRun>, 81 * 9> onRuns_;
-    Consequences offRun_;
+    // A nested search takes scratch of its own.
+    static thread_local std::vector<std::unique_ptr<Scratch>> spare_;
+    std::unique_ptr<Scratch> scratch_ = TakeScratch();
+    std::bitset<81 * 9> madeRuns_;
+    Consequences &offRun_ = scratch_->offRun;
 };
+
+thread_local std::vector<std::unique_ptr<MultipleChains::Scratch>> MultipleChains::spare_;
 
 bool Multiple(const CandidateGrid &grid, const Mode &mode, Step &step)
 {
