@@ -32,13 +32,15 @@ constexpr bool IsUnit(int unit) { return unit >= 0 && unit < UnitCount; }
 // digit, a unit or the window's box number 1..81, nor one of those for a cell.
 class Cell {
 public:
-    explicit constexpr Cell(int index) : index_(index) { assert(IsCell(index)); }
+    explicit constexpr Cell(int index) : index_(static_cast<std::uint8_t>(index)) { assert(IsCell(index)); }
 
     constexpr int Index() const { return index_; }
     constexpr bool operator==(const Cell &) const = default;
 
 private:
-    int index_;
+    // A byte, as a step's candidates held their cells before: the rater ran fewer instructions so
+    // than with an int.
+    std::uint8_t index_;
 };
 
 // Row, column and box of a cell, each 0..8.
