@@ -163,7 +163,7 @@ template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
     for (const int unit : UnitsInOrder(cell)) {
         const CellSet places = b.places[digit.Index()] & UnitSets[unit];
         const CellSet rest = Minus(places, CellSet::Of(cell));
-        if (places.Count() != 2 || rest.Empty())
+        if (!places.HoldsExactly(2) || rest.Empty())
             continue;
         const int other = rest.Highest();
         f(On(other, digit), [&](auto parent) {
@@ -437,7 +437,7 @@ private:
             closers_.Set(Off(cell, LowestDigit(static_cast<DigitMask>(grid_.Candidates(cell) & ~BitOf(digit)))));
         for (const int unit : UnitsOf(cell)) {
             const CellSet places = grid_.CellsOf(digit) & UnitSets[unit];
-            if (pass_.x && places.Count() == 2)
+            if (pass_.x && places.HoldsExactly(2))
                 (places & ~CellSet::Of(cell)).ForEach([&](int partner) { closers_.Set(Off(partner, digit)); });
         }
         pendingOn_.assign(1, tree_.Add(source, -1));

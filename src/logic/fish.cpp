@@ -23,12 +23,12 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
                 (grid.CellsOf(digit) & UnitSets[unit]).ForEach([&](int cell) {
                     across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColumnOf(cell) : RowOf(cell)));
                 });
-                if (BitCount(across) >= 2 && BitCount(across) <= size) {
+                if (SmallBitCount(across) >= 2 && SmallBitCount(across) <= size) {
                     lines[count] = across;
                     units[count++] = unit;
                 }
             }
-            const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return BitCount(m); },
+            const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return SmallBitCount(m); },
                 [&](const std::array<int, 4> &picked, std::uint16_t across) {
                     CellSet baseCells, coverCells;
                     for (int i = 0; i < size; ++i)

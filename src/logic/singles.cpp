@@ -15,7 +15,7 @@ bool HiddenSinglesIn(const CandidateGrid &grid, int firstUnit, int lastUnit, Ste
     for (int unit = firstUnit; unit <= lastUnit; ++unit) {
         for (const Digit digit : EveryDigit) {
             const CellSet spots = grid.CellsOf(digit) & UnitSets[unit];
-            if (spots.Count() != 1 || placed.Has(spots.Lowest()))
+            if (!spots.HoldsExactly(1) || placed.Has(spots.Lowest()))
                 continue;
             placed.Set(spots.Lowest());
             step.placements.push_back({spots.Lowest(), digit});
@@ -50,7 +50,7 @@ bool TakeRevealedSingle(const CandidateGrid &grid, std::uint32_t units, Step &st
             if (!(units >> unit & 1))
                 continue;
             const CellSet left = grid.CellsOf(c.digit) & ~gone[c.digit.Index()] & UnitSets[unit];
-            if (left.Count() == 1) {
+            if (left.HoldsExactly(1)) {
                 step.placements.assign(1, {static_cast<std::uint8_t>(left.Lowest()), c.digit});
                 step.eliminations.clear();
                 return true;

@@ -55,13 +55,13 @@ bool HiddenSubset(const CandidateGrid &grid, int size, bool direct, Step &step)
         std::array<Digit, 9> digits {};
         int count = 0;
         for (const Digit digit : EveryDigit) {
-            const int n = BitCount(placesOf[digit.Index()]);
+            const int n = SmallBitCount(placesOf[digit.Index()]);
             if (n >= 2 && n <= size) {
                 spots[count] = placesOf[digit.Index()];
                 digits[count++] = digit;
             }
         }
-        const bool found = ForEachTightSet(spots, count, size, [](std::uint16_t p) { return BitCount(p); },
+        const bool found = ForEachTightSet(spots, count, size, [](std::uint16_t p) { return SmallBitCount(p); },
             [&](const std::array<int, 4> &picked, std::uint16_t positions) {
                 DigitMask kept = 0;
                 for (int i = 0; i < size; ++i)
