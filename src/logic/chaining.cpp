@@ -852,16 +852,18 @@ private:
             for (const Literal l : onRuns[first]->Order()) {
                 if (IsOn(l) != on)
                     continue;
-                int complexity = 0;
                 bool everywhere = true;
-                for (DigitMask m = digits; m && everywhere; m &= m - 1) {
+                for (DigitMask m = digits; m && everywhere; m &= m - 1)
+                    everywhere = onRuns[LowestDigit(m).Index()]->Has(l);
+                if (!everywhere || !Worth(l))
+                    continue;
+                // A proof's size is asked only of a step: counting it is the dearer part.
+                int complexity = 0;
+                for (DigitMask m = digits; m; m &= m - 1) {
                     const Consequences &run = *onRuns[LowestDigit(m).Index()];
-                    everywhere = run.Has(l);
-                    if (everywhere)
-                        complexity += run.Ancestors(run.At(l));
+                    complexity += run.Ancestors(run.At(l));
                 }
-                if (everywhere && Worth(l))
-                    Offer(CellKind, complexity, mode_.cell, l);
+                Offer(CellKind, complexity, mode_.cell, l);
             }
     }
 
@@ -894,16 +896,12 @@ private:
                 for (const Literal l : onRun.Order()) {
                     if (IsOn(l) != on)
                         continue;
+                    if (!std::ranges::all_of(runs, [&](const Consequences *run) { return run->Has(l); }) || !Worth(l))
+                        continue;
                     int complexity = onRun.Ancestors(onRun.At(l));
-                    bool everywhere = true;
-                    for (const Consequences *run : runs) {
-                        everywhere = run->Has(l);
-                        if (!everywhere)
-                            break;
+                    for (const Consequences *run : runs)
                         complexity += run->Ancestors(run->At(l));
-                    }
-                    if (everywhere && Worth(l))
-                        Offer(RegionKind, complexity, mode_.region, l);
+                    Offer(RegionKind, complexity, mode_.region, l);
                 }
         }
     }
