@@ -341,7 +341,7 @@ private:
         int literals = 0;
         grid_.Open().ForEach([&](int cell) { literals += 2 * CountOf(grid_.Candidates(cell)); });
         reachWords_ = (literals + 63) / 64;
-        reach_.assign(static_cast<std::size_t>(literals) * static_cast<std::size_t>(reachWords_), 0);
+        reach_.assign(pass_.x ? static_cast<std::size_t>(literals) * static_cast<std::size_t>(reachWords_) : 0, 0);
         grid_.Open().ForEach([&](int cell) {
             for (DigitMask m = grid_.Candidates(cell); m; m &= m - 1)
                 for (const Literal l : {On(cell, LowestDigit(m)), Off(cell, LowestDigit(m))})
@@ -390,6 +390,11 @@ private:
         for (std::size_t i = first; i < stack_.size(); ++i) {
             onStack_[stack_[i]] = false;
             component_[stack_[i]] = id;
+        }
+        // Only forcing chains ask what a component reaches, and a pass without X links has none.
+        if (!pass_.x) {
+            stack_.resize(first);
+            return;
         }
         std::uint64_t *reach = ReachOf(id);
         reach[id / 64] |= std::uint64_t {1} << (id % 64);
