@@ -19,10 +19,8 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
             std::array<int, 9> units {};
             int count = 0;
             for (int unit = base; unit < base + 9; ++unit) {
-                std::uint16_t across = 0;
-                (grid.CellsOf(digit) & UnitSets[unit]).ForEach([&](int cell) {
-                    across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColumnOf(cell) : RowOf(cell)));
-                });
+                // Along a row a place is its column, along a column its row.
+                const std::uint16_t across = grid.PlacesIn(unit, digit);
                 if (SmallBitCount(across) >= 2 && SmallBitCount(across) <= size) {
                     lines[count] = across;
                     units[count++] = unit;

@@ -2,6 +2,8 @@
 #include "logic/geometry.h"
 #include "logic/techniques.h"
 
+#include <bit>
+
 // Singles are taken all at once: every one found is true in the grid as it stands, and a rating
 // is the hardest step, so taking them together changes no score and saves passes.
 
@@ -14,11 +16,14 @@ bool HiddenSinglesIn(const CandidateGrid &grid, int firstUnit, int lastUnit, Ste
     CellSet placed;
     for (int unit = firstUnit; unit <= lastUnit; ++unit) {
         for (const Digit digit : EveryDigit) {
-            const CellSet spots = grid.CellsOf(digit) & UnitSets[unit];
-            if (!spots.HoldsExactly(1) || placed.Has(spots.Lowest()))
+            const std::uint16_t places = grid.PlacesIn(unit, digit);
+            if (SmallBitCount(places) != 1)
                 continue;
-            placed.Set(spots.Lowest());
-            step.placements.push_back({spots.Lowest(), digit});
+            const int cell = UnitCells(unit)[std::countr_zero(places)];
+            if (placed.Has(cell))
+                continue;
+            placed.Set(cell);
+            step.placements.push_back({cell, digit});
         }
     }
     return !step.placements.empty();
