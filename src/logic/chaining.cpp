@@ -180,6 +180,9 @@ class StaticLinks {
 public:
     explicit StaticLinks(const Board &b)
     {
+        // Room for a crowded grid's links at once, rather than growing there step by step.
+        for (List *list : {&onY_, &onX_, &offY_, &offX_})
+            list->items.reserve(4096);
         for (int cell = 0; cell < 81; ++cell)
             for (DigitMask m = b.now[cell]; m; m &= m - 1) {
                 const Literal on = On(cell, LowestDigit(m));
