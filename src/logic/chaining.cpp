@@ -335,7 +335,6 @@ private:
         component_.assign(LiteralCount, -1);
         index_.assign(LiteralCount, -1);
         low_.assign(LiteralCount, 0);
-        onStack_.assign(LiteralCount, false);
         stack_.clear();
         loops_.clear();
         counter_ = 0;
@@ -370,9 +369,10 @@ private:
     // Tarjan's components; each is closed after those it leads to, so their reach is known.
     void Connect(Literal l)
     {
+        // A literal is on the stack while it has an index and no component yet.
         index_[l] = low_[l] = counter_++;
+        const std::size_t first = stack_.size();
         stack_.push_back(l);
-        onStack_[l] = true;
         bool selfLoop = false;
         Successors(l, [&](Literal next) {
             if (next == l)
@@ -380,20 +380,16 @@ private:
             if (index_[next] < 0) {
                 Connect(next);
                 low_[l] = std::min(low_[l], low_[next]);
-            } else if (onStack_[next]) {
+            } else if (component_[next] < 0) {
                 low_[l] = std::min(low_[l], index_[next]);
             }
         });
         if (low_[l] != index_[l])
             return;
         const int id = static_cast<int>(loops_.size());
-        const std::size_t first
-            = static_cast<std::size_t>(std::find(stack_.rbegin(), stack_.rend(), l).base() - stack_.begin()) - 1;
         loops_.push_back(stack_.size() - first > 1 || selfLoop);
-        for (std::size_t i = first; i < stack_.size(); ++i) {
-            onStack_[stack_[i]] = false;
+        for (std::size_t i = first; i < stack_.size(); ++i)
             component_[stack_[i]] = id;
-        }
         // Only forcing chains ask what a component reaches, and a pass without X links has none.
         if (!pass_.x) {
             stack_.resize(first);
@@ -586,7 +582,7 @@ private:
     Marks onSeen_, offSeen_, closers_, joined_;
     Depths depth_;
     std::vector<int> component_, index_, low_;
-    std::vector<bool> onStack_, loops_;
+    std::vector<bool> loops_;
     std::vector<Literal> stack_;
     std::vector<std::uint64_t> reach_;
     int reachWords_ = 0;
