@@ -229,8 +229,11 @@ private:
     }
     template <class F> static void Each(const List &list, Literal l, F f)
     {
-        for (int i = list.start[l]; i < list.start[l + 1]; ++i)
-            f(Literal {list.items[i]});
+        // Read once: the compiler cannot tell that f leaves the lists alone.
+        const std::int16_t *item = list.items.data() + list.start[l];
+        const std::int16_t *const end = list.items.data() + list.start[l + 1];
+        for (; item != end; ++item)
+            f(Literal {*item});
     }
 
     // Literals are filled in increasing order, each list right after the previous one.
@@ -263,13 +266,13 @@ struct Tree {
 // Marks over the literals, cleared in one step.
 class Marks {
 public:
-    Marks() : stamp_(LiteralCount, 0) { }
     void Clear() { ++now_; }
     bool Has(Literal l) const { return stamp_[l] == now_; }
     void Set(Literal l) { stamp_[l] = now_; }
 
 private:
-    std::vector<std::uint32_t> stamp_;
+    // Held in place rather than behind a pointer that every use would load again.
+    std::array<std::uint32_t, LiteralCount> stamp_ {};
     std::uint32_t now_ = 1;
 };
 
