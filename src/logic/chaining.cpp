@@ -843,12 +843,16 @@ private:
             if (from.absurd && contradiction && Worth(Off(cell, digit)))
                 Offer(Contradiction, onRun.Ancestors(from.absurdOn) + onRun.Ancestors(from.absurdOff),
                     mode_.contradiction, Off(cell, digit));
-            offRun_.Clear();
-            offRun_.Add(Off(cell, digit), std::span<const int> {});
-            if (Chain(offRun_, absurdOn, absurdOff) && contradiction && Worth(On(cell, digit)))
-                Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff), mode_.contradiction,
-                    On(cell, digit));
-            if (count >= 3 && !mode_.nishio && mode_.dynamic)
+            // What follows from the candidate assumed false serves only a contradiction or a double.
+            const bool doubles = count >= 3 && !mode_.nishio && mode_.dynamic;
+            if (contradiction || doubles) {
+                offRun_.Clear();
+                offRun_.Add(Off(cell, digit), std::span<const int> {});
+                if (Chain(offRun_, absurdOn, absurdOff) && contradiction && Worth(On(cell, digit)))
+                    Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff),
+                        mode_.contradiction, On(cell, digit));
+            }
+            if (doubles)
                 Doubles(onRun);
             if (!mode_.nishio)
                 Regions(cell, digit, onRun);
