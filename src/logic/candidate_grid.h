@@ -38,6 +38,13 @@ public:
     }
     bool Has(int cell, Digit digit) const { return Candidates(cell) & BitOf(digit); }
     const CellSet &CellsOf(Digit digit) const { return boards_[digit.Index()]; }
+    // A unit's places for a digit as positions 0..8 along the unit, its cells in increasing order:
+    // what hidden sets, fish and singles ask, kept as the grid changes.
+    std::uint16_t PlacesIn(int unit, Digit digit) const
+    {
+        assert(IsUnit(unit));
+        return places_[unit][digit.Index()];
+    }
     const CellSet &Open() const { return open_; }
     bool Solved() const { return open_.Empty(); }
 
@@ -45,10 +52,13 @@ public:
     void Eliminate(int cell, Digit digit);
 
 private:
+    void ClearPlaces(int cell, Digit digit);
+
     // 0 while the cell is open.
     std::array<std::uint8_t, 81> value_ {};
     std::array<DigitMask, 81> candidates_ {};
     std::array<CellSet, 9> boards_ {};
+    std::array<std::array<std::uint16_t, 9>, UnitCount> places_ {};
     CellSet open_ {};
 };
 

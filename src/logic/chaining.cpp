@@ -163,7 +163,7 @@ template <class F> void OffToOn(const Board &b, Literal off, Links links, F f)
     for (const int unit : UnitsInOrder(cell)) {
         const CellSet places = b.places[digit.Index()] & UnitSets[unit];
         const CellSet rest = Minus(places, CellSet::Of(cell));
-        if (places.Count() != 2 || rest.Empty())
+        if (!places.HoldsExactly(2) || rest.Empty())
             continue;
         const int other = rest.Highest();
         f(On(other, digit), [&](auto parent) {
@@ -180,6 +180,9 @@ class StaticLinks {
 public:
     explicit StaticLinks(const Board &b)
     {
+        // Room for a crowded grid's links at once, rather than growing there step by step.
+        for (List *list : {&onY_, &onX_, &offY_, &offX_})
+            list->items.reserve(4096);
         for (int cell = 0; cell < 81; ++cell)
             for (DigitMask m = b.now[cell]; m; m &= m - 1) {
                 const Literal on = On(cell, LowestDigit(m));
@@ -226,8 +229,11 @@ private:
     }
     template <class F> static void Each(const List &list, Literal l, F f)
     {
-        for (int i = list.start[l]; i < list.start[l + 1]; ++i)
-            f(Literal {list.items[i]});
+        // Read once: the compiler cannot tell that f leaves the lists alone.
+        const std::int16_t *item = list.items.data() + list.start[l];
+        const std::int16_t *const end = list.items.data() + list.start[l + 1];
+        for (; item != end; ++item)
+            f(Literal {*item});
     }
 
     // Literals are filled in increasing order, each list right after the previous one.
@@ -260,13 +266,13 @@ struct Tree {
 // Marks over the literals, cleared in one step.
 class Marks {
 public:
-    Marks() : stamp_(LiteralCount, 0) { }
     void Clear() { ++now_; }
     bool Has(Literal l) const { return stamp_[l] == now_; }
     void Set(Literal l) { stamp_[l] = now_; }
 
 private:
-    std::vector<std::uint32_t> stamp_;
+    // Held in place rather than behind a pointer that every use would load again.
+    std::array<std::uint32_t, LiteralCount> stamp_ {};
     std::uint32_t now_ = 1;
 };
 
@@ -332,7 +338,6 @@ private:
         component_.assign(LiteralCount, -1);
         index_.assign(LiteralCount, -1);
         low_.assign(LiteralCount, 0);
-        onStack_.assign(LiteralCount, false);
         stack_.clear();
         loops_.clear();
         counter_ = 0;
@@ -341,7 +346,7 @@ private:
         int literals = 0;
         grid_.Open().ForEach([&](int cell) { literals += 2 * CountOf(grid_.Candidates(cell)); });
         reachWords_ = (literals + 63) / 64;
-        reach_.assign(static_cast<std::size_t>(literals) * static_cast<std::size_t>(reachWords_), 0);
+        reach_.assign(pass_.x ? static_cast<std::size_t>(literals) * static_cast<std::size_t>(reachWords_) : 0, 0);
         grid_.Open().ForEach([&](int cell) {
             for (DigitMask m = grid_.Candidates(cell); m; m &= m - 1)
                 for (const Literal l : {On(cell, LowestDigit(m)), Off(cell, LowestDigit(m))})
@@ -367,9 +372,10 @@ private:
     // Tarjan's components; each is closed after those it leads to, so their reach is known.
     void Connect(Literal l)
     {
+        // A literal is on the stack while it has an index and no component yet.
         index_[l] = low_[l] = counter_++;
+        const std::size_t first = stack_.size();
         stack_.push_back(l);
-        onStack_[l] = true;
         bool selfLoop = false;
         Successors(l, [&](Literal next) {
             if (next == l)
@@ -377,19 +383,20 @@ private:
             if (index_[next] < 0) {
                 Connect(next);
                 low_[l] = std::min(low_[l], low_[next]);
-            } else if (onStack_[next]) {
+            } else if (component_[next] < 0) {
                 low_[l] = std::min(low_[l], index_[next]);
             }
         });
         if (low_[l] != index_[l])
             return;
         const int id = static_cast<int>(loops_.size());
-        const std::size_t first
-            = static_cast<std::size_t>(std::find(stack_.rbegin(), stack_.rend(), l).base() - stack_.begin()) - 1;
         loops_.push_back(stack_.size() - first > 1 || selfLoop);
-        for (std::size_t i = first; i < stack_.size(); ++i) {
-            onStack_[stack_[i]] = false;
+        for (std::size_t i = first; i < stack_.size(); ++i)
             component_[stack_[i]] = id;
+        // Only forcing chains ask what a component reaches, and a pass without X links has none.
+        if (!pass_.x) {
+            stack_.resize(first);
+            return;
         }
         std::uint64_t *reach = ReachOf(id);
         reach[id / 64] |= std::uint64_t {1} << (id % 64);
@@ -437,7 +444,7 @@ private:
             closers_.Set(Off(cell, LowestDigit(static_cast<DigitMask>(grid_.Candidates(cell) & ~BitOf(digit)))));
         for (const int unit : UnitsOf(Cell(cell))) {
             const CellSet places = grid_.CellsOf(digit) & UnitSets[unit];
-            if (pass_.x && places.Count() == 2)
+            if (pass_.x && places.HoldsExactly(2))
                 (places & ~CellSet::Of(cell)).ForEach([&](int partner) { closers_.Set(Off(partner, digit)); });
         }
         pendingOn_.assign(1, tree_.Add(source, -1));
@@ -578,7 +585,7 @@ private:
     Marks onSeen_, offSeen_, closers_, joined_;
     Depths depth_;
     std::vector<int> component_, index_, low_;
-    std::vector<bool> onStack_, loops_;
+    std::vector<bool> loops_;
     std::vector<Literal> stack_;
     std::vector<std::uint64_t> reach_;
     int reachWords_ = 0;
@@ -836,12 +843,16 @@ private:
             if (from.absurd && contradiction && Worth(Off(cell, digit)))
                 Offer(Contradiction, onRun.Ancestors(from.absurdOn) + onRun.Ancestors(from.absurdOff),
                     mode_.contradiction, Off(cell, digit));
-            offRun_.Clear();
-            offRun_.Add(Off(cell, digit), std::span<const int> {});
-            if (Chain(offRun_, absurdOn, absurdOff) && contradiction && Worth(On(cell, digit)))
-                Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff), mode_.contradiction,
-                    On(cell, digit));
-            if (count >= 3 && !mode_.nishio && mode_.dynamic)
+            // What follows from the candidate assumed false serves only a contradiction or a double.
+            const bool doubles = count >= 3 && !mode_.nishio && mode_.dynamic;
+            if (contradiction || doubles) {
+                offRun_.Clear();
+                offRun_.Add(Off(cell, digit), std::span<const int> {});
+                if (Chain(offRun_, absurdOn, absurdOff) && contradiction && Worth(On(cell, digit)))
+                    Offer(Contradiction, offRun_.Ancestors(absurdOn) + offRun_.Ancestors(absurdOff),
+                        mode_.contradiction, On(cell, digit));
+            }
+            if (doubles)
                 Doubles(onRun);
             if (!mode_.nishio)
                 Regions(cell, digit, onRun);
@@ -852,16 +863,18 @@ private:
             for (const Literal l : onRuns[first]->Order()) {
                 if (IsOn(l) != on)
                     continue;
-                int complexity = 0;
                 bool everywhere = true;
-                for (DigitMask m = digits; m && everywhere; m &= m - 1) {
+                for (DigitMask m = digits; m && everywhere; m &= m - 1)
+                    everywhere = onRuns[LowestDigit(m).Index()]->Has(l);
+                if (!everywhere || !Worth(l))
+                    continue;
+                // A proof's size is asked only of a step: counting it is the dearer part.
+                int complexity = 0;
+                for (DigitMask m = digits; m; m &= m - 1) {
                     const Consequences &run = *onRuns[LowestDigit(m).Index()];
-                    everywhere = run.Has(l);
-                    if (everywhere)
-                        complexity += run.Ancestors(run.At(l));
+                    complexity += run.Ancestors(run.At(l));
                 }
-                if (everywhere && Worth(l))
-                    Offer(CellKind, complexity, mode_.cell, l);
+                Offer(CellKind, complexity, mode_.cell, l);
             }
     }
 
@@ -894,16 +907,12 @@ private:
                 for (const Literal l : onRun.Order()) {
                     if (IsOn(l) != on)
                         continue;
+                    if (!std::ranges::all_of(runs, [&](const Consequences *run) { return run->Has(l); }) || !Worth(l))
+                        continue;
                     int complexity = onRun.Ancestors(onRun.At(l));
-                    bool everywhere = true;
-                    for (const Consequences *run : runs) {
-                        everywhere = run->Has(l);
-                        if (!everywhere)
-                            break;
+                    for (const Consequences *run : runs)
                         complexity += run->Ancestors(run->At(l));
-                    }
-                    if (everywhere && Worth(l))
-                        Offer(RegionKind, complexity, mode_.region, l);
+                    Offer(RegionKind, complexity, mode_.region, l);
                 }
         }
     }

@@ -19,16 +19,14 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
             std::array<int, 9> units {};
             int count = 0;
             for (int unit = base; unit < base + 9; ++unit) {
-                std::uint16_t across = 0;
-                (grid.CellsOf(digit) & UnitSets[unit]).ForEach([&](int cell) {
-                    across |= static_cast<std::uint16_t>(1u << (base == 0 ? ColumnOf(Cell(cell)) : RowOf(Cell(cell))));
-                });
-                if (BitCount(across) >= 2 && BitCount(across) <= size) {
+                // Along a row a place is its column, along a column its row.
+                const std::uint16_t across = grid.PlacesIn(unit, digit);
+                if (SmallBitCount(across) >= 2 && SmallBitCount(across) <= size) {
                     lines[count] = across;
                     units[count++] = unit;
                 }
             }
-            const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return BitCount(m); },
+            const bool found = ForEachTightSet(lines, count, size, [](std::uint16_t m) { return SmallBitCount(m); },
                 [&](const std::array<int, 4> &picked, std::uint16_t across) {
                     CellSet baseCells, coverCells;
                     for (int i = 0; i < size; ++i)

@@ -6,12 +6,27 @@ namespace quadrelle::logic {
 
 namespace {
 
-void EliminateAll(CellSet cells, Digit digit, Step &step)
+// Where a box and a line cross, as positions along each.
+struct CrossPlaces {
+    std::uint16_t inBox;
+    std::uint16_t inLine;
+};
+
+constexpr CrossPlaces PlacesOfCrossing(int box, int line)
 {
-    cells.ForEach([&](int cell) {
-        step.Eliminate(Cell(cell), digit);
-    });
+    const int b = box - BoxUnit(0);
+    if (line < ColumnUnit(0))
+        return {static_cast<std::uint16_t>(0x7 << 3 * (line % 3)), static_cast<std::uint16_t>(0x7 << 3 * (b % 3))};
+    const int column = line - ColumnUnit(0);
+    return {static_cast<std::uint16_t>(0x49 << column % 3), static_cast<std::uint16_t>(0x7 << 3 * (b / 3))};
 }
+
+inline constexpr std::array<CrossPlaces, Crossings.size()> CrossingPlaces = [] {
+    std::array<CrossPlaces, Crossings.size()> places {};
+    for (std::size_t i = 0; i < Crossings.size(); ++i)
+        places[i] = PlacesOfCrossing(Crossings[i].box, Crossings[i].line);
+    return places;
+}();
 
 // A digit whose places in `within` all lie in `along` leaves the rest of `along`. The direct form
 // counts only where that leaves the digit a single place in a unit of the same kind as `within`,
@@ -19,16 +34,21 @@ void EliminateAll(CellSet cells, Digit digit, Step &step)
 bool Locked(const CandidateGrid &grid, bool boxFirst, bool direct, Step &step)
 {
     for (const Digit digit : EveryDigit) {
-        for (const auto &[box, line, cross] : Crossings) {
-            const CellSet within = UnitSets[boxFirst ? box : line] & grid.CellsOf(digit);
-            const CellSet along = UnitSets[boxFirst ? line : box] & grid.CellsOf(digit);
-            if (within.Empty() || !((within & ~cross).Empty()))
+        for (std::size_t c = 0; c < Crossings.size(); ++c) {
+            const Crossing &crossing = Crossings[c];
+            const CrossPlaces cross = CrossingPlaces[c];
+            const int within = boxFirst ? crossing.box : crossing.line;
+            const int along = boxFirst ? crossing.line : crossing.box;
+            const std::uint16_t inside = grid.PlacesIn(within, digit);
+            if (inside == 0 || (inside & ~(boxFirst ? cross.inBox : cross.inLine)) != 0)
                 continue;
-            const CellSet removed = along & ~cross;
-            if (removed.Empty())
+            const std::uint16_t removed = grid.PlacesIn(along, digit) & ~(boxFirst ? cross.inLine : cross.inBox);
+            if (removed == 0)
                 continue;
-            EliminateAll(removed, digit, step);
-            if (!direct || TakeRevealedSingle(grid, UnitsLike(boxFirst ? box : line), step))
+            for (int i = 0; i < 9; ++i)
+                if (removed >> i & 1)
+                    step.Eliminate(Cell(UnitCells(along)[i]), digit);
+            if (!direct || TakeRevealedSingle(grid, UnitsLike(within), step))
                 return true;
             step.eliminations.clear();
         }

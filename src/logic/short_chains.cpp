@@ -53,7 +53,7 @@ public:
             for (int i = 0; i < 6; ++i) {
                 const int line = GroupAt(BoxUnit(box), i)[1];
                 const CellSet cross = places_ & UnitSets[BoxUnit(box)] & UnitSets[line];
-                if (cross.Count() < 2)
+                if (cross.Empty() || cross.HoldsExactly(1))
                     continue;
                 group_[box][line] = static_cast<std::int16_t>(count_);
                 Add(cross, true);
@@ -108,7 +108,7 @@ private:
     int IndexOf(CellSet cells) const
     {
         const int first = cells.Lowest();
-        if (cells.Count() == 1)
+        if (cells.HoldsExactly(1))
             return single_[first];
         const int box = BoxOf(Cell(first));
         for (const int line : {RowOf(Cell(first)), 9 + ColumnOf(Cell(first))}) {

@@ -2,6 +2,8 @@
 #include "logic/geometry.h"
 #include "logic/techniques.h"
 
+#include <bit>
+
 // Singles are taken all at once: every one found is true in the grid as it stands, and a rating
 // is the hardest step, so taking them together changes no score and saves passes.
 
@@ -14,11 +16,14 @@ bool HiddenSinglesIn(const CandidateGrid &grid, int firstUnit, int lastUnit, Ste
     CellSet placed;
     for (int unit = firstUnit; unit <= lastUnit; ++unit) {
         for (const Digit digit : EveryDigit) {
-            const CellSet spots = grid.CellsOf(digit) & UnitSets[unit];
-            if (spots.Count() != 1 || placed.Has(spots.Lowest()))
+            const std::uint16_t places = grid.PlacesIn(unit, digit);
+            if (SmallBitCount(places) != 1)
                 continue;
-            placed.Set(spots.Lowest());
-            step.placements.emplace_back(Cell(spots.Lowest()), digit);
+            const int cell = UnitCells(unit)[std::countr_zero(places)];
+            if (placed.Has(cell))
+                continue;
+            placed.Set(cell);
+            step.placements.emplace_back(Cell(cell), digit);
         }
     }
     return !step.placements.empty();
@@ -49,7 +54,7 @@ bool TakeRevealedSingle(const CandidateGrid &grid, std::uint32_t units, Step &st
             if (!(units >> unit & 1))
                 continue;
             const CellSet left = grid.CellsOf(c.digit) & ~gone[c.digit.Index()] & UnitSets[unit];
-            if (left.Count() == 1) {
+            if (left.HoldsExactly(1)) {
                 step.placements.assign(1, {Cell(left.Lowest()), c.digit});
                 step.eliminations.clear();
                 return true;

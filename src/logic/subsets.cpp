@@ -45,23 +45,20 @@ bool NakedSubset(const CandidateGrid &grid, int size, Step &step)
 bool HiddenSubset(const CandidateGrid &grid, int size, bool direct, Step &step)
 {
     for (int unit = 0; unit < UnitCount; ++unit) {
-        // Each digit's places as positions within the unit: cheaper to join and count than cell sets.
+        // Each digit's places as positions along the unit: cheaper to join and count than cell sets.
         const auto &unitCells = UnitCells(unit);
-        std::array<std::uint16_t, 9> placesOf {};
-        for (int i = 0; i < 9; ++i)
-            for (DigitMask m = grid.Candidates(unitCells[i]); m; m &= m - 1)
-                placesOf[LowestDigit(m).Index()] |= static_cast<std::uint16_t>(1u << i);
         std::array<std::uint16_t, 9> spots {};
         std::array<Digit, 9> digits {};
         int count = 0;
         for (const Digit digit : EveryDigit) {
-            const int n = BitCount(placesOf[digit.Index()]);
+            const std::uint16_t places = grid.PlacesIn(unit, digit);
+            const int n = SmallBitCount(places);
             if (n >= 2 && n <= size) {
-                spots[count] = placesOf[digit.Index()];
+                spots[count] = places;
                 digits[count++] = digit;
             }
         }
-        const bool found = ForEachTightSet(spots, count, size, [](std::uint16_t p) { return BitCount(p); },
+        const bool found = ForEachTightSet(spots, count, size, [](std::uint16_t p) { return SmallBitCount(p); },
             [&](const std::array<int, 4> &picked, std::uint16_t positions) {
                 DigitMask kept = 0;
                 for (int i = 0; i < size; ++i)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <bit>
+#include <cassert>
 #include <cstdint>
 
 namespace quadrelle {
@@ -12,6 +15,25 @@ constexpr int BitCount(std::uint64_t w)
     w = (w & 0x3333333333333333u) + ((w >> 2) & 0x3333333333333333u);
     w = (w + (w >> 4)) & 0x0f0f0f0f0f0f0f0fu;
     return static_cast<int>((w * 0x0101010101010101u) >> 56);
+}
+
+namespace detail {
+constexpr std::array<std::uint8_t, 1024> MakeSmallCounts()
+{
+    std::array<std::uint8_t, 1024> counts {};
+    for (std::size_t w = 0; w < counts.size(); ++w)
+        counts[w] = static_cast<std::uint8_t>(std::popcount(w));
+    return counts;
+}
+inline constexpr std::array<std::uint8_t, 1024> SmallCounts = MakeSmallCounts();
+} // namespace detail
+
+// The set bits of a word of ten bits or fewer (a cell's digits, a unit's places), from a table,
+// which beats the dozen instructions of the count above.
+constexpr int SmallBitCount(std::uint32_t w)
+{
+    assert(w < detail::SmallCounts.size());
+    return detail::SmallCounts[w];
 }
 
 } // namespace quadrelle

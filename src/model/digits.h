@@ -8,6 +8,8 @@
 // A Digit is 1..9. Per-digit arrays ask for its 0..8 Index by name, so an index is never taken
 // for a digit, nor a cell for either.
 
+#include "model/bits.h"
+
 #include <array>
 #include <bit>
 #include <cassert>
@@ -52,23 +54,11 @@ constexpr bool IsDigitMask(std::int32_t mask) { return (mask & ~AllDigits) == 0;
 
 constexpr std::int32_t BitOf(Digit digit) { return std::int32_t {1} << digit.Value(); }
 
-namespace detail {
-constexpr std::array<std::uint8_t, 1024> MakeCounts()
-{
-    std::array<std::uint8_t, 1024> counts {};
-    for (std::size_t m = 0; m < counts.size(); ++m)
-        counts[m] = static_cast<std::uint8_t>(std::popcount(m));
-    return counts;
-}
-// A table beats std::popcount on the x86-64 baseline, which lacks the instruction.
-inline constexpr std::array<std::uint8_t, 1024> Counts = MakeCounts();
-} // namespace detail
-
 // Number of digits in a mask.
 constexpr int CountOf(std::int32_t mask)
 {
     assert(IsDigitMask(mask));
-    return detail::Counts[static_cast<std::uint32_t>(mask) & 0x3FF];
+    return SmallBitCount(static_cast<std::uint32_t>(mask) & 0x3FF);
 }
 
 // True for a mask that allows exactly one digit.
