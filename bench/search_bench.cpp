@@ -43,7 +43,7 @@ void SearchFrom(benchmark::State &state, std::string_view puzzle, std::int32_t e
     Board start;
     PlaceGivens(start, givens);
     NoGrid noGrid;
-    PropagateSingles(start, noGrid, 0);
+    PropagateSingles(start, noGrid, TemplateBox);
     const Grid afterPropagation = start.Digits();
 
     std::int64_t placements = 0;
@@ -97,7 +97,7 @@ std::vector<Grid> SearchStarts(const std::vector<std::string> &files)
             if (!PlaceGivens(board, parsed.givens))
                 continue;
             NoGrid noGrid;
-            if (PropagateSingles(board, noGrid, 0))
+            if (PropagateSingles(board, noGrid, TemplateBox))
                 starts.push_back(board.Digits());
         }
     }

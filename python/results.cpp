@@ -25,7 +25,7 @@ std::optional<std::string> GridOf(const Answer &answer, std::size_t i)
 
 CellDigit CellDigitOf(const logic::Candidate &candidate)
 {
-    return {candidate.cell / 9 + 1, candidate.cell % 9 + 1, candidate.digit.Value()};
+    return {RowOf(candidate.cell) + 1, ColumnOf(candidate.cell) + 1, candidate.digit.Value()};
 }
 
 std::vector<CellDigit> CellDigitsOf(const std::vector<logic::Candidate> &candidates)

@@ -126,20 +126,20 @@ void Grids::CreateSolutionLabel(int n)
     label->show();
 }
 
-void Grids::ShowDeducedDigit(CellIndex cell, int d)
+void Grids::ShowDeducedDigit(CellIndex cell, Digit digit)
 {
     PuzzleBox &box = txPuz(BoxNumber::Of(cell));
     const Label &model = txSol(0);
     updating_ = true;
-    box.SetText(QString::number(d));
+    box.SetText(QString::number(digit.Value()));
     box.SetForeColor(model.ForeColor());
     box.SetBackColor(model.BackColor());
     updating_ = false;
 }
 
-void Grids::TagBox(CellIndex cell, int tag)
+void Grids::TagBox(CellIndex cell, BoxNumber tag)
 {
-    txPuz(BoxNumber::Of(cell)).SetTag(QString::number(tag));
+    txPuz(BoxNumber::Of(cell)).SetTag(QString::number(tag.value));
 }
 
 } // namespace quadrelle
@@ -162,12 +162,12 @@ void Grids::ShowStep(const logic::ShownStep &shown, bool withEarlier)
     shown.focus.causes.ForEach(
         [this](int cell) { stepMarks_[static_cast<std::size_t>(cell)].highlight = BoxMarks::Highlight::Cause; });
     for (const logic::Candidate &c : shown.step.placements) {
-        BoxMarks &marks = stepMarks_[c.cell];
+        BoxMarks &marks = stepMarks_[static_cast<std::size_t>(c.cell.Index())];
         marks.highlight = BoxMarks::Highlight::Target;
         marks.placed = c.digit.Value();
     }
     for (const logic::Candidate &c : shown.step.eliminations) {
-        BoxMarks &marks = stepMarks_[c.cell];
+        BoxMarks &marks = stepMarks_[static_cast<std::size_t>(c.cell.Index())];
         marks.highlight = BoxMarks::Highlight::Target;
         marks.removed = static_cast<std::uint16_t>(marks.removed | BitOf(c.digit));
     }
@@ -179,11 +179,11 @@ void Grids::ShowStep(const logic::ShownStep &shown, bool withEarlier)
     Redraw();
 }
 
-void Grids::ShowCells(const std::vector<int> &cells)
+void Grids::ShowCells(const std::vector<Cell> &cells)
 {
     stepMarks_ = {};
-    for (const int cell : cells)
-        stepMarks_.at(static_cast<std::size_t>(cell)).highlight = BoxMarks::Highlight::Target;
+    for (const Cell cell : cells)
+        stepMarks_[static_cast<std::size_t>(cell.Index())].highlight = BoxMarks::Highlight::Target;
     showingStep_ = true;
     Redraw();
 }

@@ -4,6 +4,9 @@
 #include "board/puzzle_box.h"
 #include "kit/controls.h"
 #include "logic/shown_step.h"
+#include "model/digits.h"
+#include "model/geometry.h"
+#include "model/positions.h"
 #include "solver/propagation.h"
 
 #include <QRect>
@@ -42,8 +45,8 @@ public:
     static QRect SolutionLabelGeometry(int n);
 
     // Under Updating: the digit into the cell's box in txSol(0)'s colours.
-    void ShowDeducedDigit(CellIndex cell, int d) override;
-    void TagBox(CellIndex cell, int tag) override;
+    void ShowDeducedDigit(CellIndex cell, Digit digit) override;
+    void TagBox(CellIndex cell, BoxNumber tag) override;
 
     // By cell, digit d in bit d - 1: the digits still possible, in small print in the empty
     // boxes; nullopt shows none.
@@ -52,8 +55,8 @@ public:
     // The step over the boxes: its unit and the boxes it acts on highlighted, the digit it places,
     // the candidates it removes; withEarlier also the digits the path placed before it.
     void ShowStep(const logic::ShownStep &shown, bool withEarlier);
-    // Cells 0..80 highlighted, as where two solutions differ.
-    void ShowCells(const std::vector<int> &cells);
+    // The cells highlighted, as where two solutions differ.
+    void ShowCells(const std::vector<Cell> &cells);
     void HideStep();
     bool ShowingStep() const { return showingStep_; }
 

@@ -18,7 +18,7 @@ constexpr std::array<Words, 81> MakePeers()
 {
     std::array<Words, 81> table {};
     for (int p = 0; p < 81; ++p)
-        for (const int q : PeersOf(p))
+        for (const int q : PeersOf(Cell(p)))
             table[p][q / 27] |= 1u << (q % 27);
     return table;
 }

@@ -17,8 +17,8 @@ public:
     {
         used_.fill(AllDigits);
         for (int cell = 0; cell < 81; ++cell)
-            rowInColumn_[static_cast<std::size_t>(ColumnOf(cell))][solution[static_cast<std::size_t>(cell)]]
-                = static_cast<std::uint8_t>(RowOf(cell));
+            rowInColumn_[static_cast<std::size_t>(ColumnOf(Cell(cell)))][solution[static_cast<std::size_t>(cell)]]
+                = static_cast<std::uint8_t>(RowOf(Cell(cell)));
     }
 
     // Takes the orbit away if the solution stays the only one.
@@ -43,7 +43,7 @@ private:
             const int cell = orbit.cells[i];
             const std::uint8_t digit = SolutionAt(cell);
             puzzle_[static_cast<std::size_t>(cell)] = given ? digit : 0;
-            for (const std::uint8_t unit : UnitsOf(cell)) {
+            for (const std::uint8_t unit : UnitsOf(Cell(cell))) {
                 std::uint16_t &used = used_[static_cast<std::size_t>(unit)];
                 used = static_cast<std::uint16_t>(given ? used | BitOf(Digit(digit)) : used & ~BitOf(Digit(digit)));
             }
@@ -53,7 +53,7 @@ private:
     // The digits the givens of an open cell's row, column and box hold.
     unsigned Seen(int cell) const
     {
-        const auto &[row, column, box] = UnitsOf(cell);
+        const auto &[row, column, box] = UnitsOf(Cell(cell));
         return used_[row] | used_[column] | used_[box];
     }
 
@@ -72,7 +72,7 @@ private:
     bool HiddenSingle(int cell) const
     {
         const auto digit = static_cast<unsigned>(BitOf(Digit(SolutionAt(cell))));
-        for (const std::uint8_t unit : UnitsOf(cell)) {
+        for (const std::uint8_t unit : UnitsOf(Cell(cell))) {
             bool alone = true;
             for (const std::uint8_t other : UnitCells(unit)) {
                 alone = other == cell || At(other) != 0 || (Seen(other) & digit) != 0;
@@ -96,7 +96,7 @@ private:
     // Cells (r, c), (r, c2), (r2, c), (r2, c2) holding a, b, b, a, all open, in two boxes.
     bool SwappableRectangle(int cell) const
     {
-        const int row = RowOf(cell), column = ColumnOf(cell);
+        const int row = RowOf(Cell(cell)), column = ColumnOf(Cell(cell));
         for (int column2 = 0; column2 < 9; ++column2) {
             const int corner = row * 9 + column2;
             if (column2 == column || At(corner) != 0)

@@ -36,14 +36,14 @@ private:
 
     unsigned Free(int cell) const
     {
-        const auto &[row, column, box] = UnitsOf(cell);
+        const auto &[row, column, box] = UnitsOf(Cell(cell));
         return ~(used_[row] | used_[column] | used_[box]) & static_cast<unsigned>(AllDigits);
     }
 
     void Set(int cell, std::uint8_t digit)
     {
         const auto bit = BitOf(Digit(digit != 0 ? digit : grid_[static_cast<std::size_t>(cell)]));
-        for (const std::uint8_t unit : UnitsOf(cell))
+        for (const std::uint8_t unit : UnitsOf(Cell(cell)))
             used_[unit] ^= static_cast<std::uint16_t>(bit);
         grid_[static_cast<std::size_t>(cell)] = digit;
     }

@@ -82,7 +82,7 @@ template <int size> struct Aligned {
         std::array<Digit, size> digits {};
         Choose(0, digits, 0);
         for (int i = 0; i < size; ++i)
-            step.EliminateEach(cells[i], grid.Candidates(cells[i]) & ~kept[i]);
+            step.EliminateEach(Cell(cells[i]), grid.Candidates(cells[i]) & ~kept[i]);
         return !step.eliminations.empty();
     }
 };

@@ -126,7 +126,7 @@ private:
             best_.clear();
             for (const Digit digit : EveryDigit)
                 removed[digit.Index()].ForEach([&](int at) {
-                    best_.push_back({at, digit});
+                    best_.emplace_back(Cell(at), digit);
                 });
             done_ = tenths <= std::max(step_.enough, step_.tenths);
         });

@@ -27,7 +27,7 @@ std::optional<CandidateGrid> CandidateGrid::FromGivens(const std::array<std::uin
 namespace {
 
 // A cell's position along its row, its column and its box, the order UnitsOf gives them.
-constexpr std::array<int, 3> PositionsOf(int cell)
+constexpr std::array<int, 3> PositionsOf(Cell cell)
 {
     return {ColumnOf(cell), RowOf(cell), RowOf(cell) % 3 * 3 + ColumnOf(cell) % 3};
 }
@@ -36,8 +36,8 @@ constexpr std::array<int, 3> PositionsOf(int cell)
 
 void CandidateGrid::ClearPlaces(int cell, Digit digit)
 {
-    const std::array<int, 3> positions = PositionsOf(cell);
-    const auto &units = UnitsOf(cell);
+    const std::array<int, 3> positions = PositionsOf(Cell(cell));
+    const auto &units = UnitsOf(Cell(cell));
     for (int k = 0; k < 3; ++k)
         places_[units[k]][digit.Index()] &= static_cast<std::uint16_t>(~(1u << positions[k]));
 }

@@ -13,6 +13,8 @@ namespace quadrelle::logic {
 
 // The pencil marks of a position: per digit the 81-bit board of the cells that may still hold it,
 // and the same by cell for the techniques that look at one cell.
+// Cells are ints here: the searches ask in their innermost loops with positions taken straight from a
+// set's bits, where a Cell would only wrap each one.
 class CandidateGrid {
 public:
     // cells: 0 = empty, 1..9; nullopt when givens repeat a digit in a unit.

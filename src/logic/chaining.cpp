@@ -84,7 +84,7 @@ struct Best {
         rank = r;
         found = true;
         step = Step {name, Tenths(r.difficulty), {}, {}, base.enough, base.budget};
-        const Candidate c {CellOf(target), DigitOf(target)};
+        const Candidate c {Cell(CellOf(target)), DigitOf(target)};
         (IsOn(target) ? step.placements : step.eliminations).push_back(c);
     }
     bool Fill(Step &out)
@@ -127,7 +127,7 @@ struct Board {
 // A unit's kind order as the reference visits them: box, row, column.
 constexpr std::array<int, 3> UnitsInOrder(int cell)
 {
-    return {BoxUnit(BoxOf(cell)), RowUnit(RowOf(cell)), ColumnUnit(ColumnOf(cell))};
+    return {BoxUnit(BoxOf(Cell(cell))), RowUnit(RowOf(Cell(cell))), ColumnUnit(ColumnOf(Cell(cell)))};
 }
 
 // What a true candidate makes false, in the reference's order.
@@ -138,11 +138,11 @@ template <class F> void OnToOff(const Board &b, Literal on, bool y, F f)
     if (y)
         for (DigitMask m = b.now[cell] & ~BitOf(digit); m; m &= m - 1)
             f(Off(cell, LowestDigit(m)));
-    const CellSet box = UnitSets[BoxUnit(BoxOf(cell))];
+    const CellSet box = UnitSets[BoxUnit(BoxOf(Cell(cell)))];
     const CellSet others = Minus(b.places[digit.Index()], CellSet::Of(cell));
     (others & box).ForEach([&](int other) { f(Off(other, digit)); });
-    Minus(others & UnitSets[RowUnit(RowOf(cell))], box).ForEach([&](int other) { f(Off(other, digit)); });
-    Minus(others & UnitSets[ColumnUnit(ColumnOf(cell))], box).ForEach([&](int other) { f(Off(other, digit)); });
+    Minus(others & UnitSets[RowUnit(RowOf(Cell(cell)))], box).ForEach([&](int other) { f(Off(other, digit)); });
+    Minus(others & UnitSets[ColumnUnit(ColumnOf(Cell(cell)))], box).ForEach([&](int other) { f(Off(other, digit)); });
 }
 
 // What a false candidate makes true: the cell's last digit, a unit's last place. `hidden` gets the
@@ -442,7 +442,7 @@ private:
         const Digit digit = DigitOf(source);
         if (pass_.y && CountOf(grid_.Candidates(cell)) == 2)
             closers_.Set(Off(cell, LowestDigit(static_cast<DigitMask>(grid_.Candidates(cell) & ~BitOf(digit)))));
-        for (const int unit : UnitsOf(cell)) {
+        for (const int unit : UnitsOf(Cell(cell))) {
             const CellSet places = grid_.CellsOf(digit) & UnitSets[unit];
             if (pass_.x && places.HoldsExactly(2))
                 (places & ~CellSet::Of(cell)).ForEach([&](int partner) { closers_.Set(Off(partner, digit)); });
@@ -509,7 +509,7 @@ private:
             Tenths(rank.difficulty), {}, {}, base_.enough, base_.budget};
         for (const Digit digit : EveryDigit)
             (forward[digit.Index()] & backward[digit.Index()] & grid_.CellsOf(digit) & ~cells).ForEach([&](int cell) {
-                step.Eliminate(cell, digit);
+                step.Eliminate(Cell(cell), digit);
             });
         if (step.eliminations.empty())
             return false;

@@ -34,7 +34,7 @@ bool Fish(const CandidateGrid &grid, int size, Step &step)
                     for (std::uint16_t m = across; m; m &= m - 1)
                         coverCells |= UnitSets[cover + std::countr_zero(m)];
                     (coverCells & grid.CellsOf(digit) & ~baseCells).ForEach([&](int cell) {
-                        step.Eliminate(cell, digit);
+                        step.Eliminate(Cell(cell), digit);
                     });
                     return !step.eliminations.empty();
                 });

@@ -45,7 +45,7 @@ struct Best {
             return false;
         step.technique = technique;
         step.tenths = tenths;
-        const Candidate c {CellOf(conclusion), DigitOf(conclusion)};
+        const Candidate c {Cell(CellOf(conclusion)), DigitOf(conclusion)};
         (IsOn(conclusion) ? step.placements : step.eliminations).push_back(c);
         return true;
     }

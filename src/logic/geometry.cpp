@@ -2,7 +2,7 @@
 
 namespace quadrelle::logic {
 
-std::string CellName(int cell)
+std::string CellName(Cell cell)
 {
     return {'r', static_cast<char>('1' + RowOf(cell)), 'c', static_cast<char>('1' + ColumnOf(cell))};
 }

@@ -7,6 +7,6 @@
 namespace quadrelle::logic {
 
 // "r4c7".
-std::string CellName(int cell);
+std::string CellName(Cell cell);
 
 } // namespace quadrelle::logic

@@ -129,7 +129,7 @@ void Implications::FromOff(Literal l)
         }
         Derive(On(cell, LowestDigit(left)), causes, count);
     }
-    for (const int unit : UnitsOf(cell)) {
+    for (const int unit : UnitsOf(Cell(cell))) {
         int place = -1;
         count = 0;
         for (const int other : UnitCells(unit)) {

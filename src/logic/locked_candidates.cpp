@@ -47,7 +47,7 @@ bool Locked(const CandidateGrid &grid, bool boxFirst, bool direct, Step &step)
                 continue;
             for (int i = 0; i < 9; ++i)
                 if (removed >> i & 1)
-                    step.Eliminate(UnitCells(along)[i], digit);
+                    step.Eliminate(Cell(UnitCells(along)[i]), digit);
             if (!direct || TakeRevealedSingle(grid, UnitsLike(within), step))
                 return true;
             step.eliminations.clear();

@@ -38,13 +38,13 @@ int Refute(const CandidateGrid &grid, int cell, Digit digit, const Step &step)
 bool FindNestedForcingChain(const CandidateGrid &grid, Step &step)
 {
     int bestSize = 0;
-    Candidate best {0, Digit {}};
+    Candidate best {Cell(0), Digit {}};
     grid.Open().ForEach([&](int cell) {
         for (DigitMask m = grid.Candidates(cell); m && !step.Expired(); m &= m - 1) {
             const int size = Refute(grid, cell, LowestDigit(m), step);
             if (size > 0 && (bestSize == 0 || size < bestSize)) {
                 bestSize = size;
-                best = {cell, LowestDigit(m)};
+                best = {Cell(cell), LowestDigit(m)};
             }
         }
     });

@@ -26,7 +26,7 @@ struct Node {
     static Node Of(CellSet cells, bool group)
     {
         Node node {cells, group};
-        const int first = cells.Lowest();
+        const Cell first(cells.Lowest());
         node.row = (cells & ~UnitSets[RowOf(first)]).Empty() ? RowOf(first) : -1;
         node.col = (cells & ~UnitSets[9 + ColumnOf(first)]).Empty() ? ColumnOf(first) : -1;
         node.box = (cells & ~UnitSets[BoxUnit(BoxOf(first))]).Empty() ? BoxOf(first) : -1;
@@ -110,8 +110,8 @@ private:
         const int first = cells.Lowest();
         if (cells.HoldsExactly(1))
             return single_[first];
-        const int box = BoxOf(first);
-        for (const int line : {RowOf(first), 9 + ColumnOf(first)}) {
+        const int box = BoxOf(Cell(first));
+        for (const int line : {RowOf(Cell(first)), 9 + ColumnOf(Cell(first))}) {
             const int at = group_[box][line];
             if (at >= 0 && nodes_[at].cells == cells)
                 return at;
@@ -204,7 +204,7 @@ private:
         *bestTenths_ = tenths;
         best_->clear();
         seeing.ForEach([&](int cell) {
-            best_->push_back({cell, digit_});
+            best_->emplace_back(Cell(cell), digit_);
         });
         done_ = tenths <= std::max(enough_, base_);
     }

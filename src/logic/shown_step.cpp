@@ -47,8 +47,8 @@ std::optional<ShownStep> NextStep(
     if (!grid || grid->Solved())
         return std::nullopt;
     for (const Candidate &c : removed)
-        if (grid->IsOpen(c.cell))
-            grid->Eliminate(c.cell, c.digit);
+        if (grid->IsOpen(c.cell.Index()))
+            grid->Eliminate(c.cell.Index(), c.digit);
     workDone = 0;
     const Budget budget {limits.effort, limits.stop};
     for (const Rung &rung : Ladder(limits.scale)) {

@@ -23,7 +23,7 @@ bool HiddenSinglesIn(const CandidateGrid &grid, int firstUnit, int lastUnit, Ste
             if (placed.Has(cell))
                 continue;
             placed.Set(cell);
-            step.placements.push_back({cell, digit});
+            step.placements.emplace_back(Cell(cell), digit);
         }
     }
     return !step.placements.empty();
@@ -39,8 +39,7 @@ bool FindNakedSingle(const CandidateGrid &grid, Step &step)
 {
     grid.Open().ForEach([&](int cell) {
         if (CountOf(grid.Candidates(cell)) == 1)
-            step.placements.push_back(
-                {cell, LowestDigit(grid.Candidates(cell))});
+            step.placements.emplace_back(Cell(cell), LowestDigit(grid.Candidates(cell)));
     });
     return !step.placements.empty();
 }
@@ -49,14 +48,14 @@ bool TakeRevealedSingle(const CandidateGrid &grid, std::uint32_t units, Step &st
 {
     std::array<CellSet, 9> gone {};
     for (const Candidate &c : step.eliminations)
-        gone[c.digit.Index()].Set(c.cell);
+        gone[c.digit.Index()].Set(c.cell.Index());
     for (const Candidate &c : step.eliminations)
         for (const int unit : UnitsOf(c.cell)) {
             if (!(units >> unit & 1))
                 continue;
             const CellSet left = grid.CellsOf(c.digit) & ~gone[c.digit.Index()] & UnitSets[unit];
             if (left.HoldsExactly(1)) {
-                step.placements.assign(1, {static_cast<std::uint8_t>(left.Lowest()), c.digit});
+                step.placements.assign(1, {Cell(left.Lowest()), c.digit});
                 step.eliminations.clear();
                 return true;
             }

@@ -34,7 +34,7 @@ Step Settle(const CandidateGrid &grid, std::span<const Rung> ladder, const Ratin
 {
     const int cell = grid.Open().Lowest();
     return Step {TopRung, ladder.back().tenths,
-        {{cell, Digit(rating.solution[cell])}}, {}, 0, {}};
+        {{Cell(cell), Digit(rating.solution[cell])}}, {}, 0, {}};
 }
 
 } // namespace
@@ -42,10 +42,10 @@ Step Settle(const CandidateGrid &grid, std::span<const Rung> ladder, const Ratin
 void Apply(const Step &step, CandidateGrid &grid)
 {
     for (const Candidate &c : step.placements)
-        if (grid.IsOpen(c.cell))
-            grid.Place(c.cell, c.digit);
+        if (grid.IsOpen(c.cell.Index()))
+            grid.Place(c.cell.Index(), c.digit);
     for (const Candidate &c : step.eliminations)
-        grid.Eliminate(c.cell, c.digit);
+        grid.Eliminate(c.cell.Index(), c.digit);
 }
 
 SolvePath SolveLogically(const std::array<std::uint8_t, 81> &cells, RatingLimits limits, Keep keep)

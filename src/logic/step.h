@@ -4,7 +4,6 @@
 #include "model/digits.h"
 #include "model/geometry.h"
 
-#include <cassert>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -12,8 +11,8 @@
 namespace quadrelle::logic {
 
 struct Candidate {
-    constexpr Candidate(int cell, Digit digit) : cell(static_cast<std::uint8_t>(cell)), digit(digit) { assert(IsCell(cell)); }
-    std::uint8_t cell;
+    constexpr Candidate(Cell cell, Digit digit) : cell(cell), digit(digit) { }
+    Cell cell;
     Digit digit;
     bool operator==(const Candidate &) const = default;
 };
@@ -31,9 +30,9 @@ struct Step {
     Budget budget;
 
     bool Expired() const { return budget.Spent(); }
-    void Eliminate(int cell, Digit digit) { eliminations.emplace_back(cell, digit); }
+    void Eliminate(Cell cell, Digit digit) { eliminations.emplace_back(cell, digit); }
     // Every digit of the mask from the cell.
-    void EliminateEach(int cell, DigitMask digits)
+    void EliminateEach(Cell cell, DigitMask digits)
     {
         for (; digits != 0; digits &= digits - 1)
             Eliminate(cell, LowestDigit(digits));

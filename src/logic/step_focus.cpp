@@ -20,7 +20,7 @@ CellSet RemovedCells(const Step &step)
 {
     CellSet cells;
     for (const Candidate &c : step.eliminations)
-        cells.Set(c.cell);
+        cells.Set(c.cell.Index());
     return cells;
 }
 
@@ -44,8 +44,8 @@ StepFocus HiddenSingle(const CandidateGrid &grid, const Step &step)
 {
     const Candidate placed = step.placements.front();
     for (const int unit : UnitOrder)
-        if (UnitSets[unit].Has(placed.cell) && (UnitSets[unit] & grid.CellsOf(placed.digit)).Count() == 1)
-            return {unit, CellSet::Of(placed.cell)};
+        if (UnitSets[unit].Has(placed.cell.Index()) && (UnitSets[unit] & grid.CellsOf(placed.digit)).Count() == 1)
+            return {unit, CellSet::Of(placed.cell.Index())};
     return {};
 }
 
@@ -138,7 +138,7 @@ StepFocus HiddenSubset(const CandidateGrid &grid, const Step &step, int size)
 unsigned CrossLines(const CellSet &cells, int base)
 {
     unsigned lines = 0;
-    cells.ForEach([&](int cell) { lines |= 1u << (base == 0 ? ColumnOf(cell) : RowOf(cell)); });
+    cells.ForEach([&](int cell) { lines |= 1u << (base == 0 ? ColumnOf(Cell(cell)) : RowOf(Cell(cell))); });
     return lines;
 }
 

@@ -30,7 +30,7 @@ bool NakedSubset(const CandidateGrid &grid, int size, Step &step)
                 for (const int cell : UnitCells(unit)) {
                     if (inside.Has(cell))
                         continue;
-                    step.EliminateEach(cell, grid.Candidates(cell) & digits);
+                    step.EliminateEach(Cell(cell), grid.Candidates(cell) & digits);
                 }
                 return !step.eliminations.empty();
             });
@@ -65,7 +65,7 @@ bool HiddenSubset(const CandidateGrid &grid, int size, bool direct, Step &step)
                     kept |= BitOf(digits[picked[i]]);
                 for (int i = 0; i < 9; ++i)
                     if (positions >> i & 1)
-                        step.EliminateEach(unitCells[i], grid.Candidates(unitCells[i]) & ~kept);
+                        step.EliminateEach(Cell(unitCells[i]), grid.Candidates(unitCells[i]) & ~kept);
                 if (!step.eliminations.empty() && (!direct || TakeRevealedSingle(grid, UnitBit(unit), step)))
                     return true;
                 step.eliminations.clear();

@@ -61,7 +61,7 @@ bool NakedSetWith(const CandidateGrid &grid, int unit, CellSet pattern, DigitMas
                 return false;
             for (const int cell : UnitCells(unit))
                 if (!used.Has(cell) && !pattern.Has(cell))
-                    step.EliminateEach(cell, grid.Candidates(cell) & joined);
+                    step.EliminateEach(Cell(cell), grid.Candidates(cell) & joined);
             return !step.eliminations.empty();
         }
         for (int i = from; i < count; ++i)
@@ -77,7 +77,7 @@ std::array<int, 3> SharedUnits(int a, int b)
 {
     std::array<int, 3> shared {-1, -1, -1};
     int n = 0;
-    for (const int unit : UnitsOf(a))
+    for (const int unit : UnitsOf(Cell(a)))
         if (UnitSets[unit].Has(b))
             shared[n++] = unit;
     return shared;
@@ -101,7 +101,7 @@ public:
         for (bool dropped = true; dropped;) {
             dropped = false;
             holders_.ForEach([&](int cell) {
-                for (const int unit : UnitsOf(cell))
+                for (const int unit : UnitsOf(Cell(cell)))
                     if ((holders_ & UnitSets[unit]).Count() < 2) {
                         holders_.Clear(cell);
                         dropped = true;
@@ -113,7 +113,7 @@ public:
             path_.assign(1, start);
             inLoop_ = CellSet::Of(start);
             unitCount_.fill(0);
-            for (const int unit : UnitsOf(start))
+            for (const int unit : UnitsOf(Cell(start)))
                 ++unitCount_[unit];
             Extend(start);
         });
@@ -136,10 +136,10 @@ private:
                 return;
             path_.push_back(next);
             inLoop_.Set(next);
-            for (const int unit : UnitsOf(next))
+            for (const int unit : UnitsOf(Cell(next)))
                 ++unitCount_[unit];
             Extend(next);
-            for (const int unit : UnitsOf(next))
+            for (const int unit : UnitsOf(Cell(next)))
                 --unitCount_[unit];
             inLoop_.Clear(next);
             path_.pop_back();
@@ -149,7 +149,7 @@ private:
     // No unit may hold a third loop cell, and the extra digits must still allow some type.
     bool Fits(int next) const
     {
-        for (const int unit : UnitsOf(next))
+        for (const int unit : UnitsOf(Cell(next)))
             if (unitCount_[unit] >= 2)
                 return false;
         int extraCells = 0;
@@ -173,7 +173,7 @@ private:
     bool Closes() const
     {
         for (const int cell : path_)
-            for (const int unit : UnitsOf(cell))
+            for (const int unit : UnitsOf(Cell(cell)))
                 if (unitCount_[unit] != 2)
                     return false;
         return path_[1] < path_.back();
@@ -197,7 +197,7 @@ private:
         const auto name = [&](std::string_view rect, std::string_view loop) { return rectangle ? rect : loop; };
         if (roofs == 1) {
             easiest_.Offer(base_, base, name("Unique Rectangle type 1", "Unique Loop type 1"), [&](Step &s) {
-                s.EliminateEach(roof.Lowest(), grid_.Candidates(roof.Lowest()) & pair_);
+                s.EliminateEach(Cell(roof.Lowest()), grid_.Candidates(roof.Lowest()) & pair_);
                 return true;
             });
             return;
@@ -205,7 +205,9 @@ private:
         if (CountOf(extras) == 1) {
             easiest_.Offer(base_, base, name("Unique Rectangle type 2", "Unique Loop type 2"), [&](Step &s) {
                 const Digit digit = LowestDigit(extras);
-                (SeenByAll(roof) & grid_.CellsOf(digit) & ~roof).ForEach([&](int cell) { s.Eliminate(cell, digit); });
+                (SeenByAll(roof) & grid_.CellsOf(digit) & ~roof).ForEach([&](int cell) {
+                    s.Eliminate(Cell(cell), digit);
+                });
                 return true;
             });
         }
@@ -226,8 +228,8 @@ private:
                 if ((grid_.CellsOf(digit) & UnitSets[unit] & ~roof).Empty())
                     easiest_.Offer(base_, base, name("Unique Rectangle type 4", "Unique Loop type 4"), [&](Step &s) {
                         const DigitMask other = static_cast<DigitMask>(pair_ & ~BitOf(digit));
-                        s.EliminateEach(r0, grid_.Candidates(r0) & other);
-                        s.EliminateEach(r1, grid_.Candidates(r1) & other);
+                        s.EliminateEach(Cell(r0), grid_.Candidates(r0) & other);
+                        s.EliminateEach(Cell(r1), grid_.Candidates(r1) & other);
                         return true;
                     });
             }
@@ -332,7 +334,7 @@ bool FindBug(const CandidateGrid &grid, Step &step)
     const int base = step.tenths;
     if (bugCells.size() == 1)
         return offer("Bivalue Universal Grave type 1", base,
-            [&](Step &s) { s.EliminateEach(bugCells[0], grid.Candidates(bugCells[0]) & ~allExtras); });
+            [&](Step &s) { s.EliminateEach(Cell(bugCells[0]), grid.Candidates(bugCells[0]) & ~allExtras); });
     const auto type4 = [&] {
         if (bugCells.size() != 2)
             return false;
@@ -342,13 +344,13 @@ bool FindBug(const CandidateGrid &grid, Step &step)
             return false;
         return offer("Bivalue Universal Grave type 4", base + 1, [&](Step &s) {
             for (const int cell : {a, b})
-                s.EliminateEach(cell, grid.Candidates(cell) & ~extras[cell] & ~shared);
+                s.EliminateEach(Cell(cell), grid.Candidates(cell) & ~extras[cell] & ~shared);
         });
     };
     if (CountOf(allExtras) == 1) {
         const Digit digit = LowestDigit(allExtras);
         const bool two = offer("Bivalue Universal Grave type 2", base + 1, [&](Step &s) {
-            (common & grid.CellsOf(digit)).ForEach([&](int cell) { s.Eliminate(cell, digit); });
+            (common & grid.CellsOf(digit)).ForEach([&](int cell) { s.Eliminate(Cell(cell), digit); });
         });
         return two || type4();
     }
@@ -356,7 +358,8 @@ bool FindBug(const CandidateGrid &grid, Step &step)
         return false;
     if (type4())
         return true;
-    for (const int unit : {BoxUnit(BoxOf(bugCells[0])), RowUnit(RowOf(bugCells[0])), ColumnUnit(ColumnOf(bugCells[0]))}) {
+    const Cell first(bugCells[0]);
+    for (const int unit : {BoxUnit(BoxOf(first)), RowUnit(RowOf(first)), ColumnUnit(ColumnOf(first))}) {
         if (!(bug & ~UnitSets[unit]).Empty())
             continue;
         for (int others = 1; others <= 5; ++others)

@@ -9,7 +9,7 @@ namespace {
 bool EliminateSeen(const CandidateGrid &grid, CellSet seen, Digit digit, Step &step)
 {
     (seen & grid.CellsOf(digit)).ForEach([&](int cell) {
-        step.Eliminate(cell, digit);
+        step.Eliminate(Cell(cell), digit);
     });
     return !step.eliminations.empty();
 }

@@ -35,9 +35,10 @@ bool cGroup::IsAvailable(int d) const
 void cCell::SetPosition(int p)
 {
     CheckSubscript(p, 0, CellCount - 1);
-    rowGroup_ = RowUnit(RowOf(p));
-    colGroup_ = ColumnUnit(ColumnOf(p));
-    boxGroup_ = BoxUnit(BoxOf(p));
+    const Cell cell(p);
+    rowGroup_ = RowUnit(RowOf(cell));
+    colGroup_ = ColumnUnit(ColumnOf(cell));
+    boxGroup_ = BoxUnit(BoxOf(cell));
 }
 
 void cCell::SetValue(std::int32_t d)

@@ -204,7 +204,8 @@ template <int count, class List> constexpr std::array<CellSet, count> SetsOf(Lis
 } // namespace detail
 
 // The 20 cells that share a row, a column or a box with a cell (the cell itself excluded).
-inline constexpr std::array<CellSet, CellCount> Peers = detail::SetsOf<CellCount>(PeersOf);
+inline constexpr std::array<CellSet, CellCount> Peers
+    = detail::SetsOf<CellCount>([](int cell) -> const auto & { return PeersOf(Cell(cell)); });
 // The nine cells of each unit.
 inline constexpr std::array<CellSet, UnitCount> UnitSets = detail::SetsOf<UnitCount>(UnitCells);
 
@@ -223,7 +224,7 @@ inline constexpr std::array<Crossing, 54> Crossings = [] {
         for (const int line : {RowUnit(box / 3 * 3), RowUnit(box / 3 * 3 + 1), RowUnit(box / 3 * 3 + 2),
                  ColumnUnit(box % 3 * 3), ColumnUnit(box % 3 * 3 + 1), ColumnUnit(box % 3 * 3 + 2)})
             crossings[i++] = {BoxUnit(box), line, detail::SetWhere([&](int cell) {
-                                  const auto &units = UnitsOf(cell);
+                                  const auto &units = UnitsOf(Cell(cell));
                                   return units[2] == BoxUnit(box) && (units[0] == line || units[1] == line);
                               })};
     return crossings;

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 
 namespace quadrelle {
@@ -27,29 +28,32 @@ constexpr int PeerCount = 20;
 constexpr bool IsCell(int cell) { return cell >= 0 && cell < CellCount; }
 constexpr bool IsUnit(int unit) { return unit >= 0 && unit < UnitCount; }
 
+// A cell is 0..80. Per-cell arrays ask for its Index by name, so a cell is never taken for a
+// digit, a unit or the window's box number 1..81, nor one of those for a cell.
+class Cell {
+public:
+    explicit constexpr Cell(int index) : index_(static_cast<std::uint8_t>(index)) { assert(IsCell(index)); }
+
+    constexpr int Index() const { return index_; }
+    constexpr bool operator==(const Cell &) const = default;
+
+private:
+    // A byte, as a step's candidates held their cells before: the rater ran fewer instructions so
+    // than with an int.
+    std::uint8_t index_;
+};
+
 // Row, column and box of a cell, each 0..8.
-constexpr int RowOf(int cell)
-{
-    assert(IsCell(cell));
-    return cell / 9;
-}
-constexpr int ColumnOf(int cell)
-{
-    assert(IsCell(cell));
-    return cell % 9;
-}
-constexpr int BoxOf(int cell)
-{
-    assert(IsCell(cell));
-    return cell / 27 * 3 + cell % 9 / 3;
-}
+constexpr int RowOf(Cell cell) { return cell.Index() / 9; }
+constexpr int ColumnOf(Cell cell) { return cell.Index() % 9; }
+constexpr int BoxOf(Cell cell) { return cell.Index() / 27 * 3 + cell.Index() % 9 / 3; }
 
 // The units of a row, a column and a box.
 constexpr int RowUnit(int row) { return row; }
 constexpr int ColumnUnit(int column) { return 9 + column; }
 constexpr int BoxUnit(int box) { return 18 + box; }
 
-constexpr bool ArePeers(int a, int b)
+constexpr bool ArePeers(Cell a, Cell b)
 {
     return a != b && (RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) || BoxOf(a) == BoxOf(b));
 }
@@ -70,14 +74,15 @@ constexpr Tables MakeTables()
     Tables t;
     std::array<int, UnitCount> filled {};
     for (int cell = 0; cell < CellCount; ++cell) {
-        const std::array<int, 3> units {RowUnit(RowOf(cell)), ColumnUnit(ColumnOf(cell)), BoxUnit(BoxOf(cell))};
+        const Cell at(cell);
+        const std::array<int, 3> units {RowUnit(RowOf(at)), ColumnUnit(ColumnOf(at)), BoxUnit(BoxOf(at))};
         for (int k = 0; k < 3; ++k) {
             t.unitsOf[cell][k] = static_cast<std::uint8_t>(units[k]);
             t.unitCells[units[k]][filled[units[k]]++] = static_cast<std::uint8_t>(cell);
         }
         int peer = 0;
         for (int other = 0; other < CellCount; ++other)
-            if (ArePeers(cell, other))
+            if (ArePeers(at, Cell(other)))
                 t.peers[cell][peer++] = static_cast<std::uint8_t>(other);
     }
     return t;
@@ -92,15 +97,13 @@ constexpr const std::array<std::uint8_t, 9> &UnitCells(int unit)
     assert(IsUnit(unit));
     return detail::Geometry.unitCells[unit];
 }
-constexpr const std::array<std::uint8_t, 3> &UnitsOf(int cell)
+constexpr const std::array<std::uint8_t, 3> &UnitsOf(Cell cell)
 {
-    assert(IsCell(cell));
-    return detail::Geometry.unitsOf[cell];
+    return detail::Geometry.unitsOf[static_cast<std::size_t>(cell.Index())];
 }
-constexpr const std::array<std::uint8_t, PeerCount> &PeersOf(int cell)
+constexpr const std::array<std::uint8_t, PeerCount> &PeersOf(Cell cell)
 {
-    assert(IsCell(cell));
-    return detail::Geometry.peers[cell];
+    return detail::Geometry.peers[static_cast<std::size_t>(cell.Index())];
 }
 
 } // namespace quadrelle

@@ -144,7 +144,7 @@ void BoardGuide::ShowPathStep(int index)
     emit Say(step.sentence);
 }
 
-void BoardGuide::SetDiffering(const std::vector<int> &cells)
+void BoardGuide::SetDiffering(const std::vector<Cell> &cells)
 {
     differing_ = cells;
     emit CheckAvailable(!differing_.empty());
@@ -157,7 +157,7 @@ void BoardGuide::Check()
     hint_.Hide();
     form_.grids().ShowCells(differing_);
     QStringList cells;
-    for (const int cell : differing_)
+    for (const Cell cell : differing_)
         cells << QString::fromStdString(logic::CellName(cell));
     emit Say(QCoreApplication::translate("Quadrelle", "Two solutions differ in %1 boxes: %2")
                  .arg(static_cast<qsizetype>(differing_.size()))

@@ -34,7 +34,7 @@ public:
     // With several solutions: where two of them differ. Nothing otherwise.
     void Check();
     // From the newest verdict: empty unless it found several solutions.
-    void SetDiffering(const std::vector<int> &cells);
+    void SetDiffering(const std::vector<Cell> &cells);
     // Any change of the board hides what is drawn for the board before it.
     void BoardChanged();
     // Null until Explain is first asked for.
@@ -68,7 +68,7 @@ private:
     BoardPath path_;
     // The board's digits the path was asked for.
     Grid explainedFor_ {};
-    std::vector<int> differing_;
+    std::vector<Cell> differing_;
 };
 
 } // namespace quadrelle

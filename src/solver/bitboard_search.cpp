@@ -82,7 +82,7 @@ public:
                 continue;
             const CellSet cell = CellSet::Of(q);
             first.rest |= cell;
-            const std::int32_t m = CandidatesOf(UnitsOf(q));
+            const std::int32_t m = CandidatesOf(UnitsOf(Cell(q)));
             for (int d = 1; d <= 9; ++d)
                 if ((m & BitOf(Digit(d))) != 0)
                     allowed_[static_cast<std::size_t>(d)] |= cell;
@@ -98,7 +98,7 @@ public:
         Level &first = levels_[0];
         first.rest = Minus(first.rest, Cells[static_cast<std::size_t>(p)]);
         first.cell = p;
-        first.groups = UnitsOf(p);
+        first.groups = UnitsOf(Cell(p));
         first.candidates = first.untried = chosenMask_;
         depth_ = 1;
         Finish(Search());
@@ -170,7 +170,7 @@ private:
                 current = Choose(!single.Empty() ? single : next.counts.Fewest(empty), current);
                 next.rest = Minus(empty, Cells[static_cast<std::size_t>(current)]);
                 next.cell = current;
-                next.groups = UnitsOf(current);
+                next.groups = UnitsOf(Cell(current));
                 next.candidates = CandidatesOf(next.groups);
                 level->untried = untried;
                 untried = next.candidates;

@@ -25,7 +25,7 @@ std::optional<SolveResult> SolvePuzzle(const Grid &givens, EventHook hook, std::
 
     NoGrid noGrid;
     SolveResult result;
-    const bool alive = PropagateSingles(board, noGrid, 0);
+    const bool alive = PropagateSingles(board, noGrid, TemplateBox);
     result.grid = board.Digits();
     if (!alive)
         return result;

@@ -2,7 +2,7 @@
 
 namespace quadrelle {
 
-bool PropagateSingles(Board &board, PuzzleGrid &grid, int tag)
+bool PropagateSingles(Board &board, PuzzleGrid &grid, BoxNumber tag)
 {
     for (int i = 0; i < CellCount; ++i) {
         cCell &cell = board.Cells(i);
@@ -13,17 +13,17 @@ bool PropagateSingles(Board &board, PuzzleGrid &grid, int tag)
             return false;
         if (!IsSingle(m))
             continue;
-        const int d = LowestDigit(m).Value();
-        cell.SetValue(d);
-        grid.ShowDeducedDigit(CellIndex(i), d);
-        if (tag != 0)
+        const Digit digit = LowestDigit(m);
+        cell.SetValue(digit.Value());
+        grid.ShowDeducedDigit(CellIndex(i), digit);
+        if (tag != TemplateBox)
             grid.TagBox(CellIndex(i), tag);
         i = -1; // a fill may create singles below i
     }
     return true;
 }
 
-bool HasContradiction(Board &board, PuzzleGrid &grid, int tag)
+bool HasContradiction(Board &board, PuzzleGrid &grid, BoxNumber tag)
 {
     return !PropagateSingles(board, grid, tag);
 }

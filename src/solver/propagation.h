@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/board.h"
+#include "model/digits.h"
+#include "model/positions.h"
 
 namespace quadrelle {
 
@@ -8,25 +10,25 @@ namespace quadrelle {
 class PuzzleGrid {
 public:
     virtual ~PuzzleGrid() = default;
-    // Show digit d, deduced for `cell`, in the solution colours.
-    virtual void ShowDeducedDigit(CellIndex cell, int d) = 0;
+    // Show the digit deduced for `cell` in the solution colours.
+    virtual void ShowDeducedDigit(CellIndex cell, Digit digit) = 0;
     // Mark `cell` as filled on behalf of the entry in box `tag`.
-    virtual void TagBox(CellIndex cell, int tag) = 0;
+    virtual void TagBox(CellIndex cell, BoxNumber tag) = 0;
 };
 
 // A grid that shows nothing, for solving without a window.
 class NoGrid final : public PuzzleGrid {
 public:
-    void ShowDeducedDigit(CellIndex, int) override { }
-    void TagBox(CellIndex, int) override { }
+    void ShowDeducedDigit(CellIndex, Digit) override { }
+    void TagBox(CellIndex, BoxNumber) override { }
 };
 
 // Fills every empty cell that has a single candidate, always the lowest such position
-// first, rescanning from position 0 after each fill. Tag 0 tags nothing. Returns false
+// first, rescanning from position 0 after each fill. The template box tags nothing. Returns false
 // when it stops at an empty cell without any candidate (placed digits stay).
-bool PropagateSingles(Board &board, PuzzleGrid &grid, int tag);
+bool PropagateSingles(Board &board, PuzzleGrid &grid, BoxNumber tag);
 
 // Not PropagateSingles(tag).
-bool HasContradiction(Board &board, PuzzleGrid &grid, int tag);
+bool HasContradiction(Board &board, PuzzleGrid &grid, BoxNumber tag);
 
 } // namespace quadrelle

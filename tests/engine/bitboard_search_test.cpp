@@ -22,7 +22,7 @@ TEST(BitboardSearch, AnEventThatThrowsLeavesTheTrialDigitsAndTheStateOfThatMomen
     Board board;
     ASSERT_TRUE(PlaceGivens(board, puzzle));
     NoGrid noGrid;
-    ASSERT_TRUE(PropagateSingles(board, noGrid, 0));
+    ASSERT_TRUE(PropagateSingles(board, noGrid, TemplateBox));
     int events = 0;
     Search search(board, [&] {
         if (++events == 2)

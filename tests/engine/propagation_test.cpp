@@ -22,8 +22,8 @@ public:
         bool operator==(const Call &) const = default;
     };
     std::vector<Call> calls;
-    void ShowDeducedDigit(CellIndex cell, int d) override { calls.push_back({'S', cell.value, d}); }
-    void TagBox(CellIndex cell, int tag) override { calls.push_back({'T', cell.value, tag}); }
+    void ShowDeducedDigit(CellIndex cell, Digit digit) override { calls.push_back({'S', cell.value, digit.Value()}); }
+    void TagBox(CellIndex cell, BoxNumber tag) override { calls.push_back({'T', cell.value, tag.value}); }
 };
 
 int LowestSingle(const Board &board)
@@ -40,14 +40,14 @@ TEST(Propagation, EmptyAndFullBoardsPlaceNothing)
 {
     Board empty;
     RecordingGrid grid;
-    EXPECT_TRUE(PropagateSingles(empty, grid, 0));
+    EXPECT_TRUE(PropagateSingles(empty, grid, TemplateBox));
     EXPECT_TRUE(grid.calls.empty());
     EXPECT_EQ(empty.Digits(), Grid {});
 
     Board full;
     const Grid solved = ParseGrid("974236158638591742125487936316754289742918563589362417867125394253649871491873625");
     test::Load(full, solved);
-    EXPECT_FALSE(HasContradiction(full, grid, 5));
+    EXPECT_FALSE(HasContradiction(full, grid, BoxNumber(5)));
     EXPECT_TRUE(grid.calls.empty());
 }
 
@@ -56,7 +56,7 @@ TEST(Propagation, RowOfOneToEightGivesTheNinthCellANine)
     Board board;
     test::Load(board, ParseGrid("123456780" + std::string(72, '0')));
     RecordingGrid grid;
-    EXPECT_TRUE(PropagateSingles(board, grid, 0));
+    EXPECT_TRUE(PropagateSingles(board, grid, TemplateBox));
     EXPECT_EQ(grid.calls, (std::vector<RecordingGrid::Call> {{'S', 8, 9}}));
     EXPECT_EQ(board.Cells(8).Value(), 9);
 
@@ -64,7 +64,7 @@ TEST(Propagation, RowOfOneToEightGivesTheNinthCellANine)
     Board tagged;
     test::Load(tagged, ParseGrid("123456780" + std::string(72, '0')));
     RecordingGrid tagGrid;
-    EXPECT_FALSE(HasContradiction(tagged, tagGrid, 17));
+    EXPECT_FALSE(HasContradiction(tagged, tagGrid, BoxNumber(17)));
     EXPECT_EQ(tagGrid.calls, (std::vector<RecordingGrid::Call> {{'S', 8, 9}, {'T', 8, 17}}));
 }
 
@@ -77,8 +77,8 @@ TEST(Propagation, DeadCellStopsAtOnceWithNothingPlaced)
     Board board;
     test::Load(board, grid);
     RecordingGrid recorder;
-    EXPECT_FALSE(PropagateSingles(board, recorder, 3));
-    EXPECT_TRUE(HasContradiction(board, recorder, 3));
+    EXPECT_FALSE(PropagateSingles(board, recorder, BoxNumber(3)));
+    EXPECT_TRUE(HasContradiction(board, recorder, BoxNumber(3)));
     EXPECT_TRUE(recorder.calls.empty());
     EXPECT_EQ(board.Digits(), grid);
 }
@@ -92,7 +92,7 @@ TEST(Propagation, DeadCellKeepsTheFillsMadeBeforeIt)
     Board board;
     test::Load(board, grid);
     RecordingGrid recorder;
-    EXPECT_FALSE(PropagateSingles(board, recorder, 0));
+    EXPECT_FALSE(PropagateSingles(board, recorder, TemplateBox));
     ASSERT_FALSE(recorder.calls.empty());
     EXPECT_EQ(recorder.calls.front(), (RecordingGrid::Call {'S', 8, 9}));
     EXPECT_EQ(board.Cells(8).Value(), 9);
@@ -109,7 +109,7 @@ TEST(Propagation, EachFillIsTheLowestSingleAtThatMomentAndRestartsTheScan)
         Board board;
         test::Load(board, puzzle);
         RecordingGrid recorder;
-        const bool alive = PropagateSingles(board, recorder, 17);
+        const bool alive = PropagateSingles(board, recorder, BoxNumber(17));
 
         Board replay;
         test::Load(replay, puzzle);
@@ -141,12 +141,12 @@ TEST(Propagation, LaterCallsTagOnlyTheirOwnFills)
     Board board;
     test::Load(board, ParseGrid("123456780" + std::string(72, '0')));
     RecordingGrid first;
-    PropagateSingles(board, first, 9);
+    PropagateSingles(board, first, BoxNumber(9));
     // Column 0 then lacks only 9, at position 72.
     for (auto [p, d] : {std::pair {9, 4}, {18, 7}, {27, 2}, {36, 3}, {45, 5}, {54, 6}, {63, 8}})
         board.Cells(p).SetValue(d);
     RecordingGrid second;
-    PropagateSingles(board, second, 73);
+    PropagateSingles(board, second, BoxNumber(73));
     EXPECT_NE(
         std::find(second.calls.begin(), second.calls.end(), RecordingGrid::Call {'S', 72, 9}), second.calls.end());
     for (const auto &call : second.calls)

@@ -32,7 +32,7 @@ void ExpectSameAsReference(const Grid &puzzle, std::int32_t placementLimit = Sea
         return;
 
     NoGrid noGrid;
-    ASSERT_EQ(PropagateSingles(board, noGrid, 0), ref.propagationAlive);
+    ASSERT_EQ(PropagateSingles(board, noGrid, TemplateBox), ref.propagationAlive);
     ASSERT_EQ(board.Digits(), ref.afterPropagation);
 
     // With events the search stops every 8192 placements and goes on where it was; without,
@@ -41,7 +41,7 @@ void ExpectSameAsReference(const Grid &puzzle, std::int32_t placementLimit = Sea
         SCOPED_TRACE(withEvents ? "with events" : "without events");
         Board searched;
         PlaceGivens(searched, puzzle);
-        PropagateSingles(searched, noGrid, 0);
+        PropagateSingles(searched, noGrid, TemplateBox);
         std::vector<std::int32_t> countsAtEvents;
         Search *running = nullptr;
         EventHook hook;

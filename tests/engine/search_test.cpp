@@ -135,7 +135,7 @@ TEST(Search, NoSolutionLeavesOnlyTheDigitsThatWereThereBefore)
     const Grid puzzle = ParseGrid("100050209007000000060000000200000000000501002000020390304090001500010003000800040");
     Searcher s(puzzle);
     NoGrid noGrid;
-    ASSERT_TRUE(PropagateSingles(s.board, noGrid, 0));
+    ASSERT_TRUE(PropagateSingles(s.board, noGrid, TemplateBox));
     const Grid before = s.board.Digits();
     s.search.Run();
     EXPECT_FALSE(s.State().StopSearch);
@@ -154,7 +154,7 @@ TEST(Search, GivesUpAtExactlyThePlacementLimitKeepingTheTrialDigits)
     Searcher s(puzzle, [&] { hookCounts.push_back(state->SearchCount); });
     state = &s.State();
     NoGrid noGrid;
-    ASSERT_TRUE(PropagateSingles(s.board, noGrid, 0));
+    ASSERT_TRUE(PropagateSingles(s.board, noGrid, TemplateBox));
     const Grid before = s.board.Digits();
     s.search.Run();
 

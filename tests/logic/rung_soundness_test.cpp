@@ -39,9 +39,9 @@ void ProbeEveryRung(const CandidateGrid &grid, const std::array<std::uint8_t, 81
             continue;
         EXPECT_FALSE(probe.placements.empty() && probe.eliminations.empty());
         for (const Candidate &c : probe.placements)
-            ASSERT_EQ(c.digit.Value(), solution[c.cell]) << CellName(c.cell) << " placed wrong";
+            ASSERT_EQ(c.digit.Value(), solution[c.cell.Index()]) << CellName(c.cell) << " placed wrong";
         for (const Candidate &c : probe.eliminations)
-            ASSERT_NE(c.digit.Value(), solution[c.cell]) << CellName(c.cell) << " lost its digit";
+            ASSERT_NE(c.digit.Value(), solution[c.cell.Index()]) << CellName(c.cell) << " lost its digit";
     }
 }
 
@@ -64,10 +64,10 @@ TEST(LogicSoundness, EveryRungKeepsTheSolutionAtEveryStateOfASample)
                 if (::testing::Test::HasFatalFailure())
                     return;
                 for (const Candidate &c : step.placements)
-                    if (grid.IsOpen(c.cell))
-                        grid.Place(c.cell, c.digit);
+                    if (grid.IsOpen(c.cell.Index()))
+                        grid.Place(c.cell.Index(), c.digit);
                 for (const Candidate &c : step.eliminations)
-                    grid.Eliminate(c.cell, c.digit);
+                    grid.Eliminate(c.cell.Index(), c.digit);
             }
         }
     }

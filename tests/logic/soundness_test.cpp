@@ -34,12 +34,12 @@ void CheckPuzzle(const std::array<std::uint8_t, 81> &cells, RatingLimits limits,
     for (const Step &step : path.steps) {
         ASSERT_FALSE(step.placements.empty() && step.eliminations.empty()) << step.technique;
         for (const Candidate &c : step.placements) {
-            ASSERT_EQ(c.digit.Value(), solution[c.cell]) << step.technique << " places a wrong digit";
-            grid->Place(c.cell, c.digit);
+            ASSERT_EQ(c.digit.Value(), solution[c.cell.Index()]) << step.technique << " places a wrong digit";
+            grid->Place(c.cell.Index(), c.digit);
         }
         for (const Candidate &c : step.eliminations) {
-            ASSERT_NE(c.digit.Value(), solution[c.cell]) << step.technique << " removes the solution's digit";
-            grid->Eliminate(c.cell, c.digit);
+            ASSERT_NE(c.digit.Value(), solution[c.cell.Index()]) << step.technique << " removes the solution's digit";
+            grid->Eliminate(c.cell.Index(), c.digit);
         }
     }
     if (path.rating.status == Rating::Status::LowerBound) {
@@ -98,8 +98,8 @@ bool SinglesSolve(const std::array<std::uint8_t, 81> &cells)
         if (!FindHiddenSingleBox(*grid, step) && !FindHiddenSingleLine(*grid, step) && !FindNakedSingle(*grid, step))
             return false;
         for (const Candidate &c : step.placements)
-            if (grid->IsOpen(c.cell) && grid->Has(c.cell, c.digit))
-                grid->Place(c.cell, c.digit);
+            if (grid->IsOpen(c.cell.Index()) && grid->Has(c.cell.Index(), c.digit))
+                grid->Place(c.cell.Index(), c.digit);
     }
     return grid.has_value();
 }

@@ -32,9 +32,9 @@ std::array<std::uint8_t, 81> CellsOf(const std::string &line)
     return cells;
 }
 
-bool SeesAll(int cell, const CellSet &cells)
+bool SeesAll(Cell cell, const CellSet &cells)
 {
-    return (Peers[cell] & cells) == cells;
+    return (Peers[static_cast<std::size_t>(cell.Index())] & cells) == cells;
 }
 
 // The focus of one step against the grid it was taken in.
@@ -54,7 +54,7 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
     if (single) {
         const Candidate placed = step.placements.front();
         ASSERT_GE(focus.unit, 0);
-        EXPECT_EQ((UnitSets[focus.unit] & grid.CellsOf(placed.digit)), CellSet::Of(placed.cell)) << name;
+        EXPECT_EQ((UnitSets[focus.unit] & grid.CellsOf(placed.digit)), CellSet::Of(placed.cell.Index())) << name;
         return;
     }
     const DigitMask digits = RemovedDigits(step);
@@ -72,7 +72,7 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
         const CellSet removed = [&] {
             CellSet cells;
             for (const Candidate &c : step.eliminations)
-                cells.Set(c.cell);
+                cells.Set(c.cell.Index());
             return cells;
         }();
         for (int unit = 0; unit < UnitCount; ++unit) {
@@ -91,7 +91,7 @@ void CheckFocus(const CandidateGrid &grid, const Step &step, std::map<std::strin
         }
         EXPECT_EQ(confined, focus.causes.Count()) << name;
         for (const Candidate &c : step.eliminations)
-            EXPECT_TRUE(focus.causes.Has(c.cell)) << name;
+            EXPECT_TRUE(focus.causes.Has(c.cell.Index())) << name;
         return;
     }
     for (const Candidate &c : step.eliminations) {
@@ -116,15 +116,15 @@ void CheckPath(const std::array<std::uint8_t, 81> &cells, std::map<std::string, 
                 move.placements = {placed};
             CheckFocus(*grid, move, seen);
             if (step.eliminations.empty())
-                grid->Place(placed.cell, placed.digit);
+                grid->Place(placed.cell.Index(), placed.digit);
         }
         if (step.placements.empty())
             CheckFocus(*grid, step, seen);
         for (const Candidate &c : step.placements)
-            if (grid->IsOpen(c.cell))
-                grid->Place(c.cell, c.digit);
+            if (grid->IsOpen(c.cell.Index()))
+                grid->Place(c.cell.Index(), c.digit);
         for (const Candidate &c : step.eliminations)
-            grid->Eliminate(c.cell, c.digit);
+            grid->Eliminate(c.cell.Index(), c.digit);
     }
 }
 

@@ -60,9 +60,7 @@ QString RepeatedDigit(Form1 &form)
     for (int p = 0; p < CellCount; ++p) {
         const int d = form.board().Cells(p).Value();
         for (int q = p + 1; d != 0 && q < CellCount; ++q) {
-            const bool peer
-                = RowUnit(RowOf(p)) == RowUnit(RowOf(q)) || ColumnUnit(ColumnOf(p)) == ColumnUnit(ColumnOf(q)) || BoxUnit(BoxOf(p)) == BoxUnit(BoxOf(q));
-            if (peer && form.board().Cells(q).Value() == d)
+            if (ArePeers(Cell(p), Cell(q)) && form.board().Cells(q).Value() == d)
                 return QStringLiteral("digit %1 at positions %2 and %3").arg(d).arg(p).arg(q);
         }
     }

@@ -247,8 +247,8 @@ void KeyboardTest::deducedDigitIsWrittenUnderUpdating()
     form.txSol(0).SetForeColor(colors::Black);
     bool updatingDuringWrite = false;
     auto spy = QObject::connect(&box, &PuzzleBox::Change, [&] { updatingDuringWrite = form.Updating(); });
-    form.grids().ShowDeducedDigit(CellIndex(22), 4);
-    form.grids().TagBox(CellIndex(22), 17);
+    form.grids().ShowDeducedDigit(CellIndex(22), Digit(4));
+    form.grids().TagBox(CellIndex(22), BoxNumber(17));
     QObject::disconnect(spy);
     form.txSol(0).SetForeColor(colors::WindowText);
 
@@ -258,7 +258,7 @@ void KeyboardTest::deducedDigitIsWrittenUnderUpdating()
     QCOMPARE(box.ForeColor(), colors::Black);
     QCOMPARE(box.BackColor(), form.txSol(0).BackColor());
     QCOMPARE(box.Tag(), QStringLiteral("17"));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, form.grids().ShowDeducedDigit(CellIndex(81), 1));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, form.grids().ShowDeducedDigit(CellIndex(81), Digit(1)));
 }
 
 int RunKeyboardTest(int argc, char **argv)

@@ -99,14 +99,14 @@ void CheckStepOnBoard(Form1 &form, const logic::ShownStep &step)
             UnitCells(step.focus.unit).begin(), UnitCells(step.focus.unit).end());
     step.focus.causes.ForEach([&](int cell) { expected.insert(cell); });
     for (const logic::Candidate &c : step.step.placements) {
-        QCOMPARE(MarksOf(form, c.cell).placed, c.digit.Value());
-        QCOMPARE(MarksOf(form, c.cell).highlight, BoxMarks::Highlight::Target);
-        expected.insert(c.cell);
+        QCOMPARE(MarksOf(form, c.cell.Index()).placed, c.digit.Value());
+        QCOMPARE(MarksOf(form, c.cell.Index()).highlight, BoxMarks::Highlight::Target);
+        expected.insert(c.cell.Index());
     }
     for (const logic::Candidate &c : step.step.eliminations) {
-        QVERIFY(MarksOf(form, c.cell).removed & BitOf(c.digit));
-        QCOMPARE(MarksOf(form, c.cell).highlight, BoxMarks::Highlight::Target);
-        expected.insert(c.cell);
+        QVERIFY(MarksOf(form, c.cell.Index()).removed & BitOf(c.digit));
+        QCOMPARE(MarksOf(form, c.cell.Index()).highlight, BoxMarks::Highlight::Target);
+        expected.insert(c.cell.Index());
     }
     QVERIFY(Highlighted(form) == expected);
 }
@@ -118,7 +118,7 @@ void CheckCandidates(Form1 &form, const std::vector<logic::Candidate> &struck = 
         const int value = form.board().Cells(cell).Value();
         std::uint16_t expected = value ? 0 : static_cast<std::uint16_t>(form.board().Cells(cell).CandidateMask());
         for (const logic::Candidate &c : struck)
-            if (c.cell == cell)
+            if (c.cell.Index() == cell)
                 expected = static_cast<std::uint16_t>(expected & ~BitOf(c.digit));
         QVERIFY2(MarksOf(form, cell).candidates == expected, qPrintable(QString::number(cell)));
     }
@@ -155,9 +155,9 @@ void StepsOnBoardTest::hintIsShownThenAppliedBySecondAsking()
 
     Keys(Qt::CTRL | Qt::Key_H);
     const logic::Candidate placed = expected->step.placements.front();
-    QCOMPARE(PuzzleGridLine(form()).at(placed.cell), QChar(placed.digit.Character()));
+    QCOMPARE(PuzzleGridLine(form()).at(placed.cell.Index()), QChar(placed.digit.Character()));
     // Typed as a key types it: an entry, not a deduction.
-    QVERIFY(HasEntryColours(form(), placed.cell + 1));
+    QVERIFY(HasEntryColours(form(), placed.cell.Index() + 1));
     QVERIFY(NoStepMarks(form()));
     QVERIFY2(shown().empty(), qPrintable(MessageTexts(shown())));
 }
@@ -179,7 +179,7 @@ void StepsOnBoardTest::hintsAskedAndAppliedOverAndOverSolveThePuzzle()
             placesNothing = placesNothing && MarksOf(form(), cell).placed == 0;
             for (const Digit digit : EveryDigit)
                 if (MarksOf(form(), cell).removed & BitOf(digit))
-                    removed.push_back({cell, digit});
+                    removed.emplace_back(Cell(cell), digit);
         }
         Keys(Qt::CTRL | Qt::Key_H);
         QVERIFY(!form().grids().ShowingStep());
@@ -187,7 +187,7 @@ void StepsOnBoardTest::hintsAskedAndAppliedOverAndOverSolveThePuzzle()
             continue;
         ++strikes;
         for (const logic::Candidate &c : removed)
-            QVERIFY(!(MarksOf(form(), c.cell).candidates & BitOf(c.digit)));
+            QVERIFY(!(MarksOf(form(), c.cell.Index()).candidates & BitOf(c.digit)));
     }
     QCOMPARE(PuzzleGridLine(form()), QString::fromLatin1(count.first.data(), 81));
     QVERIFY(strikes > 0);
@@ -267,7 +267,7 @@ void StepsOnBoardTest::explainListsThePathAndShowsTheChosenStep()
     CheckStepOnBoard(form(), step);
     QCOMPARE(window().StatusText(), StepSentence(step));
     const logic::Candidate earlier = path.front().step.placements.front();
-    QCOMPARE(MarksOf(form(), earlier.cell).earlier, earlier.digit.Value());
+    QCOMPARE(MarksOf(form(), earlier.cell.Index()).earlier, earlier.digit.Value());
 
     panel->close();
     QVERIFY(NoStepMarks(form()));
@@ -280,7 +280,7 @@ void StepsOnBoardTest::explainListsThePathAndShowsTheChosenStep()
     const SolutionCount count = CountSolutions(CellsOf(Pointing));
     window().activateWindow();
     QTRY_VERIFY(QApplication::activeWindow() == &window());
-    TypeAt(form(), earlier.cell + 1, QLatin1Char(count.first[earlier.cell]));
+    TypeAt(form(), earlier.cell.Index() + 1, QLatin1Char(count.first[earlier.cell.Index()]));
     QCOMPARE(list.count(), 0);
     QVERIFY2(panel->Note().contains("changed"), qPrintable(panel->Note()));
 }

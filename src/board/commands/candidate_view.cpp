@@ -45,8 +45,10 @@ void CandidateView::Refresh()
         if (digits[static_cast<std::size_t>(cell)] == 0)
             masks[static_cast<std::size_t>(cell)] = static_cast<std::uint16_t>(board_.Cells(cell).CandidateMask());
     }
-    for (const logic::Candidate &c : struck_)
-        masks[c.cell] = static_cast<std::uint16_t>(masks[c.cell] & ~BitOf(c.digit));
+    for (const logic::Candidate &c : struck_) {
+        std::uint16_t &mask = masks[static_cast<std::size_t>(c.cell.Index())];
+        mask = static_cast<std::uint16_t>(mask & ~BitOf(c.digit));
+    }
     grids_.ShowCandidates(masks);
 }
 

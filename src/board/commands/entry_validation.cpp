@@ -17,7 +17,7 @@ void EntryValidation::txPuz_Change(int n)
     Grids &grids = context_.grids;
     PuzzleBox &box = grids.txPuz(n);
     const int v = NumericValue(box.Text());
-    const CellIndex p = BoxNumber(n).Cell();
+    const CellIndex p = BoxNumber(n).Position();
     Board &board = context_.board;
     if (board.Cells(p).Value() == v)
         return;
@@ -35,7 +35,7 @@ void EntryValidation::txPuz_Change(int n)
         return;
 
     grids.txPuz(n % LastBox + 1).setFocus();
-    if (!HasContradiction(board, grids, n))
+    if (!HasContradiction(board, grids, BoxNumber(n)))
         return;
     TakeBackDeductionsOf(n);
     RejectEntry(n, QCoreApplication::translate("Quadrelle", "Contradiction between cells"));

@@ -20,7 +20,7 @@ logic::Step HintCommand::Apply()
     if (!step.eliminations.empty())
         candidates_.Strike(step.eliminations);
     for (const logic::Candidate &c : step.placements) {
-        PuzzleBox &box = grids_.txPuz(c.cell + 1);
+        PuzzleBox &box = grids_.txPuz(BoxNumber::Of(c.cell));
         if (!box.Text().isEmpty())
             continue;
         box.setFocus(Qt::OtherFocusReason);

@@ -146,7 +146,7 @@ PuzzleVerdict PuzzleAnalyst::VerdictFor(const Cells &cells) const
     if (count.solutions == 2) {
         for (int cell = 0; cell < 81; ++cell)
             if (count.first[cell] != count.second[cell])
-                verdict.differing.push_back(cell);
+                verdict.differing.emplace_back(cell);
     }
     if (verdict.solutions != 1)
         return verdict;

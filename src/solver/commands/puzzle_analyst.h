@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/shown_step.h"
+#include "model/geometry.h"
 
 #include <QObject>
 #include <QString>
@@ -24,8 +25,8 @@ struct PuzzleVerdict {
     int tenths = 0;
     bool lowerBound = false;
     QString hardest;
-    // With several solutions: the cells (0..80) where two of them differ.
-    std::vector<int> differing;
+    // With several solutions: the cells where two of them differ.
+    std::vector<Cell> differing;
 };
 
 // A step to show on the board and its sentence; no step when there is none, and the sentence

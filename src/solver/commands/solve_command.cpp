@@ -63,7 +63,7 @@ bool ShowResult(const SolveContext &context)
     for (; i <= LastBox; ++i) {
         const BoxNumber box(i);
         int value = 0;
-        guard.Run(166, [&] { value = context.board.Cells(box.Cell()).Value(); });
+        guard.Run(166, [&] { value = context.board.Cells(box.Position()).Value(); });
         if (value == 0)
             break;
         guard.Run(170, [&] { context.grids.txSol(box).SetCaption(QString::number(value)); });
@@ -99,7 +99,7 @@ void SolveCommand(const SolveContext &context)
     // afresh also makes a reset of the placement count after the run unnecessary.
     guard.Run(126, [&] { search.Initialise(); });
     bool alive = false;
-    guard.Run(126, [&] { alive = PropagateSingles(context.board, grids, 0); });
+    guard.Run(126, [&] { alive = PropagateSingles(context.board, grids, TemplateBox); });
     if (alive) {
         for (int i = FirstBox; i <= LastBox; ++i)
             guard.Run(130, [&] { grids.txPuz(i).SetTag(QString()); });
@@ -128,7 +128,7 @@ void SolveCommand(const SolveContext &context)
 
     for (int i = FirstBox; i <= LastBox; ++i) {
         const BoxNumber box(i);
-        guard.Run(192, [&] { context.board.Cells(box.Cell()).SetValue(NumericValue(grids.txPuz(box).Text())); });
+        guard.Run(192, [&] { context.board.Cells(box.Position()).SetValue(NumericValue(grids.txPuz(box).Text())); });
     }
     guard.Run(198, [&] { context.window.setEnabled(true); });
     guard.Run(200, [&] { grids.txPuz(1).setFocus(); });

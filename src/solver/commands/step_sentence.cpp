@@ -80,7 +80,7 @@ namespace {
     QT_TRANSLATE_NOOP("Quadrelle", "Y-Cycle"),
 };
 
-QString CellName(int cell)
+QString CellName(Cell cell)
 {
     return QString::fromStdString(logic::CellName(cell));
 }
