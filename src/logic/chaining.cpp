@@ -5,8 +5,8 @@
 #include "logic/work.h"
 
 #include <algorithm>
-#include <climits>
 #include <bitset>
+#include <climits>
 #include <memory>
 #include <span>
 #include <vector>
@@ -279,20 +279,18 @@ private:
 // Each literal's distance from a search's start, cleared in one step.
 class Depths {
 public:
-    Depths() : stamp_(LiteralCount, 0), depth_(LiteralCount, 0) { }
-    void Clear() { ++now_; }
-    bool Has(Literal l) const { return stamp_[l] == now_; }
+    void Clear() { reached_.Clear(); }
+    bool Has(Literal l) const { return reached_.Has(l); }
     int Of(Literal l) const { return depth_[l]; }
     void Set(Literal l, int depth)
     {
-        stamp_[l] = now_;
+        reached_.Set(l);
         depth_[l] = depth;
     }
 
 private:
-    std::vector<std::uint32_t> stamp_;
-    std::vector<int> depth_;
-    std::uint32_t now_ = 1;
+    Marks reached_;
+    std::array<int, LiteralCount> depth_ {};
 };
 
 class UnaryChains {
